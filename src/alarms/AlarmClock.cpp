@@ -1,0 +1,66 @@
+#include "alarms/AlarmClock.h"
+
+#include "platform/Controls.h"
+#include "platform/Frame.h"
+#include "platform/UpDown.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using Controls::place;
+
+namespace {
+
+constexpr ColourValue Black = 0x000000;
+constexpr ColourValue Azure = 0xFFD700;
+constexpr int CheckInterval = 1000;
+
+} // namespace
+
+const AlarmClockNames AlarmClock::AlarmI{
+    "Frame14", "lblAlarm", "Picture1", "txtHour", "Label3",   "txtMinute", "txtAmPm", "UpDown1",
+    "Option1", "Label9",   "Option2",  "Label10", "tmrAlarm", "alarm I",   115,       1320};
+const AlarmClockNames AlarmClock::AlarmII{
+    "Frame7",  "Label5", "Picture6", "txtHour2", "Label4",    "txtMinute2", "txtAmPm2", "UpDown2",
+    "Option3", "Label6", "Option4",  "Label7",   "tmrAlarm2", "alarm II",   1450,       1310};
+
+AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names)
+    : QObject(mainArea)
+    , Frame14(place(new Frame(mainArea), names.frame, QRect(2170, names.top, 1910, names.height)))
+    , tmrAlarm(new QTimer(this)) {
+    const QString caption = QString::fromLatin1(names.caption);
+    Controls::label(Frame14, names.title, caption, 150, 180)->setFont(Controls::captionFont(true));
+    buildTimeDisplay(names);
+
+    UpDown1 = place(new UpDown(Frame14), names.upDown, QRect(1600, 480, 240, 360));
+    UpDown1->setAccessibleName(caption);
+    Option1 = Controls::labelledButton<QRadioButton>(Frame14, names.on, names.onLabel, u"on"_s, 150, 960);
+    Option2 = Controls::labelledButton<QRadioButton>(Frame14, names.off, names.offLabel, u"off"_s, 900, 960);
+
+    tmrAlarm->setObjectName(QLatin1StringView(names.timer));
+    tmrAlarm->setInterval(CheckInterval);
+}
+
+void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {
+    Picture1 = Controls::pictureBox(Frame14, names.picture, QRect(150, 480, 1420, 360), Black);
+    const auto field = [this](const char *name, const QString &text, int left, int width, double points) {
+        QLineEdit *box = Controls::digitBox(Picture1, name, QRect(left, 0, width, 360), text, points);
+        Controls::setBackColour(box, Black);
+        Controls::setForeColour(box, Azure);
+        return box;
+    };
+    txtHour = field(names.hour, u"12"_s, 45, 390, 14.25);
+    Label3 = Controls::digitLabel(Picture1, names.colon, u":"_s, QRect(435, 0, 150, 360), 14.25);
+    Controls::setBackColour(Label3, Black);
+    Controls::setForeColour(Label3, Azure);
+    txtMinute = field(names.minute, u"00"_s, 585, 390, 14.25);
+    txtAmPm = field(names.amPm, u"am"_s, 1000, 375, 12);
+
+    const QString caption = QString::fromLatin1(names.caption);
+    txtHour->setAccessibleName(caption + u" hour"_s);
+    txtMinute->setAccessibleName(caption + u" minute"_s);
+    txtAmPm->setAccessibleName(caption + u" am or pm"_s);
+}

@@ -1,0 +1,87 @@
+#include "alerts/OptionGroups.h"
+
+#include "platform/Controls.h"
+#include "platform/FlatBttn.h"
+#include "platform/Frame.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace Qt::StringLiterals;
+using Controls::place;
+
+namespace {
+
+constexpr int GroupTop = 115;
+constexpr int GroupHeight = 1520;
+constexpr QRect PathBox(120, 360, 1215, 285);
+constexpr int ButtonWidth = 615;
+constexpr int ButtonHeight = 255;
+
+Frame *group(QWidget *panel, const char *name, int left, int width) {
+    return place(new Frame(panel), name, QRect(left, GroupTop, width, GroupHeight));
+}
+
+FlatBttn *button(QWidget *group, const char *name, const QString &caption, int left, int top) {
+    return place(new FlatBttn(caption, group), name, QRect(left, top, ButtonWidth, ButtonHeight));
+}
+
+} // namespace
+
+const SoundGroupNames SoundGroup::Timer{"Frame6",         "lblPlaywav",   "txtWav",
+                                        "FlatBttnBrowse", "FlatBttnPlay", "FlatBttnDefault"};
+
+const AlarmOptionNames AlarmOptions::AlarmI{
+    {"Frame11", "lblPlaywav2", "txtWav2", "FlatBttnBrowse3", "FlatBttnPlay2", "FlatBttnDefault2"},
+    {"Frame12", "lblProgram2", "txtProgram", "FlatBttnBrowse4", "Check3", "lblActivate3"},
+    {"Frame13", "lblMessage2", "txtMessage", "FlatBttnClear2", "Check4", "lblActivate4"},
+};
+
+const AlarmOptionNames AlarmOptions::AlarmII{
+    {"Frame17", "lblPlaywav3", "txtWav3", "FlatBttnBrowse5", "FlatBttnPlay3", "FlatBttnDefault3"},
+    {"Frame18", "lblProgram3", "txtProgram2", "FlatBttnBrowse6", "Check6", "lblActivate5"},
+    {"Frame19", "lblMessage3", "txtMessage2", "FlatBttnClear3", "Check7", "lblActivate6"},
+};
+
+SoundGroup::SoundGroup(QWidget *panel, const SoundGroupNames &names)
+    : QObject(panel)
+    , Frame6(group(panel, names.frame, 120, 1455))
+    , txtWav(Controls::pathBox(Frame6, names.path, PathBox))
+    , FlatBttnBrowse(button(Frame6, names.browse, u"browse"_s, 120, 750))
+    , FlatBttnPlay(button(Frame6, names.play, u"play"_s, 720, 750))
+    , FlatBttnDefault(button(Frame6, names.byDefault, u"default"_s, 420, 1080)) {
+    Controls::groupCaption(Frame6, names.caption, u"sound (.wav)"_s);
+    txtWav->setAccessibleName(u"sound file"_s);
+}
+
+ProgramGroup::ProgramGroup(QWidget *panel, const ProgramGroupNames &names)
+    : QObject(panel)
+    , Frame12(group(panel, names.frame, 1680, 1455))
+    , txtProgram(Controls::pathBox(Frame12, names.path, PathBox))
+    , FlatBttnBrowse4(button(Frame12, names.browse, u"browse"_s, 120, 750))
+    , Check3(Controls::labelledButton<QCheckBox>(Frame12, names.activate, names.activateLabel, u"activate"_s,
+                                                 120, 1110)) {
+    Controls::groupCaption(Frame12, names.caption, u"program (.exe)"_s);
+    txtProgram->setAccessibleName(u"program"_s);
+}
+
+MessageGroup::MessageGroup(QWidget *panel, const MessageGroupNames &names)
+    : QObject(panel)
+    , Frame13(group(panel, names.frame, 3240, 2030))
+    , txtMessage(place(new QPlainTextEdit(Frame13), names.text, QRect(120, 360, 1790, 720)))
+    , Check4(Controls::labelledButton<QCheckBox>(Frame13, names.activate, names.activateLabel, u"activate"_s,
+                                                 120, 1170))
+    , FlatBttnClear2(button(Frame13, names.clear, u"clear"_s, 1295, 1155)) {
+    Controls::groupCaption(Frame13, names.caption, u"custom message"_s);
+    Controls::setBackColour(txtMessage, Controls::OptionBoxGrey);
+    txtMessage->setAccessibleName(u"custom message"_s);
+    txtMessage->setTabChangesFocus(true);
+}
+
+AlarmOptions::AlarmOptions(QWidget *panel, const AlarmOptionNames &names)
+    : QObject(panel)
+    , sound(new SoundGroup(panel, names.sound))
+    , program(new ProgramGroup(panel, names.program))
+    , message(new MessageGroup(panel, names.message)) {}

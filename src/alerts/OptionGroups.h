@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QObject>
+
+class FlatBttn;
+class Frame;
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+// The groups of an options panel. Each class serves every copy of its group: its members carry
+// the first copy's names, and each widget's object name is its own copy's name.
+
+struct SoundGroupNames {
+    const char *frame, *caption, *path, *browse, *play, *byDefault;
+};
+
+// A sound file: its path, with browse, play and default buttons.
+class SoundGroup : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SoundGroup)
+
+public:
+    static const SoundGroupNames Timer;
+
+    SoundGroup(QWidget *panel, const SoundGroupNames &names);
+
+    Frame *Frame6;
+    QLineEdit *txtWav;
+    FlatBttn *FlatBttnBrowse;
+    FlatBttn *FlatBttnPlay;
+    FlatBttn *FlatBttnDefault;
+};
+
+struct ProgramGroupNames {
+    const char *frame, *caption, *path, *browse, *activate, *activateLabel;
+};
+
+// The program an alarm starts: its command line, a browse button and its "activate" box.
+class ProgramGroup : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ProgramGroup)
+
+public:
+    ProgramGroup(QWidget *panel, const ProgramGroupNames &names);
+
+    Frame *Frame12;
+    QLineEdit *txtProgram;
+    FlatBttn *FlatBttnBrowse4;
+    QCheckBox *Check3;
+};
+
+struct MessageGroupNames {
+    const char *frame, *caption, *text, *clear, *activate, *activateLabel;
+};
+
+// The message an alarm shows: its text, a clear button and its "activate" box.
+class MessageGroup : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MessageGroup)
+
+public:
+    MessageGroup(QWidget *panel, const MessageGroupNames &names);
+
+    Frame *Frame13;
+    QPlainTextEdit *txtMessage;
+    QCheckBox *Check4;
+    FlatBttn *FlatBttnClear2;
+};
+
+struct AlarmOptionNames {
+    SoundGroupNames sound;
+    ProgramGroupNames program;
+    MessageGroupNames message;
+};
+
+// The options panel of one alarm: its sound, its program and its message.
+class AlarmOptions : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AlarmOptions)
+
+public:
+    AlarmOptions(QWidget *panel, const AlarmOptionNames &names);
+
+    static const AlarmOptionNames AlarmI;
+    static const AlarmOptionNames AlarmII;
+
+    SoundGroup *sound;
+    ProgramGroup *program;
+    MessageGroup *message;
+};

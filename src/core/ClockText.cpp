@@ -1,0 +1,76 @@
+#include "core/ClockText.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace ClockText {
+namespace {
+
+QString twoDigits(int value) {
+    return u"%1"_s.arg(value, 2, 10, QLatin1Char('0'));
+}
+
+int hour12(int hour24) {
+    const int hour = hour24 % 12;
+    return hour == 0 ? 12 : hour;
+}
+
+QString amPm(int hour24) {
+    return hour24 < 12 ? u"am"_s : u"pm"_s;
+}
+
+// One part of a time text: one or two digits, blanks around them allowed.
+std::optional<int> readPart(QStringView part, int maximum) {
+    part = part.trimmed();
+    if (part.isEmpty() || part.size() > 2)
+        return std::nullopt;
+    int value = 0;
+    for (QChar c : part) {
+        if (!c.isDigit() || c.unicode() > '9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    if (value > maximum)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+QString hhmmss(int secondOfDay) {
+    return u"%1:%2:%3"_s.arg(twoDigits(secondOfDay / 3600), twoDigits(secondOfDay / 60 % 60),
+                             twoDigits(secondOfDay % 60));
+}
+
+QString hhnnAmPm(int secondOfDay) {
+    const int hour = secondOfDay / 3600;
+    return u"%1:%2 %3"_s.arg(twoDigits(hour12(hour)), twoDigits(secondOfDay / 60 % 60), amPm(hour));
+}
+
+QString hmmAmPm(int secondOfDay) {
+    const int hour = secondOfDay / 3600;
+    return u"%1:%2 %3"_s.arg(QString::number(hour12(hour)), twoDigits(secondOfDay / 60 % 60), amPm(hour));
+}
+
+QString longDate(const QDate &date, const QLocale &locale) {
+    return u"%1,  %2 %3, %4"_s.arg(locale.dayName(date.dayOfWeek(), QLocale::LongFormat),
+                                   locale.monthName(date.month(), QLocale::LongFormat), twoDigits(date.day()),
+                                   QString::number(date.year()));
+}
+
+std::optional<int> readHms(QStringView text) {
+    const QList<QStringView> parts = text.split(u':');
+    if (parts.size() != 3)
+        return std::nullopt;
+    const auto hour = readPart(parts[0], 23);
+    const auto minute = readPart(parts[1], 59);
+    const auto second = readPart(parts[2], 59);
+    if (!hour || !minute || !second)
+        return std::nullopt;
+    return *hour * 3600 + *minute * 60 + *second;
+}
+
+} // namespace ClockText

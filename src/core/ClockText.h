@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+class QDate;
+class QLocale;
+
+// Reading and writing times of day as text. A time of day is a second of the day, 0 to 86399.
+namespace ClockText {
+
+// "hh:mm:ss", 24-hour: 00:00:00 to 23:59:59.
+QString hhmmss(int secondOfDay);
+// "hh:nn am/pm": two-digit 12-hour clock, "12:00 am" at midnight, "07:05 pm".
+QString hhnnAmPm(int secondOfDay);
+// "h:mm am/pm": as above without a leading zero on the hour, "9:05 am".
+QString hmmAmPm(int secondOfDay);
+// "dddd,  mmmm dd, yyyy" with the locale's day and month names: "Saturday,  December 05, 2026".
+QString longDate(const QDate &date, const QLocale &locale);
+
+// Reads "h:m:s": each part one or two digits with blanks around it allowed, hour 0-23,
+// minute and second 0-59. Anything else is not a time of day.
+std::optional<int> readHms(QStringView text);
+
+} // namespace ClockText

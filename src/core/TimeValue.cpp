@@ -1,0 +1,34 @@
+#include "core/TimeValue.h"
+
+#include "core/ClockText.h"
+
+#include <cmath>
+
+namespace {
+constexpr qint64 SecondsPerDay = 86400;
+}
+
+TimeValue TimeValue::fromSeconds(qint64 seconds) {
+    return TimeValue(static_cast<double>(seconds) / SecondsPerDay);
+}
+
+TimeValue TimeValue::fromHms(qint64 hours, qint64 minutes, qint64 seconds) {
+    return fromSeconds(hours * 3600 + minutes * 60 + seconds);
+}
+
+qint64 TimeValue::totalSeconds() const {
+    return std::llround(m_days * SecondsPerDay);
+}
+
+int TimeValue::secondOfDay() const {
+    const qint64 remainder = totalSeconds() % SecondsPerDay;
+    return static_cast<int>(remainder < 0 ? remainder + SecondsPerDay : remainder);
+}
+
+TimeValue TimeValue::minusOneSecond() const {
+    return fromSeconds(totalSeconds() - 1);
+}
+
+QString TimeValue::clockText() const {
+    return ClockText::hhmmss(secondOfDay());
+}

@@ -1,0 +1,134 @@
+#include "countdown/CountdownTimer.h"
+
+#include "core/NumberReader.h"
+#include "platform/Controls.h"
+#include "platform/FlatBttn.h"
+#include "platform/Frame.h"
+#include "platform/SOTimer.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+using Controls::place;
+
+namespace {
+
+constexpr ColourValue Black = 0x000000;
+constexpr ColourValue EntryGrey = 0xB9B9B9;
+constexpr ColourValue RemainingRed = 0x0000F0;
+constexpr int TickInterval = 995;
+
+} // namespace
+
+CountdownTimer::CountdownTimer(QWidget *mainArea)
+    : QObject(mainArea)
+    , Frame2(place(new Frame(mainArea), "Frame2", QRect(115, 115, 1950, 2640)))
+    , tmrCounter(new SOTimer(this)) {
+    tmrCounter->setInterval(TickInterval);
+    buildEntry();
+    buildDisplay();
+    buildButtons();
+}
+
+void CountdownTimer::buildEntry() {
+    Controls::label(Frame2, "lblEnter", u"timer"_s, 150, 180)->setFont(Controls::captionFont(true));
+
+    const auto entryField = [this](const char *picture, const char *field, const char *label,
+                                   const QString &caption, int left) {
+        QWidget *box = Controls::pictureBox(Frame2, picture, QRect(left, 480, 450, 360), Black);
+        QLineEdit *text = Controls::digitBox(box, field, QRect(0, 0, 450, 360), QString(), 14.25);
+        Controls::setBackColour(text, Black);
+        Controls::setForeColour(text, EntryGrey);
+        text->setAccessibleName(caption);
+        QLabel *under = Controls::label(Frame2, label, caption, left, 870);
+        under->setFixedWidth(twipsToPixels(450));
+        under->setAlignment(Qt::AlignHCenter);
+        return text;
+    };
+    txtHours = entryField("Picture2", "txtHours", "lblHours", u"hrs"_s, 150);
+    txtMinutes = entryField("Picture3", "txtMinutes", "lblMinutes", u"mins"_s, 740);
+    txtSeconds = entryField("Picture4", "txtSeconds", "lblSeconds", u"secs"_s, 1320);
+
+    connect(txtHours, &QLineEdit::textChanged, this, &CountdownTimer::txtHours_Change);
+    connect(txtMinutes, &QLineEdit::textChanged, this, &CountdownTimer::txtMinutes_Change);
+    connect(txtSeconds, &QLineEdit::textChanged, this, &CountdownTimer::txtSeconds_Change);
+}
+
+void CountdownTimer::buildDisplay() {
+    auto *title = place(new FlatBttn(u"The Tivvet  3.0"_s, Frame2), "FlatBttn1", QRect(60, 1200, 1830, 300));
+    title->setBorderless(true);
+    title->setEnabled(false);
+    title->setFont(Controls::captionFont(true));
+
+    Controls::label(Frame2, "lblRemaining", u"time remaining"_s, 150, 1560);
+    QWidget *box = Controls::pictureBox(Frame2, "Picture5", QRect(150, 1810, 1650, 360), Black);
+    lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, QRect(0, 0, 1650, 360), 14.25);
+    Controls::setBackColour(lblCounter, Black);
+    Controls::setForeColour(lblCounter, RemainingRed);
+}
+
+void CountdownTimer::buildButtons() {
+    FlatBttnStart = place(new FlatBttn(u"start"_s, Frame2), "FlatBttnStart", QRect(150, 2250, 540, 285));
+    FlatBttnPause = place(new FlatBttn(u"pause"_s, Frame2), "FlatBttnPause", QRect(705, 2250, 540, 285));
+    FlatBttnReset = place(new FlatBttn(u"reset"_s, Frame2), "FlatBttnReset", QRect(1260, 2250, 540, 285));
+    connect(FlatBttnStart, &FlatBttn::Click, this, &CountdownTimer::FlatBttnStart_Click);
+    connect(FlatBttnPause, &FlatBttn::Click, this, &CountdownTimer::FlatBttnPause_Click);
+    connect(FlatBttnReset, &FlatBttn::Click, this, &CountdownTimer::FlatBttnReset_Click);
+}
+
+void CountdownTimer::resetForLoad() {
+    tmrCounter->setEnabled(false);
+    tmrCounter->setInterval(TickInterval);
+    intHours = intMinutes = intSeconds = 0;
+    datRemaining = TimeValue();
+    txtHours->clear();
+    txtMinutes->clear();
+    txtSeconds->clear();
+    lblCounter->setText(datRemaining.clockText());
+    FlatBttnReset->setEnabled(true);
+}
+
+void CountdownTimer::txtHours_Change() {
+    intHours = readNumber(txtHours->text());
+    showRemainingFromEntry();
+}
+
+void CountdownTimer::txtMinutes_Change() {
+    intMinutes = readNumber(txtMinutes->text());
+    showRemainingFromEntry();
+}
+
+void CountdownTimer::txtSeconds_Change() {
+    intSeconds = readNumber(txtSeconds->text());
+    showRemainingFromEntry();
+}
+
+void CountdownTimer::showRemainingFromEntry() {
+    // A total at or below zero has nothing to count: it shows and stays at "00:00:00".
+    const TimeValue entered = TimeValue::fromHms(intHours, intMinutes, intSeconds);
+    datRemaining = TimeValue::fromSeconds(std::max<qint64>(0, entered.totalSeconds()));
+    lblCounter->setText(datRemaining.clockText());
+}
+
+void CountdownTimer::FlatBttnStart_Click() {
+    tmrCounter->setEnabled(true);
+    FlatBttnReset->setEnabled(false);
+}
+
+void CountdownTimer::FlatBttnPause_Click() {
+    tmrCounter->setEnabled(false);
+    FlatBttnReset->setEnabled(true);
+}
+
+void CountdownTimer::FlatBttnReset_Click() {
+    intHours = intMinutes = intSeconds = 0;
+    datRemaining = TimeValue();
+    txtHours->setText(QString());
+    txtMinutes->setText(QString());
+    txtSeconds->setText(QString());
+    txtHours->setFocus();
+    lblCounter->setText(datRemaining.clockText());
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/TimeValue.h"
+
+#include <QObject>
+
+class FlatBttn;
+class Frame;
+class QLabel;
+class QLineEdit;
+class QWidget;
+class SOTimer;
+
+// The countdown timer of the main area: entry of hours, minutes and seconds, the time-remaining
+// display, and Start, Pause and Reset.
+class CountdownTimer : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CountdownTimer)
+
+public:
+    // Builds the countdown's frame inside the main area.
+    explicit CountdownTimer(QWidget *mainArea);
+
+    // The state the countdown is in after every load: stopped at "00:00:00" with empty fields.
+    void resetForLoad();
+
+    void txtHours_Change();
+    void txtMinutes_Change();
+    void txtSeconds_Change();
+    void FlatBttnStart_Click();
+    void FlatBttnPause_Click();
+    void FlatBttnReset_Click();
+
+    qint16 intHours = 0;
+    qint16 intMinutes = 0;
+    qint16 intSeconds = 0;
+    TimeValue datRemaining;
+
+    Frame *Frame2;
+    QLineEdit *txtHours;
+    QLineEdit *txtMinutes;
+    QLineEdit *txtSeconds;
+    QLabel *lblCounter;
+    FlatBttn *FlatBttnStart;
+    FlatBttn *FlatBttnPause;
+    FlatBttn *FlatBttnReset;
+    SOTimer *tmrCounter;
+
+private:
+    void buildEntry();
+    void buildDisplay();
+    void buildButtons();
+    void showRemainingFromEntry();
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class Frame;
+class QCheckBox;
+class QLineEdit;
+class QWidget;
+class UpDown;
+
+// The timer panel's warnings before expiry: the four fixed notify times and one custom time.
+class NotifySettings : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(NotifySettings)
+
+public:
+    // Builds the notify groups inside the timer's options panel.
+    explicit NotifySettings(QWidget *timerPanel);
+
+    Frame *Frame8;
+    QCheckBox *Check5;
+    QCheckBox *Check15;
+    QCheckBox *Check30;
+    QCheckBox *Check60;
+
+    Frame *Frame9;
+    QLineEdit *txtHour3;
+    QLineEdit *txtMinute3;
+    QLineEdit *txtSecond;
+    UpDown *UpDown3;
+    QCheckBox *Check2;
+
+private:
+    void buildNotifyTimes();
+    void buildCustomTime();
+};

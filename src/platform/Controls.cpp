@@ -1,0 +1,102 @@
+#include "platform/Controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+
+using namespace Qt::StringLiterals;
+
+namespace Controls {
+namespace {
+
+// Fonts are sized in pixels, like every designed place, so that text and boxes scale together.
+int pointsToPixels(double points) {
+    return qRound(points * 96.0 / 72.0);
+}
+
+QColor toQColor(ColourValue colour) {
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+constexpr ColourValue GroupCaptionNavy = 0x800000;
+
+} // namespace
+
+QFont captionFont(bool bold) {
+    QFont font;
+    font.setFamilies({u"Liberation Sans"_s, u"Arial"_s, u"DejaVu Sans"_s});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pointsToPixels(8.25));
+    font.setBold(bold);
+    return font;
+}
+
+QFont digitFont(double points) {
+    QFont font(u"OCRA"_s);
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(pointsToPixels(points));
+    font.setBold(true);
+    return font;
+}
+
+void setBackColour(QWidget *control, ColourValue colour) {
+    QPalette palette = control->palette();
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, toQColor(colour));
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+void setForeColour(QWidget *control, ColourValue colour) {
+    QPalette palette = control->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, toQColor(colour));
+    control->setPalette(palette);
+}
+
+QLabel *label(QWidget *parent, QAnyStringView name, const QString &caption, int left, int top) {
+    auto *control = new QLabel(caption, parent);
+    control->setObjectName(name);
+    control->move(twipsToPixels(left), twipsToPixels(top));
+    control->adjustSize();
+    return control;
+}
+
+QLabel *groupCaption(QWidget *group, QAnyStringView name, const QString &caption) {
+    QLabel *control = label(group, name, caption, 120, 120);
+    setForeColour(control, GroupCaptionNavy);
+    return control;
+}
+
+QWidget *pictureBox(QWidget *parent, QAnyStringView name, const QRect &twips, ColourValue back) {
+    auto *box = place(new QWidget(parent), name, twips);
+    setBackColour(box, back);
+    return box;
+}
+
+QLineEdit *digitBox(QWidget *parent, QAnyStringView name, const QRect &twips, const QString &text,
+                    double points) {
+    auto *box = place(new QLineEdit(text, parent), name, twips);
+    box->setFrame(false);
+    box->setMaxLength(2);
+    box->setFont(digitFont(points));
+    box->setAlignment(Qt::AlignCenter);
+    box->setTextMargins(0, 0, 0, 0);
+    return box;
+}
+
+QLabel *digitLabel(QWidget *parent, QAnyStringView name, const QString &text, const QRect &twips,
+                   double points) {
+    auto *control = place(new QLabel(text, parent), name, twips);
+    control->setFont(digitFont(points));
+    control->setAlignment(Qt::AlignCenter);
+    return control;
+}
+
+QLineEdit *pathBox(QWidget *parent, QAnyStringView name, const QRect &twips) {
+    auto *box = place(new QLineEdit(parent), name, twips);
+    setBackColour(box, OptionBoxGrey);
+    return box;
+}
+
+} // namespace Controls

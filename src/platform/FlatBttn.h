@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPushButton>
+
+// A flat push button with a short caption. Click is raised once per click while the button is
+// enabled; a disabled button raises none.
+class FlatBttn : public QPushButton {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FlatBttn)
+
+public:
+    explicit FlatBttn(const QString &caption, QWidget *parent = nullptr);
+
+    // A borderless button, used as a title strip.
+    void setBorderless(bool borderless);
+
+Q_SIGNALS:
+    void Click();
+};
