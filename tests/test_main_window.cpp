@@ -1,3 +1,4 @@
+#include "FakePlatform.h"
 #include "app/TrayMenu.h"
 #include "app/frmTivvet.h"
 #include "countdown/CountdownTimer.h"
@@ -48,11 +49,12 @@ private:
     }
     void type(const char *field, const QString &text);
 
+    FakePlatform platform;
     std::unique_ptr<frmTivvet> window;
 };
 
 void TestMainWindow::init() {
-    window = std::make_unique<frmTivvet>();
+    window = std::make_unique<frmTivvet>(platform.services());
     window->Form_Load();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -165,7 +167,7 @@ void TestMainWindow::initialStateIsStoppedAndEmpty() {
     for (const char *name : {"txtHours", "txtMinutes", "txtSeconds"})
         QVERIFY(control<QLineEdit>(name)->text().isEmpty());
     QVERIFY(!countdown.tmrCounter->isEnabled());
-    QCOMPARE(countdown.tmrCounter->interval(), 995);
+    QCOMPARE(countdown.tmrCounter->interval(), 1000);
     QVERIFY(countdown.FlatBttnReset->isEnabled());
     QCOMPARE(countdown.intHours + countdown.intMinutes + countdown.intSeconds, 0);
     QCOMPARE(countdown.datRemaining.days(), 0.0);

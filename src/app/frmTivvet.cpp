@@ -1,17 +1,20 @@
 #include "app/frmTivvet.h"
 
 #include "alarms/AlarmClock.h"
+#include "alerts/AlertActions.h"
 #include "alerts/OptionGroups.h"
 #include "alerts/OptionsArea.h"
 #include "app/ClockDisplay.h"
 #include "app/StartOptions.h"
 #include "app/TrayMenu.h"
+#include "countdown/CountdownTick.h"
 #include "countdown/CountdownTimer.h"
 #include "countdown/NotifySettings.h"
 #include "platform/AROnTop.h"
 #include "platform/Controls.h"
 #include "platform/FlatBttn.h"
 #include "platform/Frame.h"
+#include "platform/PlatformServices.h"
 
 #include <QCheckBox>
 #include <QIcon>
@@ -30,9 +33,10 @@ constexpr int CompactClientHeight = 3250;
 
 } // namespace
 
-frmTivvet::frmTivvet(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+frmTivvet::frmTivvet(const PlatformServices &services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , alerts(std::make_unique<AlertActions>(services.sound, services.messages, services.launcher, *this))
     , AROnTop1(new AROnTop(this))
     , clock(new ClockDisplay(this))
     , Frame1(place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880)))
@@ -41,7 +45,8 @@ frmTivvet::frmTivvet(QWidget *parent)
     , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII))
     , options(new OptionsArea(this, Frame1))
     , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer))
-    , notify(new NotifySettings(options->Frame5))
+    , notify(new NotifySettings(options->Frame5, selection))
+    , countdownTick(new CountdownTick(*countdown, *notify, *timerSound->txtWav, *alerts))
     , alarm1Options(new AlarmOptions(options->Frame10, AlarmOptions::AlarmI))
     , alarm2Options(new AlarmOptions(options->Frame16, AlarmOptions::AlarmII))
     , startOptions(new StartOptions(this))
@@ -97,4 +102,15 @@ void frmTivvet::Form_Load() {
 
 void frmTivvet::FlatBttnExit_Click() {
     close();
+}
+
+// A plain show() leaves a window that was minimised and then hidden iconic.
+void frmTivvet::restore() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void frmTivvet::setOnTop(bool onTop) {
+    AROnTop1->setOntop(onTop);
 }

@@ -1,30 +1,35 @@
 #pragma once
 
-#include "alerts/AlertMessage.h"
+#include "alerts/AlertWindow.h"
 #include "core/FieldSelection.h"
 
 #include <QWidget>
 
+#include <memory>
+
 class AROnTop;
+class AlertActions;
 class AlarmClock;
 class AlarmOptions;
 class ClockDisplay;
+class CountdownTick;
 class CountdownTimer;
 class FlatBttn;
 class Frame;
 class NotifySettings;
 class OptionsArea;
+struct PlatformServices;
 class SoundGroup;
 class StartOptions;
 class TrayMenu;
 
 // The main window: builds itself from the subsystems' parts and wires them together.
-class frmTivvet : public QWidget {
+class frmTivvet : public QWidget, public AlertWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmTivvet)
 
 public:
-    explicit frmTivvet(QWidget *parent = nullptr);
+    explicit frmTivvet(const PlatformServices &services);
     ~frmTivvet() override;
 
     // Puts the window into its initial state before it is first shown.
@@ -33,9 +38,12 @@ public:
     void applyCompactSize();
     void FlatBttnExit_Click();
 
+    void restore() override;
+    void setOnTop(bool onTop) override;
+
     // Window-wide state.
     FieldSelection selection;
-    AlertMessage alertMessage;
+    std::unique_ptr<AlertActions> alerts;
 
     AROnTop *AROnTop1;
     ClockDisplay *clock;
@@ -46,6 +54,7 @@ public:
     OptionsArea *options;
     SoundGroup *timerSound;
     NotifySettings *notify;
+    CountdownTick *countdownTick;
     AlarmOptions *alarm1Options;
     AlarmOptions *alarm2Options;
     StartOptions *startOptions;

@@ -9,10 +9,6 @@ using namespace Qt::StringLiterals;
 namespace ClockText {
 namespace {
 
-QString twoDigits(int value) {
-    return u"%1"_s.arg(value, 2, 10, QLatin1Char('0'));
-}
-
 int hour12(int hour24) {
     const int hour = hour24 % 12;
     return hour == 0 ? 12 : hour;
@@ -39,6 +35,10 @@ std::optional<int> readPart(QStringView part, int maximum) {
 }
 
 } // namespace
+
+QString twoDigits(int value) {
+    return u"%1"_s.arg(value, 2, 10, QLatin1Char('0'));
+}
 
 QString hhmmss(int secondOfDay) {
     return u"%1:%2:%3"_s.arg(twoDigits(secondOfDay / 3600), twoDigits(secondOfDay / 60 % 60),

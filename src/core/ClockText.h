@@ -11,6 +11,8 @@ class QLocale;
 // Reading and writing times of day as text. A time of day is a second of the day, 0 to 86399.
 namespace ClockText {
 
+// A number 0 to 99 as two digits: "07".
+QString twoDigits(int value);
 // "hh:mm:ss", 24-hour: 00:00:00 to 23:59:59.
 QString hhmmss(int secondOfDay);
 // "hh:nn am/pm": two-digit 12-hour clock, "12:00 am" at midnight, "07:05 pm".

@@ -19,7 +19,8 @@ namespace {
 constexpr ColourValue Black = 0x000000;
 constexpr ColourValue EntryGrey = 0xB9B9B9;
 constexpr ColourValue RemainingRed = 0x0000F0;
-constexpr int TickInterval = 995;
+// One second of the remaining time per tick, in step with real time.
+constexpr int TickInterval = 1000;
 
 } // namespace
 
@@ -82,6 +83,7 @@ void CountdownTimer::buildButtons() {
 void CountdownTimer::resetForLoad() {
     tmrCounter->setEnabled(false);
     tmrCounter->setInterval(TickInterval);
+    tmrCounter->rewind();
     intHours = intMinutes = intSeconds = 0;
     datRemaining = TimeValue();
     txtHours->clear();
@@ -123,7 +125,9 @@ void CountdownTimer::FlatBttnPause_Click() {
     FlatBttnReset->setEnabled(true);
 }
 
+// A new countdown starts on a whole second of its own.
 void CountdownTimer::FlatBttnReset_Click() {
+    tmrCounter->rewind();
     intHours = intMinutes = intSeconds = 0;
     datRemaining = TimeValue();
     txtHours->setText(QString());

@@ -1,5 +1,9 @@
 #include "countdown/NotifySettings.h"
 
+#include "alarms/FieldStepping.h"
+#include "core/ClockText.h"
+#include "core/FieldSelection.h"
+#include "platform/ClickEvents.h"
 #include "platform/Controls.h"
 #include "platform/Frame.h"
 #include "platform/UpDown.h"
@@ -7,6 +11,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 using Controls::place;
@@ -19,12 +26,14 @@ constexpr double FieldPoints = 12;
 
 } // namespace
 
-NotifySettings::NotifySettings(QWidget *timerPanel)
+NotifySettings::NotifySettings(QWidget *timerPanel, FieldSelection &selection)
     : QObject(timerPanel)
     , Frame8(place(new Frame(timerPanel), "Frame8", QRect(1680, 115, 1680, 1520)))
-    , Frame9(place(new Frame(timerPanel), "Frame9", QRect(3480, 115, 1790, 1520))) {
+    , Frame9(place(new Frame(timerPanel), "Frame9", QRect(3480, 115, 1790, 1520)))
+    , m_selection(selection) {
     buildNotifyTimes();
     buildCustomTime();
+    connectHandlers();
 }
 
 void NotifySettings::buildNotifyTimes() {
@@ -61,4 +70,73 @@ void NotifySettings::buildCustomTime() {
     UpDown3 = place(new UpDown(Frame9), "UpDown3", QRect(1470, 480, 240, 360));
     UpDown3->setAccessibleName(u"custom notify time"_s);
     Check2 = Controls::labelledButton<QCheckBox>(Frame9, "Check2", "lblActivate2", u"activate"_s, 120, 1080);
+}
+
+void NotifySettings::connectHandlers() {
+    onClick(txtHour3, [this] { txtHour3_Click(); });
+    onClick(txtMinute3, [this] { txtMinute3_Click(); });
+    onClick(txtSecond, [this] { txtSecond_Click(); });
+    connect(UpDown3, &UpDown::UpClick, this, &NotifySettings::UpDown3_UpClick);
+    connect(UpDown3, &UpDown::DownClick, this, &NotifySettings::UpDown3_DownClick);
+    connect(Check2, &QCheckBox::stateChanged, this, &NotifySettings::Check2_Click);
+}
+
+std::optional<int> NotifySettings::customNotifyTime() const {
+    return ClockText::readHms(txtHour3->text() + u':' + txtMinute3->text() + u':' + txtSecond->text());
+}
+
+int NotifySettings::notificationsAt(const QString &clockText) const {
+    const std::optional<int> custom = customNotifyTime();
+    const bool fires[] = {
+        Check2->isChecked() && custom && ClockText::hhmmss(*custom) == clockText,
+        Check60->isChecked() && clockText == u"01:00:00"_s,
+        Check30->isChecked() && clockText == u"00:30:00"_s,
+        Check15->isChecked() && clockText == u"00:15:00"_s,
+        Check5->isChecked() && clockText == u"00:05:00"_s,
+    };
+    return int(std::count(std::begin(fires), std::end(fires), true));
+}
+
+// A click selects the whole field, so that typing replaces it, and makes it the one spin clicks step.
+void NotifySettings::selectField(QLineEdit *field, bool hour, bool minute, bool second) {
+    field->selectAll();
+    m_selection.blnHourSel = hour;
+    m_selection.blnMinuteSel = minute;
+    m_selection.blnSecondSel = second;
+}
+
+void NotifySettings::txtHour3_Click() {
+    selectField(txtHour3, true, false, false);
+}
+
+void NotifySettings::txtMinute3_Click() {
+    selectField(txtMinute3, false, true, false);
+}
+
+void NotifySettings::txtSecond_Click() {
+    selectField(txtSecond, false, false, true);
+}
+
+void NotifySettings::UpDown3_UpClick() {
+    stepSelectedField();
+}
+
+void NotifySettings::UpDown3_DownClick() {
+    stepSelectedField();
+}
+
+void NotifySettings::stepSelectedField() {
+    if (m_selection.blnHourSel)
+        writeSpinValue(*UpDown3, *txtHour3, 1, 12);
+    if (m_selection.blnMinuteSel)
+        writeSpinValue(*UpDown3, *txtMinute3, 0, 59);
+    if (m_selection.blnSecondSel)
+        writeSpinValue(*UpDown3, *txtSecond, 0, 59);
+}
+
+// A custom notify time of zero, or one that is not a time of day, cannot be activated.
+void NotifySettings::Check2_Click() {
+    const std::optional<int> custom = customNotifyTime();
+    if (!custom || *custom == 0)
+        Check2->setChecked(false);
 }

@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+#include <optional>
+
+struct FieldSelection;
 class Frame;
 class QCheckBox;
 class QLineEdit;
@@ -15,7 +18,19 @@ class NotifySettings : public QObject {
 
 public:
     // Builds the notify groups inside the timer's options panel.
-    explicit NotifySettings(QWidget *timerPanel);
+    NotifySettings(QWidget *timerPanel, FieldSelection &selection);
+
+    // The custom notify time as a second of the day, when its three fields read as a time of day.
+    std::optional<int> customNotifyTime() const;
+    // How many of the notify checks fire when the remaining time shows this clock text.
+    int notificationsAt(const QString &clockText) const;
+
+    void txtHour3_Click();
+    void txtMinute3_Click();
+    void txtSecond_Click();
+    void UpDown3_UpClick();
+    void UpDown3_DownClick();
+    void Check2_Click();
 
     Frame *Frame8;
     QCheckBox *Check5;
@@ -33,4 +48,9 @@ public:
 private:
     void buildNotifyTimes();
     void buildCustomTime();
+    void connectHandlers();
+    void selectField(QLineEdit *field, bool hour, bool minute, bool second);
+    void stepSelectedField();
+
+    FieldSelection &m_selection;
 };

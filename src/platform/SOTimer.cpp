@@ -1,27 +1,54 @@
 #include "platform/SOTimer.h"
 
+#include <algorithm>
+
+namespace {
+constexpr qint64 NanosecondsPerMillisecond = 1'000'000;
+}
+
 SOTimer::SOTimer(QObject *parent)
     : QObject(parent) {
     m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &SOTimer::tick);
+    m_clock.start();
 }
 
 void SOTimer::setInterval(int milliseconds) {
-    m_timer.setInterval(milliseconds);
+    m_interval = std::max(1, milliseconds);
 }
 
 void SOTimer::setEnabled(bool enabled) {
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
-    if (enabled)
-        m_timer.start();
-    else
+    const qint64 now = m_clock.nsecsElapsed();
+    if (enabled) {
+        const qint64 wait = m_remainder >= 0 ? m_remainder : m_interval * NanosecondsPerMillisecond;
+        m_nextDeadline = now + wait;
+        m_remainder = -1;
+        armForNextDeadline();
+    } else {
+        m_remainder = std::max<qint64>(0, m_nextDeadline - now);
         m_timer.stop();
+    }
+}
+
+void SOTimer::rewind() {
+    m_remainder = -1;
 }
 
 void SOTimer::tick() {
     // A timeout already queued when the timer was disabled must not count.
-    if (m_enabled)
-        Q_EMIT Timer();
+    if (!m_enabled)
+        return;
+    m_nextDeadline += m_interval * NanosecondsPerMillisecond;
+    armForNextDeadline();
+    Q_EMIT Timer();
+}
+
+// Rounded up, so that a tick never comes before its deadline.
+void SOTimer::armForNextDeadline() {
+    const qint64 wait = std::max<qint64>(0, m_nextDeadline - m_clock.nsecsElapsed());
+    m_timer.start(int((wait + NanosecondsPerMillisecond - 1) / NanosecondsPerMillisecond));
 }

@@ -1,0 +1,64 @@
+#include "alerts/AlertActions.h"
+
+#include "alerts/AlertWindow.h"
+#include "alerts/ProgramCommand.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/SoundPlayer.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int AlertSoundFlags = SoundPlayer::SND_ASYNC;
+constexpr int TestSoundFlags = SoundPlayer::SND_ASYNC | SoundPlayer::SND_NODEFAULT;
+
+// Whether an ordinary file (not hidden, not a system file) matches the path, whose last part may
+// hold wildcards.
+bool ordinaryFileMatches(const QString &path) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || info.fileName().isEmpty())
+        return false;
+    return !info.dir().entryList({info.fileName()}, QDir::Files).isEmpty();
+}
+
+} // namespace
+
+AlertActions::AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLauncher &launcher,
+                           AlertWindow &window)
+    : m_sound(sound)
+    , m_messages(messages)
+    , m_launcher(launcher)
+    , m_window(window) {}
+
+void AlertActions::PlayAlertSound(const QString &path) {
+    m_sound.play(path, AlertSoundFlags);
+}
+
+void AlertActions::TestPlaySound(const QString &path) {
+    if (m_sound.play(path, TestSoundFlags))
+        return;
+    m_messages.show(ApplicationTitle.toString(), ordinaryFileMatches(path)
+                                                     ? u"Unable to play the sound!"_s
+                                                     : u"Unable to play the sound! File not found!"_s);
+}
+
+void AlertActions::RestoreMainWindow() {
+    m_window.restore();
+}
+
+void AlertActions::ShowAlertMessage(const QString &text) {
+    m_window.setOnTop(false);
+    message = {text, 0, ApplicationTitle.toString()};
+    m_messages.show(message.strMsgTitle, message.strMsgPrompt);
+    m_window.setOnTop(true);
+}
+
+void AlertActions::RunAlertProgram(const QString &commandLine) {
+    const ProgramCommand command = programCommand(commandLine);
+    if (command.program.isEmpty() || !m_launcher.startDetached(command.program, command.arguments))
+        m_messages.show(ApplicationTitle.toString(), u"Unable to start the program!"_s);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "alerts/AlertMessage.h"
+
+#include <QString>
+#include <QStringView>
+
+class AlertWindow;
+class MessageBox;
+class ProgramLauncher;
+class SoundPlayer;
+
+// The alert operations of the countdown, the alarms, the play buttons and the tray.
+class AlertActions {
+public:
+    AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLauncher &launcher, AlertWindow &window);
+
+    // Plays the file in the background; a file that cannot be played gives the default sound.
+    void PlayAlertSound(const QString &path);
+    // Plays the file with no fallback and says why when it cannot.
+    void TestPlaySound(const QString &path);
+    void RestoreMainWindow();
+    // Shows an alarm's message while the main window is not kept on top; returns after OK.
+    void ShowAlertMessage(const QString &text);
+    // Starts an alarm's program on its own; says so when it cannot be started.
+    void RunAlertProgram(const QString &commandLine);
+
+    AlertMessage message;
+
+private:
+    SoundPlayer &m_sound;
+    MessageBox &m_messages;
+    ProgramLauncher &m_launcher;
+    AlertWindow &m_window;
+};
+
+// The application title, shown by every message box that has no title of its own.
+inline constexpr QStringView ApplicationTitle = u"The Tivvet";

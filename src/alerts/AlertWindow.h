@@ -1,0 +1,10 @@
+#pragma once
+
+// The main window as the alerts see it.
+class AlertWindow {
+public:
+    virtual ~AlertWindow() = default;
+    // Normal window state, shown, in front and active, also when it was hidden in the tray.
+    virtual void restore() = 0;
+    virtual void setOnTop(bool onTop) = 0;
+};

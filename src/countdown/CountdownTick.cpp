@@ -1,0 +1,48 @@
+#include "countdown/CountdownTick.h"
+
+#include "alerts/AlertActions.h"
+#include "countdown/CountdownTimer.h"
+#include "countdown/NotifySettings.h"
+#include "platform/FlatBttn.h"
+#include "platform/SOTimer.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+CountdownTick::CountdownTick(CountdownTimer &countdown, const NotifySettings &notify, const QLineEdit &txtWav,
+                             AlertActions &alerts)
+    : QObject(&countdown)
+    , m_countdown(countdown)
+    , m_notify(notify)
+    , m_txtWav(txtWav)
+    , m_alerts(alerts) {
+    connect(countdown.tmrCounter, &SOTimer::Timer, this, &CountdownTick::tmrCounter_Timer);
+}
+
+void CountdownTick::tmrCounter_Timer() {
+    const QString Zero = u"00:00:00"_s;
+    if (m_countdown.datRemaining.clockText() == Zero)
+        return;
+    m_countdown.datRemaining = m_countdown.datRemaining.minusOneSecond();
+    const QString shown = m_countdown.datRemaining.clockText();
+    m_countdown.lblCounter->setText(shown);
+
+    if (shown == Zero)
+        expire();
+    for (int fired = m_notify.notificationsAt(shown); fired > 0; --fired)
+        alert();
+}
+
+void CountdownTick::expire() {
+    m_alerts.PlayAlertSound(m_txtWav.text());
+    m_countdown.tmrCounter->setEnabled(false);
+    m_countdown.FlatBttnReset->setEnabled(true);
+    m_alerts.RestoreMainWindow();
+}
+
+void CountdownTick::alert() {
+    m_alerts.PlayAlertSound(m_txtWav.text());
+    m_alerts.RestoreMainWindow();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class AlertActions;
+class CountdownTimer;
+class NotifySettings;
+class QLineEdit;
+
+// The countdown's tick: one second lower, the display refreshed, then expiry and the notify times,
+// each alerting with the timer's sound and the main window brought back.
+class CountdownTick : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CountdownTick)
+
+public:
+    CountdownTick(CountdownTimer &countdown, const NotifySettings &notify, const QLineEdit &txtWav,
+                  AlertActions &alerts);
+
+    void tmrCounter_Timer();
+
+private:
+    void expire();
+    void alert();
+
+    CountdownTimer &m_countdown;
+    const NotifySettings &m_notify;
+    const QLineEdit &m_txtWav;
+    AlertActions &m_alerts;
+};

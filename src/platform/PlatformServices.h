@@ -1,0 +1,13 @@
+#pragma once
+
+class MessageBox;
+class ProgramLauncher;
+class SoundPlayer;
+
+// The platform services the program's logic uses, handed in at construction so that tests can
+// pass fakes.
+struct PlatformServices {
+    SoundPlayer &sound;
+    MessageBox &messages;
+    ProgramLauncher &launcher;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Starts a program that runs on its own: not waited for, not a child that ends with this one.
+class ProgramLauncher {
+public:
+    virtual ~ProgramLauncher() = default;
+    // True when the program has started.
+    virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
+};
+
+class QProcessLauncher : public ProgramLauncher {
+public:
+    bool startDetached(const QString &program, const QStringList &arguments) override;
+};

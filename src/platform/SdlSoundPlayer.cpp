@@ -1,0 +1,124 @@
+#include "platform/SdlSoundPlayer.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <SDL.h>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+constexpr int OutputRate = 48000;
+constexpr int OutputChannels = 2;
+constexpr SDL_AudioFormat OutputFormat = AUDIO_F32SYS;
+
+using AudioStream = std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)>;
+
+// Converts the samples to the device's format; nothing for a file with no samples.
+std::optional<std::vector<uint8_t>> convert(const SDL_AudioSpec &spec, const uint8_t *data, uint32_t length) {
+    if (length == 0)
+        return std::nullopt;
+    AudioStream stream(
+        SDL_NewAudioStream(spec.format, spec.channels, spec.freq, OutputFormat, OutputChannels, OutputRate),
+        &SDL_FreeAudioStream);
+    if (!stream || SDL_AudioStreamPut(stream.get(), data, int(length)) != 0 ||
+        SDL_AudioStreamFlush(stream.get()) != 0)
+        return std::nullopt;
+    std::vector<uint8_t> samples(size_t(SDL_AudioStreamAvailable(stream.get())));
+    const int got = SDL_AudioStreamGet(stream.get(), samples.data(), int(samples.size()));
+    if (got <= 0)
+        return std::nullopt;
+    samples.resize(size_t(got));
+    return samples;
+}
+
+// Loads a WAV file from the source (which it closes) into the device's format.
+std::optional<std::vector<uint8_t>> decodeWav(SDL_RWops *source) {
+    if (!source)
+        return std::nullopt;
+    SDL_AudioSpec spec;
+    Uint8 *data = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(source, 1, &spec, &data, &length))
+        return std::nullopt;
+    std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(data, &SDL_FreeWAV);
+    return convert(spec, data, length);
+}
+
+} // namespace
+
+SdlSoundPlayer::SdlSoundPlayer(QByteArray defaultSound)
+    : m_defaultSound(std::move(defaultSound)) {}
+
+SdlSoundPlayer::~SdlSoundPlayer() {
+    closeAudio();
+}
+
+bool SdlSoundPlayer::play(const QString &path, int flags) {
+    if (playFile(path))
+        return true;
+    if (flags & SND_NODEFAULT)
+        return false;
+    if (playDefault())
+        return true;
+    QApplication::beep();
+    return false;
+}
+
+bool SdlSoundPlayer::playFile(const QString &path) {
+    if (path.isEmpty())
+        return false;
+    const auto samples = decodeWav(SDL_RWFromFile(QFile::encodeName(path).constData(), "rb"));
+    return samples && queue(*samples);
+}
+
+bool SdlSoundPlayer::playDefault() {
+    const auto samples =
+        decodeWav(SDL_RWFromConstMem(m_defaultSound.constData(), int(m_defaultSound.size())));
+    return samples && queue(*samples);
+}
+
+// A sound server that stopped, restarted or started late is picked up by opening audio afresh once.
+bool SdlSoundPlayer::queue(const std::vector<uint8_t> &samples) {
+    if (queueOnce(samples))
+        return true;
+    closeAudio();
+    return queueOnce(samples);
+}
+
+bool SdlSoundPlayer::queueOnce(const std::vector<uint8_t> &samples) {
+    if (m_device != 0 && SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED)
+        closeAudio();
+    if (m_device == 0 && !openDevice())
+        return false;
+    SDL_ClearQueuedAudio(m_device);
+    return SDL_QueueAudio(m_device, samples.data(), Uint32(samples.size())) == 0;
+}
+
+bool SdlSoundPlayer::openDevice() {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    SDL_AudioSpec wanted{};
+    wanted.freq = OutputRate;
+    wanted.format = OutputFormat;
+    wanted.channels = OutputChannels;
+    wanted.samples = 2048;
+    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (m_device == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    SDL_PauseAudioDevice(m_device, 0);
+    return true;
+}
+
+// Quitting the audio subsystem closes the device without waiting for a sound to end.
+void SdlSoundPlayer::closeAudio() {
+    if (m_device == 0)
+        return;
+    m_device = 0;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/SoundPlayer.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <vector>
+
+struct SDL_RWops;
+
+// Plays WAV files through SDL's audio: one output device, opened at the first play and kept open.
+// A file that cannot be played plays the default sound instead, unless SND_NODEFAULT says not to;
+// with no sound device at all the fallback is the desktop's beep.
+class SdlSoundPlayer : public SoundPlayer {
+public:
+    // defaultSound: the WAV file's bytes, played in place of a file that cannot be played.
+    explicit SdlSoundPlayer(QByteArray defaultSound);
+    ~SdlSoundPlayer() override;
+    SdlSoundPlayer(const SdlSoundPlayer &) = delete;
+    SdlSoundPlayer &operator=(const SdlSoundPlayer &) = delete;
+
+    bool play(const QString &path, int flags) override;
+
+private:
+    bool playFile(const QString &path);
+    bool playDefault();
+    bool queue(const std::vector<uint8_t> &samples);
+    bool queueOnce(const std::vector<uint8_t> &samples);
+    bool openDevice();
+    void closeAudio();
+
+    QByteArray m_defaultSound;
+    uint32_t m_device = 0;
+};
