@@ -5,25 +5,14 @@
 #include "platform/SdlSoundPlayer.h"
 
 #include <QApplication>
-#include <QFile>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QByteArray defaultSound() {
-    QFile sound(u":/tivvet.wav"_s);
-    sound.open(QIODevice::ReadOnly);
-    return sound.readAll();
-}
-
-} // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Tivvet"_s);
 
-    SdlSoundPlayer sound(defaultSound());
+    SdlSoundPlayer sound;
     QtMessageBox messages;
     QProcessLauncher launcher;
     frmTivvet window({sound, messages, launcher});

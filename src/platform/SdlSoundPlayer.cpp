@@ -49,8 +49,12 @@ std::optional<std::vector<uint8_t>> decodeWav(SDL_RWops *source) {
 
 } // namespace
 
-SdlSoundPlayer::SdlSoundPlayer(QByteArray defaultSound)
-    : m_defaultSound(std::move(defaultSound)) {}
+// The default sound is built in, so that it is there even when no file is.
+SdlSoundPlayer::SdlSoundPlayer() {
+    QFile chime(QStringLiteral(":/tivvet.wav"));
+    if (chime.open(QIODevice::ReadOnly))
+        m_defaultSound = chime.readAll();
+}
 
 SdlSoundPlayer::~SdlSoundPlayer() {
     closeAudio();

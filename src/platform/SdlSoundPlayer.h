@@ -14,8 +14,7 @@ struct SDL_RWops;
 // with no sound device at all the fallback is the desktop's beep.
 class SdlSoundPlayer : public SoundPlayer {
 public:
-    // defaultSound: the WAV file's bytes, played in place of a file that cannot be played.
-    explicit SdlSoundPlayer(QByteArray defaultSound);
+    SdlSoundPlayer();
     ~SdlSoundPlayer() override;
     SdlSoundPlayer(const SdlSoundPlayer &) = delete;
     SdlSoundPlayer &operator=(const SdlSoundPlayer &) = delete;
