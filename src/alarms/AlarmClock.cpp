@@ -1,13 +1,16 @@
 #include "alarms/AlarmClock.h"
 
+#include "alarms/FieldStepping.h"
+#include "core/FieldSelection.h"
+#include "platform/ClickEvents.h"
 #include "platform/Controls.h"
 #include "platform/Frame.h"
+#include "platform/SecondTimer.h"
 #include "platform/UpDown.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using Controls::place;
@@ -16,7 +19,6 @@ namespace {
 
 constexpr ColourValue Black = 0x000000;
 constexpr ColourValue Azure = 0xFFD700;
-constexpr int CheckInterval = 1000;
 
 } // namespace
 
@@ -27,10 +29,12 @@ const AlarmClockNames AlarmClock::AlarmII{
     "Frame7",  "Label5", "Picture6", "txtHour2", "Label4",    "txtMinute2", "txtAmPm2", "UpDown2",
     "Option3", "Label6", "Option4",  "Label7",   "tmrAlarm2", "alarm II",   1450,       1310};
 
-AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names)
+AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection,
+                       const Clock &clock)
     : QObject(mainArea)
     , Frame14(place(new Frame(mainArea), names.frame, QRect(2170, names.top, 1910, names.height)))
-    , tmrAlarm(new QTimer(this)) {
+    , tmrAlarm(new SecondTimer(clock, this))
+    , m_selection(selection) {
     const QString caption = QString::fromLatin1(names.caption);
     Controls::label(Frame14, names.title, caption, 150, 180)->setFont(Controls::captionFont(true));
     buildTimeDisplay(names);
@@ -41,7 +45,76 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names)
     Option2 = Controls::labelledButton<QRadioButton>(Frame14, names.off, names.offLabel, u"off"_s, 900, 960);
 
     tmrAlarm->setObjectName(QLatin1StringView(names.timer));
-    tmrAlarm->setInterval(CheckInterval);
+    connectHandlers();
+}
+
+void AlarmClock::connectHandlers() {
+    onClick(txtHour, [this] { txtHour_Click(); });
+    onClick(txtMinute, [this] { txtMinute_Click(); });
+    onClick(txtAmPm, [this] { txtAmPm_Click(); });
+    connect(UpDown1, &UpDown::UpClick, this, &AlarmClock::UpDown1_UpClick);
+    connect(UpDown1, &UpDown::DownClick, this, &AlarmClock::UpDown1_DownClick);
+    // Selecting an option button, by a click or by the program, runs its handler.
+    connect(Option1, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected)
+            Option1_Click();
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected)
+            Option2_Click();
+    });
+}
+
+// A click selects the whole field, so that typing replaces it, and makes its kind the one that
+// every alarm's spin button steps.
+void AlarmClock::selectField(QLineEdit *field, bool hour, bool minute, bool amPm) {
+    field->selectAll();
+    m_selection.blnHourSel = hour;
+    m_selection.blnMinuteSel = minute;
+    m_selection.blnAmPmSel = amPm;
+}
+
+void AlarmClock::txtHour_Click() {
+    selectField(txtHour, true, false, false);
+}
+
+void AlarmClock::txtMinute_Click() {
+    selectField(txtMinute, false, true, false);
+}
+
+void AlarmClock::txtAmPm_Click() {
+    selectField(txtAmPm, false, false, true);
+}
+
+void AlarmClock::UpDown1_UpClick() {
+    stepSelectedFields(true);
+}
+
+void AlarmClock::UpDown1_DownClick() {
+    stepSelectedFields(false);
+}
+
+void AlarmClock::stepSelectedFields(bool up) {
+    if (m_selection.blnHourSel)
+        writeSpinValue(*UpDown1, *txtHour, 1, 12);
+    if (m_selection.blnMinuteSel)
+        writeSpinValue(*UpDown1, *txtMinute, 0, 59);
+    if (m_selection.blnAmPmSel) {
+        UpDown1->setWrappingRange(0, 1);
+        const bool pm = (UpDown1->value() == 1) == up;
+        txtAmPm->setText(pm ? u"pm"_s : u"am"_s);
+    }
+}
+
+void AlarmClock::Option1_Click() {
+    Option1->setChecked(true);
+    tmrAlarm->setEnabled(true);
+    Q_EMIT switchedOn();
+}
+
+void AlarmClock::Option2_Click() {
+    Option2->setChecked(true);
+    tmrAlarm->setEnabled(false);
 }
 
 void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {

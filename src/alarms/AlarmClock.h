@@ -2,11 +2,13 @@
 
 #include <QObject>
 
+class Clock;
+struct FieldSelection;
 class Frame;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class QTimer;
+class SecondTimer;
 class QWidget;
 class UpDown;
 
@@ -28,7 +30,16 @@ public:
     static const AlarmClockNames AlarmI;
     static const AlarmClockNames AlarmII;
 
-    AlarmClock(QWidget *mainArea, const AlarmClockNames &names);
+    AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection,
+               const Clock &clock);
+
+    void txtHour_Click();
+    void txtMinute_Click();
+    void txtAmPm_Click();
+    void UpDown1_UpClick();
+    void UpDown1_DownClick();
+    void Option1_Click();
+    void Option2_Click();
 
     Frame *Frame14;
     QWidget *Picture1;
@@ -39,8 +50,18 @@ public:
     UpDown *UpDown1;
     QRadioButton *Option1;
     QRadioButton *Option2;
-    QTimer *tmrAlarm;
+    SecondTimer *tmrAlarm;
+
+Q_SIGNALS:
+    // The alarm was switched on: it is checked at once, not only at the next tick.
+    void switchedOn();
 
 private:
     void buildTimeDisplay(const AlarmClockNames &names);
+    void connectHandlers();
+    void selectField(QLineEdit *field, bool hour, bool minute, bool amPm);
+    // The fields a spin click rewrites; an up click reads spin value 1 as "pm", a down click as "am".
+    void stepSelectedFields(bool up);
+
+    FieldSelection &m_selection;
 };

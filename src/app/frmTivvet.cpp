@@ -1,5 +1,6 @@
 #include "app/frmTivvet.h"
 
+#include "alarms/AlarmCheck.h"
 #include "alarms/AlarmClock.h"
 #include "alerts/AlertActions.h"
 #include "alerts/OptionGroups.h"
@@ -15,11 +16,11 @@
 #include "platform/FlatBttn.h"
 #include "platform/Frame.h"
 #include "platform/PlatformServices.h"
+#include "platform/SecondTimer.h"
 
 #include <QCheckBox>
 #include <QIcon>
 #include <QRadioButton>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using Controls::place;
@@ -41,14 +42,16 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , clock(new ClockDisplay(this))
     , Frame1(place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880)))
     , countdown(new CountdownTimer(Frame1))
-    , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI))
-    , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII))
+    , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.clock))
+    , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII, selection, services.clock))
     , options(new OptionsArea(this, Frame1))
     , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer))
     , notify(new NotifySettings(options->Frame5, selection))
     , countdownTick(new CountdownTick(*countdown, *notify, *timerSound->txtWav, *alerts))
     , alarm1Options(new AlarmOptions(options->Frame10, AlarmOptions::AlarmI))
     , alarm2Options(new AlarmOptions(options->Frame16, AlarmOptions::AlarmII))
+    , alarm1Check(new AlarmCheck(*alarm1, *alarm1Options, *alerts, services.clock))
+    , alarm2Check(new AlarmCheck(*alarm2, *alarm2Options, *alerts, services.clock))
     , startOptions(new StartOptions(this))
     , mnuTray(new TrayMenu(this)) {
     setObjectName(u"frmTivvet"_s);
@@ -90,8 +93,8 @@ void frmTivvet::applyCompactSize() {
 void frmTivvet::Form_Load() {
     applyCompactSize();
     countdown->resetForLoad();
-    alarm1->tmrAlarm->stop();
-    alarm2->tmrAlarm->stop();
+    alarm1->tmrAlarm->setEnabled(false);
+    alarm2->tmrAlarm->setEnabled(false);
     for (QCheckBox *activate :
          {notify->Check2, alarm1Options->program->Check3, alarm1Options->message->Check4,
           alarm2Options->program->Check3, alarm2Options->message->Check4})

@@ -9,6 +9,7 @@
 
 class AROnTop;
 class AlertActions;
+class AlarmCheck;
 class AlarmClock;
 class AlarmOptions;
 class ClockDisplay;
@@ -57,6 +58,8 @@ public:
     CountdownTick *countdownTick;
     AlarmOptions *alarm1Options;
     AlarmOptions *alarm2Options;
+    AlarmCheck *alarm1Check;
+    AlarmCheck *alarm2Check;
     StartOptions *startOptions;
     TrayMenu *mnuTray;
 

@@ -1,4 +1,5 @@
 #include "app/frmTivvet.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/PlatformServices.h"
 #include "platform/ProgramLauncher.h"
@@ -15,7 +16,8 @@ int main(int argc, char *argv[]) {
     SdlSoundPlayer sound;
     QtMessageBox messages;
     QProcessLauncher launcher;
-    frmTivvet window({sound, messages, launcher});
+    SystemClock clock;
+    frmTivvet window({sound, messages, launcher, clock});
     messages.setOwner(&window);
 
     window.Form_Load();

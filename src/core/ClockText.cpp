@@ -61,6 +61,24 @@ QString longDate(const QDate &date, const QLocale &locale) {
                                    QString::number(date.year()));
 }
 
+std::optional<int> readHourMinuteAmPm(QStringView text) {
+    const QList<QStringView> parts = text.split(u':');
+    if (parts.size() != 2)
+        return std::nullopt;
+    const QStringView minuteAndMarker = parts[1].trimmed();
+    const QStringView marker = minuteAndMarker.right(2);
+    const bool am = marker.compare(u"am", Qt::CaseInsensitive) == 0;
+    const bool pm = marker.compare(u"pm", Qt::CaseInsensitive) == 0;
+    if (!am && !pm)
+        return std::nullopt;
+    const auto hour = readPart(parts[0], 12);
+    const auto minute = readPart(minuteAndMarker.chopped(2), 59);
+    if (!hour || *hour == 0 || !minute)
+        return std::nullopt;
+    const int hour24 = *hour % 12 + (pm ? 12 : 0);
+    return hour24 * 3600 + *minute * 60;
+}
+
 std::optional<int> readHms(QStringView text) {
     const QList<QStringView> parts = text.split(u':');
     if (parts.size() != 3)

@@ -26,4 +26,9 @@ QString longDate(const QDate &date, const QLocale &locale);
 // minute and second 0-59. Anything else is not a time of day.
 std::optional<int> readHms(QStringView text);
 
+// Reads "h:mm am/pm" (the blank before am/pm optional): hour 1-12 with or without a leading zero,
+// minute 0-59, "am" or "pm" in any case, blanks around the parts allowed. The result is the second
+// of the day at which that minute begins.
+std::optional<int> readHourMinuteAmPm(QStringView text);
+
 } // namespace ClockText

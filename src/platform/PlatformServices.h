@@ -1,5 +1,6 @@
 #pragma once
 
+class Clock;
 class MessageBox;
 class ProgramLauncher;
 class SoundPlayer;
@@ -10,4 +11,5 @@ struct PlatformServices {
     SoundPlayer &sound;
     MessageBox &messages;
     ProgramLauncher &launcher;
+    const Clock &clock;
 };

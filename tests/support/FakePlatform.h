@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alerts/AlertWindow.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/PlatformServices.h"
 #include "platform/ProgramLauncher.h"
@@ -83,11 +84,22 @@ private:
     QStringList &m_log;
 };
 
+// A clock that stands still until the test sets or advances it.
+class FakeClock : public Clock {
+public:
+    QDateTime now() const override { return current; }
+    void set(const QTime &time) { current = QDateTime(QDate(2026, 12, 5), time); }
+    void advance(int milliseconds) { current = current.addMSecs(milliseconds); }
+
+    QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
+};
+
 struct FakePlatform {
     QStringList log;
     FakeSoundPlayer sound{log};
     FakeMessageBox messages{log};
     FakeLauncher launcher{log};
+    FakeClock clock;
 
-    PlatformServices services() { return {sound, messages, launcher}; }
+    PlatformServices services() { return {sound, messages, launcher, clock}; }
 };
