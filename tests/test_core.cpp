@@ -25,6 +25,8 @@ private Q_SLOTS:
     void longDateUsesLocaleNames();
     void readHms_data();
     void readHms();
+    void readHourMinuteAmPm_data();
+    void readHourMinuteAmPm();
     void twipsAndColours();
 };
 
@@ -172,6 +174,35 @@ void TestCore::readHms() {
     QFETCH(QString, text);
     QFETCH(int, expected);
     QCOMPARE(ClockText::readHms(text).value_or(-1), expected);
+}
+
+void TestCore::readHourMinuteAmPm_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected"); // -1: not a time of day
+    QTest::newRow("midnight") << u"12:00am"_s << 0;
+    QTest::newRow("noon") << u"12:00pm"_s << 43200;
+    QTest::newRow("leading zero") << u"07:30pm"_s << 70200;
+    QTest::newRow("single digit hour") << u"7:30pm"_s << 70200;
+    QTest::newRow("single digit minute") << u"7:5am"_s << 25500;
+    QTest::newRow("upper case") << u"11:59PM"_s << 86340;
+    QTest::newRow("mixed case, blanks") << u" 1 : 05 Am "_s << 3900;
+    QTest::newRow("blank before marker") << u"01:00 pm"_s << 46800;
+    QTest::newRow("hour 0") << u"00:00am"_s << -1;
+    QTest::newRow("hour 13") << u"13:00pm"_s << -1;
+    QTest::newRow("minute 60") << u"12:60am"_s << -1;
+    QTest::newRow("no marker") << u"12:00"_s << -1;
+    QTest::newRow("other marker") << u"12:00xm"_s << -1;
+    QTest::newRow("no hour") << u":00am"_s << -1;
+    QTest::newRow("no minute") << u"12:am"_s << -1;
+    QTest::newRow("24-hour text") << u"19:30:00"_s << -1;
+    QTest::newRow("marker only") << u"am"_s << -1;
+    QTest::newRow("empty") << u""_s << -1;
+}
+
+void TestCore::readHourMinuteAmPm() {
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    QCOMPARE(ClockText::readHourMinuteAmPm(text).value_or(-1), expected);
 }
 
 void TestCore::twipsAndColours() {
