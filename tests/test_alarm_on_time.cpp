@@ -21,8 +21,7 @@ private Q_SLOTS:
 void TestAlarmOnTime::goesOffAsItsMinuteBegins() {
     FakePlatform platform;
     SystemClock clock;
-    PlatformServices services = platform.services();
-    frmTivvet window({services.sound, services.messages, services.launcher, clock});
+    frmTivvet window(platform.servicesWith(clock));
     window.Form_Load();
 
     const QDateTime nextMinute = [] {

@@ -1,8 +1,11 @@
 #include "alerts/OptionGroups.h"
 
+#include "alerts/AlertActions.h"
 #include "platform/Controls.h"
+#include "platform/FileDialog.h"
 #include "platform/FlatBttn.h"
 #include "platform/Frame.h"
+#include "platform/InstallPaths.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -28,6 +31,12 @@ FlatBttn *button(QWidget *group, const char *name, const QString &caption, int l
     return place(new FlatBttn(caption, group), name, QRect(left, top, ButtonWidth, ButtonHeight));
 }
 
+// An "activate" box stays unchecked while the text it goes with is empty.
+void applyActivateRule(QCheckBox *activate, const QString &text) {
+    if (text.isEmpty())
+        activate->setChecked(false);
+}
+
 } // namespace
 
 const SoundGroupNames SoundGroup::Timer{"Frame6",         "lblPlaywav",   "txtWav",
@@ -45,26 +54,65 @@ const AlarmOptionNames AlarmOptions::AlarmII{
     {"Frame19", "lblMessage3", "txtMessage2", "FlatBttnClear3", "Check7", "lblActivate6"},
 };
 
-SoundGroup::SoundGroup(QWidget *panel, const SoundGroupNames &names)
+SoundGroup::SoundGroup(QWidget *panel, const SoundGroupNames &names, FileDialog &files, AlertActions &alerts)
     : QObject(panel)
     , Frame6(group(panel, names.frame, 120, 1455))
     , txtWav(Controls::pathBox(Frame6, names.path, PathBox))
     , FlatBttnBrowse(button(Frame6, names.browse, u"browse"_s, 120, 750))
     , FlatBttnPlay(button(Frame6, names.play, u"play"_s, 720, 750))
-    , FlatBttnDefault(button(Frame6, names.byDefault, u"default"_s, 420, 1080)) {
+    , FlatBttnDefault(button(Frame6, names.byDefault, u"default"_s, 420, 1080))
+    , m_files(files)
+    , m_alerts(alerts) {
     Controls::groupCaption(Frame6, names.caption, u"sound (.wav)"_s);
     txtWav->setAccessibleName(u"sound file"_s);
+    connect(FlatBttnBrowse, &FlatBttn::Click, this, &SoundGroup::FlatBttnBrowse_Click);
+    connect(FlatBttnPlay, &FlatBttn::Click, this, &SoundGroup::FlatBttnPlay_Click);
+    connect(FlatBttnDefault, &FlatBttn::Click, this, &SoundGroup::FlatBttnDefault_Click);
 }
 
-ProgramGroup::ProgramGroup(QWidget *panel, const ProgramGroupNames &names)
+// A cancelled browse keeps the path the box had.
+void SoundGroup::FlatBttnBrowse_Click() {
+    const QString chosen = m_files.getOpenFileName(u"Select Sound"_s, u"Wav Files (*.wav *.WAV)"_s);
+    if (!chosen.isEmpty())
+        txtWav->setText(chosen);
+}
+
+void SoundGroup::FlatBttnPlay_Click() {
+    m_alerts.TestPlaySound(txtWav->text());
+}
+
+void SoundGroup::FlatBttnDefault_Click() {
+    txtWav->setText(QString::fromUtf8(DefaultSoundPath));
+}
+
+ProgramGroup::ProgramGroup(QWidget *panel, const ProgramGroupNames &names, FileDialog &files)
     : QObject(panel)
     , Frame12(group(panel, names.frame, 1680, 1455))
     , txtProgram(Controls::pathBox(Frame12, names.path, PathBox))
     , FlatBttnBrowse4(button(Frame12, names.browse, u"browse"_s, 120, 750))
     , Check3(Controls::labelledButton<QCheckBox>(Frame12, names.activate, names.activateLabel, u"activate"_s,
-                                                 120, 1110)) {
+                                                 120, 1110))
+    , m_files(files) {
     Controls::groupCaption(Frame12, names.caption, u"program (.exe)"_s);
     txtProgram->setAccessibleName(u"program"_s);
+    connect(FlatBttnBrowse4, &FlatBttn::Click, this, &ProgramGroup::FlatBttnBrowse4_Click);
+    connect(Check3, &QCheckBox::stateChanged, this, &ProgramGroup::Check3_Click);
+    connect(txtProgram, &QLineEdit::textChanged, this, &ProgramGroup::txtProgram_Change);
+}
+
+// Programs have no one ending here: every file is offered. A cancelled browse keeps the box.
+void ProgramGroup::FlatBttnBrowse4_Click() {
+    const QString chosen = m_files.getOpenFileName(u"Select Program"_s, u"Executable Files (*)"_s);
+    if (!chosen.isEmpty())
+        txtProgram->setText(chosen);
+}
+
+void ProgramGroup::Check3_Click() {
+    applyActivateRule(Check3, txtProgram->text());
+}
+
+void ProgramGroup::txtProgram_Change() {
+    applyActivateRule(Check3, txtProgram->text());
 }
 
 MessageGroup::MessageGroup(QWidget *panel, const MessageGroupNames &names)
@@ -78,10 +126,27 @@ MessageGroup::MessageGroup(QWidget *panel, const MessageGroupNames &names)
     Controls::setBackColour(txtMessage, Controls::OptionBoxGrey);
     txtMessage->setAccessibleName(u"custom message"_s);
     txtMessage->setTabChangesFocus(true);
+    connect(FlatBttnClear2, &FlatBttn::Click, this, &MessageGroup::FlatBttnClear2_Click);
+    connect(Check4, &QCheckBox::stateChanged, this, &MessageGroup::Check4_Click);
+    connect(txtMessage, &QPlainTextEdit::textChanged, this, &MessageGroup::txtMessage_Change);
 }
 
-AlarmOptions::AlarmOptions(QWidget *panel, const AlarmOptionNames &names)
+void MessageGroup::FlatBttnClear2_Click() {
+    txtMessage->clear();
+    Check4->setChecked(false);
+}
+
+void MessageGroup::Check4_Click() {
+    applyActivateRule(Check4, txtMessage->toPlainText());
+}
+
+void MessageGroup::txtMessage_Change() {
+    applyActivateRule(Check4, txtMessage->toPlainText());
+}
+
+AlarmOptions::AlarmOptions(QWidget *panel, const AlarmOptionNames &names, FileDialog &files,
+                           AlertActions &alerts)
     : QObject(panel)
-    , sound(new SoundGroup(panel, names.sound))
-    , program(new ProgramGroup(panel, names.program))
+    , sound(new SoundGroup(panel, names.sound, files, alerts))
+    , program(new ProgramGroup(panel, names.program, files))
     , message(new MessageGroup(panel, names.message)) {}

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class AlertActions;
+class FileDialog;
 class FlatBttn;
 class Frame;
 class QCheckBox;
@@ -24,13 +26,21 @@ class SoundGroup : public QObject {
 public:
     static const SoundGroupNames Timer;
 
-    SoundGroup(QWidget *panel, const SoundGroupNames &names);
+    SoundGroup(QWidget *panel, const SoundGroupNames &names, FileDialog &files, AlertActions &alerts);
+
+    void FlatBttnBrowse_Click();
+    void FlatBttnPlay_Click();
+    void FlatBttnDefault_Click();
 
     Frame *Frame6;
     QLineEdit *txtWav;
     FlatBttn *FlatBttnBrowse;
     FlatBttn *FlatBttnPlay;
     FlatBttn *FlatBttnDefault;
+
+private:
+    FileDialog &m_files;
+    AlertActions &m_alerts;
 };
 
 struct ProgramGroupNames {
@@ -43,12 +53,19 @@ class ProgramGroup : public QObject {
     Q_DISABLE_COPY_MOVE(ProgramGroup)
 
 public:
-    ProgramGroup(QWidget *panel, const ProgramGroupNames &names);
+    ProgramGroup(QWidget *panel, const ProgramGroupNames &names, FileDialog &files);
+
+    void FlatBttnBrowse4_Click();
+    void Check3_Click();
+    void txtProgram_Change();
 
     Frame *Frame12;
     QLineEdit *txtProgram;
     FlatBttn *FlatBttnBrowse4;
     QCheckBox *Check3;
+
+private:
+    FileDialog &m_files;
 };
 
 struct MessageGroupNames {
@@ -62,6 +79,10 @@ class MessageGroup : public QObject {
 
 public:
     MessageGroup(QWidget *panel, const MessageGroupNames &names);
+
+    void FlatBttnClear2_Click();
+    void Check4_Click();
+    void txtMessage_Change();
 
     Frame *Frame13;
     QPlainTextEdit *txtMessage;
@@ -81,7 +102,7 @@ class AlarmOptions : public QObject {
     Q_DISABLE_COPY_MOVE(AlarmOptions)
 
 public:
-    AlarmOptions(QWidget *panel, const AlarmOptionNames &names);
+    AlarmOptions(QWidget *panel, const AlarmOptionNames &names, FileDialog &files, AlertActions &alerts);
 
     static const AlarmOptionNames AlarmI;
     static const AlarmOptionNames AlarmII;

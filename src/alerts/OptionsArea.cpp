@@ -13,6 +13,13 @@ namespace {
 
 constexpr ColourValue Maroon = 0x000080;
 
+// The client area: the top strip and the main area with the same margin below as beside it, and
+// with an options panel open, the panel and the bottom row below them.
+constexpr int ClientWidth = 5565;
+constexpr int CompactClientHeight = 3250;
+constexpr int ExpandedClientHeight = 5250;
+constexpr QPoint OpenedPanel(95, 3160);
+
 Frame *panel(QWidget *window, const char *name, int designedTop) {
     return place(new Frame(window), name, QRect(95, designedTop, 5392, 1755));
 }
@@ -40,7 +47,8 @@ OptionsArea::OptionsArea(QWidget *window, QWidget *mainArea)
     , Frame16(panel(window, "Frame16", 9720))
     , Label15(panelTitle(Frame16, "Label15", u"alarm II"_s))
     , FlatBttnClose(
-          place(new FlatBttn(u"close options"_s, window), "FlatBttnClose", QRect(4320, 4950, 1160, 270))) {
+          place(new FlatBttn(u"close options"_s, window), "FlatBttnClose", QRect(4320, 4950, 1160, 270)))
+    , m_window(window) {
     buildButtons();
     // As designed: only the Alarm II panel and the Alarm I title are visible, all below the
     // compact window's bottom edge.
@@ -58,4 +66,54 @@ void OptionsArea::buildButtons() {
     FlatBttnTimer = optionsButton("FlatBttnTimer", u"timer"_s, 420);
     FlatBttnAlarm1 = optionsButton("FlatBttnAlarm1", u"alarm I"_s, 720);
     FlatBttnAlarm2 = optionsButton("FlatBttnAlarm2", u"alarm II"_s, 1020);
+    connect(FlatBttnTimer, &FlatBttn::Click, this, &OptionsArea::FlatBttnTimer_Click);
+    connect(FlatBttnAlarm1, &FlatBttn::Click, this, &OptionsArea::FlatBttnAlarm1_Click);
+    connect(FlatBttnAlarm2, &FlatBttn::Click, this, &OptionsArea::FlatBttnAlarm2_Click);
+    connect(FlatBttnClose, &FlatBttn::Click, this, &OptionsArea::FlatBttnClose_Click);
+}
+
+void OptionsArea::applyCompactSize() {
+    m_window->setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(CompactClientHeight));
+}
+
+void OptionsArea::applyExpandedSize() {
+    m_window->setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ExpandedClientHeight));
+}
+
+QLabel *OptionsArea::titleOf(Frame *panel) const {
+    return panel == Frame5 ? Label2 : panel == Frame10 ? Label1 : Label15;
+}
+
+// The chosen panel is shown at its place under the main area with its title; the others are
+// hidden where they are.
+void OptionsArea::ShowOptionsPanel(Frame *panel) {
+    applyExpandedSize();
+    for (Frame *other : {Frame5, Frame10, Frame16})
+        if (other != panel)
+            other->hide();
+    panel->show();
+    panel->move(twipsToPixels(OpenedPanel.x()), twipsToPixels(OpenedPanel.y()));
+    titleOf(panel)->show();
+    for (QLabel *title : {Label1, Label2, Label15})
+        if (title != titleOf(panel))
+            title->hide();
+}
+
+void OptionsArea::FlatBttnTimer_Click() {
+    ShowOptionsPanel(Frame5);
+}
+
+void OptionsArea::FlatBttnAlarm1_Click() {
+    ShowOptionsPanel(Frame10);
+}
+
+void OptionsArea::FlatBttnAlarm2_Click() {
+    ShowOptionsPanel(Frame16);
+}
+
+void OptionsArea::FlatBttnClose_Click() {
+    for (QLabel *title : {Label1, Label2, Label15})
+        title->hide();
+    applyCompactSize();
+    Q_EMIT optionsClosed();
 }

@@ -1,14 +1,24 @@
 #include "app/StartOptions.h"
 
+#include "persistence/Autostart.h"
 #include "platform/Controls.h"
+#include "platform/InstallPaths.h"
 
 #include <QCheckBox>
 
 using namespace Qt::StringLiterals;
 
-StartOptions::StartOptions(QWidget *window)
+StartOptions::StartOptions(QWidget *window, Autostart &autostart)
     : QObject(window)
     , CheckStart(Controls::labelledButton<QCheckBox>(window, "CheckStart", "Label17", u"start with windows"_s,
                                                      95, 4980))
     , CheckMin(Controls::labelledButton<QCheckBox>(window, "CheckMin", "Label16", u"start minimized"_s, 2330,
-                                                   4980)) {}
+                                                   4980))
+    , m_autostart(autostart) {
+    connect(CheckStart, &QCheckBox::stateChanged, this, &StartOptions::CheckStart_Click);
+}
+
+void StartOptions::CheckStart_Click() {
+    const QString command = CheckStart->isChecked() ? QString::fromUtf8(ProgramPath) : QString();
+    m_autostart.WriteRegistryString(u"Tivvet"_s, command);
+}

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class Autostart;
 class QCheckBox;
 class QWidget;
 
@@ -11,8 +12,14 @@ class StartOptions : public QObject {
     Q_DISABLE_COPY_MOVE(StartOptions)
 
 public:
-    explicit StartOptions(QWidget *window);
+    StartOptions(QWidget *window, Autostart &autostart);
+
+    // Registers the program to start at logon while checked; unchecked, the entry starts nothing.
+    void CheckStart_Click();
 
     QCheckBox *CheckStart;
     QCheckBox *CheckMin;
+
+private:
+    Autostart &m_autostart;
 };

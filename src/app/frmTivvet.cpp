@@ -8,29 +8,46 @@
 #include "app/ClockDisplay.h"
 #include "app/StartOptions.h"
 #include "app/TrayMenu.h"
+#include "colours/ColourScheme.h"
 #include "countdown/CountdownTick.h"
 #include "countdown/CountdownTimer.h"
 #include "countdown/NotifySettings.h"
+#include "persistence/Autostart.h"
+#include "persistence/OptionsTexts.h"
+#include "persistence/SettingsStore.h"
 #include "platform/AROnTop.h"
 #include "platform/Controls.h"
 #include "platform/FlatBttn.h"
 #include "platform/Frame.h"
 #include "platform/PlatformServices.h"
 #include "platform/SecondTimer.h"
+#include "platform/TrayIcon.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QIcon>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using Controls::place;
 
 namespace {
 
-// The client area that shows the top strip and the main area, with the same margin below the
-// main area as beside it.
-constexpr int ClientWidth = 5565;
-constexpr int CompactClientHeight = 3250;
+const QString ControlSettings = u"ControlSettings"_s;
+
+OptionsTexts::Box lineBox(const char *fileName, QLineEdit *box) {
+    return {QString::fromLatin1(fileName), [box] { return box->text(); },
+            [box](const QString &text) { box->setText(text); }};
+}
+
+OptionsTexts::Box messageBox(const char *fileName, QPlainTextEdit *box) {
+    return {QString::fromLatin1(fileName), [box] { return box->toPlainText(); },
+            [box](const QString &text) { box->setPlainText(text); }};
+}
 
 } // namespace
 
@@ -38,6 +55,8 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , alerts(std::make_unique<AlertActions>(services.sound, services.messages, services.launcher, *this))
+    , settings(std::make_unique<SettingsStore>(services.configFolder))
+    , autostart(std::make_unique<Autostart>(services.configFolder, services.messages))
     , AROnTop1(new AROnTop(this))
     , clock(new ClockDisplay(this))
     , Frame1(place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880)))
@@ -45,25 +64,44 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.clock))
     , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII, selection, services.clock))
     , options(new OptionsArea(this, Frame1))
-    , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer))
+    , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer, services.files, *alerts))
     , notify(new NotifySettings(options->Frame5, selection))
     , countdownTick(new CountdownTick(*countdown, *notify, *timerSound->txtWav, *alerts))
-    , alarm1Options(new AlarmOptions(options->Frame10, AlarmOptions::AlarmI))
-    , alarm2Options(new AlarmOptions(options->Frame16, AlarmOptions::AlarmII))
+    , alarm1Options(new AlarmOptions(options->Frame10, AlarmOptions::AlarmI, services.files, *alerts))
+    , alarm2Options(new AlarmOptions(options->Frame16, AlarmOptions::AlarmII, services.files, *alerts))
     , alarm1Check(new AlarmCheck(*alarm1, *alarm1Options, *alerts, services.clock))
     , alarm2Check(new AlarmCheck(*alarm2, *alarm2Options, *alerts, services.clock))
-    , startOptions(new StartOptions(this))
-    , mnuTray(new TrayMenu(this)) {
+    , startOptions(new StartOptions(this, *autostart))
+    , mnuTray(new TrayMenu(this))
+    , optionsTexts(makeOptionsTexts(services))
+    , colours(std::make_unique<ColourScheme>(this, *settings))
+    , m_tray(services.tray) {
     setObjectName(u"frmTivvet"_s);
     setWindowTitle(u"  The Tivvet  3.0"_s);
     setWindowIcon(QIcon(u":/tivvet.svg"_s));
     setFont(Controls::captionFont());
     buildCommands();
     orderTabs();
+    connectTray();
+    connect(options, &OptionsArea::optionsClosed, this, [this] { optionsTexts->SaveOptionsFiles(); });
     applyCompactSize();
 }
 
 frmTivvet::~frmTivvet() = default;
+
+std::unique_ptr<OptionsTexts> frmTivvet::makeOptionsTexts(const PlatformServices &services) {
+    return std::make_unique<OptionsTexts>(services.configFolder,
+                                          QList<OptionsTexts::Box>{
+                                              lineBox("wav.txt", timerSound->txtWav),
+                                              lineBox("wav2.txt", alarm1Options->sound->txtWav),
+                                              lineBox("program.txt", alarm1Options->program->txtProgram),
+                                              messageBox("message.txt", alarm1Options->message->txtMessage),
+                                              lineBox("wav3.txt", alarm2Options->sound->txtWav),
+                                              lineBox("program2.txt", alarm2Options->program->txtProgram),
+                                              messageBox("message2.txt", alarm2Options->message->txtMessage),
+                                          },
+                                          services.messages);
+}
 
 void frmTivvet::buildCommands() {
     Frame3 = place(new Frame(Frame1), "Frame3", QRect(4190, 1450, 1080, 1310));
@@ -86,25 +124,117 @@ void frmTivvet::orderTabs() {
     }
 }
 
+void frmTivvet::connectTray() {
+    connect(&m_tray, &TrayIcon::doubleClicked, this, [this] { alerts->RestoreMainWindow(); });
+    connect(mnuTray->mnuTrayRestore, &QAction::triggered, this, &frmTivvet::mnuTrayRestore_Click);
+    connect(mnuTray->mnuTrayClose, &QAction::triggered, this, &frmTivvet::mnuTrayClose_Click);
+}
+
 void frmTivvet::applyCompactSize() {
-    setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(CompactClientHeight));
+    options->applyCompactSize();
 }
 
 void frmTivvet::Form_Load() {
+    restoreStartOptions();
+    if (startOptions->CheckMin->isChecked())
+        setWindowState(Qt::WindowMinimized);
     applyCompactSize();
-    countdown->resetForLoad();
     alarm1->tmrAlarm->setEnabled(false);
     alarm2->tmrAlarm->setEnabled(false);
+    colours->load();
+    countdown->resetForLoad();
     for (QCheckBox *activate :
          {notify->Check2, alarm1Options->program->Check3, alarm1Options->message->Check4,
           alarm2Options->program->Check3, alarm2Options->message->Check4})
         activate->setChecked(false);
     alarm1->Option2->setChecked(true);
     alarm2->Option2->setChecked(true);
+    optionsTexts->LoadOptionsFiles();
+    AddTrayIcon();
+}
+
+// Restoring "start with windows" runs its click handling, which registers the program again.
+void frmTivvet::restoreStartOptions() {
+    startOptions->CheckStart->setChecked(
+        settings->readInteger(ControlSettings, u"CheckStartValue"_s, 0, 0, 1) == 1);
+    startOptions->CheckMin->setChecked(settings->readInteger(ControlSettings, u"CheckMinValue"_s, 0, 0, 1) ==
+                                       1);
+}
+
+void frmTivvet::showAfterLoad() {
+    if (isMinimized() && m_tray.isAvailable())
+        return;
+    show();
+    // A window the program never placed itself comes back at the window manager's default place
+    // after it was hidden; placing it once where it is keeps it there.
+    move(pos());
+}
+
+void frmTivvet::Form_Unload() {
+    saveStartOptions();
+    colours->save();
+    settings->sync();
+    optionsTexts->SaveOptionsFiles();
+    RemoveTrayIcon();
+}
+
+void frmTivvet::saveStartOptions() {
+    settings->WriteSetting(ControlSettings, u"CheckStartValue"_s,
+                           startOptions->CheckStart->isChecked() ? u"1"_s : u"0"_s);
+    settings->WriteSetting(ControlSettings, u"CheckMinValue"_s,
+                           startOptions->CheckMin->isChecked() ? u"1"_s : u"0"_s);
+}
+
+void frmTivvet::closeEvent(QCloseEvent *event) {
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    event->accept();
+    // A window closed while hidden in the tray does not end the program by itself.
+    QTimer::singleShot(0, qApp, [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const bool anyShown =
+            std::any_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); });
+        if (!anyShown)
+            QApplication::quit();
+    });
 }
 
 void frmTivvet::FlatBttnExit_Click() {
     close();
+}
+
+void frmTivvet::mnuTrayRestore_Click() {
+    alerts->RestoreMainWindow();
+}
+
+void frmTivvet::mnuTrayClose_Click() {
+    close();
+}
+
+void frmTivvet::AddTrayIcon() {
+    m_tray.add(windowIcon(), u" Click Right Mouse Button "_s, mnuTray);
+}
+
+void frmTivvet::RemoveTrayIcon() {
+    m_tray.remove();
+}
+
+void frmTivvet::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+// A minimised window goes into the tray, where there is one; without a tray it stays on the
+// task bar, the user's way back.
+void frmTivvet::Form_Resize() {
+    if (isMinimized() && m_tray.isAvailable())
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized())
+                hide();
+        });
 }
 
 // A plain show() leaves a window that was minimised and then hidden iconic.

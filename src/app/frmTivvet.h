@@ -8,20 +8,25 @@
 #include <memory>
 
 class AROnTop;
-class AlertActions;
 class AlarmCheck;
 class AlarmClock;
 class AlarmOptions;
+class AlertActions;
+class Autostart;
 class ClockDisplay;
+class ColourScheme;
 class CountdownTick;
 class CountdownTimer;
 class FlatBttn;
 class Frame;
 class NotifySettings;
 class OptionsArea;
+class OptionsTexts;
 struct PlatformServices;
+class SettingsStore;
 class SoundGroup;
 class StartOptions;
+class TrayIcon;
 class TrayMenu;
 
 // The main window: builds itself from the subsystems' parts and wires them together.
@@ -33,11 +38,20 @@ public:
     explicit frmTivvet(const PlatformServices &services);
     ~frmTivvet() override;
 
-    // Puts the window into its initial state before it is first shown.
+    // Restores the saved choices and puts the window into its initial state, before it is shown.
     void Form_Load();
-    // Only the main area and the top strip on screen; the options area lies below.
+    // Shows the window after the load: with "start minimized" only the tray icon, or the window
+    // minimised where there is no tray.
+    void showAfterLoad();
+    // Saves the choices; run once when the window closes, whichever way.
+    void Form_Unload();
     void applyCompactSize();
+
     void FlatBttnExit_Click();
+    void mnuTrayRestore_Click();
+    void mnuTrayClose_Click();
+    void AddTrayIcon();
+    void RemoveTrayIcon();
 
     void restore() override;
     void setOnTop(bool onTop) override;
@@ -45,6 +59,8 @@ public:
     // Window-wide state.
     FieldSelection selection;
     std::unique_ptr<AlertActions> alerts;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<Autostart> autostart;
 
     AROnTop *AROnTop1;
     ClockDisplay *clock;
@@ -69,7 +85,22 @@ public:
     FlatBttn *FlatBttnAbout;
     FlatBttn *FlatBttnExit;
 
+    std::unique_ptr<OptionsTexts> optionsTexts;
+    std::unique_ptr<ColourScheme> colours;
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildCommands();
     void orderTabs();
+    void connectTray();
+    void restoreStartOptions();
+    void saveStartOptions();
+    std::unique_ptr<OptionsTexts> makeOptionsTexts(const PlatformServices &services);
+    void Form_Resize();
+
+    TrayIcon &m_tray;
+    bool m_unloaded = false;
 };

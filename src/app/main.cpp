@@ -1,11 +1,14 @@
 #include "app/frmTivvet.h"
 #include "platform/Clock.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PlatformServices.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/SdlSoundPlayer.h"
+#include "platform/TrayIcon.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -17,13 +20,14 @@ int main(int argc, char *argv[]) {
     QtMessageBox messages;
     QProcessLauncher launcher;
     SystemClock clock;
-    frmTivvet window({sound, messages, launcher, clock});
+    QtFileDialog files;
+    QtTrayIcon tray;
+    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    frmTivvet window({sound, messages, launcher, clock, files, tray, configFolder});
     messages.setOwner(&window);
+    files.setOwner(&window);
 
     window.Form_Load();
-    window.show();
-    // A window the program never placed itself comes back at the window manager's default place
-    // after it was hidden; placing it once where it is keeps it there.
-    window.move(window.pos());
+    window.showAfterLoad();
     return QApplication::exec();
 }

@@ -47,6 +47,16 @@ void setBackColour(QWidget *control, ColourValue colour) {
     control->setAutoFillBackground(true);
 }
 
+ColourValue backColour(const QWidget *control) {
+    const QColor colour = control->palette().color(QPalette::Window);
+    return colourValue(colour.red(), colour.green(), colour.blue());
+}
+
+ColourValue foreColour(const QWidget *control) {
+    const QColor colour = control->palette().color(QPalette::WindowText);
+    return colourValue(colour.red(), colour.green(), colour.blue());
+}
+
 void setForeColour(QWidget *control, ColourValue colour) {
     QPalette palette = control->palette();
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})

@@ -21,6 +21,8 @@ QFont digitFont(double points);
 
 void setBackColour(QWidget *control, ColourValue colour);
 void setForeColour(QWidget *control, ColourValue colour);
+ColourValue backColour(const QWidget *control);
+ColourValue foreColour(const QWidget *control);
 
 // Names the control and puts it at its place, given in twips relative to its parent.
 template <class Control> Control *place(Control *control, QAnyStringView name, const QRect &twips) {

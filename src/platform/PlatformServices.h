@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QString>
+
 class Clock;
+class FileDialog;
 class MessageBox;
 class ProgramLauncher;
 class SoundPlayer;
+class TrayIcon;
 
 // The platform services the program's logic uses, handed in at construction so that tests can
 // pass fakes.
@@ -12,4 +16,8 @@ struct PlatformServices {
     MessageBox &messages;
     ProgramLauncher &launcher;
     const Clock &clock;
+    FileDialog &files;
+    TrayIcon &tray;
+    // The user's configuration folder, where the settings, options files and autostart entry live.
+    QString configFolder;
 };

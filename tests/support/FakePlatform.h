@@ -2,12 +2,15 @@
 
 #include "alerts/AlertWindow.h"
 #include "platform/Clock.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PlatformServices.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/SoundPlayer.h"
+#include "platform/TrayIcon.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -94,12 +97,47 @@ public:
     QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
 };
 
+// Answers with the next file name it was given, or cancels when that is empty.
+class FakeFileDialog : public FileDialog {
+public:
+    QString getOpenFileName(const QString &title, const QString &filter) override {
+        asked << title + QLatin1Char('|') + filter;
+        return nextFileName;
+    }
+
+    QString nextFileName;
+    QStringList asked;
+};
+
+class FakeTray : public TrayIcon {
+public:
+    bool isAvailable() const override { return available; }
+    void add(const QIcon &, const QString &tip, QMenu *menu) override {
+        shown = true;
+        this->tip = tip;
+        this->menu = menu;
+    }
+    void remove() override { shown = false; }
+
+    bool available = true;
+    bool shown = false;
+    QString tip;
+    QMenu *menu = nullptr;
+};
+
+// Fakes of every service, and a private configuration folder of real files.
 struct FakePlatform {
     QStringList log;
     FakeSoundPlayer sound{log};
     FakeMessageBox messages{log};
     FakeLauncher launcher{log};
     FakeClock clock;
+    FakeFileDialog files;
+    FakeTray tray;
+    QTemporaryDir configFolder;
 
-    PlatformServices services() { return {sound, messages, launcher, clock}; }
+    PlatformServices services() { return servicesWith(clock); }
+    PlatformServices servicesWith(const Clock &otherClock) {
+        return {sound, messages, launcher, otherClock, files, tray, configFolder.path()};
+    }
 };

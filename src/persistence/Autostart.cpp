@@ -1,0 +1,69 @@
+#include "persistence/Autostart.h"
+
+#include "alerts/AlertActions.h"
+#include "platform/MessageBox.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <exception>
+#include <system_error>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// An Exec argument quoted as the desktop entry rules ask, then escaped as a desktop entry string.
+QString quotedExecArgument(QString argument) {
+    for (QChar reserved : {u'\\', u'"', u'`', u'$'})
+        argument.replace(reserved, QString(u'\\') + reserved);
+    QString quoted = u'"' + argument + u'"';
+    return quoted.replace(u"\\"_s, u"\\\\"_s);
+}
+
+} // namespace
+
+QString autostartEntry(const QString &name, const QString &command) {
+    const bool runs = !command.isEmpty();
+    return u"[Desktop Entry]\n"
+           u"Type=Application\n"
+           u"Name=%1\n"
+           u"Exec=%2\n"
+           u"Hidden=%3\n"
+           u"X-GNOME-Autostart-enabled=%4\n"_s.arg(name, runs ? quotedExecArgument(command) : QString(),
+                                                   runs ? u"false"_s : u"true"_s,
+                                                   runs ? u"true"_s : u"false"_s);
+}
+
+QString runTimeErrorText(int number, const QString &message) {
+    const QString numberText = number < 0 ? QString::number(number) : u' ' + QString::number(number);
+    return u"ERROR #"_s + numberText + u" : "_s + message + u'\r' + u"Please Exit and try again."_s;
+}
+
+Autostart::Autostart(const QString &configFolder, MessageBox &messages)
+    : m_folder(configFolder + u"/autostart"_s)
+    , m_messages(messages) {}
+
+QString Autostart::entryPath(const QString &valueName) const {
+    return m_folder + u'/' + valueName + u".desktop"_s;
+}
+
+// An entry that cannot be written fails silently; only an unexpected error is reported.
+bool Autostart::WriteRegistryString(const QString &valueName, const QString &command) {
+    try {
+        if (!QDir().mkpath(m_folder))
+            return false;
+        QSaveFile entry(entryPath(valueName));
+        if (!entry.open(QIODevice::WriteOnly))
+            return false;
+        entry.write(autostartEntry(valueName, command).toUtf8());
+        return entry.commit();
+    } catch (const std::system_error &error) {
+        m_messages.show(ApplicationTitle.toString(),
+                        runTimeErrorText(error.code().value(), QString::fromLocal8Bit(error.what())));
+    } catch (const std::exception &error) {
+        m_messages.show(ApplicationTitle.toString(),
+                        runTimeErrorText(0, QString::fromLocal8Bit(error.what())));
+    }
+    return false;
+}

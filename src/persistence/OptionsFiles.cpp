@@ -1,0 +1,38 @@
+#include "persistence/OptionsFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// Far more than any path or message; a larger file is read up to here.
+constexpr qint64 MaximumRead = 1024 * 1024;
+} // namespace
+
+OptionsFiles::OptionsFiles(const QString &configFolder)
+    : m_folder(configFolder + u"/Tivvet/Options"_s) {}
+
+QString OptionsFiles::read(const QString &fileName) const {
+    QFile file(m_folder + u'/' + fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray bytes = file.read(MaximumRead);
+    if (bytes.endsWith("\r\n"))
+        bytes.chop(2);
+    // Line breaks are CR LF in the file and LF in the text boxes.
+    return QString::fromUtf8(bytes).replace(u"\r\n"_s, u"\n"_s);
+}
+
+QString OptionsFiles::write(const QString &fileName, const QString &text) const {
+    if (!QDir().mkpath(m_folder))
+        return u"cannot create the folder %1"_s.arg(QDir::toNativeSeparators(m_folder));
+    QSaveFile file(m_folder + u'/' + fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.write(QString(text).replace(u'\n', u"\r\n"_s).toUtf8() + "\r\n");
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}

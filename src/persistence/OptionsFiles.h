@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The options files: one text each, in UTF-8 followed by CR LF, in the folder "Tivvet/Options"
+// under the user's configuration folder.
+class OptionsFiles {
+public:
+    explicit OptionsFiles(const QString &configFolder);
+
+    QString folder() const { return m_folder; }
+    // The stored text as written, less the final CR LF; empty for a missing or empty file.
+    QString read(const QString &fileName) const;
+    // Writes the file whole or not at all; the reason when it could not be written.
+    QString write(const QString &fileName, const QString &text) const;
+
+private:
+    QString m_folder;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+#include <optional>
+
+// The per-user settings store: sections and keys of text values in the INI file
+// "Tivvet/Tivvet.ini" under the user's configuration folder.
+class SettingsStore {
+public:
+    explicit SettingsStore(const QString &configFolder);
+
+    // The stored text, or the default's decimal text when the key is missing.
+    QString ReadSetting(const QString &section, const QString &key, qint64 defaultValue);
+    void WriteSetting(const QString &section, const QString &key, const QString &text);
+    // Puts every write on the disk.
+    void sync();
+
+    // A stored integer within [minimum, maximum]; anything else reads as the default.
+    qint64 readInteger(const QString &section, const QString &key, qint64 defaultValue, qint64 minimum,
+                       qint64 maximum);
+
+private:
+    QSettings m_settings;
+};
+
+// The value of a decimal integer text (an optional minus sign and digits, nothing else).
+std::optional<qint64> decimalInteger(const QString &text);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+class QIcon;
+class QMenu;
+class QSystemTrayIcon;
+
+// The program's icon in the desktop's notification area, with a tip and a pop-up menu.
+class TrayIcon : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // Whether the desktop has a notification area now.
+    virtual bool isAvailable() const = 0;
+    virtual void add(const QIcon &icon, const QString &tip, QMenu *menu) = 0;
+    virtual void remove() = 0;
+
+Q_SIGNALS:
+    void doubleClicked();
+};
+
+class QtTrayIcon : public TrayIcon {
+    Q_OBJECT
+
+public:
+    QtTrayIcon();
+    ~QtTrayIcon() override;
+
+    bool isAvailable() const override;
+    void add(const QIcon &icon, const QString &tip, QMenu *menu) override;
+    void remove() override;
+
+private:
+    QSystemTrayIcon *m_icon;
+};
