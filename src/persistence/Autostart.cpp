@@ -1,10 +1,10 @@
 #include "persistence/Autostart.h"
 
 #include "alerts/AlertActions.h"
+#include "persistence/AtomicFile.h"
 #include "platform/MessageBox.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <exception>
 #include <system_error>
@@ -53,11 +53,8 @@ bool Autostart::WriteRegistryString(const QString &valueName, const QString &com
     try {
         if (!QDir().mkpath(m_folder))
             return false;
-        QSaveFile entry(entryPath(valueName));
-        if (!entry.open(QIODevice::WriteOnly))
-            return false;
-        entry.write(autostartEntry(valueName, command).toUtf8());
-        return entry.commit();
+        return writeFileAtomically(entryPath(valueName), autostartEntry(valueName, command).toUtf8())
+            .isEmpty();
     } catch (const std::system_error &error) {
         m_messages.show(ApplicationTitle.toString(),
                         runTimeErrorText(error.code().value(), QString::fromLocal8Bit(error.what())));

@@ -1,8 +1,9 @@
 #include "persistence/OptionsFiles.h"
 
+#include "persistence/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -28,11 +29,6 @@ QString OptionsFiles::read(const QString &fileName) const {
 QString OptionsFiles::write(const QString &fileName, const QString &text) const {
     if (!QDir().mkpath(m_folder))
         return u"cannot create the folder %1"_s.arg(QDir::toNativeSeparators(m_folder));
-    QSaveFile file(m_folder + u'/' + fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(QString(text).replace(u'\n', u"\r\n"_s).toUtf8() + "\r\n");
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    return writeFileAtomically(m_folder + u'/' + fileName,
+                               QString(text).replace(u'\n', u"\r\n"_s).toUtf8() + "\r\n");
 }
