@@ -1,24 +1,22 @@
 // Renders the main window offscreen, compact and with each options panel, into PNG files.
 #include "alerts/OptionsArea.h"
 #include "app/frmTivvet.h"
-#include "core/Twips.h"
-#include "platform/Frame.h"
+#include "platform/Clock.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/PlatformServices.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/SdlSoundPlayer.h"
+#include "platform/TrayIcon.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The expanded window: the main area, one options panel at its place and the bottom row.
-void showPanel(frmTivvet &window, Frame *panel) {
-    for (Frame *each : {window.options->Frame5, window.options->Frame10, window.options->Frame16})
-        each->setVisible(each == panel);
-    panel->move(twipsToPixels(95), twipsToPixels(3160));
-    window.setFixedSize(twipsToPixels(5565), twipsToPixels(5250));
-}
 
 void save(frmTivvet &window, const QDir &folder, const QString &name) {
     const QString path = folder.filePath(name + u".png"_s);
@@ -35,15 +33,23 @@ int main(int argc, char *argv[]) {
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"screenshots"_s);
     folder.mkpath(u"."_s);
 
-    frmTivvet window;
+    // Real services, but a configuration folder of its own, so that no one's settings show.
+    SdlSoundPlayer sound;
+    QtMessageBox messages;
+    QProcessLauncher launcher;
+    SystemClock clock;
+    QtFileDialog files;
+    QtTrayIcon tray;
+    QTemporaryDir config;
+    frmTivvet window({sound, messages, launcher, clock, files, tray, config.path()});
     window.Form_Load();
     window.show();
     save(window, folder, u"main-compact"_s);
-    showPanel(window, window.options->Frame5);
+    window.options->FlatBttnTimer_Click();
     save(window, folder, u"panel-timer"_s);
-    showPanel(window, window.options->Frame10);
+    window.options->FlatBttnAlarm1_Click();
     save(window, folder, u"panel-alarm1"_s);
-    showPanel(window, window.options->Frame16);
+    window.options->FlatBttnAlarm2_Click();
     save(window, folder, u"panel-alarm2"_s);
     return 0;
 }

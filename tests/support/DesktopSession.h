@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <X11/Xlib.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// A private X desktop for end-to-end tests: Xvfb on a free display, the openbox window manager
+// and the trayer notification area, each started only once the one before owns its X selection.
+// Everything started is stopped by its process, whatever happened.
+class DesktopSession {
+public:
+    DesktopSession() = default;
+    ~DesktopSession() {
+        // Closed first: Xlib ends the process when its server goes away under it.
+        if (m_display)
+            XCloseDisplay(m_display);
+        for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it) {
+            (*it)->terminate();
+            if (!(*it)->waitForFinished(3000))
+                (*it)->kill();
+            (*it)->waitForFinished(3000);
+        }
+    }
+    DesktopSession(const DesktopSession &) = delete;
+    DesktopSession &operator=(const DesktopSession &) = delete;
+
+    bool start() {
+        QProcess *xvfb =
+            spawn(QStringLiteral("Xvfb"),
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                   QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-noreset"),
+                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!QTest::qWaitFor([xvfb] { return xvfb->canReadLine(); }, 15000))
+            return false;
+        m_name = u':' + QString::fromLatin1(xvfb->readLine().trimmed());
+        m_environment.insert(QStringLiteral("DISPLAY"), m_name);
+        m_display = XOpenDisplay(m_name.toLatin1().constData());
+        if (!m_display)
+            return false;
+        spawn(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        if (!waitForSelectionOwner("WM_S0"))
+            return false;
+        spawn(QStringLiteral("trayer"),
+              {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
+               QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
+               QStringLiteral("--width"), QStringLiteral("200"), QStringLiteral("--height"),
+               QStringLiteral("32")});
+        return waitForSelectionOwner("_NET_SYSTEM_TRAY_S0");
+    }
+
+    const QProcessEnvironment &environment() const { return m_environment; }
+
+    // Runs an X command line tool on this display and returns what it printed.
+    QString run(const QString &program, const QStringList &arguments) const {
+        QProcess tool;
+        tool.setProcessEnvironment(m_environment);
+        tool.start(program, arguments);
+        tool.waitForFinished(10000);
+        return QString::fromLocal8Bit(tool.readAllStandardOutput());
+    }
+
+    // The ids of the mapped windows whose title matches.
+    QStringList visibleWindows(const QString &title) const {
+        return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                               QStringLiteral("--name"), title})
+            .split(u'\n', Qt::SkipEmptyParts);
+    }
+
+    // The centre of the first small mapped window of the class, as xwininfo gives it in screen
+    // coordinates: a tray icon.
+    std::optional<QPoint> trayIconCentre(const QString &windowClass) const {
+        const QString tree =
+            run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+        const QRegularExpression line(
+            QStringLiteral("\\(\"") + QRegularExpression::escape(windowClass) +
+            QStringLiteral("\" \"[^\"]*\"\\)\\s+(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+\\s+\\+(-?\\d+)\\+(-?\\d+)"));
+        for (const QRegularExpressionMatch &match : line.globalMatch(tree)) {
+            const int width = match.captured(1).toInt();
+            const int height = match.captured(2).toInt();
+            if (width > 1 && width <= 64 && height > 1 && height <= 64)
+                return QPoint(match.captured(3).toInt() + width / 2, match.captured(4).toInt() + height / 2);
+        }
+        return std::nullopt;
+    }
+
+private:
+    QProcess *spawn(const QString &program, const QStringList &arguments) {
+        auto &process = m_processes.emplace_back(std::make_unique<QProcess>());
+        process->setProcessEnvironment(m_environment);
+        process->start(program, arguments);
+        return process.get();
+    }
+
+    bool waitForSelectionOwner(const char *selection) {
+        const Atom atom = XInternAtom(m_display, selection, False);
+        return QTest::qWaitFor([this, atom] { return XGetSelectionOwner(m_display, atom) != None; }, 15000);
+    }
+
+    std::vector<std::unique_ptr<QProcess>> m_processes;
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+    QString m_name;
+    Display *m_display = nullptr;
+};
