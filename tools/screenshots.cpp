@@ -2,6 +2,7 @@
 #include "alerts/OptionsArea.h"
 #include "app/frmTivvet.h"
 #include "platform/Clock.h"
+#include "platform/ColourDialog.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PlatformServices.h"
@@ -39,9 +40,10 @@ int main(int argc, char *argv[]) {
     QProcessLauncher launcher;
     SystemClock clock;
     QtFileDialog files;
+    QtColourDialog colourDialog;
     QtTrayIcon tray;
     QTemporaryDir config;
-    frmTivvet window({sound, messages, launcher, clock, files, tray, config.path()});
+    frmTivvet window({sound, messages, launcher, clock, files, colourDialog, tray, config.path()});
     window.Form_Load();
     window.show();
     save(window, folder, u"main-compact"_s);

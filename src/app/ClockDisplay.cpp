@@ -1,13 +1,17 @@
 #include "app/ClockDisplay.h"
 
+#include "core/ClockText.h"
+#include "platform/Clock.h"
 #include "platform/Controls.h"
+#include "platform/SecondTimer.h"
 
 #include <QLabel>
-#include <QTimer>
+#include <QLocale>
 
 namespace {
 
 constexpr ColourValue Maroon = 0x000080;
+constexpr int ClockRightEdge = 5280;
 
 QLabel *topStripLabel(QWidget *window, const char *name, int left) {
     QLabel *label = Controls::label(window, name, QString(), left, 80);
@@ -15,21 +19,35 @@ QLabel *topStripLabel(QWidget *window, const char *name, int left) {
     return label;
 }
 
-QTimer *runningTimer(QObject *parent, const char *name, int interval) {
-    auto *timer = new QTimer(parent);
+SecondTimer *runningTimer(const Clock &clock, QObject *parent, const char *name) {
+    auto *timer = new SecondTimer(clock, parent);
     timer->setObjectName(QLatin1StringView(name));
-    timer->setInterval(interval);
-    timer->start();
+    timer->setEnabled(true);
     return timer;
 }
 
 } // namespace
 
-ClockDisplay::ClockDisplay(QWidget *window)
+ClockDisplay::ClockDisplay(QWidget *window, const Clock &clock)
     : QObject(window)
     , lblDate(topStripLabel(window, "lblDate", 240))
     , lblClock(topStripLabel(window, "lblClock", 5205))
-    , tmrClock(runningTimer(this, "tmrClock", 1000))
-    , tmrDate(runningTimer(this, "tmrDate", 100)) {
+    , tmrClock(runningTimer(clock, this, "tmrClock"))
+    , tmrDate(runningTimer(clock, this, "tmrDate"))
+    , m_clock(clock) {
     lblClock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(tmrClock, &SecondTimer::Timer, this, &ClockDisplay::tmrClock_Timer);
+    connect(tmrDate, &SecondTimer::Timer, this, &ClockDisplay::tmrDate_Timer);
+}
+
+// Sized to its text, with its right edge where it always is.
+void ClockDisplay::tmrClock_Timer() {
+    lblClock->setText(ClockText::hmmAmPm(m_clock.now().time().msecsSinceStartOfDay() / 1000));
+    lblClock->adjustSize();
+    lblClock->move(twipsToPixels(ClockRightEdge) - lblClock->width(), lblClock->y());
+}
+
+void ClockDisplay::tmrDate_Timer() {
+    lblDate->setText(ClockText::longDate(m_clock.now().date(), QLocale()));
+    lblDate->adjustSize();
 }

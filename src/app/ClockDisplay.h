@@ -2,20 +2,28 @@
 
 #include <QObject>
 
+class Clock;
 class QLabel;
-class QTimer;
 class QWidget;
+class SecondTimer;
 
-// The running clock and date on the main window's top strip.
+// The running clock and date on the main window's top strip, both refreshed just after each whole
+// second, so a new minute or day shows within milliseconds.
 class ClockDisplay : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ClockDisplay)
 
 public:
-    explicit ClockDisplay(QWidget *window);
+    ClockDisplay(QWidget *window, const Clock &clock);
+
+    void tmrClock_Timer();
+    void tmrDate_Timer();
 
     QLabel *lblDate;
     QLabel *lblClock;
-    QTimer *tmrClock;
-    QTimer *tmrDate;
+    SecondTimer *tmrClock;
+    SecondTimer *tmrDate;
+
+private:
+    const Clock &m_clock;
 };

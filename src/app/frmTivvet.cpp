@@ -9,9 +9,12 @@
 #include "app/StartOptions.h"
 #include "app/TrayMenu.h"
 #include "colours/ColourScheme.h"
+#include "colours/frmColor.h"
 #include "countdown/CountdownTick.h"
 #include "countdown/CountdownTimer.h"
 #include "countdown/NotifySettings.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
 #include "persistence/Autostart.h"
 #include "persistence/OptionsTexts.h"
 #include "persistence/SettingsStore.h"
@@ -58,7 +61,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , settings(std::make_unique<SettingsStore>(services.configFolder))
     , autostart(std::make_unique<Autostart>(services.configFolder, services.messages))
     , AROnTop1(new AROnTop(this))
-    , clock(new ClockDisplay(this))
+    , clock(new ClockDisplay(this, services.clock))
     , Frame1(place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880)))
     , countdown(new CountdownTimer(Frame1))
     , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.clock))
@@ -75,7 +78,9 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , mnuTray(new TrayMenu(this))
     , optionsTexts(makeOptionsTexts(services))
     , colours(std::make_unique<ColourScheme>(this, *settings))
-    , m_tray(services.tray) {
+    , m_tray(services.tray)
+    , m_colourDialog(services.colourDialog)
+    , m_configFolder(services.configFolder) {
     setObjectName(u"frmTivvet"_s);
     setWindowTitle(u"  The Tivvet  3.0"_s);
     setWindowIcon(QIcon(u":/tivvet.svg"_s));
@@ -112,6 +117,9 @@ void frmTivvet::buildCommands() {
     FlatBttnHelp = command("FlatBttnHelp", u"help"_s, 440);
     FlatBttnAbout = command("FlatBttnAbout", u"about"_s, 730);
     FlatBttnExit = command("FlatBttnExit", u"exit"_s, 1020);
+    connect(FlatBttnColor, &FlatBttn::Click, this, &frmTivvet::FlatBttnColor_Click);
+    connect(FlatBttnHelp, &FlatBttn::Click, this, &frmTivvet::FlatBttnHelp_Click);
+    connect(FlatBttnAbout, &FlatBttn::Click, this, &frmTivvet::FlatBttnAbout_Click);
     connect(FlatBttnExit, &FlatBttn::Click, this, &frmTivvet::FlatBttnExit_Click);
 }
 
@@ -127,6 +135,8 @@ void frmTivvet::orderTabs() {
 void frmTivvet::connectTray() {
     connect(&m_tray, &TrayIcon::doubleClicked, this, [this] { alerts->RestoreMainWindow(); });
     connect(mnuTray->mnuTrayRestore, &QAction::triggered, this, &frmTivvet::mnuTrayRestore_Click);
+    connect(mnuTray->mnuHelp, &QAction::triggered, this, &frmTivvet::mnuHelp_Click);
+    connect(mnuTray->mnuAbout, &QAction::triggered, this, &frmTivvet::mnuAbout_Click);
     connect(mnuTray->mnuTrayClose, &QAction::triggered, this, &frmTivvet::mnuTrayClose_Click);
 }
 
@@ -191,14 +201,60 @@ void frmTivvet::closeEvent(QCloseEvent *event) {
         Form_Unload();
     }
     event->accept();
-    // A window closed while hidden in the tray does not end the program by itself.
+    endIfNoWindowIsShown();
+}
+
+// Checked once the closing window has gone from the screen.
+void frmTivvet::endIfNoWindowIsShown() {
     QTimer::singleShot(0, qApp, [] {
         const QWidgetList windows = QApplication::topLevelWidgets();
-        const bool anyShown =
-            std::any_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); });
-        if (!anyShown)
+        if (std::none_of(windows.begin(), windows.end(),
+                         [](const QWidget *window) { return window->isVisible(); }))
             QApplication::quit();
     });
+}
+
+template <class Window, class... Arguments>
+void frmTivvet::showOnce(QPointer<Window> &window, Arguments &...arguments) {
+    if (!window) {
+        window = new Window(arguments...);
+        connect(window, &QObject::destroyed, this, [this] {
+            if (m_unloaded)
+                endIfNoWindowIsShown();
+        });
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void frmTivvet::FlatBttnColor_Click() {
+    const bool opening = !colorWindow;
+    showOnce(colorWindow, m_configFolder, m_colourDialog);
+    // Once the main window has gone, a colour chosen changes only the colour window.
+    if (opening)
+        connect(colorWindow, &frmColor::slotApplied, this,
+                [this](ColourScheme::Slot slot, ColourValue colour) {
+                    if (!m_unloaded)
+                        colours->applySlot(slot, colour);
+                });
+}
+
+void frmTivvet::FlatBttnHelp_Click() {
+    showOnce(helpWindow);
+}
+
+void frmTivvet::FlatBttnAbout_Click() {
+    showOnce(aboutWindow);
+}
+
+// From the tray, only the information window shows: a hidden main window stays hidden.
+void frmTivvet::mnuHelp_Click() {
+    showOnce(helpWindow);
+}
+
+void frmTivvet::mnuAbout_Click() {
+    showOnce(aboutWindow);
 }
 
 void frmTivvet::FlatBttnExit_Click() {

@@ -3,6 +3,7 @@
 #include "alerts/AlertWindow.h"
 #include "core/FieldSelection.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -14,11 +15,15 @@ class AlarmOptions;
 class AlertActions;
 class Autostart;
 class ClockDisplay;
+class ColourDialog;
 class ColourScheme;
 class CountdownTick;
 class CountdownTimer;
 class FlatBttn;
 class Frame;
+class frmAbout;
+class frmColor;
+class frmHelp;
 class NotifySettings;
 class OptionsArea;
 class OptionsTexts;
@@ -48,6 +53,11 @@ public:
     void applyCompactSize();
 
     void FlatBttnExit_Click();
+    void FlatBttnColor_Click();
+    void FlatBttnHelp_Click();
+    void FlatBttnAbout_Click();
+    void mnuHelp_Click();
+    void mnuAbout_Click();
     void mnuTrayRestore_Click();
     void mnuTrayClose_Click();
     void AddTrayIcon();
@@ -88,6 +98,11 @@ public:
     std::unique_ptr<OptionsTexts> optionsTexts;
     std::unique_ptr<ColourScheme> colours;
 
+    // The secondary windows, while they are open.
+    QPointer<frmColor> colorWindow;
+    QPointer<frmAbout> aboutWindow;
+    QPointer<frmHelp> helpWindow;
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -100,7 +115,14 @@ private:
     void saveStartOptions();
     std::unique_ptr<OptionsTexts> makeOptionsTexts(const PlatformServices &services);
     void Form_Resize();
+    // Shows the window, creating it first unless it is open already.
+    template <class Window, class... Arguments>
+    void showOnce(QPointer<Window> &window, Arguments &...arguments);
+    // The program ends once the main window has gone and no other window is shown.
+    void endIfNoWindowIsShown();
 
     TrayIcon &m_tray;
+    ColourDialog &m_colourDialog;
+    QString m_configFolder;
     bool m_unloaded = false;
 };

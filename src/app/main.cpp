@@ -1,5 +1,6 @@
 #include "app/frmTivvet.h"
 #include "platform/Clock.h"
+#include "platform/ColourDialog.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PlatformServices.h"
@@ -15,15 +16,19 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Tivvet"_s);
+    // The main window decides when the program ends: a window closed while it is in the tray
+    // must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     SdlSoundPlayer sound;
     QtMessageBox messages;
     QProcessLauncher launcher;
     SystemClock clock;
     QtFileDialog files;
+    QtColourDialog colourDialog;
     QtTrayIcon tray;
     const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    frmTivvet window({sound, messages, launcher, clock, files, tray, configFolder});
+    frmTivvet window({sound, messages, launcher, clock, files, colourDialog, tray, configFolder});
     messages.setOwner(&window);
     files.setOwner(&window);
 

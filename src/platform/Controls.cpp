@@ -1,8 +1,13 @@
 #include "platform/Controls.h"
 
+#include "platform/AROnTop.h"
+
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -14,13 +19,17 @@ int pointsToPixels(double points) {
     return qRound(points * 96.0 / 72.0);
 }
 
+constexpr ColourValue GroupCaptionNavy = 0x800000;
+
+} // namespace
+
 QColor toQColor(ColourValue colour) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
-constexpr ColourValue GroupCaptionNavy = 0x800000;
-
-} // namespace
+ColourValue fromQColor(const QColor &colour) {
+    return colourValue(colour.red(), colour.green(), colour.blue());
+}
 
 QFont captionFont(bool bold) {
     QFont font;
@@ -48,13 +57,11 @@ void setBackColour(QWidget *control, ColourValue colour) {
 }
 
 ColourValue backColour(const QWidget *control) {
-    const QColor colour = control->palette().color(QPalette::Window);
-    return colourValue(colour.red(), colour.green(), colour.blue());
+    return fromQColor(control->palette().color(QPalette::Window));
 }
 
 ColourValue foreColour(const QWidget *control) {
-    const QColor colour = control->palette().color(QPalette::WindowText);
-    return colourValue(colour.red(), colour.green(), colour.blue());
+    return fromQColor(control->palette().color(QPalette::WindowText));
 }
 
 void setForeColour(QWidget *control, ColourValue colour) {
@@ -107,6 +114,19 @@ QLineEdit *pathBox(QWidget *parent, QAnyStringView name, const QRect &twips) {
     auto *box = place(new QLineEdit(parent), name, twips);
     setBackColour(box, OptionBoxGrey);
     return box;
+}
+
+void setUpSecondaryWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips) {
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(caption);
+    window->setWindowIcon(QIcon(u":/tivvet.svg"_s));
+    window->setFont(captionFont());
+    window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    new AROnTop(window);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 } // namespace Controls

@@ -4,6 +4,7 @@
 #include "core/Twips.h"
 
 #include <QAnyStringView>
+#include <QColor>
 #include <QFont>
 #include <QString>
 
@@ -18,6 +19,9 @@ namespace Controls {
 QFont captionFont(bool bold = false);
 // The OCR-A digits of the time displays, bold, at a size given in points at 96 dots per inch.
 QFont digitFont(double points);
+
+QColor toQColor(ColourValue colour);
+ColourValue fromQColor(const QColor &colour);
 
 void setBackColour(QWidget *control, ColourValue colour);
 void setForeColour(QWidget *control, ColourValue colour);
@@ -58,5 +62,10 @@ Button *labelledButton(QWidget *parent, QAnyStringView name, QAnyStringView labe
     label(parent, labelName, caption, left + ButtonSize + LabelGap, top + 15);
     return button;
 }
+
+// Sets up one of the small windows besides the main one: a caption, the program's icon, a close
+// box but no minimise or maximise button, a fixed client size given in twips, kept on top, centred
+// on the screen, and deleted when closed.
+void setUpSecondaryWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips);
 
 } // namespace Controls

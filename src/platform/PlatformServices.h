@@ -3,6 +3,7 @@
 #include <QString>
 
 class Clock;
+class ColourDialog;
 class FileDialog;
 class MessageBox;
 class ProgramLauncher;
@@ -17,6 +18,7 @@ struct PlatformServices {
     ProgramLauncher &launcher;
     const Clock &clock;
     FileDialog &files;
+    ColourDialog &colourDialog;
     TrayIcon &tray;
     // The user's configuration folder, where the settings, options files and autostart entry live.
     QString configFolder;

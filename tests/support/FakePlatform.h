@@ -2,6 +2,7 @@
 
 #include "alerts/AlertWindow.h"
 #include "platform/Clock.h"
+#include "platform/ColourDialog.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PlatformServices.h"
@@ -109,6 +110,22 @@ public:
     QStringList asked;
 };
 
+// Answers with the next colour it was given (nothing: Cancel), after changing the custom colours
+// as a user in the dialog would.
+class FakeColourDialog : public ColourDialog {
+public:
+    std::optional<ColourValue> choose(QWidget *, CustomColours &customColours) override {
+        offeredCustom << customColours;
+        if (editCustom)
+            editCustom(customColours);
+        return nextColour;
+    }
+
+    std::optional<ColourValue> nextColour;
+    std::function<void(CustomColours &)> editCustom;
+    QList<CustomColours> offeredCustom;
+};
+
 class FakeTray : public TrayIcon {
 public:
     bool isAvailable() const override { return available; }
@@ -133,11 +150,12 @@ struct FakePlatform {
     FakeLauncher launcher{log};
     FakeClock clock;
     FakeFileDialog files;
+    FakeColourDialog colourDialog;
     FakeTray tray;
     QTemporaryDir configFolder;
 
     PlatformServices services() { return servicesWith(clock); }
     PlatformServices servicesWith(const Clock &otherClock) {
-        return {sound, messages, launcher, otherClock, files, tray, configFolder.path()};
+        return {sound, messages, launcher, otherClock, files, colourDialog, tray, configFolder.path()};
     }
 };

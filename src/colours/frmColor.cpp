@@ -1,0 +1,143 @@
+#include "colours/frmColor.h"
+
+#include "platform/ClickEvents.h"
+#include "platform/Controls.h"
+#include "platform/FlatBttn.h"
+#include "platform/Frame.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+using Controls::place;
+using Slot = ColourScheme::Slot;
+
+namespace {
+
+const QString ColorSettings = u"ColorSettings"_s;
+constexpr ColourValue Maroon = 0x000080;
+constexpr ColourValue Navy = 0x800000;
+
+struct Row {
+    const char *swatch, *picture, *button;
+    bool background;
+};
+
+// The rows in slot order: swatch label, its picture box and its "default" button.
+constexpr std::array<Row, 8> Rows{{
+    {"lblEnter", "Picture1", "FlatBttnEnter", true},
+    {"lblEnter2", "Picture2", "FlatBttnEnter2", false},
+    {"lblRemain", "Picture3", "FlatBttnRemain", true},
+    {"lblRemain2", "Picture4", "FlatBttnRemain2", false},
+    {"lblAlarmIback", "Picture5", "FlatBttnAlarmI", true},
+    {"lblAlarmIfont", "Picture6", "FlatBttnAlarmI2", false},
+    {"lblAlarmIIback", "Picture7", "FlatBttnAlarmII", true},
+    {"lblAlarmIIfont", "Picture8", "FlatBttnAlarmII2", false},
+}};
+
+// A bold maroon title centred on the frame's top edge.
+void frameTitle(Frame *frame, const char *name, const QString &caption) {
+    QLabel *title = Controls::label(frame, name, caption, 0, 0);
+    title->setFont(Controls::captionFont(true));
+    title->setMargin(2);
+    title->adjustSize();
+    title->setAutoFillBackground(true);
+    Controls::setForeColour(title, Maroon);
+    title->move((frame->width() - title->width()) / 2, 0);
+}
+
+void subHeading(QWidget *frame, const char *name, const QString &caption, int top) {
+    Controls::setForeColour(Controls::label(frame, name, caption, 100, top), Navy);
+}
+
+} // namespace
+
+frmColor::frmColor(const QString &configFolder, ColourDialog &dialog)
+    : m_settings(configFolder)
+    , m_dialog(dialog) {
+    setObjectName(u"frmColor"_s);
+    Controls::setUpSecondaryWindow(this, u"  Custom Color"_s, 4830, 2505);
+    buildFrames();
+    Form_Load();
+}
+
+void frmColor::buildFrames() {
+    auto *outer = place(new Frame(this), "Frame1", QRect(0, 0, 4830, 2505));
+    auto *timer = place(new Frame(outer), "Frame2", QRect(115, 120, 2160, 2190));
+    auto *alarm1 = place(new Frame(outer), "Frame7", QRect(2380, 120, 2160, 1090));
+    auto *alarm2 = place(new Frame(outer), "Frame8", QRect(2380, 1230, 2160, 1080));
+    frameTitle(timer, "lblTimer", u"timer"_s);
+    frameTitle(alarm1, "lblAlarmI", u"alarm I"_s);
+    frameTitle(alarm2, "lblAlarmII", u"alarm II"_s);
+    subHeading(timer, "lblEnterTime", u"enter time"_s, 180);
+    subHeading(timer, "lblTimeRemaining", u"time remaining"_s, 1140);
+    buildRow(timer, ColourScheme::EntryBack, 430);
+    buildRow(timer, ColourScheme::EntryText, 780);
+    buildRow(timer, ColourScheme::RemainingBack, 1410);
+    buildRow(timer, ColourScheme::RemainingText, 1760);
+    buildRow(alarm1, ColourScheme::AlarmIBack, 270);
+    buildRow(alarm1, ColourScheme::AlarmIText, 620);
+    buildRow(alarm2, ColourScheme::AlarmIIBack, 270);
+    buildRow(alarm2, ColourScheme::AlarmIIText, 620);
+}
+
+void frmColor::buildRow(QWidget *frame, Slot slot, int top) {
+    const Row &row = Rows[slot];
+    const QString caption = row.background ? u"back color"_s : u"font color"_s;
+    auto *box = place(new QFrame(frame), row.picture, QRect(100, top, 300, 275));
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QLabel *swatch = place(new QLabel(box), row.swatch, QRect(15, 15, 270, 245));
+    swatch->setAccessibleName(caption);
+    swatch->setCursor(Qt::PointingHandCursor);
+    onClick(swatch, [this, slot] { Swatch_Click(slot); });
+    m_swatches[slot] = swatch;
+    Controls::label(frame, nullptr, caption, 480, top + 30);
+    auto *button = place(new FlatBttn(u"default"_s, frame), row.button, QRect(1450, top, 600, 275));
+    connect(button, &FlatBttn::Click, this, [this, slot] { Default_Click(slot); });
+}
+
+void frmColor::Form_Load() {
+    customColours.fill(0);
+    for (int slot = 0; slot < int(m_swatches.size()); ++slot) {
+        const ColourScheme::SlotInfo &info = ColourScheme::slots()[slot];
+        const qint64 stored = m_settings.readInteger(ColorSettings, QLatin1StringView(info.swatchKey),
+                                                     info.defaultColour, 0, 0xFFFFFF);
+        Controls::setBackColour(m_swatches[size_t(slot)], ColourValue(stored));
+    }
+}
+
+ColourValue frmColor::swatchColour(Slot slot) const {
+    return Controls::backColour(m_swatches[slot]);
+}
+
+// On OK: the swatch, then the main window, then the custom colours; the key in any case.
+void frmColor::Swatch_Click(Slot slot) {
+    CustomColours chosenCustom = customColours;
+    if (const std::optional<ColourValue> colour = m_dialog.choose(this, chosenCustom)) {
+        Controls::setBackColour(m_swatches[slot], *colour);
+        Q_EMIT slotApplied(slot, *colour);
+        customColours = chosenCustom;
+    }
+    writeSwatchKey(slot);
+    m_settings.sync();
+}
+
+// The key takes the default when the window closes.
+void frmColor::Default_Click(Slot slot) {
+    const ColourValue colour = ColourScheme::slots()[slot].defaultColour;
+    Controls::setBackColour(m_swatches[slot], colour);
+    Q_EMIT slotApplied(slot, colour);
+}
+
+void frmColor::writeSwatchKey(Slot slot) {
+    m_settings.WriteSetting(ColorSettings, QLatin1StringView(ColourScheme::slots()[slot].swatchKey),
+                            QString::number(swatchColour(slot)));
+}
+
+void frmColor::closeEvent(QCloseEvent *event) {
+    for (int slot = 0; slot < int(m_swatches.size()); ++slot)
+        writeSwatchKey(Slot(slot));
+    m_settings.sync();
+    event->accept();
+}

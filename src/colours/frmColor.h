@@ -1,0 +1,48 @@
+#pragma once
+
+#include "colours/ColourScheme.h"
+#include "persistence/SettingsStore.h"
+#include "platform/ColourDialog.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+// The colour window: one swatch per colour slot, which opens the colour dialog, and a "default"
+// button beside it. A chosen colour shows at once in the swatch and, through slotApplied, in the
+// main window. The window keeps its swatches under their own keys.
+class frmColor : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmColor)
+
+public:
+    frmColor(const QString &configFolder, ColourDialog &dialog);
+
+    // Custom colours all black, swatches from their keys.
+    void Form_Load();
+    // A swatch click (lblEnter_Click and its seven twins).
+    void Swatch_Click(ColourScheme::Slot slot);
+    // A "default" click (FlatBttnEnter_Click and its seven twins).
+    void Default_Click(ColourScheme::Slot slot);
+
+    ColourValue swatchColour(ColourScheme::Slot slot) const;
+
+    CustomColours customColours{};
+
+Q_SIGNALS:
+    void slotApplied(ColourScheme::Slot slot, ColourValue colour);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildFrames();
+    void buildRow(QWidget *frame, ColourScheme::Slot slot, int top);
+    void writeSwatchKey(ColourScheme::Slot slot);
+
+    SettingsStore m_settings;
+    ColourDialog &m_dialog;
+    std::array<QLabel *, 8> m_swatches{};
+};

@@ -1,0 +1,56 @@
+#include "info/frmAbout.h"
+
+#include "info/ProductInfo.h"
+#include "platform/ClickEvents.h"
+#include "platform/Controls.h"
+#include "platform/Frame.h"
+
+#include <QDesktopServices>
+#include <QIcon>
+#include <QLabel>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+using Controls::place;
+
+namespace {
+
+constexpr ColourValue Maroon = 0x000080;
+constexpr ColourValue Blue = 0xFF0000;
+constexpr ColourValue Navy = 0x800000;
+
+} // namespace
+
+frmAbout::frmAbout() {
+    setObjectName(u"frmAbout"_s);
+    Controls::setUpSecondaryWindow(this, u"  About"_s, 4680, 2445);
+    auto *frame = place(new Frame(this), "Frame1", QRect(95, 10, 4500, 2340));
+
+    auto *logo = place(new QLabel(frame), "Picture1", QRect(280, 240, 3915, 390));
+    logo->setPixmap(QIcon(u":/logo.svg"_s).pixmap(261, 26));
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setAccessibleName(u"The Tivvet"_s);
+
+    QLabel *version = Controls::label(frame, "Label3", u"Version 3.0 for Windows 95, 98, and NT"_s, 530, 660);
+    version->setFont(Controls::captionFont(true));
+    version->adjustSize();
+    Controls::setForeColour(version, Maroon);
+    Controls::label(frame, "Label1", u"Please visit our home on the Web at:"_s, 920, 1060);
+    QLabel *home = Controls::label(frame, "Label2", QString::fromLatin1(ProductInfo::HomePage), 540, 1310);
+    Controls::setForeColour(home, Blue);
+    home->setCursor(Qt::PointingHandCursor);
+    onClick(home, [this] { Label2_Click(); });
+    Controls::setForeColour(
+        Controls::label(frame, "Label4", QString::fromLatin1(ProductInfo::ContactAddress), 1330, 1540), Navy);
+    Controls::label(frame, "lblCopyright", QString::fromLatin1(ProductInfo::Ownership), 1030, 1920);
+
+    // Each line centred across the frame, as its designed place roughly is.
+    for (QLabel *line : frame->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        if (line != logo)
+            line->move((frame->width() - line->width()) / 2, line->y());
+}
+
+// Opens the home page in the user's browser; if none starts, nothing else changes.
+void frmAbout::Label2_Click() {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(ProductInfo::HomePage)));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+// The Help window: the user guide as one read-only, scrollable text.
+class frmHelp : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmHelp)
+
+public:
+    frmHelp();
+
+    // The help text as stored: lines ending in CR LF.
+    static QString helpText();
+
+    QPlainTextEdit *Text1;
+};
