@@ -1,6 +1,9 @@
 // Renders the main window offscreen, compact and with each options panel, into PNG files.
 #include "alerts/OptionsArea.h"
 #include "app/frmTivvet.h"
+#include "colours/frmColor.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
 #include "platform/Clock.h"
 #include "platform/ColourDialog.h"
 #include "platform/FileDialog.h"
@@ -19,7 +22,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void save(frmTivvet &window, const QDir &folder, const QString &name) {
+void save(QWidget &window, const QDir &folder, const QString &name) {
     const QString path = folder.filePath(name + u".png"_s);
     if (!window.grab().save(path))
         qFatal("cannot write %s", qPrintable(path));
@@ -53,5 +56,11 @@ int main(int argc, char *argv[]) {
     save(window, folder, u"panel-alarm1"_s);
     window.options->FlatBttnAlarm2_Click();
     save(window, folder, u"panel-alarm2"_s);
+    window.FlatBttnColor_Click();
+    save(*window.colorWindow, folder, u"colour-window"_s);
+    window.FlatBttnAbout_Click();
+    save(*window.aboutWindow, folder, u"about"_s);
+    window.FlatBttnHelp_Click();
+    save(*window.helpWindow, folder, u"help"_s);
     return 0;
 }

@@ -25,6 +25,8 @@ frmHelp::frmHelp() {
     Text1 = place(new QPlainTextEdit(frame), "Text1", QRect(130, 220, 4230, 1990));
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     Text1->setAccessibleName(u"Help"_s);
     Controls::setBackColour(Text1, LightGrey);
     Text1->setPlainText(helpText().replace(u"\r\n"_s, u"\n"_s));
