@@ -146,7 +146,9 @@ void frmTivvet::applyCompactSize() {
 
 void frmTivvet::Form_Load() {
     restoreStartOptions();
-    if (startOptions->CheckMin->isChecked())
+    // With a tray, a minimised start is a window never shown; marking it minimised as well would
+    // make the window manager iconify it again the first time it is restored.
+    if (startOptions->CheckMin->isChecked() && !m_tray.isAvailable())
         setWindowState(Qt::WindowMinimized);
     applyCompactSize();
     alarm1->tmrAlarm->setEnabled(false);
@@ -172,7 +174,7 @@ void frmTivvet::restoreStartOptions() {
 }
 
 void frmTivvet::showAfterLoad() {
-    if (isMinimized() && m_tray.isAvailable())
+    if (startOptions->CheckMin->isChecked() && m_tray.isAvailable())
         return;
     show();
     // A window the program never placed itself comes back at the window manager's default place

@@ -16,6 +16,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Tivvet"_s);
+    QGuiApplication::setDesktopFileName(u"org.example.tivvet"_s);
     // The main window decides when the program ends: a window closed while it is in the tray
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

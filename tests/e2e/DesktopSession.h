@@ -11,9 +11,9 @@
 #include <optional>
 #include <vector>
 
-// A private X desktop for end-to-end tests: Xvfb on a free display, the openbox window manager
-// and the trayer notification area, each started only once the one before owns its X selection.
-// Everything started is stopped by its process, whatever happened.
+// A private X desktop for end-to-end tests: Xvfb on a free display, the openbox window manager,
+// the trayer notification area (unless asked for none) and a D-Bus session bus, each started only
+// once the one before is ready. Everything started is stopped by its process, whatever happened.
 class DesktopSession {
 public:
     DesktopSession() = default;
@@ -31,7 +31,7 @@ public:
     DesktopSession(const DesktopSession &) = delete;
     DesktopSession &operator=(const DesktopSession &) = delete;
 
-    bool start() {
+    bool start(bool withTray = true) {
         QProcess *xvfb =
             spawn(QStringLiteral("Xvfb"),
                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
@@ -45,8 +45,10 @@ public:
         if (!m_display)
             return false;
         spawn(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        if (!waitForSelectionOwner("WM_S0"))
+        if (!waitForSelectionOwner("WM_S0") || !startSessionBus())
             return false;
+        if (!withTray)
+            return true;
         spawn(QStringLiteral("trayer"),
               {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
                QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
@@ -90,7 +92,64 @@ public:
         return std::nullopt;
     }
 
+    // The X window state of a window: "Normal", "Iconic" or "Withdrawn" (nothing: not managed).
+    QString windowState(const QString &window) const {
+        const QString state =
+            run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("WM_STATE")});
+        const QRegularExpressionMatch match =
+            QRegularExpression(QStringLiteral("window state: (\\w+)")).match(state);
+        return match.hasMatch() ? match.captured(1) : QString();
+    }
+
+    QString activeWindow() const {
+        return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).trimmed();
+    }
+
+    // The top left corner of a window's client area on the screen.
+    QPoint windowOrigin(const QString &window) const {
+        const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+        const auto value = [&info](const char *label) {
+            return QRegularExpression(QString::fromLatin1(label) + QStringLiteral(":\\s+(-?\\d+)"))
+                .match(info)
+                .captured(1)
+                .toInt();
+        };
+        return {value("Absolute upper-left X"), value("Absolute upper-left Y")};
+    }
+
+    void click(const QPoint &at, int button = 1, int repeat = 1) const {
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+             QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(repeat),
+             QStringLiteral("--delay"), QStringLiteral("80"), QString::number(button)});
+    }
+
+    void type(const QString &text) const {
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
+    }
+
+    void key(const QStringList &keys) const {
+        run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} + keys);
+    }
+
+    // Saves a picture of the whole screen.
+    void screenshot(const QString &file) const {
+        run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file});
+    }
+
 private:
+    bool startSessionBus() {
+        QProcess *bus =
+            spawn(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                  QStringLiteral("--print-address=1")});
+        if (!QTest::qWaitFor([bus] { return bus->canReadLine(); }, 15000))
+            return false;
+        m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                             QString::fromLatin1(bus->readLine().trimmed()));
+        return true;
+    }
+
     QProcess *spawn(const QString &program, const QStringList &arguments) {
         auto &process = m_processes.emplace_back(std::make_unique<QProcess>());
         process->setProcessEnvironment(m_environment);

@@ -1,0 +1,329 @@
+#include "DesktopSession.h"
+#include "PulseAudioServer.h"
+#include "SoundFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Title = u"The Tivvet  3.0"_s;
+
+// Centres of the controls, in twips from the main window's client area, as the window lays them
+// out (its frames' offsets added up).
+namespace At {
+constexpr QPoint txtSeconds(1755, 1050);
+constexpr QPoint FlatBttnStart(630, 2782);
+constexpr QPoint txtHour(2655, 1050);
+constexpr QPoint txtMinute(3195, 1050);
+constexpr QPoint txtAmPm(3602, 1050);
+constexpr QPoint UpDown1Up(3985, 960);
+constexpr QPoint Option1(2535, 1470);
+constexpr QPoint FlatBttnTimer(4825, 945);
+constexpr QPoint FlatBttnAlarm1(4825, 1245);
+constexpr QPoint optionsSoundBox(942, 3777);
+constexpr QPoint txtProgram(2502, 3777);
+constexpr QPoint Check3(2015, 4505);
+constexpr QPoint txtMessage(4350, 3995);
+constexpr QPoint Check4(3575, 4565);
+constexpr QPoint CheckStart(215, 5100);
+constexpr QPoint CheckMin(2450, 5100);
+} // namespace At
+
+QByteArray contentOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void firstStart();
+    void countdownFromTheTrayAndBack();
+    void alarmWithMessageAndProgram();
+    void persistenceThroughTheTrayMenu();
+    void withoutATrayHost();
+    void soundServerRestarts();
+    void startWithTheSystem();
+
+private:
+    // Starts the installed program, under libfaketime from the given moment when there is one.
+    void launch(const QString &fakeStart = QString());
+    // Waits for the main window to be shown and returns its id.
+    QString mainWindow();
+    void clickControl(const QPoint &twips, int button = 1);
+    bool waitForExit();
+    // Counts a countdown of the given seconds down from outside, and returns once started.
+    void startCountdown(const QString &seconds);
+    double loudestOf(const QString &recording) const { return SoundFiles::maximumAmplitude(recording); }
+    QString config(const QString &path) const { return home.filePath(u".config/"_s + path); }
+
+    std::unique_ptr<DesktopSession> desktop;
+    std::unique_ptr<PulseAudioServer> pulse;
+    QTemporaryDir home;
+    std::unique_ptr<QProcess> tivvet;
+    QString window;
+};
+
+void TestEndToEnd::init() {
+    desktop = std::make_unique<DesktopSession>();
+    pulse = std::make_unique<PulseAudioServer>();
+    QVERIFY2(desktop->start(qstrcmp(QTest::currentTestFunction(), "withoutATrayHost") != 0),
+             "X desktop did not start");
+    QVERIFY2(pulse->start(), "sound server did not start");
+}
+
+void TestEndToEnd::cleanup() {
+    if (tivvet && tivvet->state() != QProcess::NotRunning) {
+        tivvet->kill();
+        tivvet->waitForFinished(5000);
+    }
+    if (QTest::currentTestFailed() && tivvet)
+        qWarning("program output:\n%s", tivvet->readAllStandardError().right(4000).constData());
+    tivvet.reset();
+    pulse.reset();
+    desktop.reset();
+}
+
+void TestEndToEnd::launch(const QString &fakeStart) {
+    QProcessEnvironment environment = desktop->environment();
+    environment.insert(u"HOME"_s, home.path());
+    environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u".config"_s));
+    environment.insert(u"XDG_RUNTIME_DIR"_s, pulse->runtimeDir());
+    environment.insert(u"PULSE_SERVER"_s, u"unix:"_s + pulse->socket());
+    environment.insert(u"SDL_AUDIODRIVER"_s, u"pulseaudio"_s);
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    tivvet = std::make_unique<QProcess>();
+    if (fakeStart.isEmpty()) {
+        tivvet->setProcessEnvironment(environment);
+        tivvet->start(QStringLiteral(TIVVET_INSTALLED), {});
+        return;
+    }
+    // The countdown's own clock stays real; the sanitizer runtime need not come first.
+    environment.insert(u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s);
+    environment.insert(u"ASAN_OPTIONS"_s, u"verify_asan_link_order=0"_s);
+    tivvet->setProcessEnvironment(environment);
+    tivvet->start(u"faketime"_s, {u"-f"_s, u'@' + fakeStart, QStringLiteral(TIVVET_INSTALLED)});
+}
+
+QString TestEndToEnd::mainWindow() {
+    QStringList found;
+    if (!QTest::qWaitFor([&] { return !(found = desktop->visibleWindows(Title)).isEmpty(); }, 20000)) {
+        qWarning("waited 20 s for a window titled \"%s\"", qPrintable(Title));
+        return QString();
+    }
+    return found.first();
+}
+
+void TestEndToEnd::clickControl(const QPoint &twips, int button) {
+    desktop->click(desktop->windowOrigin(window) + twips / 15, button);
+    QTest::qWait(150);
+}
+
+bool TestEndToEnd::waitForExit() {
+    return tivvet->waitForFinished(20000) && tivvet->exitStatus() == QProcess::NormalExit &&
+           tivvet->exitCode() == 0;
+}
+
+void TestEndToEnd::startCountdown(const QString &seconds) {
+    clickControl(At::txtSeconds);
+    desktop->key({u"ctrl+a"_s});
+    desktop->type(seconds);
+    clickControl(At::FlatBttnStart);
+}
+
+void TestEndToEnd::firstStart() {
+    launch();
+    window = mainWindow();
+    QVERIFY(!window.isEmpty());
+    QCOMPARE(desktop->visibleWindows(Title).size(), 1);
+    const QString info = desktop->run(u"xwininfo"_s, {u"-id"_s, window});
+    QVERIFY2(info.contains(u"\"  The Tivvet  3.0\""_s), qPrintable(info));
+    QVERIFY2(info.contains(u"Width: 371"_s) && info.contains(u"Height: 217"_s), qPrintable(info));
+    QVERIFY2(QTest::qWaitFor([this] { return desktop->trayIconCentre(u"tivvet"_s).has_value(); }, 10000),
+             "waited 10 s for the tray icon");
+    QDir().mkpath(QStringLiteral(TIVVET_ARTEFACTS));
+    desktop->screenshot(QStringLiteral(TIVVET_ARTEFACTS) + u"/first-start.png"_s);
+}
+
+void TestEndToEnd::countdownFromTheTrayAndBack() {
+    launch();
+    window = mainWindow();
+    QVERIFY(!window.isEmpty());
+    MonitorRecorder recorder(*pulse, home.filePath(u"countdown.raw"_s));
+    QVERIFY2(recorder.waitUntilStreaming(), "waited for the recorder to stream");
+    startCountdown(u"3"_s);
+    desktop->run(u"xdotool"_s, {u"windowminimize"_s, window});
+    QVERIFY2(QTest::qWaitFor([this] { return desktop->visibleWindows(Title).isEmpty(); }, 2000),
+             "waited 2 s for the window to leave the screen");
+    QVERIFY2(desktop->trayIconCentre(u"tivvet"_s).has_value(), "the tray icon stays");
+
+    QVERIFY2(QTest::qWaitFor([this] { return !desktop->visibleWindows(Title).isEmpty(); }, 6000),
+             "waited 6 s for the expired countdown to bring the window back");
+    QCOMPARE(desktop->windowState(window), u"Normal"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(desktop->activeWindow(), QString::number(window.toULongLong()), 3000);
+    QTest::qWait(1500);
+    recorder.stop();
+    QVERIFY2(loudestOf(home.filePath(u"countdown.raw"_s)) > 0.2, "the timer's sound was recorded");
+}
+
+void TestEndToEnd::alarmWithMessageAndProgram() {
+    const QString marker = home.filePath(u"program-ran"_s);
+    const QString script = home.filePath(u"alarm program.sh"_s);
+    QVERIFY(SoundFiles::write(script, "#!/bin/sh\ntouch '" + QFile::encodeName(marker) + "'\n"));
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    launch(u"2026-12-05 19:29:30"_s);
+    window = mainWindow();
+    QVERIFY(!window.isEmpty());
+    clickControl(At::txtHour);
+    desktop->type(u"07"_s);
+    clickControl(At::txtMinute);
+    desktop->type(u"30"_s);
+    clickControl(At::txtAmPm);
+    clickControl(At::UpDown1Up); // am becomes pm
+    clickControl(At::FlatBttnAlarm1);
+    clickControl(At::txtMessage);
+    desktop->type(u"Time to go, now"_s);
+    clickControl(At::Check4);
+    clickControl(At::txtProgram);
+    desktop->type(script);
+    clickControl(At::Check3);
+    MonitorRecorder recorder(*pulse, home.filePath(u"alarm.raw"_s));
+    QVERIFY2(recorder.waitUntilStreaming(), "waited for the recorder to stream");
+    clickControl(At::Option1);
+
+    QStringList box;
+    QVERIFY2(
+        QTest::qWaitFor([&] { return !(box = desktop->visibleWindows(u"^The Tivvet$"_s)).isEmpty(); }, 45000),
+        "waited 45 s for the alarm's message box at 19:30");
+    QTest::qWait(1000);
+    QVERIFY2(!QFile::exists(marker), "the program must wait for OK");
+    desktop->run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, box.first()});
+    desktop->key({u"Return"_s});
+    QVERIFY2(QTest::qWaitFor([&] { return QFile::exists(marker); }, 10000),
+             "waited 10 s for the program to run after OK");
+    QTest::qWait(2000);
+    recorder.stop();
+    QVERIFY2(loudestOf(home.filePath(u"alarm.raw"_s)) > 0.2, "the alarm's sound was recorded");
+}
+
+void TestEndToEnd::persistenceThroughTheTrayMenu() {
+    launch();
+    window = mainWindow();
+    QVERIFY(!window.isEmpty());
+    clickControl(At::FlatBttnTimer);
+    clickControl(At::optionsSoundBox);
+    desktop->type(u"/home/user/Sounds/bell, loud.wav"_s);
+    clickControl(At::FlatBttnAlarm1);
+    clickControl(At::txtMessage);
+    desktop->type(u"Tea, now"_s);
+    desktop->key({u"Return"_s});
+    desktop->type(u"Please"_s);
+    clickControl(At::Check4);
+    clickControl(At::CheckMin);
+
+    std::optional<QPoint> icon = desktop->trayIconCentre(u"tivvet"_s);
+    QVERIFY2(icon, "no tray icon");
+    desktop->click(*icon, 3);
+    QTest::qWait(500);
+    desktop->key({u"Up"_s, u"Return"_s}); // the menu's last item, "Close"
+    QVERIFY2(waitForExit(), "waited 20 s for the program to end from the tray menu");
+
+    const QString options = config(u"Tivvet/Options/"_s);
+    QCOMPARE(contentOf(options + u"wav.txt"_s), QByteArray("/home/user/Sounds/bell, loud.wav\r\n"));
+    QCOMPARE(contentOf(options + u"message.txt"_s), QByteArray("Tea, now\r\nPlease\r\n"));
+    for (const char *name : {"wav2.txt", "program.txt", "wav3.txt", "program2.txt", "message2.txt"})
+        QCOMPARE(contentOf(options + QLatin1StringView(name)), QByteArray("\r\n"));
+    QSettings ini(config(u"Tivvet/Tivvet.ini"_s), QSettings::IniFormat);
+    QCOMPARE(ini.value(u"ControlSettings/CheckMinValue"_s).toString(), u"1"_s);
+    QCOMPARE(ini.value(u"ControlSettings/CheckStartValue"_s).toString(), u"0"_s);
+
+    launch();
+    QVERIFY2(
+        QTest::qWaitFor([&] { return (icon = desktop->trayIconCentre(u"tivvet"_s)).has_value(); }, 20000),
+        "waited 20 s for the tray icon of the minimised start");
+    QTest::qWait(1000);
+    QVERIFY2(desktop->visibleWindows(Title).isEmpty(), "started minimised: no window");
+    desktop->click(*icon, 1, 2);
+    window = mainWindow();
+    QVERIFY(!window.isEmpty());
+    const QString info = desktop->run(u"xwininfo"_s, {u"-id"_s, window});
+    QVERIFY2(info.contains(u"Width: 371"_s) && info.contains(u"Height: 217"_s), qPrintable(info));
+}
+
+void TestEndToEnd::withoutATrayHost() {
+    launch();
+    window = mainWindow();
+    QVERIFY(!window.isEmpty());
+    desktop->run(u"xdotool"_s, {u"windowminimize"_s, window});
+    QTRY_COMPARE_WITH_TIMEOUT(desktop->windowState(window), u"Iconic"_s, 3000);
+    QTest::qWait(500);
+    QCOMPARE(desktop->windowState(window), u"Iconic"_s); // never withdrawn
+    tivvet->kill();
+    tivvet->waitForFinished(5000);
+
+    QDir().mkpath(config(u"Tivvet"_s));
+    QSettings(config(u"Tivvet/Tivvet.ini"_s), QSettings::IniFormat)
+        .setValue(u"ControlSettings/CheckMinValue"_s, u"1"_s);
+    launch();
+    QStringList found;
+    QVERIFY2(QTest::qWaitFor(
+                 [&] {
+                     return !(found = desktop->run(u"xdotool"_s, {u"search"_s, u"--name"_s, Title})
+                                          .split(u'\n', Qt::SkipEmptyParts))
+                                 .isEmpty() &&
+                            desktop->windowState(found.first()) == u"Iconic"_s;
+                 },
+                 20000),
+             "waited 20 s for the minimised start to show an iconic window");
+}
+
+void TestEndToEnd::soundServerRestarts() {
+    launch();
+    window = mainWindow();
+    QVERIFY(!window.isEmpty());
+    startCountdown(u"1"_s); // the first alert opens the sound device
+    QTest::qWait(2500);
+    pulse->stop();
+    QVERIFY(pulse->start());
+
+    MonitorRecorder recorder(*pulse, home.filePath(u"after-restart.raw"_s));
+    QVERIFY2(recorder.waitUntilStreaming(), "waited for the recorder to stream");
+    startCountdown(u"2"_s);
+    QTest::qWait(4500);
+    recorder.stop();
+    QVERIFY2(loudestOf(home.filePath(u"after-restart.raw"_s)) > 0.2,
+             "the alert after the restart was recorded");
+}
+
+void TestEndToEnd::startWithTheSystem() {
+    launch();
+    window = mainWindow();
+    QVERIFY(!window.isEmpty());
+    clickControl(At::FlatBttnTimer);
+    clickControl(At::CheckStart);
+    const QString entry = config(u"autostart/Tivvet.desktop"_s);
+    QVERIFY2(QTest::qWaitFor(
+                 [&] { return contentOf(entry).contains("\nExec=\"" TIVVET_PROGRAM_PATH "\"\n"); }, 5000),
+             contentOf(entry).constData());
+    clickControl(At::CheckStart);
+    QVERIFY2(QTest::qWaitFor([&] { return contentOf(entry).contains("\nExec=\nHidden=true\n"); }, 5000),
+             contentOf(entry).constData());
+}
+
+QTEST_GUILESS_MAIN(TestEndToEnd)
+#include "test_e2e.moc"
