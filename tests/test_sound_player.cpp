@@ -1,9 +1,11 @@
 #include "SoundFiles.h"
 #include "platform/SdlSoundPlayer.h"
+#include "platform/WavFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +20,7 @@ private Q_SLOTS:
     void rejectsWhatIsNotSound_data();
     void rejectsWhatIsNotSound();
     void missingFilePlaysTheDefaultUnlessTold();
+    void chunkSizesAreCutToTheFile();
 
 private:
     // Whether non-silent audio reaches the device output within the next half second.
@@ -102,6 +105,31 @@ void TestSoundPlayer::missingFilePlaysTheDefaultUnlessTold() {
     const qint64 size = outputSize();
     QVERIFY(player.play(path(u"missing.wav"_s), SoundPlayer::SND_ASYNC));
     QVERIFY(soundArrivesAfter(size));
+}
+
+// Found by fuzzing: a file of a hundred bytes whose data chunk declared 2.6 GB made the decoder
+// allocate that much.
+void TestSoundPlayer::chunkSizesAreCutToTheFile() {
+    QByteArray wav = SoundFiles::toneWav(0.01, 8000);
+    const qsizetype dataSize = wav.size() - 44;
+    wav[40] = char(0x50);
+    wav[41] = char(0x00);
+    wav[42] = char(0x00);
+    wav[43] = char(0x9e);
+    wav[4] = wav[5] = wav[6] = wav[7] = char(0xff);
+    QByteArray bounded = wav;
+    WavFile::boundChunkSizes(bounded);
+    QCOMPARE(qFromLittleEndian<quint32>(bounded.constData() + 40), quint32(dataSize));
+    QCOMPARE(qFromLittleEndian<quint32>(bounded.constData() + 4), quint32(wav.size() - 8));
+    QCOMPARE(bounded.mid(44), wav.mid(44));
+
+    QVERIFY(SoundFiles::write(path(u"greedy.wav"_s), wav));
+    QVERIFY(player.play(path(u"greedy.wav"_s), SoundPlayer::SND_ASYNC | SoundPlayer::SND_NODEFAULT));
+
+    QByteArray tooShort("RIFF\x04\x00\x00\x00WAV"); // shorter than a RIFF header: left alone
+    const QByteArray before = tooShort;
+    WavFile::boundChunkSizes(tooShort);
+    QCOMPARE(tooShort, before);
 }
 
 QTEST_GUILESS_MAIN(TestSoundPlayer)

@@ -1,10 +1,13 @@
 #include "platform/SdlSoundPlayer.h"
 
+#include "platform/WavFile.h"
+
 #include <QApplication>
 #include <QFile>
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -13,11 +16,17 @@ namespace {
 constexpr int OutputRate = 48000;
 constexpr int OutputChannels = 2;
 constexpr SDL_AudioFormat OutputFormat = AUDIO_F32SYS;
+// Longer sounds play their first ten minutes: the converted samples stay within a few hundred MB.
+constexpr Uint32 MaximumSeconds = 600;
 
 using AudioStream = std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)>;
 
 // Converts the samples to the device's format; nothing for a file with no samples.
 std::optional<std::vector<uint8_t>> convert(const SDL_AudioSpec &spec, const uint8_t *data, uint32_t length) {
+    const Uint32 frameSize = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+    if (frameSize == 0 || spec.freq <= 0)
+        return std::nullopt;
+    length = std::min<Uint64>(length, Uint64(spec.freq) * MaximumSeconds * frameSize) / frameSize * frameSize;
     if (length == 0)
         return std::nullopt;
     AudioStream stream(
@@ -34,8 +43,9 @@ std::optional<std::vector<uint8_t>> convert(const SDL_AudioSpec &spec, const uin
     return samples;
 }
 
-// Loads a WAV file from the source (which it closes) into the device's format.
-std::optional<std::vector<uint8_t>> decodeWav(SDL_RWops *source) {
+// Decodes a WAV file's bytes into the device's format.
+std::optional<std::vector<uint8_t>> decodeWav(const QByteArray &wav) {
+    SDL_RWops *source = SDL_RWFromConstMem(wav.constData(), int(wav.size()));
     if (!source)
         return std::nullopt;
     SDL_AudioSpec spec;
@@ -74,13 +84,15 @@ bool SdlSoundPlayer::play(const QString &path, int flags) {
 bool SdlSoundPlayer::playFile(const QString &path) {
     if (path.isEmpty())
         return false;
-    const auto samples = decodeWav(SDL_RWFromFile(QFile::encodeName(path).constData(), "rb"));
+    const std::optional<QByteArray> wav = WavFile::readBounded(path);
+    if (!wav)
+        return false;
+    const auto samples = decodeWav(*wav);
     return samples && queue(*samples);
 }
 
 bool SdlSoundPlayer::playDefault() {
-    const auto samples =
-        decodeWav(SDL_RWFromConstMem(m_defaultSound.constData(), int(m_defaultSound.size())));
+    const auto samples = decodeWav(m_defaultSound);
     return samples && queue(*samples);
 }
 
