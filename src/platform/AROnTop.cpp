@@ -1,6 +1,7 @@
 #include "platform/AROnTop.h"
 
 #include <QWidget>
+#include <QWindow>
 
 AROnTop::AROnTop(QWidget *window)
     : QObject(window)
@@ -12,15 +13,16 @@ bool AROnTop::ontop() const {
     return m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
+// A window already on screen is told directly: changing a shown widget's flags the ordinary way
+// hides it and makes a new native window each time.
 void AROnTop::setOntop(bool ontop) {
     if (ontop == this->ontop())
         return;
-    // Changing a window's flags hides it: show it again where it was.
-    const bool wasVisible = m_window->isVisible();
-    const QPoint position = m_window->pos();
-    m_window->setWindowFlag(Qt::WindowStaysOnTopHint, ontop);
-    if (wasVisible) {
-        m_window->move(position);
-        m_window->show();
+    const Qt::WindowFlags flags = m_window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, ontop);
+    if (QWindow *handle = m_window->windowHandle()) {
+        m_window->overrideWindowFlags(flags);
+        handle->setFlags(flags);
+    } else {
+        m_window->setWindowFlags(flags);
     }
 }

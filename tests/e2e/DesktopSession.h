@@ -101,6 +101,12 @@ public:
         return match.hasMatch() ? match.captured(1) : QString();
     }
 
+    // Whether the window manager keeps the window above others.
+    bool isKeptAbove(const QString &window) const {
+        return run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_STATE")})
+            .contains(QStringLiteral("_NET_WM_STATE_ABOVE"));
+    }
+
     QString activeWindow() const {
         return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).trimmed();
     }

@@ -153,6 +153,7 @@ void TestEndToEnd::firstStart() {
     const QString info = desktop->run(u"xwininfo"_s, {u"-id"_s, window});
     QVERIFY2(info.contains(u"\"  The Tivvet  3.0\""_s), qPrintable(info));
     QVERIFY2(info.contains(u"Width: 371"_s) && info.contains(u"Height: 217"_s), qPrintable(info));
+    QVERIFY2(desktop->isKeptAbove(window), "kept above other windows");
     QVERIFY2(QTest::qWaitFor([this] { return desktop->trayIconCentre(u"tivvet"_s).has_value(); }, 10000),
              "waited 10 s for the tray icon");
     QDir().mkpath(QStringLiteral(TIVVET_ARTEFACTS));
@@ -212,10 +213,12 @@ void TestEndToEnd::alarmWithMessageAndProgram() {
         "waited 45 s for the alarm's message box at 19:30");
     QTest::qWait(1000);
     QVERIFY2(!QFile::exists(marker), "the program must wait for OK");
+    QVERIFY2(!desktop->isKeptAbove(window), "the main window is not kept on top while the message is open");
     desktop->run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, box.first()});
     desktop->key({u"Return"_s});
     QVERIFY2(QTest::qWaitFor([&] { return QFile::exists(marker); }, 10000),
              "waited 10 s for the program to run after OK");
+    QVERIFY2(QTest::qWaitFor([&] { return desktop->isKeptAbove(window); }, 3000), "on top again after OK");
     QTest::qWait(2000);
     recorder.stop();
     QVERIFY2(loudestOf(home.filePath(u"alarm.raw"_s)) > 0.2, "the alarm's sound was recorded");
