@@ -18,13 +18,16 @@ constexpr int OutputChannels = 2;
 constexpr SDL_AudioFormat OutputFormat = AUDIO_F32SYS;
 // Longer sounds play their first ten minutes: the converted samples stay within a few hundred MB.
 constexpr Uint32 MaximumSeconds = 600;
+// Sample rates outside these are no sound anyone recorded, only a broken header.
+constexpr int MinimumRate = 1000;
+constexpr int MaximumRate = 768000;
 
 using AudioStream = std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)>;
 
 // Converts the samples to the device's format; nothing for a file with no samples.
 std::optional<std::vector<uint8_t>> convert(const SDL_AudioSpec &spec, const uint8_t *data, uint32_t length) {
     const Uint32 frameSize = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-    if (frameSize == 0 || spec.freq <= 0)
+    if (frameSize == 0 || spec.freq < MinimumRate || spec.freq > MaximumRate)
         return std::nullopt;
     length = std::min<Uint64>(length, Uint64(spec.freq) * MaximumSeconds * frameSize) / frameSize * frameSize;
     if (length == 0)

@@ -1,0 +1,163 @@
+// Measures programs side by side on a private X desktop with a window manager and a tray host:
+// start-up time from exec to the first window mapped (from X events), memory 10 s after start,
+// and idle processor time and wake-ups per second over a minute.
+#include "DesktopSession.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Program {
+    QString name;
+    QString command;
+};
+
+struct Result {
+    QString name;
+    std::vector<double> startups; // ms
+    double rssMb = 0, pssMb = 0, cpuPercent = 0, wakeupsPerSecond = 0;
+};
+
+// Milliseconds from starting the program to the first top-level window mapped on the display.
+double timeToFirstMap(DesktopSession &desktop, const Program &program, const QProcessEnvironment &environment,
+                      QProcess &process) {
+    Display *display = XOpenDisplay(desktop.environment().value(u"DISPLAY"_s).toLatin1().constData());
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, True);
+    process.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    process.startCommand(program.command);
+    double mappedAfter = -1;
+    while (mappedAfter < 0 && clock.elapsed() < 30000) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapNotify && mappedAfter < 0)
+                mappedAfter = double(clock.nsecsElapsed()) / 1e6;
+        }
+        usleep(200);
+    }
+    XCloseDisplay(display);
+    return mappedAfter;
+}
+
+void stop(QProcess &process) {
+    process.terminate();
+    if (!process.waitForFinished(5000))
+        process.kill();
+    process.waitForFinished(5000);
+}
+
+double rollupKb(qint64 pid, const char *field) {
+    QFile rollup(u"/proc/%1/smaps_rollup"_s.arg(pid));
+    if (!rollup.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : rollup.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').first().toDouble();
+    return 0;
+}
+
+// Processor ticks used and context switches made so far, over all the program's threads.
+std::pair<qint64, qint64> usage(qint64 pid) {
+    qint64 ticks = 0, switches = 0;
+    for (const QString &task :
+         QDir(u"/proc/%1/task"_s.arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(u"/proc/%1/task/%2/stat"_s.arg(pid).arg(task));
+        if (stat.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
+            ticks += fields.value(11).toLongLong() + fields.value(12).toLongLong();
+        }
+        QFile status(u"/proc/%1/task/%2/status"_s.arg(pid).arg(task));
+        if (status.open(QIODevice::ReadOnly))
+            for (const QByteArray &line : status.readAll().split('\n'))
+                if (line.contains("ctxt_switches:"))
+                    switches += line.split(':').last().trimmed().toLongLong();
+    }
+    return {ticks, switches};
+}
+
+Result measure(DesktopSession &desktop, const Program &program, int idleSeconds) {
+    Result result{program.name, {}};
+    QTemporaryDir home;
+    QProcessEnvironment environment = desktop.environment();
+    environment.insert(u"HOME"_s, home.path());
+    environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u".config"_s));
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    for (int run = 0; run < 8; ++run) { // the first run warms the caches and is not counted
+        QProcess process;
+        const double ms = timeToFirstMap(desktop, program, environment, process);
+        if (run > 0)
+            result.startups.push_back(ms);
+        if (run < 7) {
+            QTest::qWait(300);
+            stop(process);
+            continue;
+        }
+        QTest::qWait(10000);
+        result.rssMb = rollupKb(process.processId(), "Rss:") / 1024;
+        result.pssMb = rollupKb(process.processId(), "Pss:") / 1024;
+        const auto before = usage(process.processId());
+        QTest::qWait(idleSeconds * 1000);
+        const auto after = usage(process.processId());
+        result.cpuPercent =
+            100.0 * double(after.first - before.first) / double(sysconf(_SC_CLK_TCK)) / idleSeconds;
+        result.wakeupsPerSecond = double(after.second - before.second) / idleSeconds;
+        stop(process);
+    }
+    std::sort(result.startups.begin(), result.startups.end());
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Measures Tivvet beside the floor for a Qt program and its peers."_s);
+    parser.addHelpOption();
+    parser.addOption({u"tivvet"_s, u"The program to measure."_s, u"path"_s});
+    parser.addOption({u"floor"_s, u"The minimal Qt program."_s, u"path"_s});
+    parser.addOption({u"peers"_s, u"Also measure gnome-clocks and ktimer when installed."_s});
+    parser.addOption({u"idle"_s, u"Seconds of idle measurement."_s, u"N"_s, u"60"_s});
+    parser.process(app);
+
+    std::vector<Program> programs{{u"floor (Qt)"_s, parser.value(u"floor"_s)},
+                                  {u"Tivvet"_s, parser.value(u"tivvet"_s)}};
+    if (parser.isSet(u"peers"_s))
+        for (const char *peer : {"gnome-clocks", "ktimer"})
+            if (!QStandardPaths::findExecutable(QLatin1StringView(peer)).isEmpty())
+                programs.push_back({QLatin1StringView(peer), QLatin1StringView(peer)});
+
+    DesktopSession desktop;
+    if (!desktop.start()) {
+        std::fprintf(stderr, "the private desktop did not start\n");
+        return 1;
+    }
+    std::printf("%-14s %22s %9s %9s %9s %12s\n", "program", "start-up ms (min-max)", "RSS MB", "PSS MB",
+                "CPU %", "wake-ups/s");
+    for (const Program &program : programs) {
+        const Result r = measure(desktop, program, parser.value(u"idle"_s).toInt());
+        std::printf("%-14s %7.1f (%5.1f-%6.1f) %9.1f %9.1f %9.3f %12.2f\n", qPrintable(r.name),
+                    r.startups[r.startups.size() / 2], r.startups.front(), r.startups.back(), r.rssMb,
+                    r.pssMb, r.cpuPercent, r.wakeupsPerSecond);
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,26 @@
+// The floor for any Qt program of this kind: a window with a label updated each second and a tray
+// icon, and nothing else.
+#include <QApplication>
+#include <QDateTime>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QLabel label;
+    label.setWindowTitle(QStringLiteral("floor"));
+    label.resize(371, 217);
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, &label,
+                     [&label] { label.setText(QDateTime::currentDateTime().toString()); });
+    timer.start(1000);
+    QPixmap square(22, 22);
+    square.fill(Qt::darkGray);
+    QSystemTrayIcon tray{QIcon(square)};
+    tray.show();
+    label.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,91 @@
+#include "FakePlatform.h"
+#include "alerts/OptionGroups.h"
+#include "app/StartOptions.h"
+#include "app/frmTivvet.h"
+#include "countdown/CountdownTimer.h"
+#include "platform/Controls.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The program starts, keeps working and keeps what is good, whatever it finds in its files.
+class TestHostileFiles : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsAndSavesAmongBrokenFiles();
+    void aMissingConfigurationFolderIsMade();
+
+private:
+    static void put(const QString &path, const QByteArray &bytes);
+};
+
+void TestHostileFiles::put(const QString &path, const QByteArray &bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+void TestHostileFiles::startsAndSavesAmongBrokenFiles() {
+    FakePlatform platform;
+    const QString config = platform.configFolder.path();
+    const QString options = config + u"/Tivvet/Options/"_s;
+    QDir().mkpath(options + u"wav.txt"_s); // a folder where a file should be
+    put(options + u"wav2.txt"_s, QByteArray(100 * 1024 * 1024, 'a'));
+    put(options + u"program.txt"_s, QByteArray("\x00\x01\xff\xfe junk\r\n", 12));
+    put(options + u"message.txt"_s, "caf\xe9 \xc3\x28 not UTF-8\r\n");
+    put(options + u"wav3.txt"_s, "/home/ann/good.wav\r\n");
+    put(config + u"/Tivvet/Tivvet.ini"_s, "[ControlSettings\nCheckMinValue=yes\n\x01\x02=\n[ColorSettings]\n"
+                                          "lblCounterForeColor=-1\ntxtHoursForeColor=999999999999\n");
+    put(config + u"/autostart"_s, "a file where the folder should be");
+
+    frmTivvet window(platform.services());
+    window.Form_Load();
+    window.showAfterLoad();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.alarm1Options->sound->txtWav->text().size(), 32767); // a line box holds no more
+    QCOMPARE(window.alarm2Options->sound->txtWav->text(), u"/home/ann/good.wav"_s);
+    QVERIFY(window.alarm1Options->message->txtMessage->toPlainText().contains(u"not UTF-8"_s));
+    QCOMPARE(Controls::foreColour(window.countdown->lblCounter), 0x0000F0);
+    QCOMPARE(Controls::foreColour(window.countdown->txtHours), 0xB9B9B9);
+    QVERIFY(!window.startOptions->CheckMin->isChecked());
+
+    window.startOptions->CheckStart->setChecked(true); // cannot be registered: silently
+    QVERIFY(platform.messages.shown.isEmpty());
+    window.timerSound->txtWav->setText(u"/home/ann/new.wav"_s);
+    window.close();
+
+    // Only the file that cannot be written is reported; the good ones are saved.
+    QCOMPARE(platform.messages.shown.size(), 1);
+    QVERIFY(platform.messages.shown.first().contains(u"wav.txt: "_s));
+    QVERIFY(!platform.messages.shown.first().contains(u"wav3.txt"_s));
+    QFile kept(options + u"wav3.txt"_s);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("/home/ann/good.wav\r\n"));
+    QCOMPARE(QFileInfo(options + u"wav2.txt"_s).size(), 32767 + 2);
+}
+
+void TestHostileFiles::aMissingConfigurationFolderIsMade() {
+    FakePlatform platform;
+    PlatformServices services = platform.services();
+    services.configFolder = platform.configFolder.filePath(u"not/there/yet"_s);
+    {
+        frmTivvet window(services);
+        window.Form_Load();
+        window.close();
+    }
+    QVERIFY(QFile::exists(services.configFolder + u"/Tivvet/Tivvet.ini"_s));
+    QCOMPARE(QDir(services.configFolder + u"/Tivvet/Options"_s).entryList(QDir::Files).size(), 7);
+    QVERIFY(platform.messages.shown.isEmpty());
+}
+
+QTEST_MAIN(TestHostileFiles)
+#include "test_hostile_files.moc"
