@@ -4,14 +4,7 @@
 #include "colours/frmColor.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
-#include "platform/Clock.h"
-#include "platform/ColourDialog.h"
-#include "platform/FileDialog.h"
-#include "platform/MessageBox.h"
-#include "platform/PlatformServices.h"
-#include "platform/ProgramLauncher.h"
-#include "platform/SdlSoundPlayer.h"
-#include "platform/TrayIcon.h"
+#include "platform/RealPlatform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,15 +31,9 @@ int main(int argc, char *argv[]) {
     folder.mkpath(u"."_s);
 
     // Real services, but a configuration folder of its own, so that no one's settings show.
-    SdlSoundPlayer sound;
-    QtMessageBox messages;
-    QProcessLauncher launcher;
-    SystemClock clock;
-    QtFileDialog files;
-    QtColourDialog colourDialog;
-    QtTrayIcon tray;
+    RealPlatform platform;
     QTemporaryDir config;
-    frmTivvet window({sound, messages, launcher, clock, files, colourDialog, tray, config.path()});
+    frmTivvet window(platform.services(config.path()));
     window.Form_Load();
     window.show();
     save(window, folder, u"main-compact"_s);

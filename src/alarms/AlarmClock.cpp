@@ -15,13 +15,6 @@
 using namespace Qt::StringLiterals;
 using Controls::place;
 
-namespace {
-
-constexpr ColourValue Black = 0x000000;
-constexpr ColourValue Azure = 0xFFD700;
-
-} // namespace
-
 const AlarmClockNames AlarmClock::AlarmI{
     "Frame14", "lblAlarm", "Picture1", "txtHour", "Label3",   "txtMinute", "txtAmPm", "UpDown1",
     "Option1", "Label9",   "Option2",  "Label10", "tmrAlarm", "alarm I",   115,       1320};
@@ -118,17 +111,17 @@ void AlarmClock::Option2_Click() {
 }
 
 void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {
-    Picture1 = Controls::pictureBox(Frame14, names.picture, QRect(150, 480, 1420, 360), Black);
+    Picture1 = Controls::pictureBox(Frame14, names.picture, QRect(150, 480, 1420, 360), Colour::Black);
     const auto field = [this](const char *name, const QString &text, int left, int width, double points) {
         QLineEdit *box = Controls::digitBox(Picture1, name, QRect(left, 0, width, 360), text, points);
-        Controls::setBackColour(box, Black);
-        Controls::setForeColour(box, Azure);
+        Controls::setBackColour(box, Colour::Black);
+        Controls::setForeColour(box, Colour::Azure);
         return box;
     };
     txtHour = field(names.hour, u"12"_s, 45, 390, 14.25);
     Label3 = Controls::digitLabel(Picture1, names.colon, u":"_s, QRect(435, 0, 150, 360), 14.25);
-    Controls::setBackColour(Label3, Black);
-    Controls::setForeColour(Label3, Azure);
+    Controls::setBackColour(Label3, Colour::Black);
+    Controls::setForeColour(Label3, Colour::Azure);
     txtMinute = field(names.minute, u"00"_s, 585, 390, 14.25);
     txtAmPm = field(names.amPm, u"am"_s, 1000, 375, 12);
 

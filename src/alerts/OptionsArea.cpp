@@ -11,8 +11,6 @@ using Controls::place;
 
 namespace {
 
-constexpr ColourValue Maroon = 0x000080;
-
 // The client area: the top strip and the main area with the same margin below as beside it, and
 // with an options panel open, the panel and the bottom row below them.
 constexpr int ClientWidth = 5565;
@@ -26,13 +24,7 @@ Frame *panel(QWidget *window, const char *name, int designedTop) {
 
 // The panel's title sits on its top edge.
 QLabel *panelTitle(Frame *panel, const char *name, const QString &caption) {
-    QLabel *title = Controls::label(panel, name, caption, 120, 0);
-    title->setFont(Controls::captionFont(true));
-    title->setMargin(2);
-    title->adjustSize();
-    title->setAutoFillBackground(true);
-    Controls::setForeColour(title, Maroon);
-    return title;
+    return Controls::frameTitle(panel, name, caption, 120);
 }
 
 } // namespace

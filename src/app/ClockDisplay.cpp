@@ -10,12 +10,11 @@
 
 namespace {
 
-constexpr ColourValue Maroon = 0x000080;
 constexpr int ClockRightEdge = 5280;
 
 QLabel *topStripLabel(QWidget *window, const char *name, int left) {
     QLabel *label = Controls::label(window, name, QString(), left, 80);
-    Controls::setForeColour(label, Maroon);
+    Controls::setForeColour(label, Colour::Maroon);
     return label;
 }
 

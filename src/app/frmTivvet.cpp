@@ -83,7 +83,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , m_configFolder(services.configFolder) {
     setObjectName(u"frmTivvet"_s);
     setWindowTitle(u"  The Tivvet  3.0"_s);
-    setWindowIcon(QIcon(u":/tivvet.svg"_s));
+    setWindowIcon(Controls::programIcon());
     setFont(Controls::captionFont());
     buildCommands();
     orderTabs();
@@ -163,6 +163,9 @@ void frmTivvet::Form_Load() {
     alarm2->Option2->setChecked(true);
     optionsTexts->LoadOptionsFiles();
     AddTrayIcon();
+    // The keyboard starts on "start": a text field holding the focus would blink its caret and
+    // wake the program twice a second all day.
+    countdown->FlatBttnStart->setFocus();
 }
 
 // Restoring "start with windows" runs its click handling, which registers the program again.

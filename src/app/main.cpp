@@ -1,12 +1,5 @@
 #include "app/frmTivvet.h"
-#include "platform/Clock.h"
-#include "platform/ColourDialog.h"
-#include "platform/FileDialog.h"
-#include "platform/MessageBox.h"
-#include "platform/PlatformServices.h"
-#include "platform/ProgramLauncher.h"
-#include "platform/SdlSoundPlayer.h"
-#include "platform/TrayIcon.h"
+#include "platform/RealPlatform.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -21,17 +14,10 @@ int main(int argc, char *argv[]) {
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SdlSoundPlayer sound;
-    QtMessageBox messages;
-    QProcessLauncher launcher;
-    SystemClock clock;
-    QtFileDialog files;
-    QtColourDialog colourDialog;
-    QtTrayIcon tray;
-    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    frmTivvet window({sound, messages, launcher, clock, files, colourDialog, tray, configFolder});
-    messages.setOwner(&window);
-    files.setOwner(&window);
+    RealPlatform platform;
+    frmTivvet window(
+        platform.services(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
+    platform.setOwner(&window);
 
     window.Form_Load();
     window.showAfterLoad();

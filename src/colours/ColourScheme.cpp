@@ -10,10 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr ColourValue Black = 0x000000;
-constexpr ColourValue Grey = 0xB9B9B9;
-constexpr ColourValue Red = 0x0000F0;
-constexpr ColourValue Azure = 0xFFD700;
 constexpr ColourValue LargestColour = 0xFFFFFF;
 const QString Section = u"ColorSettings"_s;
 
@@ -26,16 +22,21 @@ struct ControlKey {
 // The per-control keys, "<control>BackColor" or "<control>ForeColor", in their stored order.
 const QList<ControlKey> &controlKeys() {
     static const QList<ControlKey> keys{
-        {"Picture1", true, Black},   {"Picture2", true, Black},    {"Picture3", true, Black},
-        {"Picture4", true, Black},   {"Picture5", true, Black},    {"Picture6", true, Black},
-        {"lblCounter", true, Black}, {"txtHours", true, Black},    {"txtMinutes", true, Black},
-        {"txtSeconds", true, Black}, {"txtHour", true, Black},     {"txtMinute", true, Black},
-        {"txtAmPm", true, Black},    {"txtHour2", true, Black},    {"txtMinute2", true, Black},
-        {"txtAmPm2", true, Black},   {"Label3", true, Black},      {"Label4", true, Black},
-        {"Label3", false, Azure},    {"Label4", false, Azure},     {"lblCounter", false, Red},
-        {"txtHours", false, Grey},   {"txtMinutes", false, Grey},  {"txtSeconds", false, Grey},
-        {"txtHour", false, Azure},   {"txtMinute", false, Azure},  {"txtAmPm", false, Azure},
-        {"txtHour2", false, Azure},  {"txtMinute2", false, Azure}, {"txtAmPm2", false, Azure},
+        {"Picture1", true, Colour::Black},    {"Picture2", true, Colour::Black},
+        {"Picture3", true, Colour::Black},    {"Picture4", true, Colour::Black},
+        {"Picture5", true, Colour::Black},    {"Picture6", true, Colour::Black},
+        {"lblCounter", true, Colour::Black},  {"txtHours", true, Colour::Black},
+        {"txtMinutes", true, Colour::Black},  {"txtSeconds", true, Colour::Black},
+        {"txtHour", true, Colour::Black},     {"txtMinute", true, Colour::Black},
+        {"txtAmPm", true, Colour::Black},     {"txtHour2", true, Colour::Black},
+        {"txtMinute2", true, Colour::Black},  {"txtAmPm2", true, Colour::Black},
+        {"Label3", true, Colour::Black},      {"Label4", true, Colour::Black},
+        {"Label3", false, Colour::Azure},     {"Label4", false, Colour::Azure},
+        {"lblCounter", false, Colour::Red},   {"txtHours", false, Colour::Grey},
+        {"txtMinutes", false, Colour::Grey},  {"txtSeconds", false, Colour::Grey},
+        {"txtHour", false, Colour::Azure},    {"txtMinute", false, Colour::Azure},
+        {"txtAmPm", false, Colour::Azure},    {"txtHour2", false, Colour::Azure},
+        {"txtMinute2", false, Colour::Azure}, {"txtAmPm2", false, Colour::Azure},
     };
     return keys;
 }
@@ -55,7 +56,7 @@ QString keyOf(const ControlKey &key) {
 
 const QList<ColourScheme::SlotInfo> &ColourScheme::slots() {
     static const QList<SlotInfo> all{
-        {Black,
+        {Colour::Black,
          "lblEnterBackColor",
          {{"Picture2", true},
           {"Picture3", true},
@@ -63,23 +64,25 @@ const QList<ColourScheme::SlotInfo> &ColourScheme::slots() {
           {"txtHours", true},
           {"txtMinutes", true},
           {"txtSeconds", true}}},
-        {Grey, "lblEnter2BackColor", {{"txtHours", false}, {"txtMinutes", false}, {"txtSeconds", false}}},
-        {Black, "lblRemainBackColor", {{"Picture5", true}, {"lblCounter", true}}},
-        {Red, "lblRemain2BackColor", {{"lblCounter", false}}},
-        {Black,
+        {Colour::Grey,
+         "lblEnter2BackColor",
+         {{"txtHours", false}, {"txtMinutes", false}, {"txtSeconds", false}}},
+        {Colour::Black, "lblRemainBackColor", {{"Picture5", true}, {"lblCounter", true}}},
+        {Colour::Red, "lblRemain2BackColor", {{"lblCounter", false}}},
+        {Colour::Black,
          "lblAlarmIbackBackColor",
          {{"Picture1", true}, {"Label3", true}, {"txtHour", true}, {"txtMinute", true}, {"txtAmPm", true}}},
-        {Azure,
+        {Colour::Azure,
          "lblAlarmIfontBackColor",
          {{"Label3", false}, {"txtHour", false}, {"txtMinute", false}, {"txtAmPm", false}}},
-        {Black,
+        {Colour::Black,
          "lblAlarmIIbackBackColor",
          {{"Picture6", true},
           {"Label4", true},
           {"txtHour2", true},
           {"txtMinute2", true},
           {"txtAmPm2", true}}},
-        {Azure,
+        {Colour::Azure,
          "lblAlarmIIfontBackColor",
          {{"Label4", false}, {"txtHour2", false}, {"txtMinute2", false}, {"txtAmPm2", false}}},
     };

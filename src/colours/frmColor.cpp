@@ -16,8 +16,6 @@ using Slot = ColourScheme::Slot;
 namespace {
 
 const QString ColorSettings = u"ColorSettings"_s;
-constexpr ColourValue Maroon = 0x000080;
-constexpr ColourValue Navy = 0x800000;
 
 struct Row {
     const char *swatch, *picture, *button;
@@ -38,17 +36,12 @@ constexpr std::array<Row, 8> Rows{{
 
 // A bold maroon title centred on the frame's top edge.
 void frameTitle(Frame *frame, const char *name, const QString &caption) {
-    QLabel *title = Controls::label(frame, name, caption, 0, 0);
-    title->setFont(Controls::captionFont(true));
-    title->setMargin(2);
-    title->adjustSize();
-    title->setAutoFillBackground(true);
-    Controls::setForeColour(title, Maroon);
+    QLabel *title = Controls::frameTitle(frame, name, caption, 0);
     title->move((frame->width() - title->width()) / 2, 0);
 }
 
 void subHeading(QWidget *frame, const char *name, const QString &caption, int top) {
-    Controls::setForeColour(Controls::label(frame, name, caption, 100, top), Navy);
+    Controls::setForeColour(Controls::label(frame, name, caption, 100, top), Colour::Navy);
 }
 
 } // namespace

@@ -16,9 +16,6 @@ using Controls::place;
 
 namespace {
 
-constexpr ColourValue Black = 0x000000;
-constexpr ColourValue EntryGrey = 0xB9B9B9;
-constexpr ColourValue RemainingRed = 0x0000F0;
 // One second of the remaining time per tick, in step with real time.
 constexpr int TickInterval = 1000;
 
@@ -39,10 +36,10 @@ void CountdownTimer::buildEntry() {
 
     const auto entryField = [this](const char *picture, const char *field, const char *label,
                                    const QString &caption, int left) {
-        QWidget *box = Controls::pictureBox(Frame2, picture, QRect(left, 480, 450, 360), Black);
+        QWidget *box = Controls::pictureBox(Frame2, picture, QRect(left, 480, 450, 360), Colour::Black);
         QLineEdit *text = Controls::digitBox(box, field, QRect(0, 0, 450, 360), QString(), 14.25);
-        Controls::setBackColour(text, Black);
-        Controls::setForeColour(text, EntryGrey);
+        Controls::setBackColour(text, Colour::Black);
+        Controls::setForeColour(text, Colour::Grey);
         text->setAccessibleName(caption);
         QLabel *under = Controls::label(Frame2, label, caption, left, 870);
         under->setFixedWidth(twipsToPixels(450));
@@ -65,10 +62,10 @@ void CountdownTimer::buildDisplay() {
     title->setFont(Controls::captionFont(true));
 
     Controls::label(Frame2, "lblRemaining", u"time remaining"_s, 150, 1560);
-    QWidget *box = Controls::pictureBox(Frame2, "Picture5", QRect(150, 1810, 1650, 360), Black);
+    QWidget *box = Controls::pictureBox(Frame2, "Picture5", QRect(150, 1810, 1650, 360), Colour::Black);
     lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, QRect(0, 0, 1650, 360), 14.25);
-    Controls::setBackColour(lblCounter, Black);
-    Controls::setForeColour(lblCounter, RemainingRed);
+    Controls::setBackColour(lblCounter, Colour::Black);
+    Controls::setForeColour(lblCounter, Colour::Red);
 }
 
 void CountdownTimer::buildButtons() {

@@ -13,14 +13,6 @@
 using namespace Qt::StringLiterals;
 using Controls::place;
 
-namespace {
-
-constexpr ColourValue Maroon = 0x000080;
-constexpr ColourValue Blue = 0xFF0000;
-constexpr ColourValue Navy = 0x800000;
-
-} // namespace
-
 frmAbout::frmAbout() {
     setObjectName(u"frmAbout"_s);
     Controls::setUpSecondaryWindow(this, u"  About"_s, 4680, 2445);
@@ -34,14 +26,15 @@ frmAbout::frmAbout() {
     QLabel *version = Controls::label(frame, "Label3", u"Version 3.0 for Windows 95, 98, and NT"_s, 530, 660);
     version->setFont(Controls::captionFont(true));
     version->adjustSize();
-    Controls::setForeColour(version, Maroon);
+    Controls::setForeColour(version, Colour::Maroon);
     Controls::label(frame, "Label1", u"Please visit our home on the Web at:"_s, 920, 1060);
     QLabel *home = Controls::label(frame, "Label2", QString::fromLatin1(ProductInfo::HomePage), 540, 1310);
-    Controls::setForeColour(home, Blue);
+    Controls::setForeColour(home, Colour::Blue);
     home->setCursor(Qt::PointingHandCursor);
     onClick(home, [this] { Label2_Click(); });
     Controls::setForeColour(
-        Controls::label(frame, "Label4", QString::fromLatin1(ProductInfo::ContactAddress), 1330, 1540), Navy);
+        Controls::label(frame, "Label4", QString::fromLatin1(ProductInfo::ContactAddress), 1330, 1540),
+        Colour::Navy);
     Controls::label(frame, "lblCopyright", QString::fromLatin1(ProductInfo::Ownership), 1030, 1920);
 
     // Each line centred across the frame, as its designed place roughly is.

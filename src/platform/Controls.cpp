@@ -19,8 +19,6 @@ int pointsToPixels(double points) {
     return qRound(points * 96.0 / 72.0);
 }
 
-constexpr ColourValue GroupCaptionNavy = 0x800000;
-
 } // namespace
 
 QColor toQColor(ColourValue colour) {
@@ -79,9 +77,28 @@ QLabel *label(QWidget *parent, QAnyStringView name, const QString &caption, int 
     return control;
 }
 
+// Pre-rendered pictures: no SVG renderer is loaded at start.
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(u":/icons/%1/tivvet.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
+QLabel *frameTitle(QWidget *frame, QAnyStringView name, const QString &caption, int left) {
+    QLabel *title = label(frame, name, caption, left, 0);
+    title->setFont(captionFont(true));
+    title->setMargin(2);
+    title->adjustSize();
+    // Opaque, so that it interrupts the frame's line.
+    title->setAutoFillBackground(true);
+    setForeColour(title, Colour::Maroon);
+    return title;
+}
+
 QLabel *groupCaption(QWidget *group, QAnyStringView name, const QString &caption) {
     QLabel *control = label(group, name, caption, 120, 120);
-    setForeColour(control, GroupCaptionNavy);
+    setForeColour(control, Colour::Navy);
     return control;
 }
 
@@ -121,7 +138,7 @@ void setUpSecondaryWindow(QWidget *window, const QString &caption, int widthTwip
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(caption);
-    window->setWindowIcon(QIcon(u":/tivvet.svg"_s));
+    window->setWindowIcon(programIcon());
     window->setFont(captionFont());
     window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
     new AROnTop(window);

@@ -6,6 +6,7 @@
 #include <QAnyStringView>
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QString>
 
 class QLabel;
@@ -37,6 +38,10 @@ template <class Control> Control *place(Control *control, QAnyStringView name, c
 
 // A one-line label sized to its caption, with its top left corner at (left, top) in twips.
 QLabel *label(QWidget *parent, QAnyStringView name, const QString &caption, int left, int top);
+// The program's own icon, drawn at the sizes desktops ask for.
+QIcon programIcon();
+// A frame's bold maroon title, on the frame's top edge at the given left (in twips).
+QLabel *frameTitle(QWidget *frame, QAnyStringView name, const QString &caption, int left);
 // The navy caption at the top of a group of option controls.
 QLabel *groupCaption(QWidget *group, QAnyStringView name, const QString &caption);
 // A black box that holds a time display.

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/ColourDialog.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/PlatformServices.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/SdlSoundPlayer.h"
+#include "platform/TrayIcon.h"
+
+// The real platform services, for whatever runs the main window as a user meets it.
+struct RealPlatform {
+    SdlSoundPlayer sound;
+    QtMessageBox messages;
+    QProcessLauncher launcher;
+    SystemClock clock;
+    QtFileDialog files;
+    QtColourDialog colourDialog;
+    QtTrayIcon tray;
+
+    PlatformServices services(const QString &configFolder) {
+        return {sound, messages, launcher, clock, files, colourDialog, tray, configFolder};
+    }
+    // Dialogs and message boxes stay above the window they belong to.
+    void setOwner(QWidget *window) {
+        messages.setOwner(window);
+        files.setOwner(window);
+    }
+};
