@@ -20,6 +20,7 @@ private Q_SLOTS:
     void messageIsShownWhileNotOnTop();
     void programTextsAreSplitLikeAShell();
     void programThatCannotStartIsReported();
+    void realLauncherRefusesWhatCannotRun();
 
 private:
     QString makeFile(const QString &name, const QByteArray &content = "not a wav",
@@ -144,6 +145,17 @@ void TestAlertActions::programThatCannotStartIsReported() {
     alerts->RunAlertProgram(u"   "_s); // nothing to start
     QVERIFY(launcher.started.size() == 1);
     QCOMPARE(messages.shown, QStringList{unable});
+}
+
+void TestAlertActions::realLauncherRefusesWhatCannotRun() {
+    QProcessLauncher launcher;
+    const QString notExecutable = makeFile(u"notes"_s);
+    QVERIFY(!launcher.startDetached(folder.path(), {}));
+    QVERIFY(!launcher.startDetached(notExecutable, {}));
+    QVERIFY(!launcher.startDetached(folder.filePath(u"missing"_s), {}));
+    const QString marker = folder.filePath(u"ran"_s);
+    QVERIFY(launcher.startDetached(u"touch"_s, {marker}));
+    QTRY_VERIFY(QFile::exists(marker));
 }
 
 QTEST_GUILESS_MAIN(TestAlertActions)

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void rejectsWhatIsNotSound();
     void missingFilePlaysTheDefaultUnlessTold();
     void chunkSizesAreCutToTheFile();
+    void aFileChangedWhilePlayingIsNoHarm();
 
 private:
     // Whether non-silent audio reaches the device output within the next half second.
@@ -130,6 +131,16 @@ void TestSoundPlayer::chunkSizesAreCutToTheFile() {
     const QByteArray before = tooShort;
     WavFile::boundChunkSizes(tooShort);
     QCOMPARE(tooShort, before);
+}
+
+void TestSoundPlayer::aFileChangedWhilePlayingIsNoHarm() {
+    const QString changing = path(u"changing.wav"_s);
+    QVERIFY(SoundFiles::write(changing, SoundFiles::toneWav(0.3)));
+    const qint64 size = outputSize();
+    QVERIFY(player.play(changing, SoundPlayer::SND_ASYNC | SoundPlayer::SND_NODEFAULT));
+    QVERIFY(SoundFiles::write(changing, QByteArray(100, 'x')));
+    QVERIFY(QFile::remove(changing));
+    QVERIFY(soundArrivesAfter(size));
 }
 
 QTEST_GUILESS_MAIN(TestSoundPlayer)

@@ -26,6 +26,13 @@ QString OptionsFiles::read(const QString &fileName) const {
     return QString::fromUtf8(bytes).replace(u"\r\n"_s, u"\n"_s);
 }
 
+// A file is written under its name and six more characters, then renamed over the old one.
+void OptionsFiles::removeUnfinishedWrites() const {
+    QDir folder(m_folder);
+    for (const QString &unfinished : folder.entryList({u"*.txt.??????"_s}, QDir::Files | QDir::Hidden))
+        folder.remove(unfinished);
+}
+
 QString OptionsFiles::write(const QString &fileName, const QString &text) const {
     if (!QDir().mkpath(m_folder))
         return u"cannot create the folder %1"_s.arg(QDir::toNativeSeparators(m_folder));

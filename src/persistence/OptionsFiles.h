@@ -11,6 +11,8 @@ public:
     QString folder() const { return m_folder; }
     // The stored text as written, less the final CR LF; empty for a missing or empty file.
     QString read(const QString &fileName) const;
+    // Removes what writes cut short by a crash left beside the files.
+    void removeUnfinishedWrites() const;
     // Writes the file whole or not at all; the reason when it could not be written.
     QString write(const QString &fileName, const QString &text) const;
 

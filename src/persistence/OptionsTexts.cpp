@@ -14,6 +14,7 @@ OptionsTexts::OptionsTexts(const QString &configFolder, QList<Box> boxes, Messag
     , m_messages(messages) {}
 
 void OptionsTexts::LoadOptionsFiles() {
+    m_files.removeUnfinishedWrites();
     for (const Box &box : m_boxes) {
         const QString text = m_files.read(box.fileName);
         if (text != box.text())
