@@ -3,6 +3,7 @@
 #include "app/StartOptions.h"
 #include "app/frmTivvet.h"
 #include "countdown/CountdownTimer.h"
+#include "platform/ConfigFolder.h"
 #include "platform/Controls.h"
 
 #include <QCheckBox>
@@ -22,6 +23,7 @@ class TestHostileFiles : public QObject {
 private Q_SLOTS:
     void startsAndSavesAmongBrokenFiles();
     void aMissingConfigurationFolderIsMade();
+    void withoutHomeTheUserDatabaseNamesIt();
 
 private:
     static void put(const QString &path, const QByteArray &bytes);
@@ -85,6 +87,18 @@ void TestHostileFiles::aMissingConfigurationFolderIsMade() {
     QVERIFY(QFile::exists(services.configFolder + u"/Tivvet/Tivvet.ini"_s));
     QCOMPARE(QDir(services.configFolder + u"/Tivvet/Options"_s).entryList(QDir::Files).size(), 7);
     QVERIFY(platform.messages.shown.isEmpty());
+}
+
+void TestHostileFiles::withoutHomeTheUserDatabaseNamesIt() {
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString folder = userConfigFolder();
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", config);
+    QVERIFY2(folder.endsWith(u"/.config"_s) && folder != u"/.config"_s, qPrintable(folder));
+    QCOMPARE(userConfigFolder(), QString::fromLocal8Bit(config));
 }
 
 QTEST_MAIN(TestHostileFiles)

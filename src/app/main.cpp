@@ -1,8 +1,8 @@
 #include "app/frmTivvet.h"
+#include "platform/ConfigFolder.h"
 #include "platform/RealPlatform.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
