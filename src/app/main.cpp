@@ -15,8 +15,7 @@ int main(int argc, char *argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     RealPlatform platform;
-    frmTivvet window(
-        platform.services(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
+    frmTivvet window(platform.services(userConfigFolder()));
     platform.setOwner(&window);
 
     window.Form_Load();
