@@ -1,11 +1,10 @@
 #include "platform/SdlSoundPlayer.h"
 
+#include "platform/SdlAudio.h"
 #include "platform/WavFile.h"
 
 #include <QApplication>
 #include <QFile>
-
-#include <SDL.h>
 
 #include <algorithm>
 #include <memory>
@@ -22,24 +21,23 @@ constexpr Uint32 MaximumSeconds = 600;
 constexpr int MinimumRate = 1000;
 constexpr int MaximumRate = 768000;
 
-using AudioStream = std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)>;
-
 // Converts the samples to the device's format; nothing for a file with no samples.
-std::optional<std::vector<uint8_t>> convert(const SDL_AudioSpec &spec, const uint8_t *data, uint32_t length) {
+std::optional<std::vector<uint8_t>> convert(const SdlAudio &sdl, const SDL_AudioSpec &spec,
+                                            const uint8_t *data, uint32_t length) {
     const Uint32 frameSize = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
     if (frameSize == 0 || spec.freq < MinimumRate || spec.freq > MaximumRate)
         return std::nullopt;
     length = std::min<Uint64>(length, Uint64(spec.freq) * MaximumSeconds * frameSize) / frameSize * frameSize;
     if (length == 0)
         return std::nullopt;
-    AudioStream stream(
-        SDL_NewAudioStream(spec.format, spec.channels, spec.freq, OutputFormat, OutputChannels, OutputRate),
-        &SDL_FreeAudioStream);
-    if (!stream || SDL_AudioStreamPut(stream.get(), data, int(length)) != 0 ||
-        SDL_AudioStreamFlush(stream.get()) != 0)
+    std::unique_ptr<SDL_AudioStream, decltype(sdl.FreeAudioStream)> stream(
+        sdl.NewAudioStream(spec.format, spec.channels, spec.freq, OutputFormat, OutputChannels, OutputRate),
+        sdl.FreeAudioStream);
+    if (!stream || sdl.AudioStreamPut(stream.get(), data, int(length)) != 0 ||
+        sdl.AudioStreamFlush(stream.get()) != 0)
         return std::nullopt;
-    std::vector<uint8_t> samples(size_t(SDL_AudioStreamAvailable(stream.get())));
-    const int got = SDL_AudioStreamGet(stream.get(), samples.data(), int(samples.size()));
+    std::vector<uint8_t> samples(size_t(sdl.AudioStreamAvailable(stream.get())));
+    const int got = sdl.AudioStreamGet(stream.get(), samples.data(), int(samples.size()));
     if (got <= 0)
         return std::nullopt;
     samples.resize(size_t(got));
@@ -47,17 +45,17 @@ std::optional<std::vector<uint8_t>> convert(const SDL_AudioSpec &spec, const uin
 }
 
 // Decodes a WAV file's bytes into the device's format.
-std::optional<std::vector<uint8_t>> decodeWav(const QByteArray &wav) {
-    SDL_RWops *source = SDL_RWFromConstMem(wav.constData(), int(wav.size()));
+std::optional<std::vector<uint8_t>> decodeWav(const SdlAudio &sdl, const QByteArray &wav) {
+    SDL_RWops *source = sdl.RWFromConstMem(wav.constData(), int(wav.size()));
     if (!source)
         return std::nullopt;
     SDL_AudioSpec spec;
     Uint8 *data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(source, 1, &spec, &data, &length))
+    if (!sdl.LoadWAV_RW(source, 1, &spec, &data, &length))
         return std::nullopt;
-    std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(data, &SDL_FreeWAV);
-    return convert(spec, data, length);
+    std::unique_ptr<Uint8, decltype(sdl.FreeWAV)> owned(data, sdl.FreeWAV);
+    return convert(sdl, spec, data, length);
 }
 
 } // namespace
@@ -74,11 +72,13 @@ SdlSoundPlayer::~SdlSoundPlayer() {
 }
 
 bool SdlSoundPlayer::play(const QString &path, int flags) {
-    if (playFile(path))
+    if (!m_sdl)
+        m_sdl = SdlAudio::load();
+    if (m_sdl && playFile(path))
         return true;
     if (flags & SND_NODEFAULT)
         return false;
-    if (playDefault())
+    if (m_sdl && playDefault())
         return true;
     QApplication::beep();
     return false;
@@ -90,12 +90,12 @@ bool SdlSoundPlayer::playFile(const QString &path) {
     const std::optional<QByteArray> wav = WavFile::readBounded(path);
     if (!wav)
         return false;
-    const auto samples = decodeWav(*wav);
+    const auto samples = decodeWav(*m_sdl, *wav);
     return samples && queue(*samples);
 }
 
 bool SdlSoundPlayer::playDefault() {
-    const auto samples = decodeWav(m_defaultSound);
+    const auto samples = decodeWav(*m_sdl, m_defaultSound);
     return samples && queue(*samples);
 }
 
@@ -108,29 +108,29 @@ bool SdlSoundPlayer::queue(const std::vector<uint8_t> &samples) {
 }
 
 bool SdlSoundPlayer::queueOnce(const std::vector<uint8_t> &samples) {
-    if (m_device != 0 && SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED)
+    if (m_device != 0 && m_sdl->GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED)
         closeAudio();
     if (m_device == 0 && !openDevice())
         return false;
-    SDL_ClearQueuedAudio(m_device);
-    return SDL_QueueAudio(m_device, samples.data(), Uint32(samples.size())) == 0;
+    m_sdl->ClearQueuedAudio(m_device);
+    return m_sdl->QueueAudio(m_device, samples.data(), Uint32(samples.size())) == 0;
 }
 
 bool SdlSoundPlayer::openDevice() {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    m_sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     SDL_AudioSpec wanted{};
     wanted.freq = OutputRate;
     wanted.format = OutputFormat;
     wanted.channels = OutputChannels;
     wanted.samples = 2048;
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    m_device = m_sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (m_device == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    SDL_PauseAudioDevice(m_device, 0);
+    m_sdl->PauseAudioDevice(m_device, 0);
     return true;
 }
 
@@ -139,5 +139,5 @@ void SdlSoundPlayer::closeAudio() {
     if (m_device == 0)
         return;
     m_device = 0;
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
 }

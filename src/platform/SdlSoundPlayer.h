@@ -5,9 +5,10 @@
 #include <QByteArray>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
-struct SDL_RWops;
+struct SdlAudio;
 
 // Plays WAV files through SDL's audio: one output device, opened at the first play and kept open.
 // A file that cannot be played plays the default sound instead, unless SND_NODEFAULT says not to;
@@ -30,5 +31,6 @@ private:
     void closeAudio();
 
     QByteArray m_defaultSound;
+    std::unique_ptr<SdlAudio> m_sdl;
     uint32_t m_device = 0;
 };
