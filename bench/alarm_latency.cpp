@@ -1,15 +1,14 @@
 // Switches an alarm on for the next minute, with the real clock and timers, and measures how many
 // milliseconds after the minute began the alarm's sound call came.
+#include "AlarmTime.h"
 #include "FakePlatform.h"
 #include "alarms/AlarmClock.h"
 #include "app/frmTivvet.h"
-#include "core/ClockText.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QEventLoop>
-#include <QLineEdit>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -20,19 +19,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QDateTime nextMinute() {
-    QDateTime now = QDateTime::currentDateTime();
-    now.setTime(QTime(now.time().hour(), now.time().minute()));
-    return now.addSecs(60);
-}
-
 // Sets Alarm I for the next minute, switches it on and waits for it to go off.
 qint64 measureOnce(frmTivvet &window, FakePlatform &platform) {
-    const QDateTime minute = nextMinute();
-    const QString text = ClockText::hhnnAmPm(minute.time().msecsSinceStartOfDay() / 1000);
-    window.alarm1->txtHour->setText(text.first(2));
-    window.alarm1->txtMinute->setText(text.mid(3, 2));
-    window.alarm1->txtAmPm->setText(text.last(2));
+    const QDateTime minute = AlarmTime::nextMinute();
+    AlarmTime::set(*window.alarm1, AlarmTime::secondOfDay(minute));
 
     QEventLoop loop;
     qint64 lateBy = 0;

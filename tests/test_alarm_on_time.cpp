@@ -1,10 +1,9 @@
+#include "AlarmTime.h"
 #include "FakePlatform.h"
 #include "alarms/AlarmClock.h"
 #include "app/frmTivvet.h"
-#include "core/ClockText.h"
 
 #include <QDateTime>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -24,15 +23,8 @@ void TestAlarmOnTime::goesOffAsItsMinuteBegins() {
     frmTivvet window(platform.servicesWith(clock));
     window.Form_Load();
 
-    const QDateTime nextMinute = [] {
-        QDateTime now = QDateTime::currentDateTime();
-        now.setTime(QTime(now.time().hour(), now.time().minute()));
-        return now.addSecs(60);
-    }();
-    const QString setTime = ClockText::hhnnAmPm(nextMinute.time().msecsSinceStartOfDay() / 1000);
-    window.alarm1->txtHour->setText(setTime.first(2));
-    window.alarm1->txtMinute->setText(setTime.mid(3, 2));
-    window.alarm1->txtAmPm->setText(setTime.last(2));
+    const QDateTime nextMinute = AlarmTime::nextMinute();
+    AlarmTime::set(*window.alarm1, AlarmTime::secondOfDay(nextMinute));
 
     qint64 lateBy = -1;
     platform.sound.onPlay = [&] { lateBy = nextMinute.msecsTo(QDateTime::currentDateTime()); };

@@ -1,10 +1,10 @@
+#include "AlarmTime.h"
 #include "FakePlatform.h"
 #include "alarms/AlarmCheck.h"
 #include "alarms/AlarmClock.h"
 #include "alerts/OptionGroups.h"
 #include "app/ClockDisplay.h"
 #include "app/frmTivvet.h"
-#include "core/ClockText.h"
 #include "countdown/CountdownTick.h"
 #include "countdown/CountdownTimer.h"
 
@@ -27,18 +27,8 @@ private Q_SLOTS:
     void aDayOfTicksLeavesNothingBehind();
 
 private:
-    // Sets the alarm for the given second of the day and switches it on.
-    static void arm(AlarmClock &alarm, int secondOfDay);
     static qint64 residentKilobytes();
 };
-
-void TestSoak::arm(AlarmClock &alarm, int secondOfDay) {
-    const QString text = ClockText::hhnnAmPm(secondOfDay);
-    alarm.txtHour->setText(text.first(2));
-    alarm.txtMinute->setText(text.mid(3, 2));
-    alarm.txtAmPm->setText(text.last(2));
-    alarm.Option1->setChecked(true);
-}
 
 qint64 TestSoak::residentKilobytes() {
     QFile statm(u"/proc/self/statm"_s);
@@ -70,8 +60,10 @@ void TestSoak::aDayOfTicksLeavesNothingBehind() {
             window.countdown->FlatBttnStart_Click();
         }
         for (AlarmClock *alarm : {window.alarm1, window.alarm2})
-            if (!alarm->Option1->isChecked())
-                arm(*alarm, (second / 60 + (alarm == window.alarm1 ? 3 : 5)) * 60 % Day);
+            if (!alarm->Option1->isChecked()) {
+                AlarmTime::set(*alarm, (second / 60 + (alarm == window.alarm1 ? 3 : 5)) * 60 % Day);
+                alarm->Option1->setChecked(true);
+            }
         window.countdownTick->tmrCounter_Timer();
         window.alarm1Check->tmrAlarm_Timer();
         window.alarm2Check->tmrAlarm_Timer();
