@@ -2,7 +2,9 @@
 #include "PulseAudioServer.h"
 #include "SoundFiles.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -58,10 +60,15 @@ private Q_SLOTS:
     void withoutATrayHost();
     void soundServerRestarts();
     void startWithTheSystem();
+    void clockSetBackAndForward();
 
 private:
-    // Starts the installed program, under libfaketime from the given moment when there is one.
-    void launch(const QString &fakeStart = QString());
+    // Starts the installed program; with a fake time, under libfaketime with its clock at that
+    // local wall time, movable later by setFakeTime.
+    void launch(const QDateTime &fakeStart = QDateTime());
+    // Moves the program's wall clock (not its monotonic clock) to the given local time.
+    void setFakeTime(const QDateTime &wallTime);
+    QDateTime fakeNow() const { return QDateTime::currentDateTime().addSecs(fakeOffset); }
     // Waits for the main window to be shown and returns its id.
     QString mainWindow();
     void clickControl(const QPoint &twips, int button = 1);
@@ -74,6 +81,7 @@ private:
     std::unique_ptr<DesktopSession> desktop;
     std::unique_ptr<PulseAudioServer> pulse;
     QTemporaryDir home;
+    qint64 fakeOffset = 0;
     std::unique_ptr<QProcess> tivvet;
     QString window;
 };
@@ -98,7 +106,7 @@ void TestEndToEnd::cleanup() {
     desktop.reset();
 }
 
-void TestEndToEnd::launch(const QString &fakeStart) {
+void TestEndToEnd::launch(const QDateTime &fakeStart) {
     QProcessEnvironment environment = desktop->environment();
     environment.insert(u"HOME"_s, home.path());
     environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u".config"_s));
@@ -106,17 +114,24 @@ void TestEndToEnd::launch(const QString &fakeStart) {
     environment.insert(u"PULSE_SERVER"_s, u"unix:"_s + pulse->socket());
     environment.insert(u"SDL_AUDIODRIVER"_s, u"pulseaudio"_s);
     environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-    tivvet = std::make_unique<QProcess>();
-    if (fakeStart.isEmpty()) {
-        tivvet->setProcessEnvironment(environment);
-        tivvet->start(QStringLiteral(TIVVET_INSTALLED), {});
-        return;
+    if (fakeStart.isValid()) {
+        setFakeTime(fakeStart);
+        environment.insert(u"LD_PRELOAD"_s, QStringLiteral(TIVVET_FAKETIME_LIBRARY));
+        environment.insert(u"FAKETIME_TIMESTAMP_FILE"_s, home.filePath(u"faketime"_s));
+        environment.insert(u"FAKETIME_NO_CACHE"_s, u"1"_s);
+        // The countdown's own clock stays real; the sanitizer runtime need not come first.
+        environment.insert(u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s);
+        environment.insert(u"ASAN_OPTIONS"_s, u"verify_asan_link_order=0"_s);
     }
-    // The countdown's own clock stays real; the sanitizer runtime need not come first.
-    environment.insert(u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s);
-    environment.insert(u"ASAN_OPTIONS"_s, u"verify_asan_link_order=0"_s);
+    tivvet = std::make_unique<QProcess>();
     tivvet->setProcessEnvironment(environment);
-    tivvet->start(u"faketime"_s, {u"-f"_s, u'@' + fakeStart, QStringLiteral(TIVVET_INSTALLED)});
+    tivvet->start(QStringLiteral(TIVVET_INSTALLED), {});
+}
+
+void TestEndToEnd::setFakeTime(const QDateTime &wallTime) {
+    fakeOffset = QDateTime::currentDateTime().secsTo(wallTime);
+    QVERIFY(SoundFiles::write(home.filePath(u"faketime"_s),
+                              (fakeOffset < 0 ? "" : "+") + QByteArray::number(fakeOffset) + '\n'));
 }
 
 QString TestEndToEnd::mainWindow() {
@@ -187,7 +202,7 @@ void TestEndToEnd::alarmWithMessageAndProgram() {
     QVERIFY(SoundFiles::write(script, "#!/bin/sh\ntouch '" + QFile::encodeName(marker) + "'\n"));
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-    launch(u"2026-12-05 19:29:30"_s);
+    launch(QDateTime(QDate::currentDate(), QTime(19, 29, 30)));
     window = mainWindow();
     QVERIFY(!window.isEmpty());
     clickControl(At::txtHour);
@@ -326,6 +341,59 @@ void TestEndToEnd::startWithTheSystem() {
     clickControl(At::CheckStart);
     QVERIFY2(QTest::qWaitFor([&] { return contentOf(entry).contains("\nExec=\nHidden=true\n"); }, 5000),
              contentOf(entry).constData());
+}
+
+// The countdown keeps its pace and the alarm goes off at its wall-clock minute while the system
+// clock is set back an hour and forward again.
+void TestEndToEnd::clockSetBackAndForward() {
+    const QString marker = home.filePath(u"alarm-time"_s);
+    const QString script = home.filePath(u"alarm.sh"_s);
+    QVERIFY(SoundFiles::write(script, "#!/bin/sh\ndate +%T > '" + QFile::encodeName(marker) + "'\n"));
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QDate today = QDate::currentDate();
+    const auto waitForWallTime = [this, today](QTime time) {
+        return QTest::qWaitFor([&] { return fakeNow() >= QDateTime(today, time); }, 30000);
+    };
+
+    launch(QDateTime(today, QTime(19, 29, 35)));
+    window = mainWindow();
+    QVERIFY(!window.isEmpty());
+    clickControl(At::txtHour);
+    desktop->type(u"07"_s);
+    clickControl(At::txtMinute);
+    desktop->type(u"30"_s);
+    clickControl(At::txtAmPm);
+    clickControl(At::UpDown1Up); // am becomes pm
+    clickControl(At::FlatBttnAlarm1);
+    clickControl(At::txtProgram);
+    desktop->type(script);
+    clickControl(At::Check3);
+    clickControl(At::Option1);
+    QVERIFY2(fakeNow().time() < QTime(19, 29, 50), "the alarm was set up in time");
+    QVERIFY(waitForWallTime(QTime(19, 29, 50)));
+    startCountdown(u"25"_s);
+    QElapsedTimer countdown;
+    countdown.start();
+    desktop->run(u"xdotool"_s, {u"windowminimize"_s, window});
+
+    QVERIFY(waitForWallTime(QTime(19, 29, 55)));
+    setFakeTime(fakeNow().addSecs(-3600));
+    QVERIFY(waitForWallTime(QTime(18, 30, 2)));
+    QVERIFY2(!QFile::exists(marker), "nothing goes off at 6:30 pm");
+    setFakeTime(fakeNow().addSecs(3600));
+    QVERIFY2(QTest::qWaitFor([&] { return QFile::exists(marker); }, 3000),
+             "waited 3 s for the alarm once the clock is at 7:30 pm again");
+    QTRY_VERIFY_WITH_TIMEOUT(contentOf(marker).startsWith("19:30:0"), 2000);
+
+    QVERIFY2(QTest::qWaitFor([this] { return !desktop->visibleWindows(Title).isEmpty(); }, 3000),
+             "the alarm brings the window back");
+    desktop->run(u"xdotool"_s, {u"windowminimize"_s, window});
+    QVERIFY2(QTest::qWaitFor([this] { return desktop->visibleWindows(Title).isEmpty(); }, 3000),
+             "waited 3 s for the window to go to the tray again");
+    QVERIFY2(QTest::qWaitFor([this] { return !desktop->visibleWindows(Title).isEmpty(); }, 15000),
+             "waited for the expired countdown to bring the window back");
+    QVERIFY2(countdown.elapsed() > 24500 && countdown.elapsed() < 25700,
+             qPrintable(u"the 25 s countdown took %1 ms"_s.arg(countdown.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
