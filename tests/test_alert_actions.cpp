@@ -2,10 +2,15 @@
 #include "alerts/AlertActions.h"
 #include "alerts/ProgramCommand.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +26,7 @@ private Q_SLOTS:
     void programTextsAreSplitLikeAShell();
     void programThatCannotStartIsReported();
     void realLauncherRefusesWhatCannotRun();
+    void longMessageKeepsOkOnTheScreen();
 
 private:
     QString makeFile(const QString &name, const QByteArray &content = "not a wav",
@@ -158,5 +164,51 @@ void TestAlertActions::realLauncherRefusesWhatCannotRun() {
     QTRY_VERIFY(QFile::exists(marker));
 }
 
-QTEST_GUILESS_MAIN(TestAlertActions)
+namespace {
+
+bool isOnScreen(const QWidget *widget) {
+    const QRect place(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    return widget->screen()->availableGeometry().contains(place);
+}
+
+} // namespace
+
+void TestAlertActions::longMessageKeepsOkOnTheScreen() {
+    QString numberedLines;
+    for (int line = 1; line <= 10000; ++line)
+        numberedLines += u"line %1\n"_s.arg(line);
+    const QString texts[]{QString(100000, u'x'), u"word "_s.repeated(20000), numberedLines.left(100000),
+                          QString(100000, u'\n'), u"Tea\nis ready"_s};
+    QtMessageBox real;
+    for (const QString &text : texts) {
+        QString shown, details;
+        bool okReachable = false, okReachableWithDetails = false;
+        QTimer::singleShot(0, this, [&] {
+            QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->text();
+            details = box->detailedText();
+            okReachable = isOnScreen(box->button(QMessageBox::Ok));
+            for (QAbstractButton *button : box->buttons())
+                if (box->buttonRole(button) == QMessageBox::ActionRole)
+                    button->click(); // "Show Details..."
+            QTest::qWait(50);
+            okReachableWithDetails = isOnScreen(box->button(QMessageBox::Ok));
+            box->button(QMessageBox::Ok)->click();
+        });
+        real.show(u"The Tivvet"_s, text);
+        QVERIFY2(okReachable && okReachableWithDetails, qPrintable(text.left(20)));
+        if (text.size() < 1000) {
+            QCOMPARE(shown, text);
+            QVERIFY(details.isEmpty());
+            continue;
+        }
+        QCOMPARE(details, text);
+        QVERIFY(shown.size() <= 1001 && shown.count(u'\n') < 20);
+        QVERIFY(text.startsWith(shown.chopped(1)) && shown.endsWith(u'\u2026'));
+    }
+}
+
+QTEST_MAIN(TestAlertActions)
 #include "test_alert_actions.moc"
