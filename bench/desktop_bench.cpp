@@ -2,6 +2,7 @@
 // start-up time from exec to the first window mapped (from X events), memory 10 s after start,
 // and idle processor time and wake-ups per second over a minute.
 #include "DesktopSession.h"
+#include "ProcessMemory.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -62,16 +63,6 @@ void stop(QProcess &process) {
     if (!process.waitForFinished(5000))
         process.kill();
     process.waitForFinished(5000);
-}
-
-double rollupKb(qint64 pid, const char *field) {
-    QFile rollup(u"/proc/%1/smaps_rollup"_s.arg(pid));
-    if (!rollup.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : rollup.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').first().toDouble();
-    return 0;
 }
 
 // Processor ticks used and context switches made so far, over all the program's threads.

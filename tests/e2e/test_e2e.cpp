@@ -1,4 +1,5 @@
 #include "DesktopSession.h"
+#include "MainWindowPlaces.h"
 #include "PulseAudioServer.h"
 #include "SoundFiles.h"
 
@@ -13,31 +14,9 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using namespace MainWindowPlaces;
 
 namespace {
-
-const QString Title = u"The Tivvet  3.0"_s;
-
-// Centres of the controls, in twips from the main window's client area, as the window lays them
-// out (its frames' offsets added up).
-namespace At {
-constexpr QPoint txtSeconds(1755, 1050);
-constexpr QPoint FlatBttnStart(630, 2782);
-constexpr QPoint txtHour(2655, 1050);
-constexpr QPoint txtMinute(3195, 1050);
-constexpr QPoint txtAmPm(3602, 1050);
-constexpr QPoint UpDown1Up(3985, 960);
-constexpr QPoint Option1(2535, 1470);
-constexpr QPoint FlatBttnTimer(4825, 945);
-constexpr QPoint FlatBttnAlarm1(4825, 1245);
-constexpr QPoint optionsSoundBox(942, 3777);
-constexpr QPoint txtProgram(2502, 3777);
-constexpr QPoint Check3(2015, 4505);
-constexpr QPoint txtMessage(4350, 3995);
-constexpr QPoint Check4(3575, 4565);
-constexpr QPoint CheckStart(215, 5100);
-constexpr QPoint CheckMin(2450, 5100);
-} // namespace At
 
 QByteArray contentOf(const QString &path) {
     QFile file(path);
@@ -144,7 +123,7 @@ QString TestEndToEnd::mainWindow() {
 }
 
 void TestEndToEnd::clickControl(const QPoint &twips, int button) {
-    desktop->click(desktop->windowOrigin(window) + twips / 15, button);
+    desktop->click(onScreen(desktop->windowOrigin(window), twips), button);
     QTest::qWait(150);
 }
 
