@@ -8,11 +8,18 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+
+#include <grp.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -23,10 +30,12 @@ class TestHostileFiles : public QObject {
 private Q_SLOTS:
     void startsAndSavesAmongBrokenFiles();
     void aMissingConfigurationFolderIsMade();
+    void aReadOnlyConfigurationFolderIsLeftAsItWas();
     void withoutHomeTheUserDatabaseNamesIt();
 
 private:
     static void put(const QString &path, const QByteArray &bytes);
+    static void runOnReadOnlyFolder(FakePlatform &platform);
 };
 
 void TestHostileFiles::put(const QString &path, const QByteArray &bytes) {
@@ -87,6 +96,80 @@ void TestHostileFiles::aMissingConfigurationFolderIsMade() {
     QVERIFY(QFile::exists(services.configFolder + u"/Tivvet/Tivvet.ini"_s));
     QCOMPARE(QDir(services.configFolder + u"/Tivvet/Options"_s).entryList(QDir::Files).size(), 7);
     QVERIFY(platform.messages.shown.isEmpty());
+}
+
+namespace {
+
+QMap<QString, QByteArray> contentsUnder(const QString &folder) {
+    QMap<QString, QByteArray> contents;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        contents[it.filePath()] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<folder>");
+    }
+    return contents;
+}
+
+void setWritable(const QString &folder, bool writable) {
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QStringList paths{folder};
+    while (it.hasNext())
+        paths << it.next();
+    for (const QString &path : paths) {
+        const bool isFolder = QFileInfo(path).isDir();
+        const mode_t mode = (isFolder ? 0555 : 0444) | (writable ? 0200 : 0);
+        QVERIFY(chmod(QFile::encodeName(path).constData(), mode) == 0);
+    }
+}
+
+} // namespace
+
+// The user cannot write there: the program starts with what it finds, keeps working, changes
+// nothing on the disk and says once that the options could not be saved.
+void TestHostileFiles::runOnReadOnlyFolder(FakePlatform &platform) {
+    frmTivvet window(platform.services());
+    window.Form_Load();
+    window.showAfterLoad();
+    QCOMPARE(window.timerSound->txtWav->text(), u"/home/ann/bell.wav"_s);
+    QVERIFY(window.startOptions->CheckMin->isChecked());
+    window.startOptions->CheckStart->setChecked(true); // cannot be registered: silently
+    QVERIFY(platform.messages.shown.isEmpty());
+    window.countdown->txtSeconds->setText(u"2"_s);
+    window.countdown->FlatBttnStart_Click();
+    QTRY_COMPARE(window.countdown->lblCounter->text(), u"00:00:00"_s);
+    window.timerSound->txtWav->setText(u"/home/ann/gong.wav"_s);
+    window.close();
+    QCOMPARE(platform.messages.shown.size(), 1);
+    QVERIFY(platform.messages.shown.first().contains(u"Unable to save the options!"_s));
+}
+
+void TestHostileFiles::aReadOnlyConfigurationFolderIsLeftAsItWas() {
+    FakePlatform platform;
+    const QString config = platform.configFolder.path();
+    put(config + u"/Tivvet/Options/wav.txt"_s, "/home/ann/bell.wav\r\n");
+    put(config + u"/Tivvet/Tivvet.ini"_s, "[ControlSettings]\nCheckMinValue=1\n");
+    QDir().mkpath(config + u"/autostart"_s);
+    const QMap<QString, QByteArray> before = contentsUnder(config);
+    setWritable(config, false);
+    if (geteuid() != 0) {
+        runOnReadOnlyFolder(platform);
+    } else {
+        // Root writes anywhere, so the program runs in a child that has become "nobody".
+        const pid_t child = fork();
+        if (child == 0) {
+            const bool dropped = setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
+            prctl(PR_SET_DUMPABLE, 1); // the sanitizers read /proc/self
+            if (dropped)
+                runOnReadOnlyFolder(platform);
+            _exit(!dropped ? 2 : QTest::currentTestFailed() ? 1 : 0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the checks as another user failed");
+    }
+    setWritable(config, true);
+    QCOMPARE(contentsUnder(config), before);
 }
 
 void TestHostileFiles::withoutHomeTheUserDatabaseNamesIt() {
