@@ -1,4 +1,7 @@
-// Renders the program's SVG icon as a square PNG of the given size, for the icon theme.
+// Renders the program's SVG icon as a square picture of the given size: a PNG for the icon theme,
+// or, for an output named *.argb, the raw premultiplied ARGB32 pixels the program loads without
+// an image decoder.
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -8,7 +11,7 @@
 
 int main(int argc, char *argv[]) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: render-icon ICON.svg SIZE OUTPUT.png\n");
+        std::fprintf(stderr, "usage: render-icon ICON.svg SIZE OUTPUT.png|OUTPUT.argb\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -22,5 +25,13 @@ int main(int argc, char *argv[]) {
     QPainter painter(&image);
     svg.render(&painter);
     painter.end();
-    return image.save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    const QString output = QString::fromLocal8Bit(argv[3]);
+    if (!output.endsWith(QLatin1StringView(".argb")))
+        return image.save(output) ? 0 : 1;
+    QFile raw(output);
+    const auto bytes = qsizetype(image.sizeInBytes());
+    return raw.open(QIODevice::WriteOnly) &&
+                   raw.write(reinterpret_cast<const char *>(image.constBits()), bytes) == bytes
+               ? 0
+               : 1;
 }

@@ -2,11 +2,15 @@
 
 #include "platform/AROnTop.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPixmap>
+#include <QResource>
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
@@ -77,11 +81,19 @@ QLabel *label(QWidget *parent, QAnyStringView name, const QString &caption, int 
     return control;
 }
 
-// Pre-rendered pictures: no SVG renderer is loaded at start.
+// Raw pixels rendered at build time: neither an SVG renderer nor an image decoder with its format
+// plugins is loaded at start.
 QIcon programIcon() {
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(u":/icons/%1/tivvet.png"_s.arg(size), QSize(size, size));
+    for (const QString &folder : QDir(u":/icons"_s).entryList()) {
+        const int size = folder.toInt();
+        const QByteArray pixels = QResource(u":/icons/%1/tivvet.argb"_s.arg(folder)).uncompressedData();
+        if (pixels.size() != qsizetype(size) * size * 4)
+            continue;
+        const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size, size,
+                           QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image.copy())); // the pixels go out of scope
+    }
     return icon;
 }
 

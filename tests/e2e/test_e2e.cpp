@@ -255,6 +255,8 @@ void TestEndToEnd::persistenceThroughTheTrayMenu() {
         "waited 20 s for the tray icon of the minimised start");
     QTest::qWait(1000);
     QVERIFY2(desktop->visibleWindows(Title).isEmpty(), "started minimised: no window");
+    icon = desktop->trayIconCentre(u"tivvet"_s); // where the tray host has settled it
+    QVERIFY(icon);
     desktop->click(*icon, 1, 2);
     window = mainWindow();
     QVERIFY(!window.isEmpty());
