@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -65,55 +66,78 @@ void stop(QProcess &process) {
     process.waitForFinished(5000);
 }
 
-// Processor ticks used and context switches made so far, over all the program's threads.
-std::pair<qint64, qint64> usage(qint64 pid) {
-    qint64 ticks = 0, switches = 0;
+struct Usage {
+    qint64 ticks = 0;                // processor time of the whole process, dead threads included
+    QHash<QString, qint64> switches; // context switches so far, by live thread
+};
+
+Usage usage(qint64 pid) {
+    Usage usage;
+    QFile stat(u"/proc/%1/stat"_s.arg(pid));
+    if (stat.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
+        usage.ticks = fields.value(11).toLongLong() + fields.value(12).toLongLong();
+    }
     for (const QString &task :
          QDir(u"/proc/%1/task"_s.arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile stat(u"/proc/%1/task/%2/stat"_s.arg(pid).arg(task));
-        if (stat.open(QIODevice::ReadOnly)) {
-            const QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
-            ticks += fields.value(11).toLongLong() + fields.value(12).toLongLong();
-        }
         QFile status(u"/proc/%1/task/%2/status"_s.arg(pid).arg(task));
         if (status.open(QIODevice::ReadOnly))
             for (const QByteArray &line : status.readAll().split('\n'))
                 if (line.contains("ctxt_switches:"))
-                    switches += line.split(':').last().trimmed().toLongLong();
+                    usage.switches[task] += line.split(':').last().trimmed().toLongLong();
     }
-    return {ticks, switches};
+    return usage;
 }
 
-Result measure(DesktopSession &desktop, const Program &program, int idleSeconds) {
-    Result result{program.name, {}};
-    QTemporaryDir home;
+// Switches made between the two readings: a thread born since counts whole; one that was born
+// and died between them is missed.
+qint64 switchesBetween(const Usage &before, const Usage &after) {
+    qint64 total = 0;
+    for (auto it = after.switches.cbegin(); it != after.switches.cend(); ++it)
+        total += it.value() - before.switches.value(it.key(), 0);
+    return total;
+}
+
+QProcessEnvironment environmentWithHome(const DesktopSession &desktop, const QString &home) {
     QProcessEnvironment environment = desktop.environment();
-    environment.insert(u"HOME"_s, home.path());
-    environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u".config"_s));
+    environment.insert(u"HOME"_s, home);
+    environment.insert(u"XDG_CONFIG_HOME"_s, home + u"/.config"_s);
     environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-    for (int run = 0; run < 8; ++run) { // the first run warms the caches and is not counted
-        QProcess process;
-        const double ms = timeToFirstMap(desktop, program, environment, process);
-        if (run > 0)
-            result.startups.push_back(ms);
-        if (run < 7) {
+    return environment;
+}
+
+// Seven warm start-ups of each program, taken in turns so that a slower spell of the machine falls
+// on all alike; the first round warms the caches and is not counted.
+void measureStartups(DesktopSession &desktop, const std::vector<Program> &programs,
+                     const std::vector<QProcessEnvironment> &environments, std::vector<Result> &results) {
+    for (int round = 0; round < 8; ++round)
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            QProcess process;
+            const double ms = timeToFirstMap(desktop, programs[i], environments[i], process);
+            if (round > 0)
+                results[i].startups.push_back(ms);
             QTest::qWait(300);
             stop(process);
-            continue;
         }
-        QTest::qWait(10000);
-        result.rssMb = rollupKb(process.processId(), "Rss:") / 1024;
-        result.pssMb = rollupKb(process.processId(), "Pss:") / 1024;
-        const auto before = usage(process.processId());
-        QTest::qWait(idleSeconds * 1000);
-        const auto after = usage(process.processId());
-        result.cpuPercent =
-            100.0 * double(after.first - before.first) / double(sysconf(_SC_CLK_TCK)) / idleSeconds;
-        result.wakeupsPerSecond = double(after.second - before.second) / idleSeconds;
-        stop(process);
-    }
-    std::sort(result.startups.begin(), result.startups.end());
-    return result;
+    for (Result &result : results)
+        std::sort(result.startups.begin(), result.startups.end());
+}
+
+// Memory 10 s after start, then processor time and wake-ups while idle.
+void measureResting(DesktopSession &desktop, const Program &program, const QProcessEnvironment &environment,
+                    int idleSeconds, Result &result) {
+    QProcess process;
+    timeToFirstMap(desktop, program, environment, process);
+    QTest::qWait(10000);
+    result.rssMb = rollupKb(process.processId(), "Rss:") / 1024;
+    result.pssMb = rollupKb(process.processId(), "Pss:") / 1024;
+    const Usage before = usage(process.processId());
+    QTest::qWait(idleSeconds * 1000);
+    const Usage after = usage(process.processId());
+    result.cpuPercent =
+        100.0 * double(after.ticks - before.ticks) / double(sysconf(_SC_CLK_TCK)) / idleSeconds;
+    result.wakeupsPerSecond = double(switchesBetween(before, after)) / idleSeconds;
+    stop(process);
 }
 
 } // namespace
@@ -141,10 +165,19 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "the private desktop did not start\n");
         return 1;
     }
+    QTemporaryDir homes;
+    std::vector<QProcessEnvironment> environments;
+    std::vector<Result> results;
+    for (const Program &program : programs) {
+        environments.push_back(environmentWithHome(desktop, homes.filePath(QString::number(results.size()))));
+        results.push_back({program.name, {}});
+    }
+    measureStartups(desktop, programs, environments, results);
     std::printf("%-14s %22s %9s %9s %9s %12s\n", "program", "start-up ms (min-max)", "RSS MB", "PSS MB",
                 "CPU %", "wake-ups/s");
-    for (const Program &program : programs) {
-        const Result r = measure(desktop, program, parser.value(u"idle"_s).toInt());
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        Result &r = results[i];
+        measureResting(desktop, programs[i], environments[i], parser.value(u"idle"_s).toInt(), r);
         std::printf("%-14s %7.1f (%5.1f-%6.1f) %9.1f %9.1f %9.3f %12.2f\n", qPrintable(r.name),
                     r.startups[r.startups.size() / 2], r.startups.front(), r.startups.back(), r.rssMb,
                     r.pssMb, r.cpuPercent, r.wakeupsPerSecond);

@@ -8,12 +8,15 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -73,7 +76,15 @@ void TestMainWindow::type(const char *field, const QString &text) {
 void TestMainWindow::startsCompactWithItsCaptionAndNoMaximiseButton() {
     QCOMPARE(window->windowTitle(), u"  The Tivvet  3.0"_s);
     QCOMPARE(window->size(), QSize(371, 217));
-    QVERIFY(!window->windowIcon().isNull());
+    const QIcon icon = window->windowIcon();
+    QList<int> sizes;
+    for (const QSize &size : icon.availableSizes())
+        sizes << (size.width() == size.height() ? size.width() : -1);
+    std::sort(sizes.begin(), sizes.end());
+    QCOMPARE(sizes, (QList<int>{16, 22, 24, 32, 48, 64, 128}));
+    const QImage picture = icon.pixmap(32).toImage();
+    QCOMPARE(picture.size(), QSize(32, 32));
+    QVERIFY(qAlpha(picture.pixel(16, 16)) == 255 && qAlpha(picture.pixel(0, 0)) < 255);
     const Qt::WindowFlags flags = window->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
