@@ -66,35 +66,39 @@ void stop(QProcess &process) {
     process.waitForFinished(5000);
 }
 
+// Time on a processor (from the scheduler, in ns, not sampled at clock ticks) and context
+// switches, so far or between two readings.
 struct Usage {
-    qint64 ticks = 0;                // processor time of the whole process, dead threads included
-    QHash<QString, qint64> switches; // context switches so far, by live thread
+    qint64 runtimeNs = 0;
+    qint64 switches = 0;
 };
 
-Usage usage(qint64 pid) {
-    Usage usage;
-    QFile stat(u"/proc/%1/stat"_s.arg(pid));
-    if (stat.open(QIODevice::ReadOnly)) {
-        const QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
-        usage.ticks = fields.value(11).toLongLong() + fields.value(12).toLongLong();
-    }
+// By live thread.
+QHash<QString, Usage> usageByThread(qint64 pid) {
+    QHash<QString, Usage> threads;
     for (const QString &task :
          QDir(u"/proc/%1/task"_s.arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        Usage &thread = threads[task];
+        QFile schedstat(u"/proc/%1/task/%2/schedstat"_s.arg(pid).arg(task));
+        if (schedstat.open(QIODevice::ReadOnly))
+            thread.runtimeNs = schedstat.readAll().split(' ').first().toLongLong();
         QFile status(u"/proc/%1/task/%2/status"_s.arg(pid).arg(task));
         if (status.open(QIODevice::ReadOnly))
             for (const QByteArray &line : status.readAll().split('\n'))
                 if (line.contains("ctxt_switches:"))
-                    usage.switches[task] += line.split(':').last().trimmed().toLongLong();
+                    thread.switches += line.split(':').last().trimmed().toLongLong();
     }
-    return usage;
+    return threads;
 }
 
-// Switches made between the two readings: a thread born since counts whole; one that was born
-// and died between them is missed.
-qint64 switchesBetween(const Usage &before, const Usage &after) {
-    qint64 total = 0;
-    for (auto it = after.switches.cbegin(); it != after.switches.cend(); ++it)
-        total += it.value() - before.switches.value(it.key(), 0);
+// A thread born between the readings counts whole; one born and ended between them is missed.
+Usage usageBetween(const QHash<QString, Usage> &before, const QHash<QString, Usage> &after) {
+    Usage total;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        const Usage earlier = before.value(it.key());
+        total.runtimeNs += it->runtimeNs - earlier.runtimeNs;
+        total.switches += it->switches - earlier.switches;
+    }
     return total;
 }
 
@@ -131,12 +135,11 @@ void measureResting(DesktopSession &desktop, const Program &program, const QProc
     QTest::qWait(10000);
     result.rssMb = rollupKb(process.processId(), "Rss:") / 1024;
     result.pssMb = rollupKb(process.processId(), "Pss:") / 1024;
-    const Usage before = usage(process.processId());
+    const QHash<QString, Usage> before = usageByThread(process.processId());
     QTest::qWait(idleSeconds * 1000);
-    const Usage after = usage(process.processId());
-    result.cpuPercent =
-        100.0 * double(after.ticks - before.ticks) / double(sysconf(_SC_CLK_TCK)) / idleSeconds;
-    result.wakeupsPerSecond = double(switchesBetween(before, after)) / idleSeconds;
+    const Usage idle = usageBetween(before, usageByThread(process.processId()));
+    result.cpuPercent = 100.0 * double(idle.runtimeNs) / 1e9 / idleSeconds;
+    result.wakeupsPerSecond = double(idle.switches) / idleSeconds;
     stop(process);
 }
 

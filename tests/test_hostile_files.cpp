@@ -132,6 +132,7 @@ void TestHostileFiles::runOnReadOnlyFolder(FakePlatform &platform) {
     window.Form_Load();
     window.showAfterLoad();
     QCOMPARE(window.timerSound->txtWav->text(), u"/home/ann/bell.wav"_s);
+    QCOMPARE(window.alarm1Options->sound->txtWav->text(), QString()); // the file it cannot read
     QVERIFY(window.startOptions->CheckMin->isChecked());
     window.startOptions->CheckStart->setChecked(true); // cannot be registered: silently
     QVERIFY(platform.messages.shown.isEmpty());
@@ -148,10 +149,12 @@ void TestHostileFiles::aReadOnlyConfigurationFolderIsLeftAsItWas() {
     FakePlatform platform;
     const QString config = platform.configFolder.path();
     put(config + u"/Tivvet/Options/wav.txt"_s, "/home/ann/bell.wav\r\n");
+    put(config + u"/Tivvet/Options/wav2.txt"_s, "/home/ann/secret.wav\r\n");
     put(config + u"/Tivvet/Tivvet.ini"_s, "[ControlSettings]\nCheckMinValue=1\n");
     QDir().mkpath(config + u"/autostart"_s);
     const QMap<QString, QByteArray> before = contentsUnder(config);
     setWritable(config, false);
+    QVERIFY(chmod(QFile::encodeName(config + u"/Tivvet/Options/wav2.txt"_s).constData(), 0) == 0);
     if (geteuid() != 0) {
         runOnReadOnlyFolder(platform);
     } else {

@@ -54,6 +54,10 @@ private:
     bool waitForExit();
     // Counts a countdown of the given seconds down from outside, and returns once started.
     void startCountdown(const QString &seconds);
+    // Types 7:30 pm into Alarm I and opens its options panel.
+    void setAlarmIToHalfPastSevenPm();
+    // An executable shell script in the home folder.
+    QString writeScript(const QString &name, const QByteArray &body);
     double loudestOf(const QString &recording) const { return SoundFiles::maximumAmplitude(recording); }
     QString config(const QString &path) const { return home.filePath(u".config/"_s + path); }
 
@@ -139,6 +143,24 @@ void TestEndToEnd::startCountdown(const QString &seconds) {
     clickControl(At::FlatBttnStart);
 }
 
+void TestEndToEnd::setAlarmIToHalfPastSevenPm() {
+    clickControl(At::txtHour);
+    desktop->type(u"07"_s);
+    clickControl(At::txtMinute);
+    desktop->type(u"30"_s);
+    clickControl(At::txtAmPm);
+    clickControl(At::UpDown1Up); // am becomes pm
+    clickControl(At::FlatBttnAlarm1);
+}
+
+QString TestEndToEnd::writeScript(const QString &name, const QByteArray &body) {
+    const QString script = home.filePath(name);
+    if (!SoundFiles::write(script, "#!/bin/sh\n" + body + '\n'))
+        qWarning("cannot write %s", qPrintable(script));
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return script;
+}
+
 void TestEndToEnd::firstStart() {
     launch();
     window = mainWindow();
@@ -177,20 +199,12 @@ void TestEndToEnd::countdownFromTheTrayAndBack() {
 
 void TestEndToEnd::alarmWithMessageAndProgram() {
     const QString marker = home.filePath(u"program-ran"_s);
-    const QString script = home.filePath(u"alarm program.sh"_s);
-    QVERIFY(SoundFiles::write(script, "#!/bin/sh\ntouch '" + QFile::encodeName(marker) + "'\n"));
-    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString script = writeScript(u"alarm program.sh"_s, "touch '" + QFile::encodeName(marker) + "'");
 
     launch(QDateTime(QDate::currentDate(), QTime(19, 29, 30)));
     window = mainWindow();
     QVERIFY(!window.isEmpty());
-    clickControl(At::txtHour);
-    desktop->type(u"07"_s);
-    clickControl(At::txtMinute);
-    desktop->type(u"30"_s);
-    clickControl(At::txtAmPm);
-    clickControl(At::UpDown1Up); // am becomes pm
-    clickControl(At::FlatBttnAlarm1);
+    setAlarmIToHalfPastSevenPm();
     clickControl(At::txtMessage);
     desktop->type(u"Time to go, now"_s);
     clickControl(At::Check4);
@@ -328,9 +342,7 @@ void TestEndToEnd::startWithTheSystem() {
 // clock is set back an hour and forward again.
 void TestEndToEnd::clockSetBackAndForward() {
     const QString marker = home.filePath(u"alarm-time"_s);
-    const QString script = home.filePath(u"alarm.sh"_s);
-    QVERIFY(SoundFiles::write(script, "#!/bin/sh\ndate +%T > '" + QFile::encodeName(marker) + "'\n"));
-    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString script = writeScript(u"alarm.sh"_s, "date +%T > '" + QFile::encodeName(marker) + "'");
     const QDate today = QDate::currentDate();
     const auto waitForWallTime = [this, today](QTime time) {
         return QTest::qWaitFor([&] { return fakeNow() >= QDateTime(today, time); }, 30000);
@@ -339,13 +351,7 @@ void TestEndToEnd::clockSetBackAndForward() {
     launch(QDateTime(today, QTime(19, 29, 35)));
     window = mainWindow();
     QVERIFY(!window.isEmpty());
-    clickControl(At::txtHour);
-    desktop->type(u"07"_s);
-    clickControl(At::txtMinute);
-    desktop->type(u"30"_s);
-    clickControl(At::txtAmPm);
-    clickControl(At::UpDown1Up); // am becomes pm
-    clickControl(At::FlatBttnAlarm1);
+    setAlarmIToHalfPastSevenPm();
     clickControl(At::txtProgram);
     desktop->type(script);
     clickControl(At::Check3);
