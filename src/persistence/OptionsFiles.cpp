@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -19,7 +21,8 @@ QString OptionsFiles::read(const QString &fileName) const {
     QFile file(m_folder + u'/' + fileName);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    QByteArray bytes = file.read(MaximumRead);
+    // What the file holds, up to the limit: a read of the limit would allocate all of it first.
+    QByteArray bytes = file.read(std::min(file.size(), MaximumRead));
     if (bytes.endsWith("\r\n"))
         bytes.chop(2);
     // Line breaks are CR LF in the file and LF in the text boxes.

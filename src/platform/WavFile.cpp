@@ -37,9 +37,8 @@ std::optional<QByteArray> readBounded(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaximumSize)
         return std::nullopt;
-    QByteArray wav = file.read(MaximumSize + 1);
-    if (wav.size() > MaximumSize)
-        return std::nullopt;
+    // What the file holds: a read of the most it may hold would allocate all of that first.
+    QByteArray wav = file.read(file.size());
     boundChunkSizes(wav);
     return wav;
 }
