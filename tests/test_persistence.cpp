@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "LargestAllocation.h"
 #include "persistence/Autostart.h"
 #include "persistence/OptionsFiles.h"
 #include "persistence/OptionsTexts.h"
@@ -24,6 +25,7 @@ private Q_SLOTS:
     void optionsFilesReadWhateverIsThere();
     void aFailedWriteLeavesTheOldFile();
     void anUnwritableFolderIsReportedOnceForAll();
+    void aFileIsReadWithoutReservingTheLimit();
     void settingsKeepDecimalTexts();
     void hostileSettingsReadAsDefaults();
     void autostartEntryIsWrittenAndBlanked();
@@ -128,6 +130,19 @@ void TestPersistence::anUnwritableFolderIsReportedOnceForAll() {
     for (const char *name : {"wav.txt", "wav2.txt", "program.txt"})
         QVERIFY2(shown.contains(u"/Tivvet/Options/"_s + QLatin1StringView(name) + u": "_s),
                  qPrintable(shown));
+}
+
+// Reading up to the limit once allocated all of it, 1 MiB for every file.
+void TestPersistence::aFileIsReadWithoutReservingTheLimit() {
+    const OptionsFiles files(config->path());
+    QCOMPARE(files.write(u"wav.txt"_s, u"/home/ann/bell.wav"_s), QString());
+    QString text;
+    const std::optional<std::size_t> largest =
+        LargestAllocation::during([&] { text = files.read(u"wav.txt"_s); });
+    if (!largest)
+        QSKIP("only the address sanitizer build sees every allocation");
+    QCOMPARE(text, u"/home/ann/bell.wav"_s);
+    QVERIFY2(*largest < 64 * 1024, qPrintable(QString::number(*largest)));
 }
 
 void TestPersistence::settingsKeepDecimalTexts() {

@@ -1,3 +1,4 @@
+#include "LargestAllocation.h"
 #include "SoundFiles.h"
 #include "platform/SdlSoundPlayer.h"
 #include "platform/WavFile.h"
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void missingFilePlaysTheDefaultUnlessTold();
     void chunkSizesAreCutToTheFile();
     void aFileChangedWhilePlayingIsNoHarm();
+    void aSoundIsReadWithoutReservingTheLimit();
 
 private:
     // Whether non-silent audio reaches the device output within the next half second.
@@ -141,6 +143,19 @@ void TestSoundPlayer::aFileChangedWhilePlayingIsNoHarm() {
     QVERIFY(SoundFiles::write(changing, QByteArray(100, 'x')));
     QVERIFY(QFile::remove(changing));
     QVERIFY(soundArrivesAfter(size));
+}
+
+// Reading up to the largest size allowed once allocated all of it, 256 MiB for every sound.
+void TestSoundPlayer::aSoundIsReadWithoutReservingTheLimit() {
+    const QString tone = path(u"small.wav"_s);
+    QVERIFY(SoundFiles::write(tone, SoundFiles::toneWav(0.1, 8000)));
+    std::optional<QByteArray> wav;
+    const std::optional<std::size_t> largest =
+        LargestAllocation::during([&] { wav = WavFile::readBounded(tone); });
+    if (!largest)
+        QSKIP("only the address sanitizer build sees every allocation");
+    QVERIFY(wav && wav->size() > 1600);
+    QVERIFY2(*largest < 64 * 1024, qPrintable(QString::number(*largest)));
 }
 
 QTEST_GUILESS_MAIN(TestSoundPlayer)
