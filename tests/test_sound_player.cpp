@@ -133,6 +133,14 @@ void TestSoundPlayer::chunkSizesAreCutToTheFile() {
     const QByteArray before = tooShort;
     WavFile::boundChunkSizes(tooShort);
     QCOMPARE(tooShort, before);
+
+    // Also found by fuzzing: the decoder takes a file without its RIFF header, from "WAVE" on.
+    QByteArray headless = wav.mid(8);
+    WavFile::boundChunkSizes(headless);
+    QCOMPARE(qFromLittleEndian<quint32>(headless.constData() + 32), quint32(dataSize));
+    QCOMPARE(headless.mid(36), wav.mid(44));
+    QVERIFY(SoundFiles::write(path(u"headless.wav"_s), wav.mid(8)));
+    QVERIFY(player.play(path(u"headless.wav"_s), SoundPlayer::SND_ASYNC | SoundPlayer::SND_NODEFAULT));
 }
 
 void TestSoundPlayer::aFileChangedWhilePlayingIsNoHarm() {

@@ -22,10 +22,16 @@ void setSizeAt(QByteArray &wav, qsizetype at, quint32 size) {
 } // namespace
 
 void boundChunkSizes(QByteArray &wav) {
-    if (wav.size() < RiffHeader || !wav.startsWith("RIFF"))
+    qsizetype firstChunk = 0;
+    if (wav.size() >= RiffHeader && wav.startsWith("RIFF")) {
+        setSizeAt(wav, 4, std::min<quint32>(sizeAt(wav, 4), quint32(wav.size() - 8)));
+        firstChunk = RiffHeader;
+    } else if (wav.startsWith("WAVE")) { // the decoder also takes a file whose RIFF header is missing
+        firstChunk = 4;
+    } else {
         return;
-    setSizeAt(wav, 4, std::min<quint32>(sizeAt(wav, 4), quint32(wav.size() - 8)));
-    for (qsizetype at = RiffHeader; at + ChunkHeader <= wav.size();) {
+    }
+    for (qsizetype at = firstChunk; at + ChunkHeader <= wav.size();) {
         const auto available = quint32(wav.size() - at - ChunkHeader);
         const quint32 size = std::min(sizeAt(wav, at + 4), available);
         setSizeAt(wav, at + 4, size);
