@@ -30,6 +30,8 @@ void SecondTimer::tick() {
     Q_EMIT Timer();
 }
 
+// Time zones differ by whole minutes, so a whole second is one in any zone: the count will do,
+// and spares a look at the zone every second.
 void SecondTimer::armForNextSecond() {
-    m_timer.start(1000 - m_clock.now().time().msec() + MillisecondsPastTheSecond);
+    m_timer.start(1000 - int(m_clock.msecsSinceEpoch() % 1000) + MillisecondsPastTheSecond);
 }
