@@ -102,14 +102,6 @@ Usage usageBetween(const QHash<QString, Usage> &before, const QHash<QString, Usa
     return total;
 }
 
-QProcessEnvironment environmentWithHome(const DesktopSession &desktop, const QString &home) {
-    QProcessEnvironment environment = desktop.environment();
-    environment.insert(u"HOME"_s, home);
-    environment.insert(u"XDG_CONFIG_HOME"_s, home + u"/.config"_s);
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-    return environment;
-}
-
 // Seven warm start-ups of each program, taken in turns so that a slower spell of the machine falls
 // on all alike; the first round warms the caches and is not counted.
 void measureStartups(DesktopSession &desktop, const std::vector<Program> &programs,
@@ -172,7 +164,7 @@ int main(int argc, char *argv[]) {
     std::vector<QProcessEnvironment> environments;
     std::vector<Result> results;
     for (const Program &program : programs) {
-        environments.push_back(environmentWithHome(desktop, homes.filePath(QString::number(results.size()))));
+        environments.push_back(desktop.environmentWithHome(homes.filePath(QString::number(results.size()))));
         results.push_back({program.name, {}});
     }
     measureStartups(desktop, programs, environments, results);

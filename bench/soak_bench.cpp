@@ -49,10 +49,7 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     QTemporaryDir home;
-    QProcessEnvironment environment = desktop.environment();
-    environment.insert(u"HOME"_s, home.path());
-    environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u".config"_s));
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    QProcessEnvironment environment = desktop.environmentWithHome(home.path());
     environment.insert(u"SDL_AUDIODRIVER"_s, u"dummy"_s); // the alert really plays, unheard
     QProcess tivvet;
     tivvet.setProcessEnvironment(environment);

@@ -59,6 +59,15 @@ public:
 
     const QProcessEnvironment &environment() const { return m_environment; }
 
+    // For a program on this desktop through X, with a home (and configuration folder) of its own.
+    QProcessEnvironment environmentWithHome(const QString &home) const {
+        QProcessEnvironment environment = m_environment;
+        environment.insert(QStringLiteral("HOME"), home);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        return environment;
+    }
+
     // Runs an X command line tool on this display and returns what it printed.
     QString run(const QString &program, const QStringList &arguments) const {
         QProcess tool;

@@ -50,6 +50,8 @@ private:
     QDateTime fakeNow() const { return QDateTime::currentDateTime().addSecs(fakeOffset); }
     // Waits for the main window to be shown and returns its id.
     QString mainWindow();
+    // Launches the program and waits for its main window, kept in `window`.
+    bool launchShowingWindow(const QDateTime &fakeStart = QDateTime());
     void clickControl(const QPoint &twips, int button = 1);
     bool waitForExit();
     // Counts a countdown of the given seconds down from outside, and returns once started.
@@ -90,13 +92,10 @@ void TestEndToEnd::cleanup() {
 }
 
 void TestEndToEnd::launch(const QDateTime &fakeStart) {
-    QProcessEnvironment environment = desktop->environment();
-    environment.insert(u"HOME"_s, home.path());
-    environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u".config"_s));
+    QProcessEnvironment environment = desktop->environmentWithHome(home.path());
     environment.insert(u"XDG_RUNTIME_DIR"_s, pulse->runtimeDir());
     environment.insert(u"PULSE_SERVER"_s, u"unix:"_s + pulse->socket());
     environment.insert(u"SDL_AUDIODRIVER"_s, u"pulseaudio"_s);
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     if (fakeStart.isValid()) {
         setFakeTime(fakeStart);
         environment.insert(u"LD_PRELOAD"_s, QStringLiteral(TIVVET_FAKETIME_LIBRARY));
@@ -124,6 +123,12 @@ QString TestEndToEnd::mainWindow() {
         return QString();
     }
     return found.first();
+}
+
+bool TestEndToEnd::launchShowingWindow(const QDateTime &fakeStart) {
+    launch(fakeStart);
+    window = mainWindow();
+    return !window.isEmpty();
 }
 
 void TestEndToEnd::clickControl(const QPoint &twips, int button) {
@@ -162,9 +167,7 @@ QString TestEndToEnd::writeScript(const QString &name, const QByteArray &body) {
 }
 
 void TestEndToEnd::firstStart() {
-    launch();
-    window = mainWindow();
-    QVERIFY(!window.isEmpty());
+    QVERIFY(launchShowingWindow());
     QCOMPARE(desktop->visibleWindows(Title).size(), 1);
     const QString info = desktop->run(u"xwininfo"_s, {u"-id"_s, window});
     QVERIFY2(info.contains(u"\"  The Tivvet  3.0\""_s), qPrintable(info));
@@ -177,9 +180,7 @@ void TestEndToEnd::firstStart() {
 }
 
 void TestEndToEnd::countdownFromTheTrayAndBack() {
-    launch();
-    window = mainWindow();
-    QVERIFY(!window.isEmpty());
+    QVERIFY(launchShowingWindow());
     MonitorRecorder recorder(*pulse, home.filePath(u"countdown.raw"_s));
     QVERIFY2(recorder.waitUntilStreaming(), "waited for the recorder to stream");
     startCountdown(u"3"_s);
@@ -201,9 +202,7 @@ void TestEndToEnd::alarmWithMessageAndProgram() {
     const QString marker = home.filePath(u"program-ran"_s);
     const QString script = writeScript(u"alarm program.sh"_s, "touch '" + QFile::encodeName(marker) + "'");
 
-    launch(QDateTime(QDate::currentDate(), QTime(19, 29, 30)));
-    window = mainWindow();
-    QVERIFY(!window.isEmpty());
+    QVERIFY(launchShowingWindow(QDateTime(QDate::currentDate(), QTime(19, 29, 30))));
     setAlarmIToHalfPastSevenPm();
     clickControl(At::txtMessage);
     desktop->type(u"Time to go, now"_s);
@@ -233,9 +232,7 @@ void TestEndToEnd::alarmWithMessageAndProgram() {
 }
 
 void TestEndToEnd::persistenceThroughTheTrayMenu() {
-    launch();
-    window = mainWindow();
-    QVERIFY(!window.isEmpty());
+    QVERIFY(launchShowingWindow());
     clickControl(At::FlatBttnTimer);
     clickControl(At::optionsSoundBox);
     desktop->type(u"/home/user/Sounds/bell, loud.wav"_s);
@@ -279,9 +276,7 @@ void TestEndToEnd::persistenceThroughTheTrayMenu() {
 }
 
 void TestEndToEnd::withoutATrayHost() {
-    launch();
-    window = mainWindow();
-    QVERIFY(!window.isEmpty());
+    QVERIFY(launchShowingWindow());
     desktop->run(u"xdotool"_s, {u"windowminimize"_s, window});
     QTRY_COMPARE_WITH_TIMEOUT(desktop->windowState(window), u"Iconic"_s, 3000);
     QTest::qWait(500);
@@ -306,9 +301,7 @@ void TestEndToEnd::withoutATrayHost() {
 }
 
 void TestEndToEnd::soundServerRestarts() {
-    launch();
-    window = mainWindow();
-    QVERIFY(!window.isEmpty());
+    QVERIFY(launchShowingWindow());
     startCountdown(u"1"_s); // the first alert opens the sound device
     QTest::qWait(2500);
     pulse->stop();
@@ -324,9 +317,7 @@ void TestEndToEnd::soundServerRestarts() {
 }
 
 void TestEndToEnd::startWithTheSystem() {
-    launch();
-    window = mainWindow();
-    QVERIFY(!window.isEmpty());
+    QVERIFY(launchShowingWindow());
     clickControl(At::FlatBttnTimer);
     clickControl(At::CheckStart);
     const QString entry = config(u"autostart/Tivvet.desktop"_s);
@@ -348,9 +339,7 @@ void TestEndToEnd::clockSetBackAndForward() {
         return QTest::qWaitFor([&] { return fakeNow() >= QDateTime(today, time); }, 30000);
     };
 
-    launch(QDateTime(today, QTime(19, 29, 35)));
-    window = mainWindow();
-    QVERIFY(!window.isEmpty());
+    QVERIFY(launchShowingWindow(QDateTime(today, QTime(19, 29, 35))));
     setAlarmIToHalfPastSevenPm();
     clickControl(At::txtProgram);
     desktop->type(script);
