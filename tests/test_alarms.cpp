@@ -1,257 +1,175 @@
-#include "FakePlatform.h"
-#include "alarms/AlarmCheck.h"
+#include "TestWindow.h"
 #include "alarms/AlarmClock.h"
-#include "alerts/OptionGroups.h"
-#include "app/frmTivvet.h"
-#include "countdown/NotifySettings.h"
+#include "platform/AROnTop.h"
 #include "platform/SecondTimer.h"
-#include "platform/UpDown.h"
-
-#include <QCheckBox>
-#include <QElapsedTimer>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QTest>
-#include <QToolButton>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
+// The alarms' fields and spin buttons, switching on and off, and going off in their minute.
 class TestAlarms : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-
-    void hourAndMinuteStepAndWrapBothWays();
-    void amPmAlternatesAndTheFirstClickBackKeepsIt();
-    void flagsAreSharedAcrossAlarmsAndTheNotifyTime();
-    void aSpinClickWithNothingSelectedChangesNothing();
-    void midnightNoonAndASingleDigitHourGoOff_data();
-    void midnightNoonAndASingleDigitHourGoOff();
-    void goesOffOnceAndSwitchesItselfOff();
-    void switchedOnInsideItsMinuteGoesOffAtOnce();
-    void messageComesBeforeProgram();
-    void bothAlarmsGoOffInTheSameMinute();
-    void unreadableTimesNeverGoOff();
+    void init() { w = std::make_unique<TestWindow>(); }
+    void aFieldClickSetsTheSharedFlags_data();
+    void aFieldClickSetsTheSharedFlags();
+    void spinButtonsStepTheSelectedKind();
+    void goesOffInItsMinute_data();
+    void goesOffInItsMinute();
+    void goingOffPlaysComesBackShowsTheMessageThenRunsTheProgram();
+    void bothAlarmsGoOffEachWithItsOwnOptions();
 
 private:
-    void setTime(AlarmClock *alarm, const QString &hour, const QString &minute, const QString &amPm);
-    QStringList clicks(UpDown *spin, bool up, int count, QLineEdit *field);
+    void set(const char *alarm, const QString &hour, const QString &minute, const QString &amPm) const {
+        const bool second = qstrcmp(alarm, "II") == 0;
+        w->type(second ? "txtHour2" : "txtHour", hour);
+        w->type(second ? "txtMinute2" : "txtMinute", minute);
+        w->type(second ? "txtAmPm2" : "txtAmPm", amPm);
+    }
 
-    FakePlatform platform;
-    std::unique_ptr<frmTivvet> window;
-    AlarmClock *alarm1 = nullptr;
-    AlarmClock *alarm2 = nullptr;
+    std::unique_ptr<TestWindow> w;
 };
 
-void TestAlarms::init() {
-    platform.log.clear();
-    platform.sound.requests.clear();
-    platform.launcher.started.clear();
-    window = std::make_unique<frmTivvet>(platform.services());
-    window->Form_Load();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    alarm1 = window->alarm1;
-    alarm2 = window->alarm2;
-    window->alarm1Options->sound->txtWav->setText(u"/sounds/one.wav"_s);
-    window->alarm2Options->sound->txtWav->setText(u"/sounds/two.wav"_s);
+void TestAlarms::aFieldClickSetsTheSharedFlags_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("flags"); // hour, minute, am/pm, second; all were set before
+    QTest::newRow("txtHour") << u"txtHour"_s << u"1001"_s;
+    QTest::newRow("txtMinute") << u"txtMinute"_s << u"0101"_s;
+    QTest::newRow("txtAmPm") << u"txtAmPm"_s << u"0011"_s;
+    QTest::newRow("txtHour2") << u"txtHour2"_s << u"1001"_s;
+    QTest::newRow("txtMinute2") << u"txtMinute2"_s << u"0101"_s;
+    QTest::newRow("txtAmPm2") << u"txtAmPm2"_s << u"0011"_s;
+    QTest::newRow("txtHour3") << u"txtHour3"_s << u"1010"_s;
+    QTest::newRow("txtMinute3") << u"txtMinute3"_s << u"0110"_s;
+    QTest::newRow("txtSecond") << u"txtSecond"_s << u"0011"_s;
 }
 
-void TestAlarms::cleanup() {
-    window.reset();
+void TestAlarms::aFieldClickSetsTheSharedFlags() {
+    QFETCH(QString, field);
+    FieldSelection &flags = w->window->selection;
+    flags = {true, true, true, true};
+    w->click(qPrintable(field));
+    const auto bit = [](bool flag) { return flag ? u'1' : u'0'; };
+    const QString shown = QString(bit(flags.blnHourSel)) + bit(flags.blnMinuteSel) + bit(flags.blnAmPmSel) +
+                          bit(flags.blnSecondSel);
+    QTEST(shown, "flags");
+    QCOMPARE(w->find<QLineEdit>(qPrintable(field))->selectedText(), w->text(qPrintable(field)));
 }
 
-void TestAlarms::setTime(AlarmClock *alarm, const QString &hour, const QString &minute, const QString &amPm) {
-    alarm->txtHour->setText(hour);
-    alarm->txtMinute->setText(minute);
-    alarm->txtAmPm->setText(amPm);
-}
-
-QStringList TestAlarms::clicks(UpDown *spin, bool up, int count, QLineEdit *field) {
-    QStringList shown;
-    for (int i = 0; i < count; ++i) {
-        (up ? spin->upArrow() : spin->downArrow())->click();
-        shown << field->text();
-    }
-    return shown;
-}
-
-void TestAlarms::hourAndMinuteStepAndWrapBothWays() {
-    QTest::mouseClick(alarm1->txtHour, Qt::LeftButton);
-    QCOMPARE(alarm1->txtHour->selectedText(), u"12"_s);
-    const QStringList up = clicks(alarm1->UpDown1, true, 13, alarm1->txtHour);
-    QCOMPARE(up.first(), u"01"_s);
-    QCOMPARE(up[11], u"12"_s);
-    QCOMPARE(up.last(), u"01"_s);
-    QCOMPARE(clicks(alarm1->UpDown1, false, 3, alarm1->txtHour), (QStringList{u"12"_s, u"11"_s, u"10"_s}));
-
-    QTest::mouseClick(alarm1->txtMinute, Qt::LeftButton);
-    clicks(alarm1->UpDown1, true, 49, alarm1->txtMinute); // from 10 up to 59
-    QCOMPARE(alarm1->txtMinute->text(), u"59"_s);
-    QCOMPARE(clicks(alarm1->UpDown1, true, 1, alarm1->txtMinute), QStringList{u"00"_s});
-    QCOMPARE(clicks(alarm1->UpDown1, false, 2, alarm1->txtMinute), (QStringList{u"59"_s, u"58"_s}));
-    QCOMPARE(alarm1->txtHour->text(), u"10"_s); // only the selected kind is stepped
-}
-
-void TestAlarms::amPmAlternatesAndTheFirstClickBackKeepsIt() {
-    QTest::mouseClick(alarm2->txtAmPm, Qt::LeftButton);
-    QCOMPARE(clicks(alarm2->UpDown1, true, 3, alarm2->txtAmPm), (QStringList{u"pm"_s, u"am"_s, u"pm"_s}));
-    QCOMPARE(clicks(alarm2->UpDown1, false, 3, alarm2->txtAmPm), (QStringList{u"pm"_s, u"am"_s, u"pm"_s}));
-    QCOMPARE(alarm1->txtAmPm->text(), u"am"_s);
-}
-
-void TestAlarms::flagsAreSharedAcrossAlarmsAndTheNotifyTime() {
-    // An hour field of Alarm I selected, Alarm II's spin button steps Alarm II's hour.
-    QTest::mouseClick(alarm1->txtHour, Qt::LeftButton);
-    alarm2->UpDown1->upArrow()->click();
-    QCOMPARE(alarm2->txtHour->text(), u"01"_s);
-    QCOMPARE(alarm1->txtHour->text(), u"12"_s);
-
-    // am/pm, then the notify hours: one click rewrites both Alarm I's hour and its am/pm.
-    QTest::mouseClick(alarm1->txtAmPm, Qt::LeftButton);
-    QTest::mouseClick(window->notify->txtHour3, Qt::LeftButton);
-    alarm1->UpDown1->upArrow()->click();
-    QCOMPARE(alarm1->txtHour->text(), u"01"_s);
-    QCOMPARE(alarm1->txtAmPm->text(), u"pm"_s);
-
-    // The notify seconds field clears the hour flag but leaves the am/pm one.
-    QTest::mouseClick(window->notify->txtSecond, Qt::LeftButton);
-    alarm1->UpDown1->upArrow()->click();
-    QCOMPARE(alarm1->txtHour->text(), u"01"_s);
-    QCOMPARE(alarm1->txtMinute->text(), u"00"_s);
-    QCOMPARE(alarm1->txtAmPm->text(), u"am"_s);
-}
-
-void TestAlarms::aSpinClickWithNothingSelectedChangesNothing() {
-    alarm1->UpDown1->upArrow()->click();
-    alarm1->UpDown1->downArrow()->click();
-    QCOMPARE(alarm1->txtHour->text() + alarm1->txtMinute->text() + alarm1->txtAmPm->text(), u"1200am"_s);
-
-    // The notify seconds field is nothing an alarm's spin button steps.
-    QTest::mouseClick(window->notify->txtSecond, Qt::LeftButton);
-    alarm2->UpDown1->upArrow()->click();
-    QCOMPARE(alarm2->txtHour->text() + alarm2->txtMinute->text() + alarm2->txtAmPm->text(), u"1200am"_s);
-}
-
-void TestAlarms::midnightNoonAndASingleDigitHourGoOff_data() {
-    QTest::addColumn<QString>("hour");
-    QTest::addColumn<QString>("minute");
-    QTest::addColumn<QString>("amPm");
-    QTest::addColumn<QTime>("goesOffAt");
-    QTest::newRow("midnight") << u"12"_s << u"00"_s << u"am"_s << QTime(0, 0);
-    QTest::newRow("noon") << u"12"_s << u"00"_s << u"pm"_s << QTime(12, 0);
-    QTest::newRow("7 typed") << u"7"_s << u"30"_s << u"pm"_s << QTime(19, 30);
-    QTest::newRow("upper case, blanks") << u" 7"_s << u"05"_s << u"AM"_s << QTime(7, 5);
-}
-
-void TestAlarms::midnightNoonAndASingleDigitHourGoOff() {
-    QFETCH(QString, hour);
-    QFETCH(QString, minute);
-    QFETCH(QString, amPm);
-    QFETCH(QTime, goesOffAt);
-    setTime(alarm1, hour, minute, amPm);
-    QCOMPARE(alarm1->txtHour->text(), hour); // typed text is kept as typed
-    platform.clock.set(goesOffAt.addSecs(-1));
-    alarm1->Option1->click();
-    QVERIFY(alarm1->tmrAlarm->isEnabled());
-    QVERIFY(platform.sound.requests.isEmpty());
-
-    platform.clock.advance(1000);
-    window->alarm1Check->tmrAlarm_Timer();
-    QCOMPARE(platform.sound.requests.size(), 1);
-    QCOMPARE(platform.sound.requests[0].path, u"/sounds/one.wav"_s);
-    QCOMPARE(platform.sound.requests[0].flags, 1);
-}
-
-void TestAlarms::goesOffOnceAndSwitchesItselfOff() {
-    setTime(alarm1, u"07"_s, u"30"_s, u"pm"_s);
-    platform.clock.set(QTime(19, 29, 59));
-    alarm1->Option1->click();
-    window->showMinimized();
-    window->hide();
-
-    platform.clock.advance(1000);
-    window->alarm1Check->tmrAlarm_Timer();
-    QCOMPARE(platform.sound.requests.size(), 1);
-    QVERIFY(!alarm1->tmrAlarm->isEnabled());
-    QVERIFY(alarm1->Option2->isChecked());
-    QVERIFY(!alarm1->Option1->isChecked());
-    QVERIFY(window->isVisible());
-    QVERIFY(!window->isMinimized());
-    QVERIFY(platform.messages.shown.isEmpty()); // neither message nor program is activated
-    QVERIFY(platform.launcher.started.isEmpty());
-
-    // Switched off, it is not checked again in the same minute.
-    platform.clock.advance(1000);
-    QTest::qWait(1100);
-    QCOMPARE(platform.sound.requests.size(), 1);
-
-    // Switched on again inside the minute, it goes off again at once.
-    alarm1->Option1->click();
-    QCOMPARE(platform.sound.requests.size(), 2);
-}
-
-void TestAlarms::switchedOnInsideItsMinuteGoesOffAtOnce() {
-    setTime(alarm2, u"07"_s, u"30"_s, u"pm"_s);
-    platform.clock.set(QTime(19, 30, 40));
-    QTest::mouseClick(alarm2->Option1, Qt::LeftButton);
-    QCOMPARE(platform.sound.requests.size(), 1);
-    QCOMPARE(platform.sound.requests[0].path, u"/sounds/two.wav"_s);
-    QVERIFY(alarm2->Option2->isChecked());
-    QVERIFY(!window->alarm1->tmrAlarm->isEnabled());
-}
-
-void TestAlarms::messageComesBeforeProgram() {
-    AlarmOptions &options = *window->alarm1Options;
-    options.message->txtMessage->setPlainText(u"Tea\nnow"_s);
-    options.program->txtProgram->setText(u"notify-send done"_s);
-    options.message->Check4->setChecked(true);
-    options.program->Check3->setChecked(true);
-    setTime(alarm1, u"09"_s, u"00"_s, u"am"_s);
-    platform.clock.set(QTime(9, 0, 0));
-    alarm1->Option1->click();
-    QCOMPARE(platform.log,
-             (QStringList{u"sound /sounds/one.wav"_s, u"box Tea\nnow"_s, u"start notify-send"_s}));
-    QCOMPARE(platform.launcher.started, (QList<QStringList>{{u"notify-send"_s, u"done"_s}}));
-    QVERIFY(window->isVisible());
-    QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-void TestAlarms::bothAlarmsGoOffInTheSameMinute() {
-    window->alarm2Options->program->txtProgram->setText(u"second-program"_s);
-    window->alarm2Options->program->Check3->setChecked(true);
-    setTime(alarm1, u"6"_s, u"00"_s, u"am"_s);
-    setTime(alarm2, u"06"_s, u"00"_s, u"am"_s);
-    platform.clock.set(QTime(5, 59, 59));
-    alarm1->Option1->click();
-    alarm2->Option1->click();
-    platform.clock.advance(1000);
-    window->alarm1Check->tmrAlarm_Timer();
-    window->alarm2Check->tmrAlarm_Timer();
-    QCOMPARE(platform.log, (QStringList{u"sound /sounds/one.wav"_s, u"sound /sounds/two.wav"_s,
-                                        u"start second-program"_s}));
-}
-
-void TestAlarms::unreadableTimesNeverGoOff() {
-    const QList<QStringList> times{
-        {u"13"_s, u"00"_s, u"pm"_s}, {u"00"_s, u"00"_s, u"am"_s}, {u"75"_s, u"00"_s, u"am"_s},
-        {u"12"_s, u"60"_s, u"am"_s}, {u"12"_s, u"00"_s, u"xm"_s}, {u""_s, u"00"_s, u"am"_s},
-    };
-    for (const QStringList &time : times) {
-        setTime(alarm1, time[0], time[1], time[2]);
-        for (const QTime &now : {QTime(0, 0), QTime(12, 0), QTime(13, 0), QTime(1, 0)}) {
-            platform.clock.set(now);
-            window->alarm1Check->tmrAlarm_Timer();
+void TestAlarms::spinButtonsStepTheSelectedKind() {
+    const auto clicks = [this](const char *arrow, int count, const char *field) {
+        QStringList shown;
+        for (int click = 0; click < count; ++click) {
+            w->click(arrow);
+            shown << w->text(field);
         }
-    }
-    QVERIFY(platform.sound.requests.isEmpty());
-    QCOMPARE(window->alarm1Check->alarmText(), u":00am"_s); // left as composed
-    QCOMPARE(window->alarm1Check->clockText(), u"01:00 am"_s);
+        return shown.join(u' ');
+    };
+    w->click("txtHour");
+    QCOMPARE(clicks("UpDown1/up", 13, "txtHour"), u"01 02 03 04 05 06 07 08 09 10 11 12 01"_s);
+    QCOMPARE(clicks("UpDown1/down", 2, "txtHour"), u"12 11"_s);
+    w->click("txtMinute2");
+    QCOMPARE(clicks("UpDown2/up", 1, "txtMinute2"), u"01"_s);
+    QCOMPARE(clicks("UpDown2/down", 3, "txtMinute2"), u"00 59 58"_s);
+    QCOMPARE(clicks("UpDown2/up", 3, "txtMinute2"), u"59 00 01"_s);
+    w->click("txtAmPm");
+    QCOMPARE(clicks("UpDown1/up", 3, "txtAmPm"), u"pm am pm"_s);
+    QCOMPARE(clicks("UpDown1/down", 3, "txtAmPm"), u"pm am pm"_s); // the first one back keeps it
+    w->click("txtHour"); // a flag of either alarm steps the other's field
+    clicks("UpDown2/up", 1, "txtHour2");
+    QCOMPARE(w->text("txtHour2") + w->text("txtHour"), u"0211"_s);
+    w->click("txtAmPm");
+    w->click("txtHour3"); // hour and am/pm both, in one click
+    w->click("UpDown1/up");
+    QCOMPARE(w->text("txtHour") + w->text("txtAmPm"), u"01pm"_s);
+    w->window->selection = {};
+    w->click("UpDown1/up");
+    QCOMPARE(w->text("txtHour") + w->text("txtMinute") + w->text("txtAmPm"), u"0100pm"_s);
+}
+
+void TestAlarms::goesOffInItsMinute_data() {
+    QTest::addColumn<QStringList>("setTime");
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<bool>("goesOff");
+    const QStringList halfPastSeven{u"07"_s, u"30"_s, u"pm"_s};
+    QTest::newRow("at the minute") << halfPastSeven << QTime(19, 30) << true;
+    QTest::newRow("inside the minute") << halfPastSeven << QTime(19, 30, 59) << true;
+    QTest::newRow("a second early") << halfPastSeven << QTime(19, 29, 59) << false;
+    QTest::newRow("a minute late") << halfPastSeven << QTime(19, 31) << false;
+    QTest::newRow("in the morning") << halfPastSeven << QTime(7, 30) << false;
+    QTest::newRow("midnight") << QStringList{u"12"_s, u"00"_s, u"am"_s} << QTime(0, 0, 30) << true;
+    QTest::newRow("noon") << QStringList{u"12"_s, u"00"_s, u"pm"_s} << QTime(12, 0) << true;
+    QTest::newRow("no leading zero") << QStringList{u"7"_s, u"5"_s, u"PM"_s} << QTime(19, 5) << true;
+    QTest::newRow("hour 13") << QStringList{u"13"_s, u"00"_s, u"pm"_s} << QTime(13, 0) << false;
+    QTest::newRow("minute 75") << QStringList{u"01"_s, u"75"_s, u"am"_s} << QTime(2, 15) << false;
+}
+
+// Switching on checks at once; each check of the timer looks again.
+void TestAlarms::goesOffInItsMinute() {
+    QFETCH(QStringList, setTime);
+    QFETCH(QTime, now);
+    QFETCH(bool, goesOff);
+    set("II", setTime[0], setTime[1], setTime[2]);
+    w->platform.clock.set(now.addSecs(-120));
+    w->click("Option3");
+    QVERIFY(w->window->alarm2->tmrAlarm->isEnabled());
+    w->platform.clock.set(now);
+    Q_EMIT w->window->alarm2->tmrAlarm->Timer();
+    QCOMPARE(w->platform.takeLog().size(), goesOff ? 1 : 0);
+    QCOMPARE(w->checked("Option4"), goesOff);
+    QCOMPARE(w->window->alarm2->tmrAlarm->isEnabled(), !goesOff);
+    QCOMPARE(w->checked("Option3"), !goesOff);
+}
+
+// In the tray while it goes off: the window is back before the message, and the program waits for
+// the message's OK.
+void TestAlarms::goingOffPlaysComesBackShowsTheMessageThenRunsTheProgram() {
+    set("I", u"07"_s, u"30"_s, u"pm"_s);
+    w->type("txtWav2", u"/home/u/alarm.wav"_s);
+    w->type("txtMessage", u"Take the pills"_s);
+    w->type("txtProgram", u"/usr/bin/player \"two words\""_s);
+    w->click("Check4");
+    w->click("Check3");
+    w->window->hide();
+    w->platform.messages.onShow = [this] {
+        w->platform.log << (w->window->isVisible() ? u"visible"_s : u"hidden"_s)
+                        << (w->window->AROnTop1->ontop() ? u"on top"_s : u"not on top"_s);
+    };
+    w->platform.clock.set(QTime(19, 30, 5));
+    w->click("Option1");
+    QCOMPARE(w->platform.takeLog(),
+             QStringList({u"sound 1 /home/u/alarm.wav"_s, u"visible"_s, u"not on top"_s,
+                          u"box The Tivvet|Take the pills"_s, u"start|/usr/bin/player|two words"_s}));
+    QVERIFY(w->window->AROnTop1->ontop());
+    QVERIFY(w->checked("Option2"));
+    w->click("Check4");
+    w->platform.launcher.nextResult = false;
+    w->platform.messages.onShow = {};
+    w->click("Option1"); // still inside the minute: at once again, without the message
+    QCOMPARE(w->platform.takeLog(),
+             QStringList({u"sound 1 /home/u/alarm.wav"_s, u"start|/usr/bin/player|two words"_s,
+                          u"box The Tivvet|Unable to start the program!"_s}));
+}
+
+void TestAlarms::bothAlarmsGoOffEachWithItsOwnOptions() {
+    for (const char *alarm : {"I", "II"})
+        set(alarm, u"6"_s, u"00"_s, u"am"_s);
+    w->type("txtWav2", u"/one.wav"_s);
+    w->type("txtWav3", u"/two.wav"_s);
+    w->type("txtProgram", u"/bin/one"_s);
+    w->type("txtProgram2", u"/bin/two"_s);
+    w->type("txtMessage2", u"second"_s);
+    for (const char *activate : {"Check3", "Check6", "Check7"})
+        w->click(activate);
+    w->platform.clock.set(QTime(5, 59));
+    w->click("Option1");
+    w->click("Option3");
+    w->platform.clock.set(QTime(6, 0, 1));
+    Q_EMIT w->window->alarm1->tmrAlarm->Timer();
+    Q_EMIT w->window->alarm2->tmrAlarm->Timer();
+    QCOMPARE(w->platform.takeLog(),
+             QStringList({u"sound 1 /one.wav"_s, u"start|/bin/one"_s, u"sound 1 /two.wav"_s,
+                          u"box The Tivvet|second"_s, u"start|/bin/two"_s}));
 }
 
 QTEST_MAIN(TestAlarms)

@@ -148,11 +148,6 @@ public:
         run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} + keys);
     }
 
-    // Saves a picture of the whole screen.
-    void screenshot(const QString &file) const {
-        run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file});
-    }
-
 private:
     bool startSessionBus() {
         QProcess *bus =

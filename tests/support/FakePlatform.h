@@ -1,6 +1,5 @@
 #pragma once
 
-#include "alerts/AlertWindow.h"
 #include "platform/Clock.h"
 #include "platform/ColourDialog.h"
 #include "platform/FileDialog.h"
@@ -14,28 +13,22 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <utility>
 
-// Fakes of the platform services. Each records what it was asked, in its own list and in one
-// shared log, so that tests can check the order of actions across services.
-
-struct SoundRequest {
-    QString path;
-    int flags;
-};
+// Fakes of the platform services. Each writes what it was asked into one shared log, so that
+// tests can check the order of actions across services.
 
 class FakeSoundPlayer : public SoundPlayer {
 public:
     explicit FakeSoundPlayer(QStringList &log)
         : m_log(log) {}
     bool play(const QString &path, int flags) override {
-        requests.append({path, flags});
-        m_log << QStringLiteral("sound ") + path;
+        m_log << QStringLiteral("sound %1 %2").arg(flags).arg(path);
         if (onPlay)
             onPlay();
         return nextResult;
     }
 
-    QList<SoundRequest> requests;
     bool nextResult = true;
     std::function<void()> onPlay;
 
@@ -48,11 +41,12 @@ public:
     explicit FakeMessageBox(QStringList &log)
         : m_log(log) {}
     void show(const QString &title, const QString &text) override {
-        shown << title + QLatin1Char('|') + text;
-        m_log << QStringLiteral("box ") + text;
+        if (onShow)
+            onShow();
+        m_log << QStringLiteral("box ") + title + u'|' + text;
     }
 
-    QStringList shown;
+    std::function<void()> onShow;
 
 private:
     QStringList &m_log;
@@ -63,82 +57,65 @@ public:
     explicit FakeLauncher(QStringList &log)
         : m_log(log) {}
     bool startDetached(const QString &program, const QStringList &arguments) override {
-        started << QStringList{program} + arguments;
-        m_log << QStringLiteral("start ") + program;
+        m_log << (QStringList{QStringLiteral("start"), program} + arguments).join(u'|');
         return nextResult;
     }
 
-    QList<QStringList> started;
     bool nextResult = true;
 
 private:
     QStringList &m_log;
 };
 
-class FakeAlertWindow : public AlertWindow {
+// A clock that stands still until the test sets it.
+class FakeClock : public Clock {
 public:
-    explicit FakeAlertWindow(QStringList &log)
+    QDateTime now() const override { return current; }
+    void set(const QTime &time) { current = QDateTime(QDate(2026, 12, 5), time); }
+
+    QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
+};
+
+// Answers with the next file name it was given; an empty one is a Cancel.
+class FakeFileDialog : public FileDialog {
+public:
+    explicit FakeFileDialog(QStringList &log)
         : m_log(log) {}
-    void restore() override { m_log << QStringLiteral("restore"); }
-    void setOnTop(bool onTop) override {
-        m_log << (onTop ? QStringLiteral("on top") : QStringLiteral("not on top"));
+    QString getOpenFileName(const QString &title, const QString &filter) override {
+        m_log << QStringLiteral("browse ") + title + u'|' + filter;
+        return nextFileName;
     }
+
+    QString nextFileName;
 
 private:
     QStringList &m_log;
 };
 
-// A clock that stands still until the test sets or advances it.
-class FakeClock : public Clock {
-public:
-    QDateTime now() const override { return current; }
-    void set(const QTime &time) { current = QDateTime(QDate(2026, 12, 5), time); }
-    void advance(int milliseconds) { current = current.addMSecs(milliseconds); }
-
-    QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
-};
-
-// Answers with the next file name it was given, or cancels when that is empty.
-class FakeFileDialog : public FileDialog {
-public:
-    QString getOpenFileName(const QString &title, const QString &filter) override {
-        asked << title + QLatin1Char('|') + filter;
-        return nextFileName;
-    }
-
-    QString nextFileName;
-    QStringList asked;
-};
-
-// Answers with the next colour it was given (nothing: Cancel), after changing the custom colours
-// as a user in the dialog would.
+// Answers with the next colour (nothing: Cancel), after editing the custom colours as a user would.
 class FakeColourDialog : public ColourDialog {
 public:
     std::optional<ColourValue> choose(QWidget *, CustomColours &customColours) override {
-        offeredCustom << customColours;
-        if (editCustom)
-            editCustom(customColours);
+        offered = customColours;
+        customColours.fill(0x123456);
         return nextColour;
     }
 
     std::optional<ColourValue> nextColour;
-    std::function<void(CustomColours &)> editCustom;
-    QList<CustomColours> offeredCustom;
+    CustomColours offered{};
 };
 
 class FakeTray : public TrayIcon {
 public:
     bool isAvailable() const override { return available; }
     void add(const QIcon &, const QString &tip, QMenu *menu) override {
-        shown = true;
-        this->tip = tip;
+        shownTip = tip;
         this->menu = menu;
     }
-    void remove() override { shown = false; }
+    void remove() override { shownTip.clear(); }
 
     bool available = true;
-    bool shown = false;
-    QString tip;
+    QString shownTip; // empty while no icon is shown
     QMenu *menu = nullptr;
 };
 
@@ -149,7 +126,7 @@ struct FakePlatform {
     FakeMessageBox messages{log};
     FakeLauncher launcher{log};
     FakeClock clock;
-    FakeFileDialog files;
+    FakeFileDialog files{log};
     FakeColourDialog colourDialog;
     FakeTray tray;
     QTemporaryDir configFolder;
@@ -158,4 +135,5 @@ struct FakePlatform {
     PlatformServices servicesWith(const Clock &otherClock) {
         return {sound, messages, launcher, otherClock, files, colourDialog, tray, configFolder.path()};
     }
+    QStringList takeLog() { return std::exchange(log, {}); }
 };

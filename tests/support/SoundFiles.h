@@ -6,9 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
 
 // Sound files that tests make, and what they measure of recorded sound.
 namespace SoundFiles {
@@ -45,22 +43,6 @@ inline QByteArray toneWav(double seconds, int rate = 22050) {
 inline bool write(const QString &path, const QByteArray &content) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-// Re-encodes a WAV file with sox: arguments such as {"-e", "mu-law"}.
-inline bool convert(const QString &from, const QString &to, const QStringList &encoding) {
-    return QProcess::execute(QStringLiteral("sox"), QStringList{from} + encoding + QStringList{to}) == 0;
-}
-
-// The largest absolute sample of raw 32-bit float audio.
-inline float maximumOf(const QByteArray &rawFloat) {
-    float maximum = 0;
-    for (qsizetype at = 0; at + 4 <= rawFloat.size(); at += 4) {
-        float sample;
-        std::memcpy(&sample, rawFloat.constData() + at, 4);
-        maximum = std::max(maximum, std::abs(sample));
-    }
-    return maximum;
 }
 
 // The largest absolute sample of a raw 32-bit float stereo 48 kHz file, measured by sox.

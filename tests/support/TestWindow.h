@@ -1,0 +1,72 @@
+#pragma once
+
+#include "FakePlatform.h"
+#include "app/frmTivvet.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <memory>
+
+// The main window as a user meets it, with fake platform services and real files in a private
+// configuration folder; controls are found by their names.
+struct TestWindow {
+    FakePlatform platform;
+    std::unique_ptr<frmTivvet> window;
+
+    TestWindow() { start(); }
+
+    void start() {
+        window = std::make_unique<frmTivvet>(platform.services());
+        window->Form_Load();
+        window->showAfterLoad();
+    }
+    // Exit and start again with what was saved.
+    void restart() {
+        window->close();
+        start();
+    }
+
+    // A name, or a path of names such as "UpDown3/up".
+    template <class Control = QWidget> Control *find(const char *name, QWidget *in = nullptr) const {
+        QObject *control = in ? in : window.get();
+        for (const QString &part : QString::fromLatin1(name).split(u'/'))
+            if (control)
+                control = control->findChild<QObject *>(part);
+        if (!qobject_cast<Control *>(control))
+            qFatal("no control %s", name);
+        return qobject_cast<Control *>(control);
+    }
+    QString text(const char *name) const {
+        QWidget *control = find(name);
+        if (auto *line = qobject_cast<QLineEdit *>(control))
+            return line->text();
+        if (auto *label = qobject_cast<QLabel *>(control))
+            return label->text();
+        return qobject_cast<QPlainTextEdit *>(control)->toPlainText();
+    }
+    void type(const char *name, const QString &text) const {
+        QWidget *control = find(name);
+        if (auto *line = qobject_cast<QLineEdit *>(control))
+            line->setText(text);
+        else
+            qobject_cast<QPlainTextEdit *>(control)->setPlainText(text);
+    }
+    // A left click: buttons and check boxes take it as a click, text fields as a selection.
+    void click(const char *name, QWidget *in = nullptr) const {
+        QWidget *control = find(name, in);
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            button->click();
+        else
+            QTest::mouseClick(control, Qt::LeftButton);
+    }
+    bool checked(const char *name) const { return find<QAbstractButton>(name)->isChecked(); }
+    QByteArray file(const QString &underConfig) const {
+        QFile stored(platform.configFolder.filePath(underConfig));
+        return stored.open(QIODevice::ReadOnly) ? stored.readAll() : QByteArray("<none>");
+    }
+};
