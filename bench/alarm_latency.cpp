@@ -26,7 +26,7 @@ qint64 measureOnce(frmTivvet &window, FakePlatform &platform) {
 
     QEventLoop loop;
     qint64 lateBy = 0;
-    platform.sound.onPlay = [&] {
+    platform.onPlay = [&] {
         lateBy = minute.msecsTo(QDateTime::currentDateTime());
         loop.quit();
     };

@@ -34,7 +34,7 @@ double runCountdown(int seconds, int interval) {
     QEventLoop loop;
     QElapsedTimer clock;
     qint64 expiredAt = 0;
-    platform.sound.onPlay = [&] {
+    platform.onPlay = [&] {
         expiredAt = clock.nsecsElapsed();
         loop.quit();
     };

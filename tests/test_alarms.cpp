@@ -1,3 +1,4 @@
+#include "Rows.h"
 #include "TestWindow.h"
 #include "alarms/AlarmClock.h"
 #include "platform/AROnTop.h"
@@ -20,40 +21,35 @@ private Q_SLOTS:
     void bothAlarmsGoOffEachWithItsOwnOptions();
 
 private:
-    void set(const char *alarm, const QString &hour, const QString &minute, const QString &amPm) const {
-        const bool second = qstrcmp(alarm, "II") == 0;
-        w->type(second ? "txtHour2" : "txtHour", hour);
-        w->type(second ? "txtMinute2" : "txtMinute", minute);
-        w->type(second ? "txtAmPm2" : "txtAmPm", amPm);
-    }
-
     std::unique_ptr<TestWindow> w;
 };
 
+// The flags after a click when all were set before: hour, minute, am/pm, second.
 void TestAlarms::aFieldClickSetsTheSharedFlags_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("flags"); // hour, minute, am/pm, second; all were set before
-    QTest::newRow("txtHour") << u"txtHour"_s << u"1001"_s;
-    QTest::newRow("txtMinute") << u"txtMinute"_s << u"0101"_s;
-    QTest::newRow("txtAmPm") << u"txtAmPm"_s << u"0011"_s;
-    QTest::newRow("txtHour2") << u"txtHour2"_s << u"1001"_s;
-    QTest::newRow("txtMinute2") << u"txtMinute2"_s << u"0101"_s;
-    QTest::newRow("txtAmPm2") << u"txtAmPm2"_s << u"0011"_s;
-    QTest::newRow("txtHour3") << u"txtHour3"_s << u"1010"_s;
-    QTest::newRow("txtMinute3") << u"txtMinute3"_s << u"0110"_s;
-    QTest::newRow("txtSecond") << u"txtSecond"_s << u"0011"_s;
+    addRows({
+        {"", "field", "flags"},
+        {"txtHour", "txtHour", "1001"},
+        {"txtMinute", "txtMinute", "0101"},
+        {"txtAmPm", "txtAmPm", "0011"},
+        {"txtHour2", "txtHour2", "1001"},
+        {"txtMinute2", "txtMinute2", "0101"},
+        {"txtAmPm2", "txtAmPm2", "0011"},
+        {"txtHour3", "txtHour3", "1010"},
+        {"txtMinute3", "txtMinute3", "0110"},
+        {"txtSecond", "txtSecond", "0011"},
+    });
 }
 
 void TestAlarms::aFieldClickSetsTheSharedFlags() {
-    QFETCH(QString, field);
+    const QByteArray field = column("field").toLatin1();
     FieldSelection &flags = w->window->selection;
     flags = {true, true, true, true};
-    w->click(qPrintable(field));
+    w->click(field);
     const auto bit = [](bool flag) { return flag ? u'1' : u'0'; };
     const QString shown = QString(bit(flags.blnHourSel)) + bit(flags.blnMinuteSel) + bit(flags.blnAmPmSel) +
                           bit(flags.blnSecondSel);
     QTEST(shown, "flags");
-    QCOMPARE(w->find<QLineEdit>(qPrintable(field))->selectedText(), w->text(qPrintable(field)));
+    QCOMPARE(w->find<QLineEdit>(field)->selectedText(), w->text(field));
 }
 
 void TestAlarms::spinButtonsStepTheSelectedKind() {
@@ -88,32 +84,30 @@ void TestAlarms::spinButtonsStepTheSelectedKind() {
 }
 
 void TestAlarms::goesOffInItsMinute_data() {
-    QTest::addColumn<QStringList>("setTime");
-    QTest::addColumn<QTime>("now");
-    QTest::addColumn<bool>("goesOff");
-    const QStringList halfPastSeven{u"07"_s, u"30"_s, u"pm"_s};
-    QTest::newRow("at the minute") << halfPastSeven << QTime(19, 30) << true;
-    QTest::newRow("inside the minute") << halfPastSeven << QTime(19, 30, 59) << true;
-    QTest::newRow("a second early") << halfPastSeven << QTime(19, 29, 59) << false;
-    QTest::newRow("a minute late") << halfPastSeven << QTime(19, 31) << false;
-    QTest::newRow("in the morning") << halfPastSeven << QTime(7, 30) << false;
-    QTest::newRow("midnight") << QStringList{u"12"_s, u"00"_s, u"am"_s} << QTime(0, 0, 30) << true;
-    QTest::newRow("noon") << QStringList{u"12"_s, u"00"_s, u"pm"_s} << QTime(12, 0) << true;
-    QTest::newRow("no leading zero") << QStringList{u"7"_s, u"5"_s, u"PM"_s} << QTime(19, 5) << true;
-    QTest::newRow("hour 13") << QStringList{u"13"_s, u"00"_s, u"pm"_s} << QTime(13, 0) << false;
-    QTest::newRow("minute 75") << QStringList{u"01"_s, u"75"_s, u"am"_s} << QTime(2, 15) << false;
+    addRows({
+        {"", "setTime", "now", "goesOff"},
+        {"at the minute", "07:30:pm", "19:30:00", "yes"},
+        {"inside the minute", "07:30:pm", "19:30:59", "yes"},
+        {"a second early", "07:30:pm", "19:29:59", "no"},
+        {"a minute late", "07:30:pm", "19:31:00", "no"},
+        {"in the morning", "07:30:pm", "07:30:00", "no"},
+        {"midnight", "12:00:am", "00:00:30", "yes"},
+        {"noon", "12:00:pm", "12:00:00", "yes"},
+        {"no leading zero", "7:5:PM", "19:05:00", "yes"},
+        {"hour 13", "13:00:pm", "13:00:00", "no"},
+        {"minute 75", "01:75:am", "02:15:00", "no"},
+    });
 }
 
 // Switching on checks at once; each check of the timer looks again.
 void TestAlarms::goesOffInItsMinute() {
-    QFETCH(QStringList, setTime);
-    QFETCH(QTime, now);
-    QFETCH(bool, goesOff);
-    set("II", setTime[0], setTime[1], setTime[2]);
-    w->platform.clock.set(now.addSecs(-120));
+    const QTime now = QTime::fromString(column("now"));
+    const bool goesOff = column("goesOff") == u"yes"_s;
+    w->typeParts({"txtHour2", "txtMinute2", "txtAmPm2"}, column("setTime"));
+    w->platform.setTime(now.addSecs(-120));
     w->click("Option3");
     QVERIFY(w->window->alarm2->tmrAlarm->isEnabled());
-    w->platform.clock.set(now);
+    w->platform.setTime(now);
     Q_EMIT w->window->alarm2->tmrAlarm->Timer();
     QCOMPARE(w->platform.takeLog().size(), goesOff ? 1 : 0);
     QCOMPARE(w->checked("Option4"), goesOff);
@@ -124,18 +118,18 @@ void TestAlarms::goesOffInItsMinute() {
 // In the tray while it goes off: the window is back before the message, and the program waits for
 // the message's OK.
 void TestAlarms::goingOffPlaysComesBackShowsTheMessageThenRunsTheProgram() {
-    set("I", u"07"_s, u"30"_s, u"pm"_s);
+    w->typeParts({"txtHour", "txtMinute", "txtAmPm"}, u"07:30:pm"_s);
     w->type("txtWav2", u"/home/u/alarm.wav"_s);
     w->type("txtMessage", u"Take the pills"_s);
     w->type("txtProgram", u"/usr/bin/player \"two words\""_s);
     w->click("Check4");
     w->click("Check3");
     w->window->hide();
-    w->platform.messages.onShow = [this] {
+    w->platform.onShow = [this] {
         w->platform.log << (w->window->isVisible() ? u"visible"_s : u"hidden"_s)
                         << (w->window->AROnTop1->ontop() ? u"on top"_s : u"not on top"_s);
     };
-    w->platform.clock.set(QTime(19, 30, 5));
+    w->platform.setTime(QTime(19, 30, 5));
     w->click("Option1");
     QCOMPARE(w->platform.takeLog(),
              QStringList({u"sound 1 /home/u/alarm.wav"_s, u"visible"_s, u"not on top"_s,
@@ -143,8 +137,8 @@ void TestAlarms::goingOffPlaysComesBackShowsTheMessageThenRunsTheProgram() {
     QVERIFY(w->window->AROnTop1->ontop());
     QVERIFY(w->checked("Option2"));
     w->click("Check4");
-    w->platform.launcher.nextResult = false;
-    w->platform.messages.onShow = {};
+    w->platform.programStarts = false;
+    w->platform.onShow = {};
     w->click("Option1"); // still inside the minute: at once again, without the message
     QCOMPARE(w->platform.takeLog(),
              QStringList({u"sound 1 /home/u/alarm.wav"_s, u"start|/usr/bin/player|two words"_s,
@@ -152,8 +146,8 @@ void TestAlarms::goingOffPlaysComesBackShowsTheMessageThenRunsTheProgram() {
 }
 
 void TestAlarms::bothAlarmsGoOffEachWithItsOwnOptions() {
-    for (const char *alarm : {"I", "II"})
-        set(alarm, u"6"_s, u"00"_s, u"am"_s);
+    w->typeParts({"txtHour", "txtMinute", "txtAmPm", "txtHour2", "txtMinute2", "txtAmPm2"},
+                 u"6:00:am:6:00:am"_s);
     w->type("txtWav2", u"/one.wav"_s);
     w->type("txtWav3", u"/two.wav"_s);
     w->type("txtProgram", u"/bin/one"_s);
@@ -161,10 +155,10 @@ void TestAlarms::bothAlarmsGoOffEachWithItsOwnOptions() {
     w->type("txtMessage2", u"second"_s);
     for (const char *activate : {"Check3", "Check6", "Check7"})
         w->click(activate);
-    w->platform.clock.set(QTime(5, 59));
+    w->platform.setTime(QTime(5, 59));
     w->click("Option1");
     w->click("Option3");
-    w->platform.clock.set(QTime(6, 0, 1));
+    w->platform.setTime(QTime(6, 0, 1));
     Q_EMIT w->window->alarm1->tmrAlarm->Timer();
     Q_EMIT w->window->alarm2->tmrAlarm->Timer();
     QCOMPARE(w->platform.takeLog(),

@@ -1,3 +1,4 @@
+#include "Rows.h"
 #include "TestWindow.h"
 #include "countdown/CountdownTick.h"
 #include "countdown/CountdownTimer.h"
@@ -7,6 +8,11 @@
 #include <QElapsedTimer>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+const std::initializer_list<const char *> Entry{"txtHours", "txtMinutes", "txtSeconds"};
+const std::initializer_list<const char *> CustomTime{"txtHour3", "txtMinute3", "txtSecond"};
+} // namespace
 
 // The countdown's entry, its buttons, its tick with expiry and notify times, and the custom
 // notify time's settings.
@@ -21,179 +27,130 @@ private Q_SLOTS:
     void ticksAlertAtExpiryAndNotifyTimes_data();
     void ticksAlertAtExpiryAndNotifyTimes();
     void expiryStopsAndBringsTheWindowBack();
-    void anEntryWhileRunningCountsFromTheWholeTime();
-    void customNotifyTimeActivatesOnlyWhenReadable_data();
     void customNotifyTimeActivatesOnlyWhenReadable();
     void customNotifyFieldsStep();
     void tickSourceKeepsTheSecondAcrossPause();
 
 private:
-    void enter(const QString &hours, const QString &minutes, const QString &seconds) const {
-        w->type("txtHours", hours);
-        w->type("txtMinutes", minutes);
-        w->type("txtSeconds", seconds);
-    }
-    // The ticks, counted from 1, at which the timer's sound started; a tick alerting twice is
-    // listed twice.
-    QList<int> alertingTicks(int ticks) const {
-        QList<int> alerting;
+    // The ticks, counted from 1, at which the timer's sound started; one alerting twice is listed twice.
+    QString alertingTicks(int ticks) const {
+        QStringList alerting;
         for (int tick = 1; tick <= ticks; ++tick) {
             w->window->countdownTick->tmrCounter_Timer();
             for (const QString &entry : w->platform.takeLog())
                 if (entry.startsWith(u"sound 1 /home/u/timer.wav"_s))
-                    alerting << tick;
+                    alerting << QString::number(tick);
         }
-        return alerting;
+        return alerting.join(u' ');
     }
+    bool running() const { return w->window->countdown->tmrCounter->isEnabled(); }
+    bool resetEnabled() const { return w->window->countdown->FlatBttnReset->isEnabled(); }
 
     std::unique_ptr<TestWindow> w;
 };
 
 void TestCountdown::entryShowsTheRemainingTime_data() {
-    QTest::addColumn<QStringList>("entry");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("90 minutes") << QStringList{u""_s, u"90"_s, u""_s} << u"01:30:00"_s;
-    QTest::newRow("90 seconds") << QStringList{u""_s, u""_s, u"90"_s} << u"00:01:30"_s;
-    QTest::newRow("99 99 99") << QStringList{u"99"_s, u"99"_s, u"99"_s} << u"04:40:39"_s;
-    QTest::newRow("24 hours") << QStringList{u"24"_s, u""_s, u""_s} << u"00:00:00"_s;
-    QTest::newRow("25 hours") << QStringList{u"25"_s, u""_s, u""_s} << u"01:00:00"_s;
-    QTest::newRow("two characters") << QStringList{u""_s, u""_s, u"123"_s} << u"00:00:12"_s;
-    QTest::newRow("readings") << QStringList{u"a5"_s, u"5a"_s, u".5"_s} << u"00:05:00"_s;
-    QTest::newRow("negative part") << QStringList{u"1"_s, u"-9"_s, u""_s} << u"00:51:00"_s;
-    QTest::newRow("negative total") << QStringList{u""_s, u""_s, u"-5"_s} << u"00:00:00"_s;
+    addRows({
+        {"", "entry", "shown"},
+        {"90 minutes", ":90:", "01:30:00"},
+        {"90 seconds", "::90", "00:01:30"},
+        {"99 99 99", "99:99:99", "04:40:39"},
+        {"24 hours", "24::", "00:00:00"},
+        {"25 hours", "25::", "01:00:00"},
+        {"two characters", "::123", "00:00:12"},
+        {"readings", "a5:5a:.5", "00:05:00"},
+        {"negative part", "1:-9:", "00:51:00"},
+        {"negative total", "::-5", "00:00:00"},
+    });
 }
 
 void TestCountdown::entryShowsTheRemainingTime() {
-    QFETCH(QStringList, entry);
-    enter(entry[0], entry[1], entry[2]);
+    w->typeParts(Entry, column("entry"));
     QTEST(w->text("lblCounter"), "shown");
 }
 
 void TestCountdown::startPauseAndReset() {
-    CountdownTimer &countdown = *w->window->countdown;
-    QCOMPARE(countdown.tmrCounter->interval(), 1000);
-    QVERIFY(!countdown.tmrCounter->isEnabled());
-    QCOMPARE(w->text("lblCounter"), u"00:00:00"_s);
-    enter(u"1"_s, u"2"_s, u"3"_s);
+    QCOMPARE(w->window->countdown->tmrCounter->interval(), 1000);
+    QVERIFY(!running() && resetEnabled());
+    w->typeParts(Entry, u"1:2:3"_s);
     w->click("FlatBttnStart");
-    QVERIFY(countdown.tmrCounter->isEnabled());
-    w->click("FlatBttnReset"); // disabled while running
-    QCOMPARE(w->text("txtHours"), u"1"_s);
+    QVERIFY(running() && !resetEnabled());
+    w->click("FlatBttnReset"); // ignored while running
+    QCOMPARE(w->texts(Entry), u"1:2:3"_s);
     w->click("FlatBttnPause");
-    QVERIFY(!countdown.tmrCounter->isEnabled());
+    QVERIFY(!running() && resetEnabled());
     QCOMPARE(w->text("lblCounter"), u"01:02:03"_s);
     w->click("FlatBttnReset");
-    for (const char *field : {"txtHours", "txtMinutes", "txtSeconds"})
-        QCOMPARE(w->text(field), QString());
-    QCOMPARE(w->text("lblCounter"), u"00:00:00"_s);
-    QCOMPARE(w->window->focusWidget(), countdown.txtHours);
+    QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::00:00:00"_s);
+    QCOMPARE(w->window->focusWidget(), w->find("txtHours"));
     w->click("FlatBttnStart"); // nothing entered: runs with nothing to count
-    QCOMPARE(alertingTicks(3), QList<int>());
-    QVERIFY(countdown.tmrCounter->isEnabled());
-    QVERIFY(!countdown.FlatBttnReset->isEnabled());
-}
-
-// Each row: the entry, the notify boxes checked, the custom notify time, how many ticks run and
-// the ticks that alert.
-void TestCountdown::ticksAlertAtExpiryAndNotifyTimes_data() {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QStringList>("checked");
-    QTest::addColumn<QString>("custom");
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<QList<int>>("alerting");
-    QTest::newRow("3 s") << u"0:0:3"_s << QStringList() << u"00:00:00"_s << 5 << QList<int>{3};
-    QTest::newRow("5 minutes once") << u"0:5:2"_s << QStringList{u"Check5"_s} << u"00:00:00"_s << 303
-                                    << QList<int>{2, 302};
-    QTest::newRow("60 minutes not at the start")
-        << u"1:0:0"_s << QStringList{u"Check60"_s} << u"00:00:00"_s << 3600 << QList<int>{3600};
-    QTest::newRow("60 minutes beyond a day")
-        << u"25:0:0"_s << QStringList{u"Check60"_s} << u"00:00:00"_s << 3601 << QList<int>{3600};
-    QTest::newRow("all four") << u"1:0:5"_s
-                              << QStringList{u"Check60"_s, u"Check30"_s, u"Check15"_s, u"Check5"_s}
-                              << u"00:00:00"_s << 3605 << QList<int>{5, 1805, 2705, 3305, 3605};
-    QTest::newRow("30 and 15 only") << u"0:30:1"_s << QStringList{u"Check30"_s, u"Check15"_s} << u"00:00:00"_s
-                                    << 1801 << QList<int>{1, 901, 1801};
-    QTest::newRow("custom") << u"0:0:15"_s << QStringList{u"Check2"_s} << u"00:00:10"_s << 15
-                            << QList<int>{5, 15};
-    QTest::newRow("custom not active")
-        << u"0:0:15"_s << QStringList() << u"00:00:10"_s << 15 << QList<int>{15};
-    QTest::newRow("custom unreadable")
-        << u"0:0:15"_s << QStringList{u"Check2"_s} << u"00:75:10"_s << 15 << QList<int>{15};
-    QTest::newRow("custom set to zero once active")
-        << u"0:0:2"_s << QStringList{u"Check2"_s} << u"00:00:00"_s << 2 << QList<int>{2, 2};
-}
-
-void TestCountdown::ticksAlertAtExpiryAndNotifyTimes() {
-    QFETCH(QString, entry);
-    QFETCH(QStringList, checked);
-    QFETCH(QString, custom);
-    w->type("txtWav", u"/home/u/timer.wav"_s);
-    w->type("txtMinute3", u"10"_s); // a readable time, so that "activate" takes
-    for (const QString &box : checked)
-        w->click(qPrintable(box));
-    const QStringList customParts = custom.split(u':');
-    w->type("txtHour3", customParts[0]);
-    w->type("txtMinute3", customParts[1]);
-    w->type("txtSecond", customParts[2]);
-    const QStringList parts = entry.split(u':');
-    enter(parts[0], parts[1], parts[2]);
-    w->click("FlatBttnStart");
-    w->platform.takeLog();
-    QFETCH(int, ticks);
-    QTEST(alertingTicks(ticks), "alerting");
-}
-
-void TestCountdown::expiryStopsAndBringsTheWindowBack() {
-    enter(QString(), QString(), u"2"_s);
-    w->click("FlatBttnStart");
-    w->window->hide();
-    alertingTicks(1);
-    QCOMPARE(w->text("lblCounter"), u"00:00:01"_s);
-    QVERIFY(!w->window->isVisible());
-    alertingTicks(1);
-    QCOMPARE(w->text("lblCounter"), u"00:00:00"_s);
-    QVERIFY(w->window->isVisible());
-    QVERIFY(!w->window->countdown->tmrCounter->isEnabled());
-    QVERIFY(w->window->countdown->FlatBttnReset->isEnabled());
-    QCOMPARE(w->text("txtSeconds"), u"2"_s);
-    w->click("FlatBttnStart"); // counts nothing until a field is edited
-    alertingTicks(2);
-    QCOMPARE(w->text("lblCounter"), u"00:00:00"_s);
-}
-
-void TestCountdown::anEntryWhileRunningCountsFromTheWholeTime() {
-    enter(QString(), QString(), u"10"_s);
-    w->click("FlatBttnStart");
+    QCOMPARE(alertingTicks(3), QString());
+    QVERIFY(running() && !resetEnabled());
+    w->typeParts(Entry, u"::10"_s); // counts from the new entry at the next tick
     alertingTicks(3);
     QCOMPARE(w->text("lblCounter"), u"00:00:07"_s);
     w->type("txtSeconds", u"20"_s);
-    QCOMPARE(w->text("lblCounter"), u"00:00:20"_s);
     alertingTicks(1);
     QCOMPARE(w->text("lblCounter"), u"00:00:19"_s);
 }
 
-void TestCountdown::customNotifyTimeActivatesOnlyWhenReadable_data() {
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<bool>("activates");
-    QTest::newRow("zero") << u"00:00:00"_s << false;
-    QTest::newRow("ten minutes") << u"00:10:00"_s << true;
-    QTest::newRow("one second") << u"00:00:01"_s << true;
-    QTest::newRow("single digits") << u"1:2:3"_s << true;
-    QTest::newRow("75 minutes") << u"00:75:00"_s << false;
-    QTest::newRow("hour 24") << u"24:00:00"_s << false;
-    QTest::newRow("empty fields") << u"::"_s << false;
+// Each row: the entry, the notify boxes checked, the custom notify time typed after "activate",
+// how many ticks run and the ticks that alert.
+void TestCountdown::ticksAlertAtExpiryAndNotifyTimes_data() {
+    addRows({
+        {"", "entry", "checked", "custom", "ticks", "alerting"},
+        {"3 s", "0:0:3", "", "00:00:00", "5", "3"},
+        {"5 minutes once", "0:5:2", "Check5", "00:00:00", "303", "2 302"},
+        {"60 minutes not at the start", "1:0:0", "Check60", "00:00:00", "3600", "3600"},
+        {"60 minutes beyond a day", "25:0:0", "Check60", "00:00:00", "3601", "3600"},
+        {"all four", "1:0:5", "Check60 Check30 Check15 Check5", "00:00:00", "3605", "5 1805 2705 3305 3605"},
+        {"30 and 15", "0:30:1", "Check30 Check15", "00:00:00", "1801", "1 901 1801"},
+        {"custom", "0:0:15", "Check2", "00:00:10", "15", "5 15"},
+        {"custom not active", "0:0:15", "", "00:00:10", "15", "15"},
+        {"custom unreadable", "0:0:15", "Check2", "00:75:10", "15", "15"},
+        {"custom set to zero", "0:0:2", "Check2", "00:00:00", "2", "2 2"},
+    });
 }
 
+void TestCountdown::ticksAlertAtExpiryAndNotifyTimes() {
+    w->type("txtWav", u"/home/u/timer.wav"_s);
+    w->type("txtMinute3", u"10"_s); // a readable time, so that "activate" takes
+    for (const QString &box : column("checked").split(u' ', Qt::SkipEmptyParts))
+        w->click(qPrintable(box));
+    w->typeParts(CustomTime, column("custom"));
+    w->typeParts(Entry, column("entry"));
+    w->click("FlatBttnStart");
+    w->platform.takeLog();
+    QTEST(alertingTicks(column("ticks").toInt()), "alerting");
+}
+
+void TestCountdown::expiryStopsAndBringsTheWindowBack() {
+    w->typeParts(Entry, u"::2"_s);
+    w->click("FlatBttnStart");
+    w->window->hide();
+    alertingTicks(1);
+    QVERIFY(!w->window->isVisible() && running());
+    alertingTicks(1);
+    QCOMPARE(w->text("lblCounter"), u"00:00:00"_s);
+    QVERIFY(w->window->isVisible() && !running() && resetEnabled());
+    w->click("FlatBttnStart"); // the fields still hold the entry, but there is nothing to count
+    QCOMPARE(alertingTicks(2), QString());
+    QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::200:00:00"_s);
+}
+
+// A time of zero or one that is not a time of day cannot be activated; unchecking always stays.
 void TestCountdown::customNotifyTimeActivatesOnlyWhenReadable() {
-    QFETCH(QString, time);
-    const QStringList parts = time.split(u':');
-    w->type("txtHour3", parts[0]);
-    w->type("txtMinute3", parts[1]);
-    w->type("txtSecond", parts[2]);
-    w->click("Check2");
-    QTEST(w->checked("Check2"), "activates");
-    w->click("Check2");
-    QVERIFY(!w->checked("Check2")); // unchecking always stays
+    const std::pair<const char16_t *, bool> rows[] = {
+        {u"00:00:00", false}, {u"00:10:00", true},  {u"00:00:01", true}, {u"1:2:3", true},
+        {u"00:75:00", false}, {u"24:00:00", false}, {u"::", false},      {u"23:59:59", true}};
+    for (const auto &[time, activates] : rows) {
+        w->typeParts(CustomTime, QString::fromUtf16(time));
+        w->click("Check2");
+        QCOMPARE(w->checked("Check2"), activates);
+        if (activates)
+            w->click("Check2");
+        QVERIFY(!w->checked("Check2"));
+    }
 }
 
 void TestCountdown::customNotifyFieldsStep() {
@@ -201,12 +158,11 @@ void TestCountdown::customNotifyFieldsStep() {
         QStringList shown;
         for (int click = 0; click < count; ++click) {
             w->click(arrow);
-            shown << w->text("txtHour3") + u':' + w->text("txtMinute3") + u':' + w->text("txtSecond");
+            shown << w->texts(CustomTime);
         }
         return shown.join(u' ');
     };
-    w->click("UpDown3/up"); // nothing selected yet
-    QCOMPARE(w->text("txtHour3") + w->text("txtMinute3") + w->text("txtSecond"), u"000000"_s);
+    QCOMPARE(clicks("UpDown3/up", 1), u"00:00:00"_s); // nothing selected yet
     w->click("txtHour3");
     QCOMPARE(clicks("UpDown3/up", 13).split(u' ').mid(9).join(u' '),
              u"11:00:00 12:00:00 01:00:00 02:00:00"_s);

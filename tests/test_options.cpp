@@ -1,3 +1,4 @@
+#include "Rows.h"
 #include "TestWindow.h"
 #include "alerts/AlertActions.h"
 #include "platform/InstallPaths.h"
@@ -29,23 +30,20 @@ private:
 };
 
 void TestOptions::aPanelOpensBelowTheMainArea_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("panel");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("timer") << u"FlatBttnTimer"_s << u"Frame5"_s << u"Label2"_s;
-    QTest::newRow("alarm I") << u"FlatBttnAlarm1"_s << u"Frame10"_s << u"Label1"_s;
-    QTest::newRow("alarm II") << u"FlatBttnAlarm2"_s << u"Frame16"_s << u"Label15"_s;
+    addRows({
+        {"", "button", "panel", "title"},
+        {"timer", "FlatBttnTimer", "Frame5", "Label2"},
+        {"alarm I", "FlatBttnAlarm1", "Frame10", "Label1"},
+        {"alarm II", "FlatBttnAlarm2", "Frame16", "Label15"},
+    });
 }
 
 void TestOptions::aPanelOpensBelowTheMainArea() {
-    QFETCH(QString, button);
-    QFETCH(QString, panel);
-    QFETCH(QString, title);
+    const QString panel = column("panel"), title = column("title");
     QCOMPARE(w->window->size(), QSize(371, 217));
-    const char *others[] = {"FlatBttnTimer", "FlatBttnAlarm1", "FlatBttnAlarm2"};
-    for (const char *other : others) { // opened from every other panel too
+    for (const char *other : {"FlatBttnTimer", "FlatBttnAlarm1", "FlatBttnAlarm2"}) { // from every panel
         w->click(other);
-        w->click(qPrintable(button));
+        w->click(qPrintable(column("button")));
         QCOMPARE(w->window->size(), QSize(371, 350));
         for (const char *frame : {"Frame5", "Frame10", "Frame16"})
             QCOMPARE(w->find(frame)->isVisible(), panel == QLatin1StringView(frame));
@@ -59,18 +57,17 @@ void TestOptions::aPanelOpensBelowTheMainArea() {
 }
 
 void TestOptions::activateFollowsItsText_data() {
-    QTest::addColumn<QString>("check");
-    QTest::addColumn<QString>("box");
-    QTest::newRow("Alarm I program") << u"Check3"_s << u"txtProgram"_s;
-    QTest::newRow("Alarm I message") << u"Check4"_s << u"txtMessage"_s;
-    QTest::newRow("Alarm II program") << u"Check6"_s << u"txtProgram2"_s;
-    QTest::newRow("Alarm II message") << u"Check7"_s << u"txtMessage2"_s;
+    addRows({
+        {"", "check", "box"},
+        {"Alarm I program", "Check3", "txtProgram"},
+        {"Alarm I message", "Check4", "txtMessage"},
+        {"Alarm II program", "Check6", "txtProgram2"},
+        {"Alarm II message", "Check7", "txtMessage2"},
+    });
 }
 
 void TestOptions::activateFollowsItsText() {
-    QFETCH(QString, check);
-    QFETCH(QString, box);
-    const QByteArray checkName = check.toLatin1(), boxName = box.toLatin1();
+    const QByteArray checkName = column("check").toLatin1(), boxName = column("box").toLatin1();
     w->click(checkName);
     QVERIFY(!w->checked(checkName)); // nothing to activate
     w->type(boxName, u" "_s);
@@ -90,53 +87,46 @@ void TestOptions::activateFollowsItsText() {
 
 // Each row: a sound or program group's buttons and its box.
 void TestOptions::browseDefaultAndPlay_data() {
-    QTest::addColumn<QString>("browse");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("dialog");
-    QTest::addColumn<QString>("play");
-    QTest::addColumn<QString>("byDefault");
-    const QString sound = u"Select Sound|Wav Files (*.wav *.WAV)"_s;
-    QTest::newRow("timer") << u"FlatBttnBrowse"_s << u"txtWav"_s << sound << u"FlatBttnPlay"_s
-                           << u"FlatBttnDefault"_s;
-    QTest::newRow("alarm I") << u"FlatBttnBrowse3"_s << u"txtWav2"_s << sound << u"FlatBttnPlay2"_s
-                             << u"FlatBttnDefault2"_s;
-    QTest::newRow("alarm II") << u"FlatBttnBrowse5"_s << u"txtWav3"_s << sound << u"FlatBttnPlay3"_s
-                              << u"FlatBttnDefault3"_s;
-    const QString program = u"Select Program|Executable Files (*)"_s;
-    QTest::newRow("alarm I program") << u"FlatBttnBrowse4"_s << u"txtProgram"_s << program << QString()
-                                     << QString();
-    QTest::newRow("alarm II program")
-        << u"FlatBttnBrowse6"_s << u"txtProgram2"_s << program << QString() << QString();
+    addRows({
+        {"", "browse", "box", "dialog", "play", "byDefault"},
+        {"timer", "FlatBttnBrowse", "txtWav", "Select Sound|Wav Files (*.wav *.WAV)", "FlatBttnPlay",
+         "FlatBttnDefault"},
+        {"alarm I", "FlatBttnBrowse3", "txtWav2", "Select Sound|Wav Files (*.wav *.WAV)", "FlatBttnPlay2",
+         "FlatBttnDefault2"},
+        {"alarm II", "FlatBttnBrowse5", "txtWav3", "Select Sound|Wav Files (*.wav *.WAV)", "FlatBttnPlay3",
+         "FlatBttnDefault3"},
+        {"alarm I program", "FlatBttnBrowse4", "txtProgram", "Select Program|Executable Files (*)", "", ""},
+        {"alarm II program", "FlatBttnBrowse6", "txtProgram2", "Select Program|Executable Files (*)", "", ""},
+    });
 }
 
 void TestOptions::browseDefaultAndPlay() {
-    QFETCH(QString, browse);
-    QFETCH(QString, box);
-    QFETCH(QString, dialog);
-    QFETCH(QString, play);
-    QFETCH(QString, byDefault);
-    const QByteArray boxName = box.toLatin1();
+    const QByteArray browse = column("browse").toLatin1(), boxName = column("box").toLatin1(),
+                     play = column("play").toLatin1();
     const QString chosen = w->platform.configFolder.filePath(u"not a sound.wav"_s);
-    w->platform.files.nextFileName = chosen;
-    w->click(qPrintable(browse));
+    w->platform.nextFileName = chosen;
+    w->click(browse);
     QCOMPARE(w->text(boxName), chosen);
-    w->platform.files.nextFileName.clear();
-    w->click(qPrintable(browse)); // cancelled: the box keeps its path
+    w->platform.nextFileName.clear();
+    w->click(browse); // cancelled: the box keeps its path
     QCOMPARE(w->text(boxName), chosen);
-    QCOMPARE(w->platform.takeLog(), QStringList(2, u"browse "_s + dialog));
+    QCOMPARE(w->platform.takeLog(), QStringList(2, u"browse "_s + column("dialog")));
     if (play.isEmpty())
         return;
-    w->platform.sound.nextResult = false;
-    w->click(qPrintable(play));
+    w->platform.soundPlays = false;
+    w->click(play);
     QFile(chosen).open(QIODevice::WriteOnly);
-    w->click(qPrintable(play));
-    w->platform.sound.nextResult = true;
-    w->click(qPrintable(play));
+    w->click(play);
+    w->platform.soundPlays = true;
+    w->click(play);
     const QString tried = u"sound 3 "_s + chosen;
     QCOMPARE(w->platform.takeLog(),
              QStringList({tried, u"box The Tivvet|Unable to play the sound! File not found!"_s, tried,
                           u"box The Tivvet|Unable to play the sound!"_s, tried}));
-    w->click(qPrintable(byDefault));
+    w->platform.soundPlays = false;
+    w->window->alerts->TestPlaySound(w->platform.configFolder.path() + u'/'); // a folder names no file
+    QCOMPARE(w->platform.takeLog().last(), u"box The Tivvet|Unable to play the sound! File not found!"_s);
+    w->click(qPrintable(column("byDefault")));
     QCOMPARE(w->text(boxName), QString::fromUtf8(DefaultSoundPath));
 }
 
@@ -144,6 +134,8 @@ void TestOptions::clearEmptiesTheMessageAndUnchecksIt() {
     for (const auto &[clear, check, box] : {std::tuple{"FlatBttnClear2", "Check4", "txtMessage"},
                                             std::tuple{"FlatBttnClear3", "Check7", "txtMessage2"}}) {
         w->type(box, u"Tea"_s);
+        QTest::keyClick(w->find(box), Qt::Key_Tab); // moves on, as in every other box
+        QCOMPARE(w->text(box), u"Tea"_s);
         w->click(check);
         w->click(clear);
         QCOMPARE(w->text(box), QString());

@@ -1,14 +1,16 @@
+#include "Rows.h"
 #include "TestWindow.h"
 #include "alarms/AlarmClock.h"
 #include "app/ClockDisplay.h"
 #include "info/frmAbout.h"
-#include "info/frmHelp.h"
 #include "platform/AROnTop.h"
+#include "platform/MessageBox.h"
 #include "platform/SecondTimer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
@@ -33,8 +35,7 @@ private Q_SLOTS:
     void secondaryWindowsOpenOnceCentredAndOnTop();
     void exitLeavesAnOpenWindowRunning();
     void clockAndDateFollowTheClock();
-    void helpTextHasItsSixteenSections_data();
-    void helpTextHasItsSixteenSections();
+    void aLongMessageShowsItsStartAndAllOfItUnderDetails();
 
 private:
     std::unique_ptr<TestWindow> w;
@@ -59,33 +60,33 @@ void TestShell::mainWindowIsCompactAndKeptOnTop() {
 }
 
 void TestShell::trayMenuItems_data() {
-    QTest::addColumn<int>("item");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("opens"); // the windows shown afterwards
-    QTest::newRow("Restore") << 0 << u"Restore"_s << u"frmTivvet"_s;
-    QTest::newRow("Help") << 1 << u"Help"_s << u"frmHelp"_s;
-    QTest::newRow("About") << 2 << u"About"_s << u"frmAbout"_s;
-    QTest::newRow("Close") << 3 << u"Close"_s << QString();
+    addRows({
+        {"", "opens"}, // the row's name is the item's caption; the windows shown afterwards
+        {"Restore", "frmTivvet"},
+        {"Help", "frmHelp"},
+        {"About", "frmAbout"},
+        {"Close", ""},
+    });
 }
 
 // Chosen while the window is in the tray.
 void TestShell::trayMenuItems() {
-    QFETCH(int, item);
-    QVERIFY(w->platform.tray.menu);
-    QCOMPARE(w->platform.tray.menu->actions().size(), 4);
-    QAction *action = w->platform.tray.menu->actions()[item];
-    QTEST(action->text(), "caption");
+    const QString caption = QString::fromLatin1(QTest::currentDataTag());
+    QStringList captions;
+    for (QAction *item : w->platform.tray.menu->actions())
+        captions << item->text();
+    QCOMPARE(captions.join(u' '), u"Restore Help About Close"_s);
     w->window->showMinimized();
     QTRY_VERIFY(!w->window->isVisible());
     QCOMPARE(w->platform.tray.shownTip, u" Click Right Mouse Button "_s);
-    action->trigger();
+    w->platform.tray.menu->actions()[captions.indexOf(caption)]->trigger();
     QStringList shown;
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->isVisible() && !window->objectName().isEmpty())
             shown << window->objectName();
     QTEST(shown.join(u' '), "opens");
-    QCOMPARE(w->platform.tray.shownTip.isEmpty(), item == 3);
-    if (item == 3)
+    QCOMPARE(w->platform.tray.shownTip.isEmpty(), caption == u"Close"_s);
+    if (caption == u"Close"_s)
         QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("\r\n"));
 }
 
@@ -93,7 +94,6 @@ void TestShell::minimisingGoesToTheTrayOnlyWhereThereIsOne() {
     const QPoint place = w->window->pos();
     w->window->showMinimized();
     QTRY_VERIFY(!w->window->isVisible());
-    w->window->setFont(w->window->font()); // other events leave it where it is
     Q_EMIT w->platform.tray.doubleClicked();
     QVERIFY(w->window->isVisible() && !w->window->isMinimized());
     QCOMPARE(w->window->pos(), place);
@@ -107,27 +107,27 @@ void TestShell::minimisingGoesToTheTrayOnlyWhereThereIsOne() {
 }
 
 void TestShell::secondaryWindowsOpenOnceCentredAndOnTop_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("colour") << u"FlatBttnColor"_s << u"frmColor"_s << u"  Custom Color"_s << QSize(322, 167);
-    QTest::newRow("about") << u"FlatBttnAbout"_s << u"frmAbout"_s << u"  About"_s << QSize(312, 163);
-    QTest::newRow("help") << u"FlatBttnHelp"_s << u"frmHelp"_s << u"  Help!"_s << QSize(312, 163);
+    addRows({
+        {"", "button", "window", "caption", "size"},
+        {"colour", "FlatBttnColor", "frmColor", "  Custom Color", "322 167"},
+        {"about", "FlatBttnAbout", "frmAbout", "  About", "312 163"},
+        {"help", "FlatBttnHelp", "frmHelp", "  Help!", "312 163"},
+    });
 }
 
 void TestShell::secondaryWindowsOpenOnceCentredAndOnTop() {
-    QFETCH(QString, button);
-    QFETCH(QString, window);
-    w->click(qPrintable(button));
-    w->click(qPrintable(button));
+    const QString window = column("window");
+    w->click(qPrintable(column("button")));
+    w->click(qPrintable(column("button")));
     QWidgetList found;
     for (QWidget *top : QApplication::topLevelWidgets())
         if (top->objectName() == window && top->isVisible())
             found << top;
     QCOMPARE(found.size(), 1);
     QTEST(found[0]->windowTitle(), "caption");
-    QTEST(found[0]->size(), "size");
+    QCOMPARE(u"%1 %2"_s.arg(found[0]->width()).arg(found[0]->height()), column("size"));
+    for (auto *text : found[0]->findChildren<QPlainTextEdit *>())
+        QVERIFY(text->isReadOnly() && text->toPlainText().startsWith(QString(65, u'*') + u"\n"_s));
     const Qt::WindowFlags flags = found[0]->windowFlags();
     QVERIFY((flags & Qt::WindowStaysOnTopHint) && !(flags & Qt::WindowMinMaxButtonsHint));
     QVERIFY(!found[0]->windowIcon().isNull());
@@ -165,7 +165,7 @@ void TestShell::clockAndDateFollowTheClock() {
         {QDateTime(QDate(2027, 3, 9), QTime(13, 7)), u"1:07 pm"_s, u"Tuesday,  March 09, 2027"_s},
     };
     for (const auto &[now, clock, date] : rows) {
-        w->platform.clock.current = now;
+        w->platform.current = now;
         Q_EMIT display.tmrClock->Timer();
         Q_EMIT display.tmrDate->Timer();
         QCOMPARE(display.lblClock->text(), clock);
@@ -174,46 +174,24 @@ void TestShell::clockAndDateFollowTheClock() {
     }
 }
 
-void TestShell::helpTextHasItsSixteenSections_data() {
-    QTest::addColumn<QString>("heading");
-    QTest::addColumn<int>("asterisks");
-    const std::pair<const char16_t *, int> headings[] = {
-        {u"TIMER", 9},
-        {u"START BUTTON ", 21},
-        {u"PAUSE BUTTON", 21},
-        {u"RESET BUTTON", 21},
-        {u"ALARM  I and II", 19},
-        {u"TIMER OPTIONS", 21},
-        {u"ALARM I OPTIONS", 23},
-        {u"ALARM II OPTIONS", 24},
-        {u"SELECT SOUND", 21},
-        {u"SELECT PROGRAM", 25},
-        {u"CUSTOM MESSAGE", 25},
-        {u"NOTIFY TIMES  ( * timer only * )", 38},
-        {u"CUSTOM NOTIFY TIME  ( * timer only * )", 49},
-        {u"CUSTOM COLOR", 22},
-        {u"START MINIMIZED", 24},
-        {u"START WITH WINDOWS ( * 95/98 only * )", 52},
-    };
-    for (const auto &[heading, asterisks] : headings)
-        QTest::newRow(qPrintable(QString::fromUtf16(heading))) << QString::fromUtf16(heading) << asterisks;
-}
-
-void TestShell::helpTextHasItsSixteenSections() {
-    QFETCH(QString, heading);
-    QFETCH(int, asterisks);
-    const QString text = frmHelp::helpText();
-    const QStringList lines = text.split(u"\r\n"_s);
-    QVERIFY(text.startsWith(QString(65, u'*') + u"\r\n"_s + QString(28, u' ') + u"The Tivvet  3.0\r\n"_s));
-    QVERIFY(text.endsWith(u"\r\n"_s));
-    const qsizetype at = lines.indexOf(heading);
-    QVERIFY(at > 0);
-    QCOMPARE(lines[at + 1], QString(asterisks, u'*'));
-    w->click("FlatBttnHelp");
-    auto *shown = w->find<QPlainTextEdit>("Text1", w->window->helpWindow);
-    QVERIFY(shown->isReadOnly());
-    QCOMPARE(shown->toPlainText(), QString(text).replace(u"\r\n"_s, u"\n"_s));
-    w->window->helpWindow->close();
+// So that OK stays on the screen.
+void TestShell::aLongMessageShowsItsStartAndAllOfItUnderDetails() {
+    QString lines;
+    for (int line = 1; line <= 25; ++line)
+        lines += u"line %1\n"_s.arg(line);
+    const std::pair<QString, QString> rows[] = {{u"short"_s, u"short"_s},
+                                                {lines, lines.section(u'\n', 0, 19) + u'\u2026'},
+                                                {QString(1500, u'x'), QString(1000, u'x') + u'\u2026'}};
+    QtMessageBox messages;
+    for (const auto &[text, shown] : rows) {
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QCOMPARE(box->windowTitle() + box->text(), u"The Tivvet"_s + shown);
+            QCOMPARE(box->detailedText(), text == shown ? QString() : text);
+            box->accept();
+        });
+        messages.show(u"The Tivvet"_s, text);
+    }
 }
 
 QTEST_MAIN(TestShell)

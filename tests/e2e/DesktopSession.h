@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QPoint>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -11,9 +11,9 @@
 #include <optional>
 #include <vector>
 
-// A private X desktop for end-to-end tests: Xvfb on a free display, the openbox window manager,
-// the trayer notification area (unless asked for none) and a D-Bus session bus, each started only
-// once the one before is ready. Everything started is stopped by its process, whatever happened.
+// A private X desktop for end-to-end tests: Xvfb on a free display, the openbox window manager, a
+// D-Bus session bus and the trayer notification area, each started only once the one before is
+// ready. Everything started is stopped by its process, whatever happened.
 class DesktopSession {
 public:
     DesktopSession() = default;
@@ -31,29 +31,22 @@ public:
     DesktopSession(const DesktopSession &) = delete;
     DesktopSession &operator=(const DesktopSession &) = delete;
 
-    bool start(bool withTray = true) {
+    bool start() {
         QProcess *xvfb =
-            spawn(QStringLiteral("Xvfb"),
-                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                   QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-noreset"),
-                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+            spawn(QStringLiteral("Xvfb -displayfd 1 -screen 0 1024x768x24 -noreset -nolisten tcp"));
         if (!QTest::qWaitFor([xvfb] { return xvfb->canReadLine(); }, 15000))
             return false;
-        m_name = u':' + QString::fromLatin1(xvfb->readLine().trimmed());
-        m_environment.insert(QStringLiteral("DISPLAY"), m_name);
-        m_display = XOpenDisplay(m_name.toLatin1().constData());
-        if (!m_display)
+        const QString name = u':' + QString::fromLatin1(xvfb->readLine().trimmed());
+        m_environment.insert(QStringLiteral("DISPLAY"), name);
+        if (!(m_display = XOpenDisplay(name.toLatin1().constData())))
             return false;
-        spawn(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        if (!waitForSelectionOwner("WM_S0") || !startSessionBus())
+        spawn(QStringLiteral("openbox --sm-disable"));
+        QProcess *bus = spawn(QStringLiteral("dbus-daemon --session --nofork --print-address=1"));
+        if (!waitForSelectionOwner("WM_S0") || !QTest::qWaitFor([bus] { return bus->canReadLine(); }, 15000))
             return false;
-        if (!withTray)
-            return true;
-        spawn(QStringLiteral("trayer"),
-              {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
-               QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
-               QStringLiteral("--width"), QStringLiteral("200"), QStringLiteral("--height"),
-               QStringLiteral("32")});
+        m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                             QString::fromLatin1(bus->readLine().trimmed()));
+        spawn(QStringLiteral("trayer --edge bottom --align right --widthtype pixel --width 200 --height 32"));
         return waitForSelectionOwner("_NET_SYSTEM_TRAY_S0");
     }
 
@@ -68,13 +61,16 @@ public:
         return environment;
     }
 
-    // Runs an X command line tool on this display and returns what it printed.
+    // Runs an X tool on this display and returns what it printed.
     QString run(const QString &program, const QStringList &arguments) const {
         QProcess tool;
         tool.setProcessEnvironment(m_environment);
         tool.start(program, arguments);
         tool.waitForFinished(10000);
         return QString::fromLocal8Bit(tool.readAllStandardOutput());
+    }
+    QString xdotool(const QString &commandLine) const {
+        return run(QStringLiteral("xdotool"), QProcess::splitCommand(commandLine));
     }
 
     // The ids of the mapped windows whose title matches.
@@ -84,40 +80,29 @@ public:
             .split(u'\n', Qt::SkipEmptyParts);
     }
 
-    // The centre of the first small mapped window of the class, as xwininfo gives it in screen
-    // coordinates: a tray icon.
+    // The centre on the screen of the first small mapped window of the class: a tray icon.
     std::optional<QPoint> trayIconCentre(const QString &windowClass) const {
         const QString tree =
             run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
         const QRegularExpression line(
-            QStringLiteral("\\(\"") + QRegularExpression::escape(windowClass) +
-            QStringLiteral("\" \"[^\"]*\"\\)\\s+(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+\\s+\\+(-?\\d+)\\+(-?\\d+)"));
+            QStringLiteral("\\(\"%1\" \"[^\"]*\"\\)\\s+(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+\\s+"
+                           "\\+(-?\\d+)\\+(-?\\d+)")
+                .arg(QRegularExpression::escape(windowClass)));
         for (const QRegularExpressionMatch &match : line.globalMatch(tree)) {
-            const int width = match.captured(1).toInt();
-            const int height = match.captured(2).toInt();
-            if (width > 1 && width <= 64 && height > 1 && height <= 64)
-                return QPoint(match.captured(3).toInt() + width / 2, match.captured(4).toInt() + height / 2);
+            const QPoint size(match.captured(1).toInt(), match.captured(2).toInt());
+            if (size.x() > 1 && size.x() <= 64 && size.y() > 1 && size.y() <= 64)
+                return QPoint(match.captured(3).toInt(), match.captured(4).toInt()) + size / 2;
         }
         return std::nullopt;
     }
 
-    // The X window state of a window: "Normal", "Iconic" or "Withdrawn" (nothing: not managed).
-    QString windowState(const QString &window) const {
-        const QString state =
-            run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("WM_STATE")});
-        const QRegularExpressionMatch match =
-            QRegularExpression(QStringLiteral("window state: (\\w+)")).match(state);
-        return match.hasMatch() ? match.captured(1) : QString();
+    // A property of the window as xprop prints it, such as WM_STATE or _NET_WM_STATE.
+    QString property(const QString &window, const QString &name) const {
+        return run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, name});
     }
-
-    // Whether the window manager keeps the window above others.
     bool isKeptAbove(const QString &window) const {
-        return run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_STATE")})
+        return property(window, QStringLiteral("_NET_WM_STATE"))
             .contains(QStringLiteral("_NET_WM_STATE_ABOVE"));
-    }
-
-    QString activeWindow() const {
-        return run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).trimmed();
     }
 
     // The top left corner of a window's client area on the screen.
@@ -133,37 +118,26 @@ public:
     }
 
     void click(const QPoint &at, int button = 1, int repeat = 1) const {
-        run(QStringLiteral("xdotool"),
-            {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-             QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(repeat),
-             QStringLiteral("--delay"), QStringLiteral("80"), QString::number(button)});
+        xdotool(QStringLiteral("mousemove %1 %2 click --repeat %3 --delay 80 %4")
+                    .arg(at.x())
+                    .arg(at.y())
+                    .arg(repeat)
+                    .arg(button));
     }
-
     void type(const QString &text) const {
         run(QStringLiteral("xdotool"),
             {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
     }
-
     void key(const QStringList &keys) const {
         run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} + keys);
     }
 
 private:
-    bool startSessionBus() {
-        QProcess *bus =
-            spawn(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                  QStringLiteral("--print-address=1")});
-        if (!QTest::qWaitFor([bus] { return bus->canReadLine(); }, 15000))
-            return false;
-        m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                             QString::fromLatin1(bus->readLine().trimmed()));
-        return true;
-    }
-
-    QProcess *spawn(const QString &program, const QStringList &arguments) {
+    QProcess *spawn(const QString &commandLine) {
         auto &process = m_processes.emplace_back(std::make_unique<QProcess>());
         process->setProcessEnvironment(m_environment);
-        process->start(program, arguments);
+        const QStringList words = QProcess::splitCommand(commandLine);
+        process->start(words.first(), words.mid(1));
         return process.get();
     }
 
@@ -174,6 +148,5 @@ private:
 
     std::vector<std::unique_ptr<QProcess>> m_processes;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
-    QString m_name;
     Display *m_display = nullptr;
 };

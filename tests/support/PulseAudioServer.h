@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,37 +11,31 @@
 // its own runtime folder and is stopped by its process id.
 class PulseAudioServer {
 public:
-    PulseAudioServer() {
-        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-        m_environment.insert(QStringLiteral("HOME"), m_runtime.path());
-    }
     ~PulseAudioServer() { stop(); }
-    PulseAudioServer(const PulseAudioServer &) = delete;
-    PulseAudioServer &operator=(const PulseAudioServer &) = delete;
 
     QString runtimeDir() const { return m_runtime.path(); }
     QString socket() const { return m_runtime.filePath(QStringLiteral("pulse/native")); }
-    const QProcessEnvironment &environment() const { return m_environment; }
+    QProcessEnvironment environment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
+        environment.insert(QStringLiteral("HOME"), runtimeDir());
+        return environment;
+    }
 
     bool start() {
         QProcess daemon;
-        daemon.setProcessEnvironment(m_environment);
+        daemon.setProcessEnvironment(environment());
         daemon.start(QStringLiteral("pulseaudio"),
-                     {QStringLiteral("-D"), QStringLiteral("--system=false"),
-                      QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
+                     {QStringLiteral("-D"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
                       QStringLiteral("--load=module-null-sink sink_name=t"),
                       QStringLiteral("--load=module-native-protocol-unix")});
-        if (!daemon.waitForFinished(10000) || daemon.exitCode() != 0)
-            return false;
-        return QTest::qWaitFor([this] { return QFile::exists(socket()); }, 10000);
+        return daemon.waitForFinished(10000) && daemon.exitCode() == 0 &&
+               QTest::qWaitFor([this] { return QFile::exists(socket()); }, 10000);
     }
 
     void stop() {
         QFile pidFile(m_runtime.filePath(QStringLiteral("pulse/pid")));
-        if (!pidFile.open(QIODevice::ReadOnly))
-            return;
-        const pid_t pid = pidFile.readAll().trimmed().toInt();
-        pidFile.close();
+        const pid_t pid = pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toInt() : 0;
         if (pid <= 0 || ::kill(pid, SIGTERM) != 0)
             return;
         if (!QTest::qWaitFor([pid] { return ::kill(pid, 0) != 0; }, 10000))
@@ -54,7 +46,6 @@ public:
 
 private:
     QTemporaryDir m_runtime;
-    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
 };
 
 // Records the null sink's monitor as raw 32-bit float stereo at 48 kHz into a file.
@@ -75,10 +66,7 @@ public:
     bool waitUntilStreaming() {
         return QTest::qWaitFor([this] { return QFileInfo(m_file).size() > 0; }, 10000);
     }
-
     void stop() {
-        if (m_parec.state() == QProcess::NotRunning)
-            return;
         m_parec.terminate();
         m_parec.waitForFinished(5000);
     }

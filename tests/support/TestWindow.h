@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <initializer_list>
 #include <memory>
 
 // The main window as a user meets it, with fake platform services and real files in a private
@@ -63,6 +64,18 @@ struct TestWindow {
             button->click();
         else
             QTest::mouseClick(control, Qt::LeftButton);
+    }
+    // Types "h:m:s" into the fields, a part each.
+    void typeParts(std::initializer_list<const char *> fields, const QString &parts) const {
+        const QStringList part = parts.split(u':');
+        for (qsizetype i = 0; i < part.size(); ++i)
+            type(fields.begin()[i], part[i]);
+    }
+    QString texts(std::initializer_list<const char *> fields) const {
+        QStringList shown;
+        for (const char *field : fields)
+            shown << text(field);
+        return shown.join(u':');
     }
     bool checked(const char *name) const { return find<QAbstractButton>(name)->isChecked(); }
     QByteArray file(const QString &underConfig) const {
