@@ -42,8 +42,11 @@ struct TestWindow {
             qFatal("no control %s", name);
         return qobject_cast<Control *>(control);
     }
+    // A box's or label's text; a check box's or option button's state as "1" or "0".
     QString text(const char *name) const {
         QWidget *control = find(name);
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            return button->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
         if (auto *line = qobject_cast<QLineEdit *>(control))
             return line->text();
         if (auto *label = qobject_cast<QLabel *>(control))
