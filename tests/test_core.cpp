@@ -1,10 +1,6 @@
 #include "Rows.h"
 #include "core/ClockText.h"
 #include "core/NumberReader.h"
-#include "core/TimeValue.h"
-
-#include <QDate>
-#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -18,8 +14,6 @@ private Q_SLOTS:
     void clockPatterns_data();
     void clockPatterns();
     void timesOfDayRead();
-    void entryCarriesLikeAClock();
-    void longDateHasItsBlanksAndLeadingZero();
 };
 
 void TestCore::readNumber_data() {
@@ -77,30 +71,6 @@ void TestCore::timesOfDayRead() {
             time.count(u':') == 2 ? ClockText::readHms(time) : ClockText::readHourMinuteAmPm(time);
         QCOMPARE(read.value_or(-1), second);
     }
-}
-
-void TestCore::entryCarriesLikeAClock() {
-    QCOMPARE(TimeValue::fromHms(0, 90, 0).clockText(), u"01:30:00"_s);
-    QCOMPARE(TimeValue::fromHms(0, 0, 90).clockText(), u"00:01:30"_s);
-    QCOMPARE(TimeValue::fromHms(1, -9, 0).totalSeconds(), 3060);
-    const TimeValue hundredHours = TimeValue::fromHms(99, 99, 99);
-    QCOMPARE(hundredHours.totalSeconds(), 362439);
-    QCOMPARE(hundredHours.days(), 362439 / 86400.0);
-    QCOMPARE(hundredHours.clockText(), u"04:40:39"_s);
-    QCOMPARE(TimeValue::fromSeconds(-1).secondOfDay(), 86399);
-    TimeValue hour = TimeValue::fromHms(1, 0, 0);
-    QCOMPARE(hour.minusOneSecond().clockText(), u"00:59:59"_s);
-    for (int second = 0; second < 3600; ++second)
-        hour = hour.minusOneSecond();
-    QCOMPARE(hour, TimeValue());
-}
-
-void TestCore::longDateHasItsBlanksAndLeadingZero() {
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    QCOMPARE(ClockText::longDate(QDate(2026, 12, 5), english), u"Saturday,  December 05, 2026"_s);
-    QCOMPARE(ClockText::longDate(QDate(2027, 2, 1), english), u"Monday,  February 01, 2027"_s);
-    QCOMPARE(ClockText::longDate(QDate(2026, 12, 5), QLocale(QLocale::German)),
-             u"Samstag,  Dezember 05, 2026"_s);
 }
 
 QTEST_APPLESS_MAIN(TestCore)

@@ -141,8 +141,7 @@ void TestCountdown::expiryStopsAndBringsTheWindowBack() {
 // A time of zero or one that is not a time of day cannot be activated; unchecking always stays.
 void TestCountdown::customNotifyTimeActivatesOnlyWhenReadable() {
     const std::pair<const char16_t *, bool> rows[] = {
-        {u"00:00:00", false}, {u"00:10:00", true},  {u"00:00:01", true}, {u"1:2:3", true},
-        {u"00:75:00", false}, {u"24:00:00", false}, {u"::", false},      {u"23:59:59", true}};
+        {u"00:00:00", false}, {u"00:10:00", true}, {u"00:00:01", true}, {u"00:75:00", false}};
     for (const auto &[time, activates] : rows) {
         w->typeParts(CustomTime, QString::fromUtf16(time));
         w->click("Check2");

@@ -1,8 +1,10 @@
 #include "app/frmTivvet.h"
 #include "platform/ConfigFolder.h"
 #include "platform/RealPlatform.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -14,9 +16,17 @@ int main(int argc, char *argv[]) {
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    const QString configFolder = userConfigFolder();
+    SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), configFolder);
+    if (!instance.claim()) {
+        instance.askRunningToRestore();
+        return 0;
+    }
+
     RealPlatform platform;
-    frmTivvet window(platform.services(userConfigFolder()));
+    frmTivvet window(platform.services(configFolder));
     platform.setOwner(&window);
+    QObject::connect(&instance, &SingleInstance::restoreRequested, &window, &frmTivvet::mnuTrayRestore_Click);
 
     window.Form_Load();
     window.showAfterLoad();

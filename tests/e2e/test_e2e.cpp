@@ -23,10 +23,13 @@ private Q_SLOTS:
     void countdownFromTheTrayAndBack();
     void alarmWithMessageAndProgram();
     void persistenceThroughTheTrayMenu();
+    void aSecondStartBringsBackTheFirst();
 
 private:
     // Starts the installed program, with its wall clock (not its monotonic one) at fakeStart if
-    // given, and waits for its main window unless it starts in the tray.
+    // given.
+    std::unique_ptr<QProcess> start(const QDateTime &fakeStart = QDateTime()) const;
+    // Starts it and waits for its main window unless it starts in the tray.
     bool launch(const QDateTime &fakeStart = QDateTime(), bool showsWindow = true);
     void clickControl(const QPoint &twips, int button = 1) {
         desktop.click(onScreen(desktop.windowOrigin(window), twips), button);
@@ -67,7 +70,7 @@ void TestEndToEnd::cleanup() {
         qWarning("program output:\n%s", tivvet->readAllStandardError().right(4000).constData());
 }
 
-bool TestEndToEnd::launch(const QDateTime &fakeStart, bool showsWindow) {
+std::unique_ptr<QProcess> TestEndToEnd::start(const QDateTime &fakeStart) const {
     QProcessEnvironment environment = desktop.environmentWithHome(home.path());
     environment.insert(u"XDG_RUNTIME_DIR"_s, pulse.runtimeDir());
     environment.insert(u"PULSE_SERVER"_s, u"unix:"_s + pulse.socket());
@@ -79,9 +82,14 @@ bool TestEndToEnd::launch(const QDateTime &fakeStart, bool showsWindow) {
         environment.insert(u"FAKETIME_DONT_FAKE_MONOTONIC"_s, u"1"_s);
         environment.insert(u"ASAN_OPTIONS"_s, u"verify_asan_link_order=0"_s);
     }
-    tivvet = std::make_unique<QProcess>();
-    tivvet->setProcessEnvironment(environment);
-    tivvet->start(QStringLiteral(TIVVET_INSTALLED), {});
+    auto program = std::make_unique<QProcess>();
+    program->setProcessEnvironment(environment);
+    program->start(QStringLiteral(TIVVET_INSTALLED), {});
+    return program;
+}
+
+bool TestEndToEnd::launch(const QDateTime &fakeStart, bool showsWindow) {
+    tivvet = start(fakeStart);
     QStringList found;
     if (showsWindow && !waitFor([&] { return !(found = desktop.visibleWindows(Title)).isEmpty(); }, 20))
         return false;
@@ -204,6 +212,21 @@ void TestEndToEnd::persistenceThroughTheTrayMenu() {
     window = desktop.visibleWindows(Title).first();
     const QString info = desktop.run(u"xwininfo"_s, {u"-id"_s, window});
     QVERIFY2(info.contains(u"Width: 371"_s) && info.contains(u"Height: 217"_s), qPrintable(info));
+}
+
+// Started again from the menu while it runs in the tray: one program, one window, one icon. A
+// start after the first was killed works.
+void TestEndToEnd::aSecondStartBringsBackTheFirst() {
+    QVERIFY(launch());
+    desktop.xdotool(u"windowminimize "_s + window);
+    QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 5), "still shown");
+    const std::unique_ptr<QProcess> second = start();
+    QVERIFY2(second->waitForFinished(10000) && second->exitCode() == 0, "the second start did not end");
+    QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title) == QStringList{window}; }, 5), "not back");
+    QCOMPARE(desktop.run(u"xwininfo"_s, {u"-root"_s, u"-tree"_s}).count(u"(\"tivvet\""_s), 2); // window, icon
+    tivvet->kill();
+    tivvet->waitForFinished();
+    QVERIFY2(launch(), "no start after a crash");
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -1,0 +1,48 @@
+#include "platform/SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDeadlineTimer>
+#include <QThread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString ObjectPath = u"/org/example/tivvet"_s;
+const QString Interface = u"org.example.tivvet.Instance"_s;
+constexpr int AnswerWithinMilliseconds = 3000;
+
+// The same for every start with this configuration folder, and a valid bus and file name.
+QString instanceKey(const QString &configFolder) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(configFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString &runtimeFolder, const QString &configFolder)
+    : m_lock(runtimeFolder + u"/tivvet-"_s + instanceKey(configFolder) + u".lock"_s)
+    , m_service(u"org.example.tivvet.i"_s + instanceKey(configFolder)) {}
+
+bool SingleInstance::claim() {
+    if (!m_lock.tryLock(0))
+        return false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.registerObject(ObjectPath, this, QDBusConnection::ExportAllSlots);
+    bus.registerService(m_service);
+    return true;
+}
+
+bool SingleInstance::askRunningToRestore() const {
+    const QDBusMessage call = QDBusMessage::createMethodCall(m_service, ObjectPath, Interface, u"Restore"_s);
+    for (QDeadlineTimer deadline(AnswerWithinMilliseconds); !deadline.hasExpired(); QThread::msleep(50))
+        if (QDBusConnection::sessionBus().call(call, QDBus::Block, 1000).type() == QDBusMessage::ReplyMessage)
+            return true;
+    return false;
+}
+
+void SingleInstance::Restore() {
+    Q_EMIT restoreRequested();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+
+// One Tivvet per configuration folder: the first start holds a lock in the user's runtime folder
+// and answers on the session bus; a later start asks it to bring its window back, then ends.
+class SingleInstance : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.example.tivvet.Instance")
+    Q_DISABLE_COPY_MOVE(SingleInstance)
+
+public:
+    SingleInstance(const QString &runtimeFolder, const QString &configFolder);
+
+    // True when no other instance runs; this one then holds the lock and answers from now on. A
+    // lock left by an instance that crashed is taken over.
+    bool claim();
+    // Asks the running instance to restore its window, waiting while it is still starting; false
+    // when it never answered.
+    bool askRunningToRestore() const;
+
+public Q_SLOTS:
+    void Restore();
+
+Q_SIGNALS:
+    void restoreRequested();
+
+private:
+    QLockFile m_lock;
+    QString m_service;
+};
