@@ -109,7 +109,7 @@ void TestAlarms::goesOffInItsMinute() {
     QVERIFY(w->window->alarm2->tmrAlarm->isEnabled());
     w->platform.setTime(now);
     Q_EMIT w->window->alarm2->tmrAlarm->Timer();
-    QCOMPARE(w->platform.takeLog().size(), goesOff ? 1 : 0);
+    QCOMPARE(w->platform.takeLog().size(), goesOff ? 2 : 0); // the sound and the notification
     QCOMPARE(w->checked("Option4"), goesOff);
     QCOMPARE(w->window->alarm2->tmrAlarm->isEnabled(), !goesOff);
     QCOMPARE(w->checked("Option3"), !goesOff);
@@ -132,8 +132,10 @@ void TestAlarms::goingOffPlaysComesBackShowsTheMessageThenRunsTheProgram() {
     w->platform.setTime(QTime(19, 30, 5));
     w->click("Option1");
     QCOMPARE(w->platform.takeLog(),
-             QStringList({u"sound 1 /home/u/alarm.wav"_s, u"visible"_s, u"not on top"_s,
-                          u"box The Tivvet|Take the pills"_s, u"start|/usr/bin/player|two words"_s}));
+             QStringList({u"sound 1 /home/u/alarm.wav"_s,
+                          u"notify Alarm I urgent|Alarm I at 07:30 pm\nTake the pills"_s, u"visible"_s,
+                          u"not on top"_s, u"box The Tivvet|Take the pills"_s,
+                          u"start|/usr/bin/player|two words"_s}));
     QVERIFY(w->window->AROnTop1->ontop());
     QVERIFY(w->checked("Option2"));
     w->click("Check4");
@@ -141,7 +143,8 @@ void TestAlarms::goingOffPlaysComesBackShowsTheMessageThenRunsTheProgram() {
     w->platform.onShow = {};
     w->click("Option1"); // still inside the minute: at once again, without the message
     QCOMPARE(w->platform.takeLog(),
-             QStringList({u"sound 1 /home/u/alarm.wav"_s, u"start|/usr/bin/player|two words"_s,
+             QStringList({u"sound 1 /home/u/alarm.wav"_s, u"notify Alarm I urgent|Alarm I at 07:30 pm"_s,
+                          u"start|/usr/bin/player|two words"_s,
                           u"box The Tivvet|Unable to start the program!"_s}));
 }
 
@@ -162,7 +165,9 @@ void TestAlarms::bothAlarmsGoOffEachWithItsOwnOptions() {
     Q_EMIT w->window->alarm1->tmrAlarm->Timer();
     Q_EMIT w->window->alarm2->tmrAlarm->Timer();
     QCOMPARE(w->platform.takeLog(),
-             QStringList({u"sound 1 /one.wav"_s, u"start|/bin/one"_s, u"sound 1 /two.wav"_s,
+             QStringList({u"sound 1 /one.wav"_s, u"notify Alarm I urgent|Alarm I at 06:00 am"_s,
+                          u"start|/bin/one"_s, u"sound 1 /two.wav"_s,
+                          u"notify Alarm II urgent|Alarm II at 06:00 am\nsecond"_s,
                           u"box The Tivvet|second"_s, u"start|/bin/two"_s}));
 }
 

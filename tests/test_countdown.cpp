@@ -124,18 +124,24 @@ void TestCountdown::ticksAlertAtExpiryAndNotifyTimes() {
     QTEST(alertingTicks(column("ticks").toInt()), "alerting");
 }
 
+// A notify time and the expiry each play the sound, bring the window back and tell the desktop.
 void TestCountdown::expiryStopsAndBringsTheWindowBack() {
-    w->typeParts(Entry, u"::2"_s);
+    w->typeParts(CustomTime, u"0:0:2"_s);
+    w->click("Check2");
+    w->typeParts(Entry, u"::3"_s);
     w->click("FlatBttnStart");
-    w->window->hide();
-    alertingTicks(1);
-    QVERIFY(!w->window->isVisible() && running());
-    alertingTicks(1);
-    QCOMPARE(w->text("lblCounter"), u"00:00:00"_s);
-    QVERIFY(w->window->isVisible() && !running() && resetEnabled());
+    const auto tick = [this] {
+        w->window->hide();
+        w->window->countdownTick->tmrCounter_Timer();
+        return w->platform.takeLog().join(u',') + (w->window->isVisible() ? u" shown"_s : u" hidden"_s);
+    };
+    QCOMPARE(tick(), u"sound 1 ,notify countdown |The countdown has 00:00:02 left. shown"_s);
+    QCOMPARE(tick(), u" hidden"_s);
+    QCOMPARE(tick(), u"sound 1 ,notify countdown urgent|The countdown has run out. shown"_s);
+    QVERIFY(!running() && resetEnabled());
     w->click("FlatBttnStart"); // the fields still hold the entry, but there is nothing to count
-    QCOMPARE(alertingTicks(2), QString());
-    QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::200:00:00"_s);
+    QCOMPARE(tick(), u" hidden"_s);
+    QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::300:00:00"_s);
 }
 
 // A time of zero or one that is not a time of day cannot be activated; unchecking always stays.

@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+using namespace Qt::StringLiterals;
+
 AlarmCheck::AlarmCheck(AlarmClock &alarm, const AlarmOptions &options, AlertActions &alerts,
                        const Clock &clock)
     : QObject(&alarm)
@@ -44,8 +46,13 @@ void AlarmCheck::goOff() {
     m_alarm.tmrAlarm->setEnabled(false);
     m_alarm.Option2->setChecked(true);
     m_alerts.RestoreMainWindow();
-    if (m_options.message->Check4->isChecked())
-        m_alerts.ShowAlertMessage(m_options.message->txtMessage->toPlainText());
+    const bool showsMessage = m_options.message->Check4->isChecked();
+    const QString message = m_options.message->txtMessage->toPlainText();
+    m_alerts.NotifyUser(m_alarm.name,
+                        m_alarm.name + u" at "_s + alarmText() + (showsMessage ? u'\n' + message : QString()),
+                        true);
+    if (showsMessage)
+        m_alerts.ShowAlertMessage(message);
     if (m_options.program->Check3->isChecked())
         m_alerts.RunAlertProgram(m_options.program->txtProgram->text());
 }

@@ -29,6 +29,7 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
     , tmrAlarm(new SecondTimer(clock, this))
     , m_selection(selection) {
     const QString caption = QString::fromLatin1(names.caption);
+    name = caption.front().toUpper() + caption.mid(1);
     Controls::label(Frame14, names.title, caption, 150, 180)->setFont(Controls::captionFont(true));
     buildTimeDisplay(names);
 

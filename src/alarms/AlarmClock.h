@@ -51,6 +51,8 @@ public:
     QRadioButton *Option1;
     QRadioButton *Option2;
     SecondTimer *tmrAlarm;
+    // "Alarm I" or "Alarm II", as notifications name it.
+    QString name;
 
 Q_SIGNALS:
     // The alarm was switched on: it is checked at once, not only at the next tick.

@@ -3,6 +3,7 @@
 #include "alerts/AlertWindow.h"
 #include "alerts/ProgramCommand.h"
 #include "platform/MessageBox.h"
+#include "platform/Notifier.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/SoundPlayer.h"
 
@@ -28,10 +29,11 @@ bool ordinaryFileMatches(const QString &path) {
 } // namespace
 
 AlertActions::AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLauncher &launcher,
-                           AlertWindow &window)
+                           Notifier &notifier, AlertWindow &window)
     : m_sound(sound)
     , m_messages(messages)
     , m_launcher(launcher)
+    , m_notifier(notifier)
     , m_window(window) {}
 
 void AlertActions::PlayAlertSound(const QString &path) {
@@ -48,6 +50,10 @@ void AlertActions::TestPlaySound(const QString &path) {
 
 void AlertActions::RestoreMainWindow() {
     m_window.restore();
+}
+
+void AlertActions::NotifyUser(const QString &source, const QString &body, bool urgent) {
+    m_notifier.notify(source, body, urgent);
 }
 
 void AlertActions::ShowAlertMessage(const QString &text) {

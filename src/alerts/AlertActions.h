@@ -7,19 +7,23 @@
 
 class AlertWindow;
 class MessageBox;
+class Notifier;
 class ProgramLauncher;
 class SoundPlayer;
 
 // The alert operations of the countdown, the alarms, the play buttons and the tray.
 class AlertActions {
 public:
-    AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLauncher &launcher, AlertWindow &window);
+    AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLauncher &launcher, Notifier &notifier,
+                 AlertWindow &window);
 
     // Plays the file in the background; a file that cannot be played gives the default sound.
     void PlayAlertSound(const QString &path);
     // Plays the file with no fallback and says why when it cannot.
     void TestPlaySound(const QString &path);
     void RestoreMainWindow();
+    // A desktop notification that says what fired, for where a sound or a window is not enough.
+    void NotifyUser(const QString &source, const QString &body, bool urgent);
     // Shows an alarm's message while the main window is not kept on top; returns after OK.
     void ShowAlertMessage(const QString &text);
     // Starts an alarm's program on its own; says so when it cannot be started.
@@ -31,6 +35,7 @@ private:
     SoundPlayer &m_sound;
     MessageBox &m_messages;
     ProgramLauncher &m_launcher;
+    Notifier &m_notifier;
     AlertWindow &m_window;
 };
 

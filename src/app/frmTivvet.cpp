@@ -22,6 +22,7 @@
 #include "platform/Controls.h"
 #include "platform/FlatBttn.h"
 #include "platform/Frame.h"
+#include "platform/Notifier.h"
 #include "platform/PlatformServices.h"
 #include "platform/SecondTimer.h"
 #include "platform/TrayIcon.h"
@@ -57,7 +58,8 @@ OptionsTexts::Box messageBox(const char *fileName, QPlainTextEdit *box) {
 frmTivvet::frmTivvet(const PlatformServices &services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , alerts(std::make_unique<AlertActions>(services.sound, services.messages, services.launcher, *this))
+    , alerts(std::make_unique<AlertActions>(services.sound, services.messages, services.launcher,
+                                            services.notifier, *this))
     , settings(std::make_unique<SettingsStore>(services.configFolder))
     , autostart(std::make_unique<Autostart>(services.configFolder, services.messages))
     , AROnTop1(new AROnTop(this))
@@ -88,6 +90,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     buildCommands();
     orderTabs();
     connectTray();
+    connect(&services.notifier, &Notifier::showRequested, this, [this] { alerts->RestoreMainWindow(); });
     connect(options, &OptionsArea::optionsClosed, this, [this] { optionsTexts->SaveOptionsFiles(); });
     applyCompactSize();
 }

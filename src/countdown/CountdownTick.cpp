@@ -32,7 +32,7 @@ void CountdownTick::tmrCounter_Timer() {
     if (shown == Zero)
         expire();
     for (int fired = m_notify.notificationsAt(shown); fired > 0; --fired)
-        alert();
+        alert(shown);
 }
 
 void CountdownTick::expire() {
@@ -40,9 +40,11 @@ void CountdownTick::expire() {
     m_countdown.tmrCounter->setEnabled(false);
     m_countdown.FlatBttnReset->setEnabled(true);
     m_alerts.RestoreMainWindow();
+    m_alerts.NotifyUser(u"countdown"_s, u"The countdown has run out."_s, true);
 }
 
-void CountdownTick::alert() {
+void CountdownTick::alert(const QString &remaining) {
     m_alerts.PlayAlertSound(m_txtWav.text());
     m_alerts.RestoreMainWindow();
+    m_alerts.NotifyUser(u"countdown"_s, u"The countdown has %1 left."_s.arg(remaining), false);
 }

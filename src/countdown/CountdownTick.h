@@ -21,7 +21,7 @@ public:
 
 private:
     void expire();
-    void alert();
+    void alert(const QString &remaining);
 
     CountdownTimer &m_countdown;
     const NotifySettings &m_notify;

@@ -6,6 +6,7 @@ class Clock;
 class ColourDialog;
 class FileDialog;
 class MessageBox;
+class Notifier;
 class ProgramLauncher;
 class SoundPlayer;
 class TrayIcon;
@@ -20,6 +21,7 @@ struct PlatformServices {
     FileDialog &files;
     ColourDialog &colourDialog;
     TrayIcon &tray;
+    Notifier &notifier;
     // The user's configuration folder, where the settings, options files and autostart entry live.
     QString configFolder;
 };

@@ -4,6 +4,7 @@
 #include "platform/ColourDialog.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/Notifier.h"
 #include "platform/PlatformServices.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/SdlSoundPlayer.h"
@@ -18,9 +19,10 @@ struct RealPlatform {
     QtFileDialog files;
     QtColourDialog colourDialog;
     QtTrayIcon tray;
+    DBusNotifier notifier;
 
     PlatformServices services(const QString &configFolder) {
-        return {sound, messages, launcher, clock, files, colourDialog, tray, configFolder};
+        return {sound, messages, launcher, clock, files, colourDialog, tray, notifier, configFolder};
     }
     // Dialogs and message boxes stay above the window they belong to.
     void setOwner(QWidget *window) {

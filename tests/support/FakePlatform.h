@@ -4,6 +4,7 @@
 #include "platform/ColourDialog.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/Notifier.h"
 #include "platform/PlatformServices.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/SoundPlayer.h"
@@ -32,7 +33,7 @@ public:
 // Every platform service as a fake that writes what it was asked into one log, so that tests can
 // check the order of actions across services, and answers as the test told it to; and a private
 // configuration folder of real files.
-struct FakePlatform : SoundPlayer, MessageBox, ProgramLauncher, Clock, FileDialog, ColourDialog {
+struct FakePlatform : SoundPlayer, MessageBox, ProgramLauncher, Clock, FileDialog, ColourDialog, Notifier {
     bool play(const QString &path, int flags) override {
         log << QStringLiteral("sound %1 %2").arg(flags).arg(path);
         if (onPlay)
@@ -47,6 +48,10 @@ struct FakePlatform : SoundPlayer, MessageBox, ProgramLauncher, Clock, FileDialo
     bool startDetached(const QString &program, const QStringList &arguments) override {
         log << (QStringList{QStringLiteral("start"), program} + arguments).join(u'|');
         return programStarts;
+    }
+    void notify(const QString &source, const QString &body, bool urgent) override {
+        log << QStringLiteral("notify %1 %2|%3")
+                   .arg(source, urgent ? QStringLiteral("urgent") : QString(), body);
     }
     QDateTime now() const override { return current; }
     void setTime(const QTime &time) { current = QDateTime(QDate(2026, 12, 5), time); }
@@ -64,7 +69,7 @@ struct FakePlatform : SoundPlayer, MessageBox, ProgramLauncher, Clock, FileDialo
 
     PlatformServices services() { return servicesWith(*this); }
     PlatformServices servicesWith(const Clock &clock) {
-        return {*this, *this, *this, clock, *this, *this, tray, configFolder.path()};
+        return {*this, *this, *this, clock, *this, *this, tray, *this, configFolder.path()};
     }
     QStringList takeLog() { return std::exchange(log, {}); }
 

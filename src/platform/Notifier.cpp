@@ -1,0 +1,47 @@
+#include "platform/Notifier.h"
+
+#include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString Service = u"org.freedesktop.Notifications"_s;
+const QString Path = u"/org/freedesktop/Notifications"_s;
+const QString Interface = u"org.freedesktop.Notifications"_s;
+const QString DesktopEntry = u"org.example.tivvet"_s;
+} // namespace
+
+// The bus delivers its signals only to slots named the old way.
+DBusNotifier::DBusNotifier() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.connect(Service, Path, Interface, u"ActionInvoked"_s, this, SLOT(onActionInvoked(uint, QString)));
+    bus.connect(Service, Path, Interface, u"ActivationToken"_s, this, SLOT(onActivationToken(uint, QString)));
+}
+
+void DBusNotifier::notify(const QString &source, const QString &body, bool urgent) {
+    QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, u"Notify"_s);
+    const QVariantMap hints{{u"urgency"_s, QVariant::fromValue(uchar(urgent ? 2 : 1))},
+                            {u"desktop-entry"_s, DesktopEntry}};
+    call << u"Tivvet"_s << m_shown.value(source) << DesktopEntry << u"The Tivvet"_s << body
+         << QStringList{u"default"_s, u"Show"_s} << hints << qint32(-1);
+    auto *answer = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, source](QDBusPendingCallWatcher *call) {
+        const QDBusPendingReply<uint> id = *call;
+        if (id.isValid())
+            m_shown[source] = id.value();
+        call->deleteLater();
+    });
+}
+
+void DBusNotifier::onActionInvoked(uint id, const QString &action) {
+    if (action == u"default"_s && m_shown.values().contains(id))
+        Q_EMIT showRequested();
+}
+
+// Sent just before the action: the window may take the focus with it.
+void DBusNotifier::onActivationToken(uint id, const QString &token) {
+    if (m_shown.values().contains(id))
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+}

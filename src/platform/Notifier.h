@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+// Desktop notifications: a later one from the same source replaces the earlier one, and the
+// notification's "Show" brings the main window back. Where no notification server runs, nothing
+// shows and nothing is reported.
+class Notifier : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // The source names what alerts: "countdown", "Alarm I", "Alarm II".
+    virtual void notify(const QString &source, const QString &body, bool urgent) = 0;
+
+Q_SIGNALS:
+    void showRequested();
+};
+
+// org.freedesktop.Notifications on the session bus, called without waiting for the answer.
+class DBusNotifier : public Notifier {
+    Q_OBJECT
+
+public:
+    DBusNotifier();
+
+    void notify(const QString &source, const QString &body, bool urgent) override;
+
+private Q_SLOTS:
+    void onActionInvoked(uint id, const QString &action);
+    void onActivationToken(uint id, const QString &token);
+
+private:
+    QHash<QString, uint> m_shown; // the id of each source's last notification
+};
