@@ -24,6 +24,7 @@ private Q_SLOTS:
     void alarmWithMessageAndProgram();
     void persistenceThroughTheTrayMenu();
     void aSecondStartBringsBackTheFirst();
+    void notificationsSayWhatFired();
 
 private:
     // Starts the installed program, with its wall clock (not its monotonic one) at fakeStart if
@@ -227,6 +228,36 @@ void TestEndToEnd::aSecondStartBringsBackTheFirst() {
     tivvet->kill();
     tivvet->waitForFinished();
     QVERIFY2(launch(), "no start after a crash");
+}
+
+// With a notification server, each expiry says so, urgently, a later one replacing the earlier,
+// and the notification's Show brings the window back from the tray.
+void TestEndToEnd::notificationsSayWhatFired() {
+    QProcess server;
+    server.setProcessEnvironment(desktop.environment());
+    server.start(QStringLiteral(NOTIFICATION_SERVER), {});
+    QVERIFY2(server.waitForReadyRead(10000) && server.readLine() == "ready\n", "no notification server");
+    QVERIFY(launch());
+    QByteArray received;
+    for (const char *seconds : {"2", "3"}) {
+        clickControl(At::txtSeconds);
+        desktop.key({u"ctrl+a"_s});
+        desktop.type(QString::fromLatin1(seconds));
+        clickControl(At::FlatBttnStart);
+        QVERIFY2(waitFor([&] { return (received += server.readAll()).count('\n') == seconds[0] - '1'; }, 6),
+                 received.constData());
+    }
+    QCOMPARE(received, QByteArray("1|0|Tivvet|org.example.tivvet|The Tivvet|The countdown has run out.|"
+                                  "default,Show|2|-1\n"
+                                  "1|1|Tivvet|org.example.tivvet|The Tivvet|The countdown has run out.|"
+                                  "default,Show|2|-1\n"));
+    desktop.xdotool(u"windowminimize "_s + window);
+    QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 5), "still shown");
+    server.write("1\n");
+    QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 5),
+             "Show did not bring it back");
+    server.kill();
+    server.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -1,0 +1,66 @@
+// A notification server for the end-to-end tests: it owns org.freedesktop.Notifications on the
+// session bus, writes each notification it receives as a line to standard output and, for each
+// id read from standard input, says that the notification's default action was invoked.
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QSocketNotifier>
+#include <QTextStream>
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+class NotificationServer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public Q_SLOTS:
+    uint Notify(const QString &application, uint replaces, const QString &icon, const QString &summary,
+                const QString &body, const QStringList &actions, const QVariantMap &hints, int timeout) {
+        const uint id = replaces != 0 ? replaces : ++m_last;
+        QTextStream(stdout) << u"%1|%2|%3|%4|%5|%6|%7|%8|%9"_s.arg(id)
+                                   .arg(replaces)
+                                   .arg(application, icon, summary, QString(body).replace(u'\n', u'/'),
+                                        actions.join(u','))
+                                   .arg(hints.value(u"urgency"_s).toInt())
+                                   .arg(timeout)
+                            << Qt::endl;
+        return id;
+    }
+    QStringList GetCapabilities() { return {u"actions"_s, u"body"_s}; }
+    void CloseNotification(uint) {}
+    QString GetServerInformation(QString &vendor, QString &version, QString &specification) {
+        vendor = u"tests"_s;
+        version = u"1"_s;
+        specification = u"1.2"_s;
+        return u"recorder"_s;
+    }
+
+private:
+    uint m_last = 0;
+};
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    NotificationServer server;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.registerObject(u"/org/freedesktop/Notifications"_s, &server, QDBusConnection::ExportAllSlots) ||
+        !bus.registerService(u"org.freedesktop.Notifications"_s))
+        return 1;
+    QTextStream(stdout) << "ready" << Qt::endl;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char line[32] = {};
+        if (::read(STDIN_FILENO, line, sizeof line - 1) <= 0)
+            return QCoreApplication::quit();
+        QDBusMessage invoked = QDBusMessage::createSignal(
+            u"/org/freedesktop/Notifications"_s, u"org.freedesktop.Notifications"_s, u"ActionInvoked"_s);
+        invoked << QByteArray(line).trimmed().toUInt() << u"default"_s;
+        bus.send(invoked);
+    });
+    return QCoreApplication::exec();
+}
+
+#include "notification_server.moc"
