@@ -175,6 +175,8 @@ void TestCountdown::customNotifyFieldsStep() {
     QCOMPARE(clicks("UpDown3/up", 2), u"02:03:00 02:04:00"_s); // the spin value goes its own way
     w->click("txtSecond");
     QCOMPARE(clicks("UpDown3/down", 6), u"02:04:03 02:04:02 02:04:01 02:04:00 02:04:59 02:04:58"_s);
+    w->click("txtMinute3");
+    QCOMPARE(clicks("UpDown3/up", 2), u"02:59:58 02:00:58"_s);
 }
 
 // Ticks come a whole interval apart; a pause keeps the part of the interval already run, a
