@@ -87,10 +87,14 @@ void TestShell::trayMenuItems() {
 }
 
 void TestShell::minimisingGoesToTheTrayOnlyWhereThereIsOne() {
+    w->click("FlatBttnAbout");
+    QTRY_COMPARE(QApplication::activeWindow(), w->window->aboutWindow.get());
+    Q_EMIT w->platform.tray.menuOpening(); // a right-click brings the window to the front
+    QTRY_COMPARE(QApplication::activeWindow(), w->window.get());
     const QPoint place = w->window->pos();
     w->window->showMinimized();
     QTRY_VERIFY(!w->window->isVisible());
-    Q_EMIT w->platform.tray.doubleClicked();
+    Q_EMIT w->platform.tray.restoreClicked();
     QVERIFY(w->window->isVisible() && !w->window->isMinimized());
     QCOMPARE(w->window->pos(), place);
     w->platform.tray.available = false;

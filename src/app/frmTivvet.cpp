@@ -136,7 +136,8 @@ void frmTivvet::orderTabs() {
 }
 
 void frmTivvet::connectTray() {
-    connect(&m_tray, &TrayIcon::doubleClicked, this, [this] { alerts->RestoreMainWindow(); });
+    connect(&m_tray, &TrayIcon::restoreClicked, this, [this] { alerts->RestoreMainWindow(); });
+    connect(&m_tray, &TrayIcon::menuOpening, this, &frmTivvet::bringToForeground);
     connect(mnuTray->mnuTrayRestore, &QAction::triggered, this, &frmTivvet::mnuTrayRestore_Click);
     connect(mnuTray->mnuHelp, &QAction::triggered, this, &frmTivvet::mnuHelp_Click);
     connect(mnuTray->mnuAbout, &QAction::triggered, this, &frmTivvet::mnuAbout_Click);
@@ -304,6 +305,12 @@ void frmTivvet::Form_Resize() {
 // A plain show() leaves a window that was minimised and then hidden iconic.
 void frmTivvet::restore() {
     showNormal();
+    bringToForeground();
+}
+
+void frmTivvet::bringToForeground() {
+    if (!isVisible())
+        return;
     raise();
     activateWindow();
 }

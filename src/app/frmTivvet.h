@@ -64,6 +64,8 @@ public:
     void RemoveTrayIcon();
 
     void restore() override;
+    // In front of other windows, if it is shown; a hidden window stays hidden.
+    void bringToForeground();
     void setOnTop(bool onTop) override;
 
     // Window-wide state.

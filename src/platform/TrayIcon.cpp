@@ -1,13 +1,31 @@
 #include "platform/TrayIcon.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QSystemTrayIcon>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Qt shows the icon as a StatusNotifierItem where a host has registered with the watcher.
+bool isStatusNotifierItem() {
+    const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(u"org.kde.StatusNotifierWatcher"_s);
+}
+
+} // namespace
+
+// On the X tray a double-click first reports a single click, which does nothing; a
+// StatusNotifierItem host reports a click and never a double-click.
 QtTrayIcon::QtTrayIcon()
     : m_icon(new QSystemTrayIcon(this)) {
-    // A double-click first reports a single click, which does nothing.
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::DoubleClick)
-            Q_EMIT doubleClicked();
+        if (reason == QSystemTrayIcon::DoubleClick ||
+            (reason == QSystemTrayIcon::Trigger && isStatusNotifierItem()))
+            Q_EMIT restoreClicked();
+        else if (reason == QSystemTrayIcon::Context)
+            Q_EMIT menuOpening();
     });
 }
 

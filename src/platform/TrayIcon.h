@@ -19,7 +19,10 @@ public:
     virtual void remove() = 0;
 
 Q_SIGNALS:
-    void doubleClicked();
+    // The left double-click on the X tray; a click where the tray is a StatusNotifierItem host.
+    void restoreClicked();
+    // The right button, as the pop-up menu opens.
+    void menuOpening();
 };
 
 class QtTrayIcon : public TrayIcon {

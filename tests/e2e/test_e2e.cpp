@@ -25,6 +25,7 @@ private Q_SLOTS:
     void persistenceThroughTheTrayMenu();
     void aSecondStartBringsBackTheFirst();
     void notificationsSayWhatFired();
+    void statusNotifierItemRestoresOnAClick();
 
 private:
     // Starts the installed program, with its wall clock (not its monotonic one) at fakeStart if
@@ -45,6 +46,11 @@ private:
     QByteArray stored(const QString &path) const {
         QFile file(home.filePath(u".config/"_s + path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    bool startServices(QProcess &services, const QString &role) const {
+        services.setProcessEnvironment(desktop.environment());
+        services.start(QStringLiteral(DESKTOP_SERVICES), {role});
+        return services.waitForReadyRead(10000) && services.readLine() == "ready\n";
     }
     bool waitFor(const std::function<bool()> &condition, int seconds) {
         return QTest::qWaitFor(condition, seconds * 1000);
@@ -234,9 +240,7 @@ void TestEndToEnd::aSecondStartBringsBackTheFirst() {
 // and the notification's Show brings the window back from the tray.
 void TestEndToEnd::notificationsSayWhatFired() {
     QProcess server;
-    server.setProcessEnvironment(desktop.environment());
-    server.start(QStringLiteral(NOTIFICATION_SERVER), {});
-    QVERIFY2(server.waitForReadyRead(10000) && server.readLine() == "ready\n", "no notification server");
+    QVERIFY2(startServices(server, u"notifications"_s), "no notification server");
     QVERIFY(launch());
     QByteArray received;
     for (const char *seconds : {"2", "3"}) {
@@ -258,6 +262,34 @@ void TestEndToEnd::notificationsSayWhatFired() {
              "Show did not bring it back");
     server.kill();
     server.waitForFinished();
+}
+
+// Where a StatusNotifierItem host runs, the icon is an item of it: a click restores the window,
+// and its menu is "Restore", "Help", "About", "Close".
+void TestEndToEnd::statusNotifierItemRestoresOnAClick() {
+    QProcess watcher;
+    QVERIFY2(startServices(watcher, u"watcher"_s), "no watcher");
+    QVERIFY(launch());
+    QVERIFY2(waitFor([&] { return watcher.canReadLine(); }, 10), "no item registered");
+    const QString item = QString::fromUtf8(watcher.readLine().trimmed()).section(u' ', 1);
+    const auto call = [&](const QStringList &method) {
+        return desktop.run(u"dbus-send"_s,
+                           QStringList{u"--session"_s, u"--print-reply"_s, u"--dest="_s + item} + method);
+    };
+    desktop.xdotool(u"windowminimize "_s + window);
+    QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 5), "still shown");
+    call({u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, u"int32:0"_s, u"int32:0"_s});
+    QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 5),
+             "a click did not restore");
+    const QString layout = call({u"/MenuBar"_s, u"com.canonical.dbusmenu.GetLayout"_s, u"int32:0"_s,
+                                 u"int32:-1"_s, u"array:string:label"_s});
+    QStringList labels;
+    for (const QRegularExpressionMatch &label :
+         QRegularExpression(u"string \"label\"\\s+variant\\s+string \"([^\"]*)\""_s).globalMatch(layout))
+        labels << label.captured(1);
+    QCOMPARE(labels.join(u' '), u"Restore Help About Close"_s);
+    watcher.kill();
+    watcher.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -1,6 +1,8 @@
-// A notification server for the end-to-end tests: it owns org.freedesktop.Notifications on the
-// session bus, writes each notification it receives as a line to standard output and, for each
-// id read from standard input, says that the notification's default action was invoked.
+// Desktop services for the end-to-end tests, on the session bus. As "notifications": a notification
+// server that writes each notification it receives as a line to standard output and, for each id
+// read from standard input, says that the notification's default action was invoked. As "watcher":
+// a StatusNotifierWatcher with a host, which writes "item" and the service of each item that
+// registers.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -42,12 +44,43 @@ private:
     uint m_last = 0;
 };
 
+class StatusNotifierWatcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
+
+public:
+    bool hostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+    QStringList items() const { return m_items; }
+
+public Q_SLOTS:
+    void RegisterStatusNotifierItem(const QString &service) {
+        m_items << service;
+        QTextStream(stdout) << "item " << service << Qt::endl;
+    }
+    void RegisterStatusNotifierHost(const QString &) {}
+
+private:
+    QStringList m_items;
+};
+
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     NotificationServer server;
+    StatusNotifierWatcher watcher;
+    const bool asWatcher = app.arguments().value(1) == u"watcher"_s;
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.registerObject(u"/org/freedesktop/Notifications"_s, &server, QDBusConnection::ExportAllSlots) ||
-        !bus.registerService(u"org.freedesktop.Notifications"_s))
+    const auto offer = [&bus](QObject *object, const QString &path, const QString &name) {
+        return bus.registerObject(path, object,
+                                  QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties) &&
+               bus.registerService(name);
+    };
+    if (!(asWatcher
+              ? offer(&watcher, u"/StatusNotifierWatcher"_s, u"org.kde.StatusNotifierWatcher"_s)
+              : offer(&server, u"/org/freedesktop/Notifications"_s, u"org.freedesktop.Notifications"_s)))
         return 1;
     QTextStream(stdout) << "ready" << Qt::endl;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
@@ -63,4 +96,4 @@ int main(int argc, char *argv[]) {
     return QCoreApplication::exec();
 }
 
-#include "notification_server.moc"
+#include "desktop_services.moc"
