@@ -24,7 +24,6 @@ private Q_SLOTS:
     void alarmWithMessageAndProgram();
     void persistenceThroughTheTrayMenu();
     void aSecondStartBringsBackTheFirst();
-    void notificationsSayWhatFired();
     void statusNotifierItemRestoresOnAClick();
 
 private:
@@ -115,8 +114,11 @@ template <class Code> double TestEndToEnd::loudestWhile(Code code, int seconds) 
     return SoundFiles::maximumAmplitude(recording);
 }
 
-// The first start, then a countdown that brings the window back from the tray, with its sound.
+// The first start, then countdowns that bring the window back from the tray with their sound and a
+// notification each, the second replacing the first; the notification's Show brings it back too.
 void TestEndToEnd::countdownFromTheTrayAndBack() {
+    QProcess notifications;
+    QVERIFY2(startServices(notifications, u"notifications"_s), "no notification server");
     QVERIFY(launch());
     const QString info = desktop.run(u"xwininfo"_s, {u"-id"_s, window});
     QVERIFY2(info.contains(u"\"  The Tivvet  3.0\""_s) && info.contains(u"Width: 371"_s) &&
@@ -124,18 +126,29 @@ void TestEndToEnd::countdownFromTheTrayAndBack() {
              qPrintable(info));
     QVERIFY2(desktop.isKeptAbove(window), "kept above other windows");
     QVERIFY2(waitFor([this] { return desktop.trayIconCentre(u"tivvet"_s).has_value(); }, 10), "no tray icon");
-    const double loudest = loudestWhile(
-        [this] {
-            typeInto(At::txtSeconds, u"3"_s);
-            clickControl(At::FlatBttnStart);
-            desktop.xdotool(u"windowminimize "_s + window);
-            QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 2), "still shown");
-            QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 6), "not back");
-            QVERIFY(desktop.property(window, u"WM_STATE"_s).contains(u"window state: Normal"_s));
-            QTRY_COMPARE_WITH_TIMEOUT(desktop.xdotool(u"getactivewindow"_s).trimmed(), window, 3000);
-        },
-        2);
-    QVERIFY2(loudest > 0.2, "the timer's sound was heard");
+    const auto countdownFromTheTray = [this](const QString &seconds) {
+        clickControl(At::txtSeconds);
+        desktop.key({u"ctrl+a"_s});
+        desktop.type(seconds);
+        clickControl(At::FlatBttnStart);
+        desktop.xdotool(u"windowminimize "_s + window);
+        QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 2), "still shown");
+        QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 6), "not back");
+        QVERIFY(desktop.property(window, u"WM_STATE"_s).contains(u"window state: Normal"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.xdotool(u"getactivewindow"_s).trimmed(), window, 3000);
+    };
+    QVERIFY2(loudestWhile([&] { countdownFromTheTray(u"3"_s); }, 2) > 0.2, "the timer's sound was heard");
+    countdownFromTheTray(u"2"_s); // its notification replaces the first
+    const QByteArray notification =
+        "|Tivvet|org.example.tivvet|The Tivvet|The countdown has run out.|default,Show|2|-1\n";
+    QVERIFY2(waitFor([&] { return notifications.bytesAvailable() >= 2 * (notification.size() + 3); }, 3), "");
+    QCOMPARE(notifications.readAll(), "1|0" + notification + "1|1" + notification);
+    desktop.xdotool(u"windowminimize "_s + window);
+    QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 5), "still shown");
+    notifications.write("1\n"); // Show
+    QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 5), "Show did not restore");
+    notifications.kill();
+    notifications.waitForFinished();
 }
 
 // At 7:30 pm the sound plays and the message waits for OK while the window is not kept on top; the
@@ -234,34 +247,6 @@ void TestEndToEnd::aSecondStartBringsBackTheFirst() {
     tivvet->kill();
     tivvet->waitForFinished();
     QVERIFY2(launch(), "no start after a crash");
-}
-
-// With a notification server, each expiry says so, urgently, a later one replacing the earlier,
-// and the notification's Show brings the window back from the tray.
-void TestEndToEnd::notificationsSayWhatFired() {
-    QProcess server;
-    QVERIFY2(startServices(server, u"notifications"_s), "no notification server");
-    QVERIFY(launch());
-    QByteArray received;
-    for (const char *seconds : {"2", "3"}) {
-        clickControl(At::txtSeconds);
-        desktop.key({u"ctrl+a"_s});
-        desktop.type(QString::fromLatin1(seconds));
-        clickControl(At::FlatBttnStart);
-        QVERIFY2(waitFor([&] { return (received += server.readAll()).count('\n') == seconds[0] - '1'; }, 6),
-                 received.constData());
-    }
-    QCOMPARE(received, QByteArray("1|0|Tivvet|org.example.tivvet|The Tivvet|The countdown has run out.|"
-                                  "default,Show|2|-1\n"
-                                  "1|1|Tivvet|org.example.tivvet|The Tivvet|The countdown has run out.|"
-                                  "default,Show|2|-1\n"));
-    desktop.xdotool(u"windowminimize "_s + window);
-    QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 5), "still shown");
-    server.write("1\n");
-    QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 5),
-             "Show did not bring it back");
-    server.kill();
-    server.waitForFinished();
 }
 
 // Where a StatusNotifierItem host runs, the icon is an item of it: a click restores the window,
