@@ -78,6 +78,8 @@ void TestPersistence::eachColourKeyColoursItsControl() {
     w->start();
     expected[key] = u"66051"_s;
     QCOMPARE(scheme(), expected);
+    if (key.startsWith(u"Picture"_s)) // a box shows its colour around what it holds
+        QCOMPARE(w->find(qPrintable(key.chopped(9)))->grab().toImage().pixel(0, 0), qRgb(3, 2, 1));
     w->restart();
     QCOMPARE(ini().value(u"ColorSettings/"_s + key).toString(), u"66051"_s);
     QCOMPARE(ini().allKeys().size(), 32);

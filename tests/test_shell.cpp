@@ -2,12 +2,17 @@
 #include "TestWindow.h"
 #include "alarms/AlarmClock.h"
 #include "app/ClockDisplay.h"
+#include "countdown/CountdownTimer.h"
 #include "info/frmAbout.h"
 #include "platform/AROnTop.h"
+#include "platform/ColourDialog.h"
+#include "platform/InstallPaths.h"
 #include "platform/MessageBox.h"
+#include "platform/SOTimer.h"
 #include "platform/SecondTimer.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMessageBox>
@@ -37,6 +42,7 @@ private Q_SLOTS:
     void exitLeavesAnOpenWindowRunning();
     void clockAndDateFollowTheClock();
     void aLongMessageShowsItsStartAndAllOfItUnderDetails();
+    void colourDialogIsModalToItsWindowAndKeepsTheirOwnColoursToOthers();
 
 private:
     std::unique_ptr<TestWindow> w;
@@ -127,7 +133,9 @@ void TestShell::secondaryWindowsOpenOnceCentredAndOnTop() {
     QTEST(found[0]->windowTitle(), "caption");
     QCOMPARE(u"%1 %2"_s.arg(found[0]->width()).arg(found[0]->height()), column("size"));
     for (auto *text : found[0]->findChildren<QPlainTextEdit *>())
-        QVERIFY(text->isReadOnly() && text->toPlainText().startsWith(QString(65, u'*') + u"\n"_s));
+        QVERIFY(text->isReadOnly() && text->lineWrapMode() == QPlainTextEdit::NoWrap &&
+                text->toPlainText().startsWith(QString(65, u'*') + u"\n"_s) &&
+                text->toPlainText().contains(QString::fromUtf8(ProgramPath) + u'\n'));
     const Qt::WindowFlags flags = found[0]->windowFlags();
     QVERIFY((flags & Qt::WindowStaysOnTopHint) && !(flags & Qt::WindowMinMaxButtonsHint));
     QVERIFY(!found[0]->windowIcon().isNull());
@@ -137,8 +145,12 @@ void TestShell::secondaryWindowsOpenOnceCentredAndOnTop() {
     QVERIFY(found[0]->testAttribute(Qt::WA_DeleteOnClose));
 }
 
-// The program ends with its last window, not with the main one.
+// The program ends with its last window, not with the main one, and nothing brings the main window
+// back once it has gone.
 void TestShell::exitLeavesAnOpenWindowRunning() {
+    w->type("txtSeconds", u"1"_s);
+    w->click("FlatBttnStart");
+    w->click("Option1");
     w->click("FlatBttnAbout");
     QTimer fallback;
     bool quit = false;
@@ -150,7 +162,9 @@ void TestShell::exitLeavesAnOpenWindowRunning() {
     QElapsedTimer took;
     took.start();
     QApplication::exec();
-    QVERIFY(quit);
+    QVERIFY(quit && !w->window->isVisible());
+    QVERIFY(!w->window->countdown->tmrCounter->isEnabled() && !w->window->alarm1->tmrAlarm->isEnabled());
+    QVERIFY(!w->window->clock->tmrClock->isEnabled() && !w->window->clock->tmrDate->isEnabled());
     QVERIFY2(took.elapsed() >= 300 && took.elapsed() < 2000, qPrintable(QString::number(took.elapsed())));
     QCOMPARE(w->platform.tray.shownTip, QString());
     QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("\r\n"));
@@ -191,6 +205,27 @@ void TestShell::aLongMessageShowsItsStartAndAllOfItUnderDetails() {
         });
         messages.show(u"The Tivvet"_s, text);
     }
+}
+
+// The list of custom colours that Qt shares with every other program (and stores for them) is put
+// back as it was.
+void TestShell::colourDialogIsModalToItsWindowAndKeepsTheirOwnColoursToOthers() {
+    QColorDialog::setCustomColor(0, Qt::green);
+    QWidget owner;
+    owner.show();
+    CustomColours mine{};
+    mine[0] = 0x0000FF;
+    QTimer::singleShot(0, this, [] {
+        auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QCOMPARE(QColorDialog::customColor(0), QColor(Qt::red));
+        QColorDialog::setCustomColor(1, Qt::blue); // the user's own, kept while the colour window is open
+        dialog->setCurrentColor(Qt::yellow);
+        dialog->accept();
+    });
+    QCOMPARE(QtColourDialog().choose(&owner, mine), 0x00FFFF);
+    QCOMPARE(mine[1], 0xFF0000);
+    QCOMPARE(QColorDialog::customColor(0), QColor(Qt::green));
 }
 
 QTEST_MAIN(TestShell)

@@ -24,6 +24,7 @@
 #include "platform/Frame.h"
 #include "platform/Notifier.h"
 #include "platform/PlatformServices.h"
+#include "platform/SOTimer.h"
 #include "platform/SecondTimer.h"
 #include "platform/TrayIcon.h"
 
@@ -35,6 +36,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 using Controls::place;
@@ -184,12 +186,14 @@ void frmTivvet::showAfterLoad() {
     if (startOptions->CheckMin->isChecked() && m_tray.isAvailable())
         return;
     show();
-    // A window the program never placed itself comes back at the window manager's default place
-    // after it was hidden; placing it once where it is keeps it there.
-    move(pos());
 }
 
+// The timers stop too: an exited window never comes back, though an open colour, About or Help
+// window keeps the program running.
 void frmTivvet::Form_Unload() {
+    countdown->tmrCounter->setEnabled(false);
+    for (SecondTimer *timer : {alarm1->tmrAlarm, alarm2->tmrAlarm, clock->tmrClock, clock->tmrDate})
+        timer->setEnabled(false);
     saveStartOptions();
     colours->save();
     settings->sync();
@@ -297,13 +301,22 @@ void frmTivvet::changeEvent(QEvent *event) {
 void frmTivvet::Form_Resize() {
     if (isMinimized() && m_tray.isAvailable())
         QTimer::singleShot(0, this, [this] {
-            if (isMinimized())
-                hide();
+            if (!isMinimized())
+                return;
+            // A window hidden and shown again is placed anew by the window manager.
+            m_placeBeforeTray = geometry().topLeft();
+            hide();
         });
 }
 
 // A plain show() leaves a window that was minimised and then hidden iconic.
 void frmTivvet::restore() {
+    // Told as a place the window asks for, which the window manager keeps; Qt passes on only a
+    // place that differs from the one it knows.
+    if (m_placeBeforeTray && !isVisible() && windowHandle()) {
+        windowHandle()->setPosition(*m_placeBeforeTray + QPoint(1, 0));
+        windowHandle()->setPosition(*m_placeBeforeTray);
+    }
     showNormal();
     bringToForeground();
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class AROnTop;
 class AlarmCheck;
@@ -127,4 +128,5 @@ private:
     ColourDialog &m_colourDialog;
     QString m_configFolder;
     bool m_unloaded = false;
+    std::optional<QPoint> m_placeBeforeTray;
 };

@@ -19,6 +19,12 @@ namespace {
 // One second of the remaining time per tick, in step with real time.
 constexpr int TickInterval = 1000;
 
+// A display inside its picture box of 360 twips' height, leaving a pixel of the box's own colour
+// around it.
+constexpr QRect BoxInside(int boxWidth) {
+    return QRect(15, 15, boxWidth - 30, 330);
+}
+
 } // namespace
 
 CountdownTimer::CountdownTimer(QWidget *mainArea)
@@ -37,7 +43,7 @@ void CountdownTimer::buildEntry() {
     const auto entryField = [this](const char *picture, const char *field, const char *label,
                                    const QString &caption, int left) {
         QWidget *box = Controls::pictureBox(Frame2, picture, QRect(left, 480, 450, 360), Colour::Black);
-        QLineEdit *text = Controls::digitBox(box, field, QRect(0, 0, 450, 360), QString(), 14.25);
+        QLineEdit *text = Controls::digitBox(box, field, BoxInside(450), QString(), 14.25);
         Controls::setBackColour(text, Colour::Black);
         Controls::setForeColour(text, Colour::Grey);
         text->setAccessibleName(caption);
@@ -63,7 +69,7 @@ void CountdownTimer::buildDisplay() {
 
     Controls::label(Frame2, "lblRemaining", u"time remaining"_s, 150, 1560);
     QWidget *box = Controls::pictureBox(Frame2, "Picture5", QRect(150, 1810, 1650, 360), Colour::Black);
-    lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, QRect(0, 0, 1650, 360), 14.25);
+    lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, BoxInside(1650), 14.25);
     Controls::setBackColour(lblCounter, Colour::Black);
     Controls::setForeColour(lblCounter, Colour::Red);
 }

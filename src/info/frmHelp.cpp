@@ -2,8 +2,10 @@
 
 #include "platform/Controls.h"
 #include "platform/Frame.h"
+#include "platform/InstallPaths.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
@@ -13,9 +15,12 @@ namespace {
 constexpr ColourValue LightGrey = 0xF0F0F0;
 } // namespace
 
+// The text names the program as this build installs it.
 QString frmHelp::helpText() {
     QFile text(u":/help.txt"_s);
-    return text.open(QIODevice::ReadOnly) ? QString::fromUtf8(text.readAll()) : QString();
+    return text.open(QIODevice::ReadOnly) ? QString::fromUtf8(text.readAll())
+                                                .replace(u"@PROGRAM_PATH@"_s, QString::fromUtf8(ProgramPath))
+                                          : QString();
 }
 
 frmHelp::frmHelp() {
@@ -25,8 +30,11 @@ frmHelp::frmHelp() {
     Text1 = place(new QPlainTextEdit(frame), "Text1", QRect(130, 220, 4230, 1990));
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Laid out in columns, as it was typed: lines scroll rather than wrap.
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPixelSize(Controls::captionFont().pixelSize());
+    Text1->setFont(fixed);
     Text1->setAccessibleName(u"Help"_s);
     Controls::setBackColour(Text1, LightGrey);
     Text1->setPlainText(helpText().replace(u"\r\n"_s, u"\n"_s));

@@ -7,14 +7,33 @@
 using Controls::fromQColor;
 using Controls::toQColor;
 
-// Qt keeps custom colours for the whole application: all sixteen are set before every use.
+namespace {
+
+// Qt keeps one list of custom colours for every program and stores it for them all; this
+// program's list lives only while its colour window is open.
+CustomColours sharedCustomColours() {
+    CustomColours colours;
+    for (int i = 0; i < int(colours.size()); ++i)
+        colours[size_t(i)] = fromQColor(QColorDialog::customColor(i));
+    return colours;
+}
+
+void setSharedCustomColours(const CustomColours &colours) {
+    for (int i = 0; i < int(colours.size()); ++i)
+        QColorDialog::setCustomColor(i, toQColor(colours[size_t(i)]));
+}
+
+} // namespace
+
+// Modal to the colour window only: the main window stays usable meanwhile.
 std::optional<ColourValue> QtColourDialog::choose(QWidget *owner, CustomColours &customColours) {
-    for (int i = 0; i < int(customColours.size()); ++i)
-        QColorDialog::setCustomColor(i, toQColor(customColours[size_t(i)]));
+    const CustomColours others = sharedCustomColours();
+    setSharedCustomColours(customColours);
     QColorDialog dialog(Qt::black, owner);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    for (int i = 0; i < int(customColours.size()); ++i)
-        customColours[size_t(i)] = fromQColor(QColorDialog::customColor(i));
-    return fromQColor(dialog.selectedColor());
+    dialog.setWindowModality(Qt::WindowModal);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    if (chosen)
+        customColours = sharedCustomColours();
+    setSharedCustomColours(others);
+    return chosen ? std::optional(fromQColor(dialog.selectedColor())) : std::nullopt;
 }

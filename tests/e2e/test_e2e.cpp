@@ -126,7 +126,9 @@ void TestEndToEnd::countdownFromTheTrayAndBack() {
              qPrintable(info));
     QVERIFY2(desktop.isKeptAbove(window), "kept above other windows");
     QVERIFY2(waitFor([this] { return desktop.trayIconCentre(u"tivvet"_s).has_value(); }, 10), "no tray icon");
-    const auto countdownFromTheTray = [this](const QString &seconds) {
+    desktop.xdotool(u"windowmove --sync "_s + window + u" 66 451"_s);
+    const QPoint place = desktop.windowOrigin(window); // kept through the tray
+    const auto countdownFromTheTray = [&](const QString &seconds) {
         clickControl(At::txtSeconds);
         desktop.key({u"ctrl+a"_s});
         desktop.type(seconds);
@@ -135,6 +137,7 @@ void TestEndToEnd::countdownFromTheTrayAndBack() {
         QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 2), "still shown");
         QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 6), "not back");
         QVERIFY(desktop.property(window, u"WM_STATE"_s).contains(u"window state: Normal"_s));
+        QCOMPARE(desktop.windowOrigin(window), place);
         QTRY_COMPARE_WITH_TIMEOUT(desktop.xdotool(u"getactivewindow"_s).trimmed(), window, 3000);
     };
     QVERIFY2(loudestWhile([&] { countdownFromTheTray(u"3"_s); }, 2) > 0.2, "the timer's sound was heard");
