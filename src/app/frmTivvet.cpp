@@ -194,11 +194,15 @@ void frmTivvet::Form_Unload() {
     countdown->tmrCounter->setEnabled(false);
     for (SecondTimer *timer : {alarm1->tmrAlarm, alarm2->tmrAlarm, clock->tmrClock, clock->tmrDate})
         timer->setEnabled(false);
+    saveChoices();
+    RemoveTrayIcon();
+}
+
+void frmTivvet::saveChoices() {
     saveStartOptions();
     colours->save();
     settings->sync();
     optionsTexts->SaveOptionsFiles();
-    RemoveTrayIcon();
 }
 
 void frmTivvet::saveStartOptions() {
@@ -208,11 +212,15 @@ void frmTivvet::saveStartOptions() {
                            startOptions->CheckMin->isChecked() ? u"1"_s : u"0"_s);
 }
 
+void frmTivvet::unload() {
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    Form_Unload();
+}
+
 void frmTivvet::closeEvent(QCloseEvent *event) {
-    if (!m_unloaded) {
-        m_unloaded = true;
-        Form_Unload();
-    }
+    unload();
     event->accept();
     endIfNoWindowIsShown();
 }

@@ -51,6 +51,10 @@ public:
     void showAfterLoad();
     // Saves the choices; run once when the window closes, whichever way.
     void Form_Unload();
+    // The unload, once, whichever way the window or the program ends.
+    void unload();
+    // What the unload saves: the start options, the colours and the option texts.
+    void saveChoices();
     void applyCompactSize();
 
     void FlatBttnExit_Click();

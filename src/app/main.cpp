@@ -2,6 +2,7 @@
 #include "platform/ConfigFolder.h"
 #include "platform/RealPlatform.h"
 #include "platform/SingleInstance.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -27,6 +28,14 @@ int main(int argc, char *argv[]) {
     frmTivvet window(platform.services(configFolder));
     platform.setOwner(&window);
     QObject::connect(&instance, &SingleInstance::restoreRequested, &window, &frmTivvet::mnuTrayRestore_Click);
+
+    // At logout and shutdown: the session manager asks for a save, then the process gets SIGTERM.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &frmTivvet::saveChoices);
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::received, &window, [&window] {
+        window.unload();
+        QApplication::quit();
+    });
 
     window.Form_Load();
     window.showAfterLoad();

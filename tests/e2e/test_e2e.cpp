@@ -25,6 +25,7 @@ private Q_SLOTS:
     void persistenceThroughTheTrayMenu();
     void aSecondStartBringsBackTheFirst();
     void statusNotifierItemRestoresOnAClick();
+    void endedByTheSessionItSavesFirst();
 
 private:
     // Starts the installed program, with its wall clock (not its monotonic one) at fakeStart if
@@ -278,6 +279,19 @@ void TestEndToEnd::statusNotifierItemRestoresOnAClick() {
     QCOMPARE(labels.join(u' '), u"Restore Help About Close"_s);
     watcher.kill();
     watcher.waitForFinished();
+}
+
+// At logout the processes left get SIGTERM: what was typed since the start is saved, and the
+// program ends normally.
+void TestEndToEnd::endedByTheSessionItSavesFirst() {
+    QVERIFY(launch());
+    clickControl(At::FlatBttnAlarm1);
+    typeInto(At::txtMessage, u"Take the pills"_s);
+    tivvet->terminate();
+    QVERIFY2(tivvet->waitForFinished(10000) && tivvet->exitStatus() == QProcess::NormalExit &&
+                 tivvet->exitCode() == 0,
+             "did not end normally");
+    QCOMPARE(stored(u"Tivvet/Options/message.txt"_s), QByteArray("Take the pills\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
