@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void eachSlotColoursItsTargets_data();
     void eachSlotColoursItsTargets();
     void startOptionsAndTheAutostartEntry();
+    void aChangeIsOnDiskWithinASecond();
     void hostileInputs_data();
     void hostileInputs();
 
@@ -144,6 +146,17 @@ void TestPersistence::startOptionsAndTheAutostartEntry() {
     QCOMPARE(runTimeErrorText(5, u"Denied"_s), u"ERROR # 5 : Denied\rPlease Exit and try again."_s);
     QCOMPARE(runTimeErrorText(-5, u"x"_s), u"ERROR #-5 : x\rPlease Exit and try again."_s);
     QCOMPARE(runTimeErrorText(0, u"x"_s), u"ERROR # 0 : x\rPlease Exit and try again."_s);
+}
+
+// Only what changed is written, and nothing runs once it is.
+void TestPersistence::aChangeIsOnDiskWithinASecond() {
+    w->type("txtProgram2", u"/bin/two"_s);
+    w->click("CheckMin");
+    QVERIFY(w->find<QTimer>("tmrSave")->isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/two\r\n"), 1500);
+    QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("<none>"));
+    QCOMPARE(ini().value(u"ControlSettings/CheckMinValue"_s).toString(), u"1"_s);
+    QVERIFY(!w->find<QTimer>("tmrSave")->isActive());
 }
 
 // Each row: a file put under the configuration folder's "Tivvet" before the start (its bytes the

@@ -84,7 +84,8 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , colours(std::make_unique<ColourScheme>(this, *settings))
     , m_tray(services.tray)
     , m_colourDialog(services.colourDialog)
-    , m_configFolder(services.configFolder) {
+    , m_configFolder(services.configFolder)
+    , m_saveSoon(new QTimer(this)) {
     setObjectName(u"frmTivvet"_s);
     setWindowTitle(u"  The Tivvet  3.0"_s);
     setWindowIcon(Controls::programIcon());
@@ -172,6 +173,37 @@ void frmTivvet::Form_Load() {
     // The keyboard starts on "start": a text field holding the focus would blink its caret and
     // wake the program twice a second all day.
     countdown->FlatBttnStart->setFocus();
+    watchForChanges();
+}
+
+void frmTivvet::watchForChanges() {
+    m_saveSoon->setObjectName(u"tmrSave"_s);
+    m_saveSoon->setSingleShot(true);
+    m_saveSoon->setInterval(1000);
+    connect(m_saveSoon, &QTimer::timeout, this, &frmTivvet::saveChanges);
+    for (QLineEdit *box :
+         {timerSound->txtWav, alarm1Options->sound->txtWav, alarm1Options->program->txtProgram,
+          alarm2Options->sound->txtWav, alarm2Options->program->txtProgram})
+        connect(box, &QLineEdit::textChanged, this, [this] { saveSoon(false); });
+    for (QPlainTextEdit *box : {alarm1Options->message->txtMessage, alarm2Options->message->txtMessage})
+        connect(box, &QPlainTextEdit::textChanged, this, [this] { saveSoon(false); });
+    for (QCheckBox *option : {startOptions->CheckStart, startOptions->CheckMin})
+        connect(option, &QCheckBox::toggled, this, [this] { saveSoon(true); });
+}
+
+void frmTivvet::saveSoon(bool startOptionsOrColours) {
+    m_settingsChanged = m_settingsChanged || startOptionsOrColours;
+    if (!m_unloaded)
+        m_saveSoon->start();
+}
+
+void frmTivvet::saveChanges() {
+    if (std::exchange(m_settingsChanged, false)) {
+        saveStartOptions();
+        colours->save();
+        settings->sync();
+    }
+    optionsTexts->SaveChangedOptionsFiles();
 }
 
 // Restoring "start with windows" runs its click handling, which registers the program again.
@@ -191,6 +223,7 @@ void frmTivvet::showAfterLoad() {
 // The timers stop too: an exited window never comes back, though an open colour, About or Help
 // window keeps the program running.
 void frmTivvet::Form_Unload() {
+    m_saveSoon->stop();
     countdown->tmrCounter->setEnabled(false);
     for (SecondTimer *timer : {alarm1->tmrAlarm, alarm2->tmrAlarm, clock->tmrClock, clock->tmrDate})
         timer->setEnabled(false);
@@ -256,8 +289,10 @@ void frmTivvet::FlatBttnColor_Click() {
     if (opening)
         connect(colorWindow, &frmColor::slotApplied, this,
                 [this](ColourScheme::Slot slot, ColourValue colour) {
-                    if (!m_unloaded)
-                        colours->applySlot(slot, colour);
+                    if (m_unloaded)
+                        return;
+                    colours->applySlot(slot, colour);
+                    saveSoon(true);
                 });
 }
 

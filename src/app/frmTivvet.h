@@ -34,6 +34,7 @@ class SoundGroup;
 class StartOptions;
 class TrayIcon;
 class TrayMenu;
+class QTimer;
 
 // The main window: builds itself from the subsystems' parts and wires them together.
 class frmTivvet : public QWidget, public AlertWindow {
@@ -55,6 +56,9 @@ public:
     void unload();
     // What the unload saves: the start options, the colours and the option texts.
     void saveChoices();
+    // Saves a change a second after it, so that nothing is lost to a crash or a lost display;
+    // nothing runs while nothing changes.
+    void saveSoon(bool startOptionsOrColours);
     void applyCompactSize();
 
     void FlatBttnExit_Click();
@@ -127,10 +131,14 @@ private:
     void showOnce(QPointer<Window> &window, Arguments &...arguments);
     // The program ends once the main window has gone and no other window is shown.
     void endIfNoWindowIsShown();
+    void watchForChanges();
+    void saveChanges();
 
     TrayIcon &m_tray;
     ColourDialog &m_colourDialog;
     QString m_configFolder;
     bool m_unloaded = false;
+    QTimer *m_saveSoon;
+    bool m_settingsChanged = false;
     std::optional<QPoint> m_placeBeforeTray;
 };

@@ -15,21 +15,37 @@ OptionsTexts::OptionsTexts(const QString &configFolder, QList<Box> boxes, Messag
 
 void OptionsTexts::LoadOptionsFiles() {
     m_files.removeUnfinishedWrites();
+    m_stored.clear();
     for (const Box &box : m_boxes) {
         const QString text = m_files.read(box.fileName);
         if (text != box.text())
             box.setText(text);
+        m_stored << text;
     }
 }
 
-void OptionsTexts::SaveOptionsFiles() {
+QStringList OptionsTexts::save(bool onlyChanged) {
     QStringList failures;
-    for (const Box &box : m_boxes) {
-        const QString reason = m_files.write(box.fileName, box.text());
+    for (qsizetype i = 0; i < m_boxes.size(); ++i) {
+        const QString text = m_boxes[i].text();
+        if (onlyChanged && i < m_stored.size() && text == m_stored[i])
+            continue;
+        const QString reason = m_files.write(m_boxes[i].fileName, text);
         if (!reason.isEmpty())
-            failures << u"%1: %2"_s.arg(QDir::toNativeSeparators(m_files.folder() + u'/' + box.fileName),
-                                        reason);
+            failures << u"%1: %2"_s.arg(
+                QDir::toNativeSeparators(m_files.folder() + u'/' + m_boxes[i].fileName), reason);
+        else if (i < m_stored.size())
+            m_stored[i] = text;
     }
+    return failures;
+}
+
+void OptionsTexts::SaveChangedOptionsFiles() {
+    save(true);
+}
+
+void OptionsTexts::SaveOptionsFiles() {
+    const QStringList failures = save(false);
     if (!failures.isEmpty())
         m_messages.show(ApplicationTitle.toString(),
                         u"Unable to save the options!\n\n"_s + failures.join(u'\n'));

@@ -25,9 +25,15 @@ public:
     // Writes every box to its file, in order; a file that cannot be written is reported once all
     // have been tried.
     void SaveOptionsFiles();
+    // Writes the boxes whose text differs from their file's, saying nothing of a failure: the next
+    // full save reports it.
+    void SaveChangedOptionsFiles();
 
 private:
+    QStringList save(bool onlyChanged);
+
     OptionsFiles m_files;
     QList<Box> m_boxes;
     MessageBox &m_messages;
+    QStringList m_stored; // each box's text as its file holds it
 };

@@ -292,6 +292,13 @@ void TestEndToEnd::endedByTheSessionItSavesFirst() {
                  tivvet->exitCode() == 0,
              "did not end normally");
     QCOMPARE(stored(u"Tivvet/Options/message.txt"_s), QByteArray("Take the pills\r\n"));
+    QVERIFY(launch()); // a crash or a lost display three seconds after an edit loses nothing
+    clickControl(At::FlatBttnAlarm1);
+    typeInto(At::txtMessage, u" now"_s);
+    QTest::qWait(3000);
+    tivvet->kill();
+    tivvet->waitForFinished();
+    QCOMPARE(stored(u"Tivvet/Options/message.txt"_s), QByteArray("Take the pills now\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
