@@ -105,7 +105,7 @@ void TestOptions::browseDefaultAndPlay_data() {
 void TestOptions::browseDefaultAndPlay() {
     const QByteArray browse = column("browse").toLatin1(), boxName = column("box").toLatin1(),
                      play = column("play").toLatin1();
-    const QString chosen = w->platform.configFolder.filePath(u"not a sound.wav"_s);
+    const QString chosen = w->platform.configFolder.filePath(u"not a sound [1].wav"_s);
     w->platform.nextFileName = chosen;
     w->click(browse);
     QCOMPARE(w->text(boxName), chosen);
@@ -126,8 +126,13 @@ void TestOptions::browseDefaultAndPlay() {
              QStringList({tried, u"box The Tivvet|Unable to play the sound! File not found!"_s, tried,
                           u"box The Tivvet|Unable to play the sound!"_s, tried}));
     w->platform.soundPlays = false;
-    w->window->alerts->TestPlaySound(w->platform.configFolder.path() + u'/'); // a folder names no file
-    QCOMPARE(w->platform.takeLog().last(), u"box The Tivvet|Unable to play the sound! File not found!"_s);
+    for (const char *missing :
+         {"/", "/Not a sound [1].wav", "/not a sound 1.wav"}) { // a folder, a case, a set
+        w->window->alerts->TestPlaySound(w->platform.configFolder.path() + QLatin1StringView(missing));
+        QCOMPARE(w->platform.takeLog().last(), u"box The Tivvet|Unable to play the sound! File not found!"_s);
+    }
+    w->window->alerts->TestPlaySound(w->platform.configFolder.filePath(u"not a*[1].wa?"_s));
+    QCOMPARE(w->platform.takeLog().last(), u"box The Tivvet|Unable to play the sound!"_s);
     w->click(qPrintable(column("byDefault")));
     QCOMPARE(w->text(boxName), QString::fromUtf8(DefaultSoundPath));
 }

@@ -133,7 +133,9 @@ void TestPersistence::eachSlotColoursItsTargets() {
 void TestPersistence::startOptionsAndTheAutostartEntry() {
     const QString entry = u"autostart/Tivvet.desktop"_s;
     w->click("CheckStart");
-    QVERIFY(w->file(entry).contains("\nExec=\"" + QByteArray(ProgramPath) + "\"\nHidden=false\n"));
+    QVERIFY(w->file(entry).contains("\nIcon=org.example.tivvet\nExec=\"" + QByteArray(ProgramPath) +
+                                    "\"\nHidden=false\n"));
+    QVERIFY(autostartEntry(u"Tivvet"_s, u"/opt/100%/tivvet"_s).contains(u"\nExec=\"/opt/100%%/tivvet\"\n"_s));
     w->click("CheckMin");
     w->restart();
     QCOMPARE(ini().value(u"ControlSettings/CheckStartValue"_s).toString() + w->text("CheckStart"), u"11"_s);
@@ -180,10 +182,12 @@ void TestPersistence::hostileInputs_data() {
          "lblCounterForeColor", "259"},
         {"CR LF", "Options/wav.txt", "/s/a.wav\r\n", "txtWav", "/s/a.wav"},
         {"no line end", "Options/wav.txt", "/s/a.wav", "txtWav", "/s/a.wav"},
+        {"LF only", "Options/wav.txt", "/s/a.wav\n", "txtWav", "/s/a.wav"},
         {"lines", "Options/message.txt", "a\r\nb\r\n\r\n", "txtMessage", "a\nb\n"},
         {"not UTF-8", "Options/message2.txt", "caf\u00e9!\r\n", "txtMessage2", "caf\ufffd!"},
         {"3 MB", "Options/message.txt", "3 MB", "txtMessage", "1 MiB"},
         {"a folder", "Options/program.txt/x", "", "txtProgram", ""},
+        {"the settings a folder", "Tivvet.ini/x", "", "CheckMin", "0"},
         {"leftover", "Options/wav2.txt.AbC123", "", "wav2.txt.AbC123", "gone"},
         {"no HOME", "HOME", "", "config", "/c"},
         {"neither", "HOME XDG_CONFIG_HOME", "", "config", "from the user database"},
@@ -222,8 +226,9 @@ void TestPersistence::hostileInputs() {
     QTEST(shown, "shows");
     w->platform.takeLog();
     w->window->close();
-    const QString error = w->platform.takeLog().join(u'\n');
-    QCOMPARE(error.contains(u"Unable to save the options!"_s) && error.contains(u"program.txt: "_s),
+    const QString error = w->platform.takeLog().join(u'\n'),
+                  unwritable = QFileInfo(file).path().section(u'/', -1);
+    QCOMPARE(error.contains(u"Unable to save the options!"_s) && error.contains(unwritable + u": "_s),
              file.endsWith(u"/x"_s));
     QVERIFY(!error.contains(u"wav.txt"_s));
     QCOMPARE(w->file(u"Tivvet/Options/wav3.txt"_s), QByteArray("\r\n"));

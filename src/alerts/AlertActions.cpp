@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -17,13 +20,18 @@ namespace {
 constexpr int AlertSoundFlags = SoundPlayer::SND_ASYNC;
 constexpr int TestSoundFlags = SoundPlayer::SND_ASYNC | SoundPlayer::SND_NODEFAULT;
 
-// Whether an ordinary file (not hidden, not a system file) matches the path, whose last part may
-// hold wildcards.
+// Whether an ordinary file (not hidden) matches the path, whose last part may hold the wildcards
+// * and ?; names match as the file system has them, case and all.
 bool ordinaryFileMatches(const QString &path) {
     const QFileInfo info(path);
     if (path.isEmpty() || info.fileName().isEmpty())
         return false;
-    return !info.dir().entryList({info.fileName()}, QDir::Files).isEmpty();
+    QString expression = QRegularExpression::escape(info.fileName());
+    expression.replace(u"\\*"_s, u".*"_s).replace(u"\\?"_s, u"."_s);
+    const QRegularExpression name(QRegularExpression::anchoredPattern(expression));
+    const QStringList files = info.dir().entryList(QDir::Files);
+    return std::any_of(files.begin(), files.end(),
+                       [&name](const QString &file) { return name.match(file).hasMatch(); });
 }
 
 } // namespace

@@ -234,8 +234,8 @@ void frmTivvet::Form_Unload() {
 void frmTivvet::saveChoices() {
     saveStartOptions();
     colours->save();
-    settings->sync();
-    optionsTexts->SaveOptionsFiles();
+    const QString settingsFailure = settings->sync();
+    optionsTexts->SaveOptionsFiles(settingsFailure.isEmpty() ? QStringList() : QStringList{settingsFailure});
 }
 
 void frmTivvet::saveStartOptions() {

@@ -13,12 +13,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// An Exec argument quoted as the desktop entry rules ask, then escaped as a desktop entry string.
+// An Exec argument quoted as the desktop entry rules ask, then escaped as a desktop entry string;
+// a "%" would start a field code.
 QString quotedExecArgument(QString argument) {
     for (QChar reserved : {u'\\', u'"', u'`', u'$'})
         argument.replace(reserved, QString(u'\\') + reserved);
     QString quoted = u'"' + argument + u'"';
-    return quoted.replace(u"\\"_s, u"\\\\"_s);
+    return quoted.replace(u"\\"_s, u"\\\\"_s).replace(u'%', u"%%"_s);
 }
 
 } // namespace
@@ -28,6 +29,8 @@ QString autostartEntry(const QString &name, const QString &command) {
     return u"[Desktop Entry]\n"
            u"Type=Application\n"
            u"Name=%1\n"
+           u"Comment=A countdown timer and two alarm clocks\n"
+           u"Icon=org.example.tivvet\n"
            u"Exec=%2\n"
            u"Hidden=%3\n"
            u"X-GNOME-Autostart-enabled=%4\n"_s.arg(name, runs ? quotedExecArgument(command) : QString(),

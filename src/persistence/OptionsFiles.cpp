@@ -23,8 +23,11 @@ QString OptionsFiles::read(const QString &fileName) const {
         return QString();
     // What the file holds, up to the limit: a read of the limit would allocate all of it first.
     QByteArray bytes = file.read(std::min(file.size(), MaximumRead));
+    // The final line end, as this program writes it or as editors do.
     if (bytes.endsWith("\r\n"))
         bytes.chop(2);
+    else if (bytes.endsWith('\n'))
+        bytes.chop(1);
     // Line breaks are CR LF in the file and LF in the text boxes.
     return QString::fromUtf8(bytes).replace(u"\r\n"_s, u"\n"_s);
 }

@@ -9,7 +9,7 @@ public:
     explicit OptionsFiles(const QString &configFolder);
 
     QString folder() const { return m_folder; }
-    // The stored text as written, less the final CR LF; empty for a missing or empty file.
+    // The stored text as written, less the final CR LF or LF; empty for a missing or empty file.
     QString read(const QString &fileName) const;
     // Removes what writes cut short by a crash left beside the files.
     void removeUnfinishedWrites() const;

@@ -44,8 +44,8 @@ void OptionsTexts::SaveChangedOptionsFiles() {
     save(true);
 }
 
-void OptionsTexts::SaveOptionsFiles() {
-    const QStringList failures = save(false);
+void OptionsTexts::SaveOptionsFiles(const QStringList &otherFailures) {
+    const QStringList failures = otherFailures + save(false);
     if (!failures.isEmpty())
         m_messages.show(ApplicationTitle.toString(),
                         u"Unable to save the options!\n\n"_s + failures.join(u'\n'));

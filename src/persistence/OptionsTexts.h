@@ -23,8 +23,8 @@ public:
     // Fills the boxes from their files, in order.
     void LoadOptionsFiles();
     // Writes every box to its file, in order; a file that cannot be written is reported once all
-    // have been tried.
-    void SaveOptionsFiles();
+    // have been tried, together with the other failures given.
+    void SaveOptionsFiles(const QStringList &otherFailures = {});
     // Writes the boxes whose text differs from their file's, saying nothing of a failure: the next
     // full save reports it.
     void SaveChangedOptionsFiles();

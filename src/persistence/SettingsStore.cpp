@@ -1,5 +1,7 @@
 #include "persistence/SettingsStore.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -15,8 +17,11 @@ void SettingsStore::WriteSetting(const QString &section, const QString &key, con
     m_settings.setValue(section + u'/' + key, text);
 }
 
-void SettingsStore::sync() {
+QString SettingsStore::sync() {
     m_settings.sync();
+    return m_settings.status() == QSettings::NoError
+               ? QString()
+               : QDir::toNativeSeparators(m_settings.fileName()) + u": cannot be written"_s;
 }
 
 qint64 SettingsStore::readInteger(const QString &section, const QString &key, qint64 defaultValue,

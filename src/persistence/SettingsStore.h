@@ -14,8 +14,8 @@ public:
     // The stored text, or the default's decimal text when the key is missing.
     QString ReadSetting(const QString &section, const QString &key, qint64 defaultValue);
     void WriteSetting(const QString &section, const QString &key, const QString &text);
-    // Puts every write on the disk.
-    void sync();
+    // Puts every write on the disk; the file's name and why, when it could not be written.
+    QString sync();
 
     // A stored integer within [minimum, maximum]; anything else reads as the default.
     qint64 readInteger(const QString &section, const QString &key, qint64 defaultValue, qint64 minimum,
