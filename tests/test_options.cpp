@@ -158,6 +158,10 @@ void TestOptions::programTextsSplitLikeAShell() {
     const std::pair<QString, QString> rows[] = {
         {u"player --loud"_s, u"start|player|--loud"_s},
         {u"\"/opt/My Apps/player\" a"_s, u"start|/opt/My Apps/player|a"_s},
+        {u"'/opt/My Apps/player' --loud"_s, u"start|/opt/My Apps/player|--loud"_s},
+        {u"a\\ b  echo\t'two words'"_s, u"start|a b|echo|two words"_s},
+        {u"say \"a \\\"b\\\" \\c $x\" 'it''s'"_s, u"start|say|a \"b\" \\c $x|its"_s},
+        {u"~/bin/alarm.sh"_s, u"start|~/bin/alarm.sh"_s},
         {u" "_s + script + u" "_s, u"start|"_s + script},
         {u"  "_s, u"box The Tivvet|Unable to start the program!"_s},
     };

@@ -95,6 +95,8 @@ ProgramGroup::ProgramGroup(QWidget *panel, const ProgramGroupNames &names, FileD
     , m_files(files) {
     Controls::groupCaption(Frame12, names.caption, u"program (.exe)"_s);
     txtProgram->setAccessibleName(u"program"_s);
+    txtProgram->setToolTip(u"The program and its arguments, as a terminal takes them: quotes and \\ keep "
+                           u"blanks, ~/ is the home folder; nothing else is expanded and no shell runs."_s);
     connect(FlatBttnBrowse4, &FlatBttn::Click, this, &ProgramGroup::FlatBttnBrowse4_Click);
     connect(Check3, &QCheckBox::stateChanged, this, &ProgramGroup::Check3_Click);
     connect(txtProgram, &QLineEdit::textChanged, this, &ProgramGroup::txtProgram_Change);
