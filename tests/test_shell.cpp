@@ -6,6 +6,7 @@
 #include "info/frmAbout.h"
 #include "platform/AROnTop.h"
 #include "platform/ColourDialog.h"
+#include "platform/FileDialog.h"
 #include "platform/InstallPaths.h"
 #include "platform/MessageBox.h"
 #include "platform/SOTimer.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,6 +45,7 @@ private Q_SLOTS:
     void clockAndDateFollowTheClock();
     void aLongMessageShowsItsStartAndAllOfItUnderDetails();
     void colourDialogIsModalToItsWindowAndKeepsTheirOwnColoursToOthers();
+    void fileDialogReturnsATypedNameOfAFileNotThereYet();
 
 private:
     std::unique_ptr<TestWindow> w;
@@ -226,6 +229,18 @@ void TestShell::colourDialogIsModalToItsWindowAndKeepsTheirOwnColoursToOthers() 
     QCOMPARE(QtColourDialog().choose(&owner, mine), 0x00FFFF);
     QCOMPARE(mine[1], 0xFF0000);
     QCOMPARE(QColorDialog::customColor(0), QColor(Qt::green));
+}
+
+void TestShell::fileDialogReturnsATypedNameOfAFileNotThereYet() {
+    const QString typed = w->platform.configFolder.filePath(u"new sound.wav"_s);
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QCOMPARE(dialog->windowTitle() + dialog->nameFilters().join(u' '),
+                 u"Select SoundWav Files (*.wav *.WAV)"_s);
+        dialog->selectFile(typed);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QCOMPARE(QtFileDialog().getOpenFileName(u"Select Sound"_s, u"Wav Files (*.wav *.WAV)"_s), typed);
 }
 
 QTEST_MAIN(TestShell)
