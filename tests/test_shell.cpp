@@ -2,6 +2,7 @@
 #include "TestWindow.h"
 #include "alarms/AlarmClock.h"
 #include "app/ClockDisplay.h"
+#include "colours/frmColor.h"
 #include "countdown/CountdownTimer.h"
 #include "info/frmAbout.h"
 #include "platform/AROnTop.h"
@@ -36,6 +37,8 @@ private Q_SLOTS:
         w = std::make_unique<TestWindow>();
     }
     void mainWindowIsCompactAndKeptOnTop();
+    void everyTextIsWhole_data();
+    void everyTextIsWhole();
     void trayMenuItems_data();
     void trayMenuItems();
     void minimisingGoesToTheTrayOnlyWhereThereIsOne();
@@ -62,6 +65,49 @@ void TestShell::mainWindowIsCompactAndKeptOnTop() {
     QVERIFY(w->window->windowFlags() & Qt::WindowStaysOnTopHint);
     w->window->AROnTop1->setOntop(false);
     QVERIFY(w->window->isVisible() && !(w->window->windowFlags() & Qt::WindowStaysOnTopHint));
+}
+
+// Each row: a box with the widest text it holds; "labels": every label of the main window and the
+// colour window with its own text. Run at 96 dpi and at 1.5 times.
+void TestShell::everyTextIsWhole_data() {
+    addRows({{"", "widest"},
+             {"txtHours", "99"},
+             {"txtMinutes", "99"},
+             {"txtSeconds", "99"},
+             {"txtHour", "12"},
+             {"txtMinute", "00"},
+             {"txtAmPm", "pm"},
+             {"txtHour2", "12"},
+             {"txtMinute2", "59"},
+             {"txtAmPm2", "am"},
+             {"txtHour3", "00"},
+             {"txtMinute3", "59"},
+             {"txtSecond", "00"},
+             {"lblCounter", "00:00:00"},
+             {"labels", ""}});
+}
+
+void TestShell::everyTextIsWhole() {
+    const auto room = [](QWidget *box) {
+        const auto *line = qobject_cast<QLineEdit *>(box);
+        const QMargins margins =
+            line ? line->textMargins() + QMargins(2, 0, 2, 0) : QMargins(); // Qt's own two pixels
+        return box->contentsRect().width() - margins.left() - margins.right();
+    };
+    const auto advance = [](QWidget *box, const QString &text) {
+        return QFontMetrics(box->font()).horizontalAdvance(text);
+    };
+    if (QLatin1StringView(QTest::currentDataTag()) != "labels"_L1) {
+        QWidget *box = w->find(QTest::currentDataTag());
+        QVERIFY2(advance(box, column("widest")) <= room(box), qPrintable(QString::number(room(box))));
+        return;
+    }
+    w->click("FlatBttnColor");
+    const QWidget *colourWindow = w->window->colorWindow;
+    for (const QWidget *window : {static_cast<const QWidget *>(w->window.get()), colourWindow})
+        for (QLabel *label : window->findChildren<QLabel *>())
+            QVERIFY2(advance(label, label->text()) <= room(label),
+                     qPrintable(label->objectName() + label->text()));
 }
 
 void TestShell::trayMenuItems_data() {

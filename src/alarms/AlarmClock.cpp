@@ -119,12 +119,13 @@ void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {
         Controls::setForeColour(box, Colour::Azure);
         return box;
     };
-    txtHour = field(names.hour, u"12"_s, 45, 390, 14.25);
-    Label3 = Controls::digitLabel(Picture1, names.colon, u":"_s, QRect(435, 0, 150, 360), 14.25);
+    // The digits and the colon as wide as their text, so that none is cut.
+    txtHour = field(names.hour, u"12"_s, 15, 405, 14.25);
+    Label3 = Controls::digitLabel(Picture1, names.colon, u":"_s, QRect(420, 0, 205, 360), 14.25);
     Controls::setBackColour(Label3, Colour::Black);
     Controls::setForeColour(Label3, Colour::Azure);
-    txtMinute = field(names.minute, u"00"_s, 585, 390, 14.25);
-    txtAmPm = field(names.amPm, u"am"_s, 1000, 375, 12);
+    txtMinute = field(names.minute, u"00"_s, 625, 405, 14.25);
+    txtAmPm = field(names.amPm, u"am"_s, 1035, 375, 12);
 
     const QString caption = QString::fromLatin1(names.caption);
     txtHour->setAccessibleName(caption + u" hour"_s);

@@ -20,9 +20,9 @@ namespace {
 constexpr int TickInterval = 1000;
 
 // A display inside its picture box of 360 twips' height, leaving a pixel of the box's own colour
-// around it.
-constexpr QRect BoxInside(int boxWidth) {
-    return QRect(15, 15, boxWidth - 30, 330);
+// above and below it and, where its text leaves room, beside it.
+constexpr QRect BoxInside(int boxWidth, int side) {
+    return QRect(side, 15, boxWidth - 2 * side, 330);
 }
 
 } // namespace
@@ -43,7 +43,7 @@ void CountdownTimer::buildEntry() {
     const auto entryField = [this](const char *picture, const char *field, const char *label,
                                    const QString &caption, int left) {
         QWidget *box = Controls::pictureBox(Frame2, picture, QRect(left, 480, 450, 360), Colour::Black);
-        QLineEdit *text = Controls::digitBox(box, field, BoxInside(450), QString(), 14.25);
+        QLineEdit *text = Controls::digitBox(box, field, BoxInside(450, 15), QString(), 14.25);
         Controls::setBackColour(text, Colour::Black);
         Controls::setForeColour(text, Colour::Grey);
         text->setAccessibleName(caption);
@@ -69,7 +69,7 @@ void CountdownTimer::buildDisplay() {
 
     Controls::label(Frame2, "lblRemaining", u"time remaining"_s, 150, 1560);
     QWidget *box = Controls::pictureBox(Frame2, "Picture5", QRect(150, 1810, 1650, 360), Colour::Black);
-    lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, BoxInside(1650), 14.25);
+    lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, BoxInside(1650, 0), 14.25);
     Controls::setBackColour(lblCounter, Colour::Black);
     Controls::setForeColour(lblCounter, Colour::Red);
 }

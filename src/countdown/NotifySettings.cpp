@@ -49,25 +49,26 @@ void NotifySettings::buildNotifyTimes() {
 
 void NotifySettings::buildCustomTime() {
     Controls::groupCaption(Frame9, "lblMessage", u"custom notify time"_s);
-    QWidget *box = Controls::pictureBox(Frame9, "Picture7", QRect(120, 480, 1305, 360), FieldGrey);
+    QWidget *box = Controls::pictureBox(Frame9, "Picture7", QRect(120, 480, 1395, 360), FieldGrey);
     const auto field = [box](const char *name, const QString &caption, int left) {
-        QLineEdit *text = Controls::digitBox(box, name, QRect(left, 0, 315, 360), u"00"_s, FieldPoints);
+        QLineEdit *text = Controls::digitBox(box, name, QRect(left, 0, 345, 360), u"00"_s, FieldPoints);
         Controls::setBackColour(text, FieldGrey);
         Controls::setForeColour(text, FieldNavy);
         text->setAccessibleName(caption);
         return text;
     };
     const auto colon = [box](const char *name, int left) {
-        QLabel *label = Controls::digitLabel(box, name, u":"_s, QRect(left, 0, 135, 360), FieldPoints);
+        QLabel *label = Controls::digitLabel(box, name, u":"_s, QRect(left, 0, 175, 360), FieldPoints);
         Controls::setForeColour(label, FieldNavy);
     };
-    txtHour3 = field("txtHour3", u"custom notify hours"_s, 45);
+    // The digits and colons as wide as their text, so that none is cut.
+    txtHour3 = field("txtHour3", u"custom notify hours"_s, 15);
     colon("Label13", 360);
-    txtMinute3 = field("txtMinute3", u"custom notify minutes"_s, 495);
-    colon("Label14", 810);
-    txtSecond = field("txtSecond", u"custom notify seconds"_s, 945);
+    txtMinute3 = field("txtMinute3", u"custom notify minutes"_s, 535);
+    colon("Label14", 880);
+    txtSecond = field("txtSecond", u"custom notify seconds"_s, 1050);
 
-    UpDown3 = place(new UpDown(Frame9), "UpDown3", QRect(1470, 480, 240, 360));
+    UpDown3 = place(new UpDown(Frame9), "UpDown3", QRect(1530, 480, 240, 360));
     UpDown3->setAccessibleName(u"custom notify time"_s);
     Check2 = Controls::labelledButton<QCheckBox>(Frame9, "Check2", "lblActivate2", u"activate"_s, 120, 1080);
 }

@@ -127,7 +127,9 @@ QLineEdit *digitBox(QWidget *parent, QAnyStringView name, const QRect &twips, co
     box->setMaxLength(2);
     box->setFont(digitFont(points));
     box->setAlignment(Qt::AlignCenter);
-    box->setTextMargins(0, 0, 0, 0);
+    // A line edit keeps two pixels free on each side of its text; these boxes are just as wide as
+    // their two digits, so that they never scroll them.
+    box->setTextMargins(-2, 0, -2, 0);
     return box;
 }
 
