@@ -57,7 +57,7 @@ private:
 void TestShell::mainWindowIsCompactAndKeptOnTop() {
     QVERIFY(w->window->isVisible() && !w->window->windowIcon().isNull());
     QCOMPARE(w->window->windowTitle(), u"  The Tivvet  3.0"_s);
-    QVERIFY(w->find<QLabel>("Label1")->font().bold()); // a panel's title
+    QVERIFY(w->find<QLabel>("Label1")->font().bold() && w->find("FlatBttn1")->font().bold()); // titles
     QVERIFY(!w->find("FlatBttn1")->isEnabled() && w->find<QPushButton>("FlatBttn1")->isFlat());
     QCOMPARE(w->texts({"txtHour", "txtMinute", "txtAmPm", "Option1", "Option2", "Option3", "Option4"}),
              u"12:00:am:0:1:0:1"_s);

@@ -45,12 +45,16 @@ namespace {
 
 const QString ControlSettings = u"ControlSettings"_s;
 
-OptionsTexts::Box lineBox(const char *fileName, QLineEdit *box) {
+// An options text box, which tells of each change of its text.
+OptionsTexts::Box lineBox(const char *fileName, QLineEdit *box, const std::function<void()> &changed) {
+    QObject::connect(box, &QLineEdit::textChanged, box, changed);
     return {QString::fromLatin1(fileName), [box] { return box->text(); },
             [box](const QString &text) { box->setText(text); }};
 }
 
-OptionsTexts::Box messageBox(const char *fileName, QPlainTextEdit *box) {
+OptionsTexts::Box messageBox(const char *fileName, QPlainTextEdit *box,
+                             const std::function<void()> &changed) {
+    QObject::connect(box, &QPlainTextEdit::textChanged, box, changed);
     return {QString::fromLatin1(fileName), [box] { return box->toPlainText(); },
             [box](const QString &text) { box->setPlainText(text); }};
 }
@@ -94,6 +98,10 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     orderTabs();
     connectTray();
     connect(&services.notifier, &Notifier::showRequested, this, [this] { alerts->RestoreMainWindow(); });
+    m_saveSoon->setObjectName(u"tmrSave"_s);
+    m_saveSoon->setSingleShot(true);
+    m_saveSoon->setInterval(1000);
+    connect(m_saveSoon, &QTimer::timeout, this, &frmTivvet::saveChanges);
     connect(options, &OptionsArea::optionsClosed, this, [this] { optionsTexts->SaveOptionsFiles(); });
     applyCompactSize();
 }
@@ -101,17 +109,19 @@ frmTivvet::frmTivvet(const PlatformServices &services)
 frmTivvet::~frmTivvet() = default;
 
 std::unique_ptr<OptionsTexts> frmTivvet::makeOptionsTexts(const PlatformServices &services) {
-    return std::make_unique<OptionsTexts>(services.configFolder,
-                                          QList<OptionsTexts::Box>{
-                                              lineBox("wav.txt", timerSound->txtWav),
-                                              lineBox("wav2.txt", alarm1Options->sound->txtWav),
-                                              lineBox("program.txt", alarm1Options->program->txtProgram),
-                                              messageBox("message.txt", alarm1Options->message->txtMessage),
-                                              lineBox("wav3.txt", alarm2Options->sound->txtWav),
-                                              lineBox("program2.txt", alarm2Options->program->txtProgram),
-                                              messageBox("message2.txt", alarm2Options->message->txtMessage),
-                                          },
-                                          services.messages);
+    const auto changed = [this] { saveSoon(false); };
+    return std::make_unique<OptionsTexts>(
+        services.configFolder,
+        QList<OptionsTexts::Box>{
+            lineBox("wav.txt", timerSound->txtWav, changed),
+            lineBox("wav2.txt", alarm1Options->sound->txtWav, changed),
+            lineBox("program.txt", alarm1Options->program->txtProgram, changed),
+            messageBox("message.txt", alarm1Options->message->txtMessage, changed),
+            lineBox("wav3.txt", alarm2Options->sound->txtWav, changed),
+            lineBox("program2.txt", alarm2Options->program->txtProgram, changed),
+            messageBox("message2.txt", alarm2Options->message->txtMessage, changed),
+        },
+        services.messages);
 }
 
 void frmTivvet::buildCommands() {
@@ -176,17 +186,8 @@ void frmTivvet::Form_Load() {
     watchForChanges();
 }
 
+// The start options change at load, when they are restored: watched from then on.
 void frmTivvet::watchForChanges() {
-    m_saveSoon->setObjectName(u"tmrSave"_s);
-    m_saveSoon->setSingleShot(true);
-    m_saveSoon->setInterval(1000);
-    connect(m_saveSoon, &QTimer::timeout, this, &frmTivvet::saveChanges);
-    for (QLineEdit *box :
-         {timerSound->txtWav, alarm1Options->sound->txtWav, alarm1Options->program->txtProgram,
-          alarm2Options->sound->txtWav, alarm2Options->program->txtProgram})
-        connect(box, &QLineEdit::textChanged, this, [this] { saveSoon(false); });
-    for (QPlainTextEdit *box : {alarm1Options->message->txtMessage, alarm2Options->message->txtMessage})
-        connect(box, &QPlainTextEdit::textChanged, this, [this] { saveSoon(false); });
     for (QCheckBox *option : {startOptions->CheckStart, startOptions->CheckMin})
         connect(option, &QCheckBox::toggled, this, [this] { saveSoon(true); });
 }
@@ -198,11 +199,8 @@ void frmTivvet::saveSoon(bool startOptionsOrColours) {
 }
 
 void frmTivvet::saveChanges() {
-    if (std::exchange(m_settingsChanged, false)) {
-        saveStartOptions();
-        colours->save();
-        settings->sync();
-    }
+    if (std::exchange(m_settingsChanged, false))
+        saveSettings();
     optionsTexts->SaveChangedOptionsFiles();
 }
 
@@ -232,10 +230,14 @@ void frmTivvet::Form_Unload() {
 }
 
 void frmTivvet::saveChoices() {
+    const QString settingsFailure = saveSettings();
+    optionsTexts->SaveOptionsFiles(settingsFailure.isEmpty() ? QStringList() : QStringList{settingsFailure});
+}
+
+QString frmTivvet::saveSettings() {
     saveStartOptions();
     colours->save();
-    const QString settingsFailure = settings->sync();
-    optionsTexts->SaveOptionsFiles(settingsFailure.isEmpty() ? QStringList() : QStringList{settingsFailure});
+    return settings->sync();
 }
 
 void frmTivvet::saveStartOptions() {

@@ -133,6 +133,8 @@ private:
     void endIfNoWindowIsShown();
     void watchForChanges();
     void saveChanges();
+    // The start options and the colours; the settings file's name and why, when it could not be written.
+    QString saveSettings();
 
     TrayIcon &m_tray;
     ColourDialog &m_colourDialog;
