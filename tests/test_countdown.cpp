@@ -6,6 +6,7 @@
 #include "platform/SOTimer.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void ticksAlertAtExpiryAndNotifyTimes_data();
     void ticksAlertAtExpiryAndNotifyTimes();
     void expiryStopsAndBringsTheWindowBack();
+    void heldUpItCatchesUpAndAlertsOnce();
     void customNotifyTimeActivatesOnlyWhenReadable();
     void customNotifyFieldsStep();
     void tickSourceKeepsTheSecondAcrossPause();
@@ -144,6 +146,24 @@ void TestCountdown::expiryStopsAndBringsTheWindowBack() {
     QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::300:00:00"_s);
 }
 
+// Ticks missed while the program was held up come as one: the count catches up, the latest notify
+// time passed alerts once, and an expiry passed expires once.
+void TestCountdown::heldUpItCatchesUpAndAlertsOnce() {
+    for (const char *box : {"Check30", "Check15", "Check5"})
+        w->click(box);
+    w->typeParts(Entry, u"0:30:10"_s);
+    w->click("FlatBttnStart");
+    w->window->countdownTick->tmrCounter_Timer(1208);
+    QCOMPARE(w->text("lblCounter"), u"00:10:02"_s);
+    QCOMPARE(w->platform.takeLog(),
+             QStringList({u"sound 1 "_s, u"notify countdown |The countdown has 00:15:00 left."_s}));
+    w->window->countdownTick->tmrCounter_Timer(700);
+    QCOMPARE(w->text("lblCounter"), u"00:00:00"_s);
+    QCOMPARE(w->platform.takeLog(),
+             QStringList({u"sound 1 "_s, u"notify countdown urgent|The countdown has run out."_s}));
+    QVERIFY(!running());
+}
+
 // A time of zero or one that is not a time of day cannot be activated; unchecking always stays.
 void TestCountdown::customNotifyTimeActivatesOnlyWhenReadable() {
     const std::pair<const char16_t *, bool> rows[] = {
@@ -186,7 +206,11 @@ void TestCountdown::tickSourceKeepsTheSecondAcrossPause() {
     timer.setInterval(300);
     QList<qint64> ticks;
     QElapsedTimer clock;
-    connect(&timer, &SOTimer::Timer, this, [&] { ticks << clock.elapsed(); });
+    int reported = 0;
+    connect(&timer, &SOTimer::Timer, this, [&](int intervals) {
+        ticks << clock.elapsed();
+        reported = intervals;
+    });
     clock.start();
     timer.setEnabled(true);
     QTRY_COMPARE(ticks.size(), 2);
@@ -204,7 +228,22 @@ void TestCountdown::tickSourceKeepsTheSecondAcrossPause() {
     clock.restart();
     timer.setEnabled(true);
     QTRY_COMPARE(ticks.size(), 4);
-    QVERIFY2(ticks[3] >= 300, qPrintable(QString::number(ticks[3])));
+    QVERIFY2(ticks[3] >= 300 && reported == 1, qPrintable(QString::number(ticks[3])));
+    QThread::msleep(1000); // held up: the next tick reports the intervals missed, and comes at once
+    clock.restart();
+    QTRY_COMPARE(ticks.size(), 5);
+    QVERIFY2(reported >= 3 && ticks[4] < 100, qPrintable(QString::number(reported)));
+    timer.setEnabled(false);
+    // A new entry while stopped starts the count on a whole second, not on the rest of the last.
+    w->typeParts(Entry, u"::5"_s);
+    w->click("FlatBttnStart");
+    QTest::qWait(500);
+    w->click("FlatBttnPause");
+    w->typeParts(Entry, u"::9"_s);
+    clock.restart();
+    w->click("FlatBttnStart");
+    QTRY_COMPARE_WITH_TIMEOUT(w->text("lblCounter"), u"00:00:08"_s, 2000);
+    QVERIFY2(clock.elapsed() >= 950, qPrintable(QString::number(clock.elapsed())));
 }
 
 QTEST_MAIN(TestCountdown)

@@ -21,18 +21,25 @@ CountdownTick::CountdownTick(CountdownTimer &countdown, const NotifySettings &no
     connect(countdown.tmrCounter, &SOTimer::Timer, this, &CountdownTick::tmrCounter_Timer);
 }
 
-void CountdownTick::tmrCounter_Timer() {
+void CountdownTick::tmrCounter_Timer(int seconds) {
     const QString Zero = u"00:00:00"_s;
-    if (m_countdown.datRemaining.clockText() == Zero)
-        return;
-    m_countdown.datRemaining = m_countdown.datRemaining.minusOneSecond();
-    const QString shown = m_countdown.datRemaining.clockText();
-    m_countdown.lblCounter->setText(shown);
-
-    if (shown == Zero)
-        expire();
-    for (int fired = m_notify.notificationsAt(shown); fired > 0; --fired)
-        alert(shown);
+    QString notified;
+    int notifications = 0;
+    for (int second = 0; second < seconds && m_countdown.datRemaining.clockText() != Zero; ++second) {
+        m_countdown.datRemaining = m_countdown.datRemaining.minusOneSecond();
+        const QString shown = m_countdown.datRemaining.clockText();
+        m_countdown.lblCounter->setText(shown);
+        if (shown == Zero) {
+            notifications = 0;
+            expire();
+        }
+        if (const int fired = m_notify.notificationsAt(shown); fired > 0) {
+            notified = shown;
+            notifications = fired;
+        }
+    }
+    for (; notifications > 0; --notifications)
+        alert(notified);
 }
 
 void CountdownTick::expire() {

@@ -17,7 +17,9 @@ public:
     CountdownTick(CountdownTimer &countdown, const NotifySettings &notify, const QLineEdit &txtWav,
                   AlertActions &alerts);
 
-    void tmrCounter_Timer();
+    // One second lower for each interval that has passed; a notify time or the expiry passed while
+    // the program was held up alerts once.
+    void tmrCounter_Timer(int seconds = 1);
 
 private:
     void expire();

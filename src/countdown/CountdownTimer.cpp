@@ -116,6 +116,9 @@ void CountdownTimer::showRemainingFromEntry() {
     const TimeValue entered = TimeValue::fromHms(intHours, intMinutes, intSeconds);
     datRemaining = TimeValue::fromSeconds(std::max<qint64>(0, entered.totalSeconds()));
     lblCounter->setText(datRemaining.clockText());
+    // A new time counts from a whole second, not from the rest of a paused one.
+    if (!tmrCounter->isEnabled())
+        tmrCounter->rewind();
 }
 
 void CountdownTimer::FlatBttnStart_Click() {

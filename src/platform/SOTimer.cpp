@@ -42,9 +42,11 @@ void SOTimer::tick() {
     // A timeout already queued when the timer was disabled must not count.
     if (!m_enabled)
         return;
-    m_nextDeadline += m_interval * NanosecondsPerMillisecond;
+    const qint64 interval = m_interval * NanosecondsPerMillisecond;
+    const int intervals = int(1 + std::max<qint64>(0, m_clock.nsecsElapsed() - m_nextDeadline) / interval);
+    m_nextDeadline += intervals * interval;
     armForNextDeadline();
-    Q_EMIT Timer();
+    Q_EMIT Timer(intervals);
 }
 
 // Rounded up, so that a tick never comes before its deadline.

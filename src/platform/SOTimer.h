@@ -6,8 +6,9 @@
 
 // The countdown's tick source: Timer is raised on the user-interface thread once per interval
 // while enabled, and never while disabled. Ticks are due at whole intervals from the start on the
-// monotonic clock, so a late tick does not push the later ones back, and disabling keeps the part
-// of the interval already run for when the timer is enabled again.
+// monotonic clock, so a late tick does not push the later ones back; intervals missed while the
+// program was held up are reported by one tick. Disabling keeps the part of the interval already
+// run for when the timer is enabled again.
 class SOTimer : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SOTimer)
@@ -24,7 +25,8 @@ public:
     void rewind();
 
 Q_SIGNALS:
-    void Timer();
+    // The intervals that have passed: more than one when the program was held up.
+    void Timer(int intervals);
 
 private:
     void tick();
