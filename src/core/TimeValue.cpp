@@ -32,3 +32,8 @@ TimeValue TimeValue::minusOneSecond() const {
 QString TimeValue::clockText() const {
     return ClockText::hhmmss(secondOfDay());
 }
+
+QString TimeValue::durationText() const {
+    const qint64 seconds = totalSeconds();
+    return ClockText::twoDigits(int(seconds / 3600)) + ClockText::hhmmss(int(seconds % 3600)).mid(2);
+}

@@ -18,6 +18,8 @@ public:
     TimeValue minusOneSecond() const;
     // The time of day as "hh:mm:ss".
     QString clockText() const;
+    // The whole time as hours, minutes and seconds, the hours as many as there are: "100:40:39".
+    QString durationText() const;
 
     bool operator==(const TimeValue &) const = default;
 

@@ -25,10 +25,10 @@ void CountdownTick::tmrCounter_Timer(int seconds) {
     const QString Zero = u"00:00:00"_s;
     QString notified;
     int notifications = 0;
-    for (int second = 0; second < seconds && m_countdown.datRemaining.clockText() != Zero; ++second) {
+    for (int second = 0; second < seconds && m_countdown.datRemaining.durationText() != Zero; ++second) {
         m_countdown.datRemaining = m_countdown.datRemaining.minusOneSecond();
-        const QString shown = m_countdown.datRemaining.clockText();
-        m_countdown.lblCounter->setText(shown);
+        const QString shown = m_countdown.datRemaining.durationText();
+        m_countdown.showRemaining();
         if (shown == Zero) {
             notifications = 0;
             expire();

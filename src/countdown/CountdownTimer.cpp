@@ -18,6 +18,7 @@ namespace {
 
 // One second of the remaining time per tick, in step with real time.
 constexpr int TickInterval = 1000;
+constexpr double DisplayPoints = 14.25;
 
 // A display inside its picture box of 360 twips' height, leaving a pixel of the box's own colour
 // above and below it and, where its text leaves room, beside it.
@@ -69,7 +70,7 @@ void CountdownTimer::buildDisplay() {
 
     Controls::label(Frame2, "lblRemaining", u"time remaining"_s, 150, 1560);
     QWidget *box = Controls::pictureBox(Frame2, "Picture5", QRect(150, 1810, 1650, 360), Colour::Black);
-    lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, BoxInside(1650, 0), 14.25);
+    lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, BoxInside(1650, 0), DisplayPoints);
     Controls::setBackColour(lblCounter, Colour::Black);
     Controls::setForeColour(lblCounter, Colour::Red);
 }
@@ -92,7 +93,7 @@ void CountdownTimer::resetForLoad() {
     txtHours->clear();
     txtMinutes->clear();
     txtSeconds->clear();
-    lblCounter->setText(datRemaining.clockText());
+    showRemaining();
     FlatBttnReset->setEnabled(true);
 }
 
@@ -115,10 +116,22 @@ void CountdownTimer::showRemainingFromEntry() {
     // A total at or below zero has nothing to count: it shows and stays at "00:00:00".
     const TimeValue entered = TimeValue::fromHms(intHours, intMinutes, intSeconds);
     datRemaining = TimeValue::fromSeconds(std::max<qint64>(0, entered.totalSeconds()));
-    lblCounter->setText(datRemaining.clockText());
+    showRemaining();
     // A new time counts from a whole second, not from the rest of a paused one.
     if (!tmrCounter->isEnabled())
         tmrCounter->rewind();
+}
+
+// The whole time, in a smaller size where its hours would not fit the display.
+void CountdownTimer::showRemaining() {
+    const QString text = datRemaining.durationText();
+    QFont font = Controls::digitFont(DisplayPoints);
+    const int room = lblCounter->contentsRect().width();
+    if (const int advance = QFontMetrics(font).horizontalAdvance(text); advance > room)
+        font.setPixelSize(font.pixelSize() * room / advance);
+    if (font != lblCounter->font())
+        lblCounter->setFont(font);
+    lblCounter->setText(text);
 }
 
 void CountdownTimer::FlatBttnStart_Click() {
@@ -140,5 +153,5 @@ void CountdownTimer::FlatBttnReset_Click() {
     txtMinutes->setText(QString());
     txtSeconds->setText(QString());
     txtHours->setFocus();
-    lblCounter->setText(datRemaining.clockText());
+    showRemaining();
 }

@@ -30,6 +30,8 @@ public:
     void FlatBttnStart_Click();
     void FlatBttnPause_Click();
     void FlatBttnReset_Click();
+    // The remaining time on the display.
+    void showRemaining();
 
     qint16 intHours = 0;
     qint16 intMinutes = 0;
