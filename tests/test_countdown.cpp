@@ -70,7 +70,8 @@ void TestCountdown::entryShowsTheRemainingTime() {
     w->typeParts(Entry, column("entry"));
     QTEST(w->text("lblCounter"), "shown");
     auto *display = w->find<QLabel>("lblCounter"); // whole, at a smaller size if need be
-    QVERIFY(QFontMetrics(display->font()).horizontalAdvance(display->text()) <= display->contentsRect().width());
+    QVERIFY(QFontMetrics(display->font()).horizontalAdvance(display->text()) <=
+            display->contentsRect().width());
 }
 
 void TestCountdown::startPauseAndReset() {
