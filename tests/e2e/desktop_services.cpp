@@ -33,10 +33,10 @@ public Q_SLOTS:
     }
     QStringList GetCapabilities() { return {u"actions"_s, u"body"_s}; }
     void CloseNotification(uint) {}
-    QString GetServerInformation(QString &vendor, QString &version, QString &specification) {
+    QString GetServerInformation(QString &vendor, QString &version, QString &protocolVersion) {
         vendor = u"tests"_s;
         version = u"1"_s;
-        specification = u"1.2"_s;
+        protocolVersion = u"1.2"_s;
         return u"recorder"_s;
     }
 
