@@ -135,7 +135,8 @@ void TestPersistence::startOptionsAndTheAutostartEntry() {
     w->click("CheckStart");
     QVERIFY(w->file(entry).contains("\nIcon=org.example.tivvet\nExec=\"" + QByteArray(ProgramPath) +
                                     "\"\nHidden=false\n"));
-    QVERIFY(autostartEntry(u"Tivvet"_s, u"/opt/100%/tivvet"_s).contains(u"\nExec=\"/opt/100%%/tivvet\"\n"_s));
+    QVERIFY(autostartEntry(u"Tivvet"_s, u"/opt/100%/tivvet"_s)
+                .contains(u"\nExec=\"/opt/100%%/tivvet\"\nHidden=false\nX-GNOME-Autostart-enabled=true\n"_s));
     w->click("CheckMin");
     w->restart();
     QCOMPARE(ini().value(u"ControlSettings/CheckStartValue"_s).toString() + w->text("CheckStart"), u"11"_s);
