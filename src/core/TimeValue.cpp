@@ -20,17 +20,8 @@ qint64 TimeValue::totalSeconds() const {
     return std::llround(m_days * SecondsPerDay);
 }
 
-int TimeValue::secondOfDay() const {
-    const qint64 remainder = totalSeconds() % SecondsPerDay;
-    return static_cast<int>(remainder < 0 ? remainder + SecondsPerDay : remainder);
-}
-
 TimeValue TimeValue::minusOneSecond() const {
     return fromSeconds(totalSeconds() - 1);
-}
-
-QString TimeValue::clockText() const {
-    return ClockText::hhmmss(secondOfDay());
 }
 
 QString TimeValue::durationText() const {

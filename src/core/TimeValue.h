@@ -12,12 +12,8 @@ public:
     // Clock carry: 90 minutes is 01:30:00, 99:99:99 is 4 days 04:40:39.
     static TimeValue fromHms(qint64 hours, qint64 minutes, qint64 seconds);
 
-    double days() const { return m_days; }
     qint64 totalSeconds() const;
-    int secondOfDay() const;
     TimeValue minusOneSecond() const;
-    // The time of day as "hh:mm:ss".
-    QString clockText() const;
     // The whole time as hours, minutes and seconds, the hours as many as there are: "100:40:39".
     QString durationText() const;
 

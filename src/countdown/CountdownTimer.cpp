@@ -18,7 +18,8 @@ namespace {
 
 // One second of the remaining time per tick, in step with real time.
 constexpr int TickInterval = 1000;
-constexpr double DisplayPoints = 14.25;
+// The OCR-A digits of the entry and the display.
+constexpr double DigitPoints = 14.25;
 
 // A display inside its picture box of 360 twips' height, leaving a pixel of the box's own colour
 // above and below it and, where its text leaves room, beside it.
@@ -44,7 +45,7 @@ void CountdownTimer::buildEntry() {
     const auto entryField = [this](const char *picture, const char *field, const char *label,
                                    const QString &caption, int left) {
         QWidget *box = Controls::pictureBox(Frame2, picture, QRect(left, 480, 450, 360), Colour::Black);
-        QLineEdit *text = Controls::digitBox(box, field, BoxInside(450, 15), QString(), 14.25);
+        QLineEdit *text = Controls::digitBox(box, field, BoxInside(450, 15), QString(), DigitPoints);
         Controls::setBackColour(text, Colour::Black);
         Controls::setForeColour(text, Colour::Grey);
         text->setAccessibleName(caption);
@@ -70,7 +71,7 @@ void CountdownTimer::buildDisplay() {
 
     Controls::label(Frame2, "lblRemaining", u"time remaining"_s, 150, 1560);
     QWidget *box = Controls::pictureBox(Frame2, "Picture5", QRect(150, 1810, 1650, 360), Colour::Black);
-    lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, BoxInside(1650, 0), DisplayPoints);
+    lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, BoxInside(1650, 0), DigitPoints);
     Controls::setBackColour(lblCounter, Colour::Black);
     Controls::setForeColour(lblCounter, Colour::Red);
 }
@@ -125,7 +126,7 @@ void CountdownTimer::showRemainingFromEntry() {
 // The whole time, in a smaller size where its hours would not fit the display.
 void CountdownTimer::showRemaining() {
     const QString text = datRemaining.durationText();
-    QFont font = Controls::digitFont(DisplayPoints);
+    QFont font = Controls::digitFont(DigitPoints);
     const int room = lblCounter->contentsRect().width();
     if (const int advance = QFontMetrics(font).horizontalAdvance(text); advance > room)
         font.setPixelSize(font.pixelSize() * room / advance);
