@@ -236,6 +236,20 @@ void TestEndToEnd::persistenceThroughTheTrayMenu() {
     window = desktop.visibleWindows(Title).first();
     const QString info = desktop.run(u"xwininfo"_s, {u"-id"_s, window});
     QVERIFY2(info.contains(u"Width: 371"_s) && info.contains(u"Height: 217"_s), qPrintable(info));
+    desktop.click(*icon, 3); // About again, then Close: the program ends only when About closes
+    QTest::qWait(500);
+    desktop.key({u"Up"_s, u"Up"_s, u"Return"_s});
+    QStringList about;
+    QVERIFY2(waitFor([&] { return !(about = desktop.visibleWindows(u"^  About$"_s)).isEmpty(); }, 10),
+             "no About");
+    desktop.click(*icon, 3);
+    QTest::qWait(500);
+    desktop.key({u"Up"_s, u"Return"_s});
+    QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 10), "the window stays");
+    QVERIFY2(tivvet->state() == QProcess::Running, "ended with About still open");
+    desktop.xdotool(u"windowactivate --sync "_s + about.first());
+    desktop.key({u"alt+F4"_s});
+    QVERIFY2(tivvet->waitForFinished(10000) && tivvet->exitCode() == 0, "did not end with its last window");
 }
 
 // Started again from the menu while it runs in the tray: one program, one window, one icon. A
