@@ -20,6 +20,7 @@ int main(int argc, char *argv[]) {
     const QString configFolder = userConfigFolder();
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), configFolder);
     if (!instance.claim()) {
+        qInfo("Tivvet runs already: its window is brought back.");
         instance.askRunningToRestore();
         return 0;
     }

@@ -26,8 +26,10 @@ SingleInstance::SingleInstance(const QString &runtimeFolder, const QString &conf
     : m_lock(runtimeFolder + u"/tivvet-"_s + instanceKey(configFolder) + u".lock"_s)
     , m_service(u"org.example.tivvet.i"_s + instanceKey(configFolder)) {}
 
+// A lock that cannot be made at all (no runtime folder, no right to write there) does not stop a
+// start: better two instances than none.
 bool SingleInstance::claim() {
-    if (!m_lock.tryLock(0))
+    if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError)
         return false;
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.registerObject(ObjectPath, this, QDBusConnection::ExportAllSlots);
