@@ -98,8 +98,12 @@ std::unique_ptr<QProcess> TestEndToEnd::start(const QDateTime &fakeStart) const 
 bool TestEndToEnd::launch(const QDateTime &fakeStart, bool showsWindow) {
     tivvet = start(fakeStart);
     QStringList found;
-    if (showsWindow && !waitFor([&] { return !(found = desktop.visibleWindows(Title)).isEmpty(); }, 20))
+    if (showsWindow && !waitFor([&] { return !(found = desktop.visibleWindows(Title)).isEmpty(); }, 20)) {
+        // Seen now and then after another scenario: the program runs, and X tools print nothing.
+        qWarning("no window: program state %d; the X tree:\n%s", int(tivvet->state()),
+                 qPrintable(desktop.run(u"xwininfo"_s, {u"-root"_s, u"-tree"_s}).left(2000)));
         return false;
+    }
     window = found.value(0);
     return true;
 }
