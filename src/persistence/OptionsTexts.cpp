@@ -11,16 +11,15 @@ using namespace Qt::StringLiterals;
 OptionsTexts::OptionsTexts(const QString &configFolder, QList<Box> boxes, MessageBox &messages)
     : m_files(configFolder)
     , m_boxes(std::move(boxes))
-    , m_messages(messages) {}
+    , m_messages(messages)
+    , m_stored(m_boxes.size()) {}
 
 void OptionsTexts::LoadOptionsFiles() {
     m_files.removeUnfinishedWrites();
-    m_stored.clear();
-    for (const Box &box : m_boxes) {
-        const QString text = m_files.read(box.fileName);
-        if (text != box.text())
-            box.setText(text);
-        m_stored << text;
+    for (qsizetype i = 0; i < m_boxes.size(); ++i) {
+        m_stored[i] = m_files.read(m_boxes[i].fileName);
+        if (m_stored[i] != m_boxes[i].text())
+            m_boxes[i].setText(m_stored[i]);
     }
 }
 
@@ -28,13 +27,13 @@ QStringList OptionsTexts::save(bool onlyChanged) {
     QStringList failures;
     for (qsizetype i = 0; i < m_boxes.size(); ++i) {
         const QString text = m_boxes[i].text();
-        if (onlyChanged && i < m_stored.size() && text == m_stored[i])
+        if (onlyChanged && text == m_stored[i])
             continue;
         const QString reason = m_files.write(m_boxes[i].fileName, text);
         if (!reason.isEmpty())
             failures << u"%1: %2"_s.arg(
                 QDir::toNativeSeparators(m_files.folder() + u'/' + m_boxes[i].fileName), reason);
-        else if (i < m_stored.size())
+        else
             m_stored[i] = text;
     }
     return failures;

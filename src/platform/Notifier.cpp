@@ -36,12 +36,12 @@ void DBusNotifier::notify(const QString &source, const QString &body, bool urgen
 }
 
 void DBusNotifier::onActionInvoked(uint id, const QString &action) {
-    if (action == u"default"_s && m_shown.values().contains(id))
+    if (action == u"default"_s && isOurs(id))
         Q_EMIT showRequested();
 }
 
 // Sent just before the action: the window may take the focus with it.
 void DBusNotifier::onActivationToken(uint id, const QString &token) {
-    if (m_shown.values().contains(id))
+    if (isOurs(id))
         qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
 }

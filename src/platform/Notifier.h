@@ -33,5 +33,7 @@ private Q_SLOTS:
     void onActivationToken(uint id, const QString &token);
 
 private:
+    bool isOurs(uint id) const { return m_shown.values().contains(id); }
+
     QHash<QString, uint> m_shown; // the id of each source's last notification
 };

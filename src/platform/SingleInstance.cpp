@@ -23,8 +23,9 @@ QString instanceKey(const QString &configFolder) {
 } // namespace
 
 SingleInstance::SingleInstance(const QString &runtimeFolder, const QString &configFolder)
-    : m_lock(runtimeFolder + u"/tivvet-"_s + instanceKey(configFolder) + u".lock"_s)
-    , m_service(u"org.example.tivvet.i"_s + instanceKey(configFolder)) {}
+    : m_key(instanceKey(configFolder))
+    , m_lock(runtimeFolder + u"/tivvet-"_s + m_key + u".lock"_s)
+    , m_service(u"org.example.tivvet.i"_s + m_key) {}
 
 // A lock that cannot be made at all (no runtime folder, no right to write there) does not stop a
 // start: better two instances than none.

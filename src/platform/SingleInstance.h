@@ -27,6 +27,7 @@ Q_SIGNALS:
     void restoreRequested();
 
 private:
+    QString m_key; // the same for every start with this configuration folder
     QLockFile m_lock;
     QString m_service;
 };
