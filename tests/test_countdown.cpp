@@ -163,7 +163,7 @@ void TestCountdown::heldUpItCatchesUpAndAlertsOnce() {
     w->window->countdownTick->tmrCounter_Timer(700);
     QCOMPARE(w->text("lblCounter"), u"00:00:00"_s);
     QCOMPARE(w->platform.takeLog(),
-             QStringList({u"sound 1 "_s, u"notify countdown urgent|The countdown has run out."_s}));
+             QStringList({u"sound 1 "_s, u"notify countdown urgent|The countdown ran out at 8:58 am."_s}));
     QVERIFY(!running());
 }
 
@@ -205,7 +205,7 @@ void TestCountdown::customNotifyFieldsStep() {
 // Ticks come a whole interval apart; a pause keeps the part of the interval already run, a
 // rewind forgets it.
 void TestCountdown::tickSourceKeepsTheSecondAcrossPause() {
-    SOTimer timer;
+    SOTimer timer(w->platform, nullptr);
     timer.setInterval(300);
     QList<qint64> ticks;
     QElapsedTimer clock;

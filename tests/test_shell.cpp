@@ -10,8 +10,8 @@
 #include "platform/FileDialog.h"
 #include "platform/InstallPaths.h"
 #include "platform/MessageBox.h"
+#include "platform/MinuteTimer.h"
 #include "platform/SOTimer.h"
-#include "platform/SecondTimer.h"
 
 #include <QApplication>
 #include <QColorDialog>

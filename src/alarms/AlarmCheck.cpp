@@ -5,14 +5,31 @@
 #include "alerts/OptionGroups.h"
 #include "core/ClockText.h"
 #include "platform/Clock.h"
-#include "platform/SecondTimer.h"
+#include "platform/MinuteTimer.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <utility>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint64 NanosecondsPerMillisecond = 1'000'000;
+// How far the wall clock may run ahead of the time that really passed and still count as time
+// gone by: more is the clock set forward.
+constexpr qint64 ClockSlackMilliseconds = 2000;
+
+QString lateBy(qint64 seconds) {
+    const qint64 minutes = seconds / 60;
+    return minutes < 60 ? u"%1 min"_s.arg(minutes) : u"%1 h %2 min"_s.arg(minutes / 60).arg(minutes % 60);
+}
+
+} // namespace
 
 AlarmCheck::AlarmCheck(AlarmClock &alarm, const AlarmOptions &options, AlertActions &alerts,
                        const Clock &clock)
@@ -21,36 +38,76 @@ AlarmCheck::AlarmCheck(AlarmClock &alarm, const AlarmOptions &options, AlertActi
     , m_options(options)
     , m_alerts(alerts)
     , m_clock(clock) {
-    connect(alarm.tmrAlarm, &SecondTimer::Timer, this, &AlarmCheck::tmrAlarm_Timer);
-    connect(&alarm, &AlarmClock::switchedOn, this, &AlarmCheck::tmrAlarm_Timer);
+    startLooking();
+    connect(&alarm, &AlarmClock::switchedOn, this, [this] {
+        startLooking();
+        goOffInTimeOrder({this});
+    });
+    // A time set to the present minute while the alarm is on goes off at once.
+    for (QLineEdit *field : {alarm.txtHour, alarm.txtMinute, alarm.txtAmPm})
+        connect(field, &QLineEdit::textChanged, this, [this] { goOffInTimeOrder({this}); });
+}
+
+QString AlarmCheck::composedText() const {
+    return m_alarm.txtHour->text() + u':' + m_alarm.txtMinute->text() + m_alarm.txtAmPm->text();
 }
 
 QString AlarmCheck::alarmText() const {
-    const QString composed =
-        m_alarm.txtHour->text() + u':' + m_alarm.txtMinute->text() + m_alarm.txtAmPm->text();
-    const std::optional<int> time = ClockText::readHourMinuteAmPm(composed);
-    return time ? ClockText::hhnnAmPm(*time) : composed;
+    const std::optional<int> time = ClockText::readHourMinuteAmPm(composedText());
+    return time ? ClockText::hhnnAmPm(*time) : composedText();
 }
 
 QString AlarmCheck::clockText() const {
     return ClockText::hhnnAmPm(m_clock.now().time().msecsSinceStartOfDay() / 1000);
 }
 
-void AlarmCheck::tmrAlarm_Timer() {
-    if (alarmText() == clockText())
-        goOff();
+void AlarmCheck::goOffInTimeOrder(const QList<AlarmCheck *> &checks) {
+    QList<std::pair<QDateTime, AlarmCheck *>> dueAlarms;
+    for (AlarmCheck *check : checks)
+        if (const std::optional<QDateTime> due = check->due())
+            dueAlarms.append({*due, check});
+    std::stable_sort(dueAlarms.begin(), dueAlarms.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[due, check] : dueAlarms)
+        check->goOff(due);
 }
 
-void AlarmCheck::goOff() {
+void AlarmCheck::startLooking() {
+    m_lookedAt = m_clock.now();
+    m_lookedAtPassed = m_clock.nsecsPassed();
+}
+
+// Due in its own minute, or missed since the last look while the clock went on with the time
+// that really passed.
+std::optional<QDateTime> AlarmCheck::due() {
+    const QDateTime lookedAt = m_lookedAt;
+    const qint64 lookedAtPassed = m_lookedAtPassed;
+    startLooking();
+    const std::optional<int> second = ClockText::readHourMinuteAmPm(composedText());
+    if (!m_alarm.tmrAlarm->isEnabled() || !second)
+        return std::nullopt;
+    const QDateTime now = m_lookedAt;
+    QDateTime latest(now.date(), QTime::fromMSecsSinceStartOfDay(*second * 1000));
+    if (latest > now)
+        latest = latest.addDays(-1);
+    const bool inItsMinute = latest.secsTo(now) < 60;
+    const qint64 passed = (m_lookedAtPassed - lookedAtPassed) / NanosecondsPerMillisecond;
+    const bool missed = latest > lookedAt && lookedAt.msecsTo(now) <= passed + ClockSlackMilliseconds;
+    return inItsMinute || missed ? std::optional(latest) : std::nullopt;
+}
+
+void AlarmCheck::goOff(const QDateTime &due) {
     m_alerts.PlayAlertSound(m_options.sound->txtWav->text());
     m_alarm.tmrAlarm->setEnabled(false);
     m_alarm.Option2->setChecked(true);
     m_alerts.RestoreMainWindow();
     const bool showsMessage = m_options.message->Check4->isChecked();
     const QString message = m_options.message->txtMessage->toPlainText();
-    m_alerts.NotifyUser(m_alarm.name,
-                        m_alarm.name + u" at "_s + alarmText() + (showsMessage ? u'\n' + message : QString()),
-                        true);
+    const qint64 late = due.secsTo(m_lookedAt);
+    const QString when = late < 60 ? QString() : u", %1 late: the computer was asleep"_s.arg(lateBy(late));
+    m_alerts.NotifyUser(
+        m_alarm.name,
+        m_alarm.name + u" at "_s + alarmText() + when + (showsMessage ? u'\n' + message : QString()), true);
     if (showsMessage)
         m_alerts.ShowAlertMessage(message);
     if (m_options.program->Check3->isChecked())

@@ -5,7 +5,7 @@
 #include "platform/ClickEvents.h"
 #include "platform/Controls.h"
 #include "platform/Frame.h"
-#include "platform/SecondTimer.h"
+#include "platform/MinuteTimer.h"
 #include "platform/UpDown.h"
 
 #include <QLabel>
@@ -26,7 +26,7 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
                        const Clock &clock)
     : QObject(mainArea)
     , Frame14(place(new Frame(mainArea), names.frame, QRect(2170, names.top, 1910, names.height)))
-    , tmrAlarm(new SecondTimer(clock, this))
+    , tmrAlarm(new MinuteTimer(clock, this))
     , m_selection(selection) {
     const QString caption = QString::fromLatin1(names.caption);
     name = caption.front().toUpper() + caption.mid(1);

@@ -8,7 +8,7 @@ class Frame;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class SecondTimer;
+class MinuteTimer;
 class QWidget;
 class UpDown;
 
@@ -50,7 +50,7 @@ public:
     UpDown *UpDown1;
     QRadioButton *Option1;
     QRadioButton *Option2;
-    SecondTimer *tmrAlarm;
+    MinuteTimer *tmrAlarm;
     // "Alarm I" or "Alarm II", as notifications name it.
     QString name;
 

@@ -3,7 +3,7 @@
 #include "core/ClockText.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
-#include "platform/SecondTimer.h"
+#include "platform/MinuteTimer.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -18,8 +18,8 @@ QLabel *topStripLabel(QWidget *window, const char *name, int left) {
     return label;
 }
 
-SecondTimer *runningTimer(const Clock &clock, QObject *parent, const char *name) {
-    auto *timer = new SecondTimer(clock, parent);
+MinuteTimer *runningTimer(const Clock &clock, QObject *parent, const char *name) {
+    auto *timer = new MinuteTimer(clock, parent);
     timer->setObjectName(QLatin1StringView(name));
     timer->setEnabled(true);
     return timer;
@@ -35,8 +35,10 @@ ClockDisplay::ClockDisplay(QWidget *window, const Clock &clock)
     , tmrDate(runningTimer(clock, this, "tmrDate"))
     , m_clock(clock) {
     lblClock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(tmrClock, &SecondTimer::Timer, this, &ClockDisplay::tmrClock_Timer);
-    connect(tmrDate, &SecondTimer::Timer, this, &ClockDisplay::tmrDate_Timer);
+    connect(tmrClock, &MinuteTimer::Timer, this, &ClockDisplay::tmrClock_Timer);
+    connect(tmrDate, &MinuteTimer::Timer, this, &ClockDisplay::tmrDate_Timer);
+    tmrClock_Timer();
+    tmrDate_Timer();
 }
 
 // Sized to its text, with its right edge where it always is.

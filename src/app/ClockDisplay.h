@@ -5,10 +5,10 @@
 class Clock;
 class QLabel;
 class QWidget;
-class SecondTimer;
+class MinuteTimer;
 
-// The running clock and date on the main window's top strip, both refreshed just after each whole
-// second, so a new minute or day shows within milliseconds.
+// The running clock and date on the main window's top strip, shown from the start and refreshed
+// at each new minute, so a new minute or day shows within milliseconds.
 class ClockDisplay : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ClockDisplay)
@@ -21,8 +21,8 @@ public:
 
     QLabel *lblDate;
     QLabel *lblClock;
-    SecondTimer *tmrClock;
-    SecondTimer *tmrDate;
+    MinuteTimer *tmrClock;
+    MinuteTimer *tmrDate;
 
 private:
     const Clock &m_clock;

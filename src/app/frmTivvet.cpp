@@ -22,10 +22,11 @@
 #include "platform/Controls.h"
 #include "platform/FlatBttn.h"
 #include "platform/Frame.h"
+#include "platform/MinuteTimer.h"
 #include "platform/Notifier.h"
 #include "platform/PlatformServices.h"
 #include "platform/SOTimer.h"
-#include "platform/SecondTimer.h"
+#include "platform/SleepInhibitor.h"
 #include "platform/TrayIcon.h"
 
 #include <QApplication>
@@ -71,13 +72,13 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , AROnTop1(new AROnTop(this))
     , clock(new ClockDisplay(this, services.clock))
     , Frame1(place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880)))
-    , countdown(new CountdownTimer(Frame1))
+    , countdown(new CountdownTimer(Frame1, services.clock))
     , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.clock))
     , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII, selection, services.clock))
     , options(new OptionsArea(this, Frame1))
     , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer, services.files, *alerts))
     , notify(new NotifySettings(options->Frame5, selection))
-    , countdownTick(new CountdownTick(*countdown, *notify, *timerSound->txtWav, *alerts))
+    , countdownTick(new CountdownTick(*countdown, *notify, *timerSound->txtWav, *alerts, services.clock))
     , alarm1Options(new AlarmOptions(options->Frame10, AlarmOptions::AlarmI, services.files, *alerts))
     , alarm2Options(new AlarmOptions(options->Frame16, AlarmOptions::AlarmII, services.files, *alerts))
     , alarm1Check(new AlarmCheck(*alarm1, *alarm1Options, *alerts, services.clock))
@@ -97,6 +98,13 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     buildCommands();
     orderTabs();
     connectTray();
+    for (AlarmClock *alarm : {alarm1, alarm2})
+        connect(alarm->tmrAlarm, &MinuteTimer::Timer, this, [this] {
+            AlarmCheck::goOffInTimeOrder({alarm1Check, alarm2Check});
+        });
+    // A running countdown keeps the computer awake; an alarm set for the morning must not.
+    connect(countdown->tmrCounter, &SOTimer::enabledChanged, this,
+            [&sleep = services.sleep](bool running) { sleep.setInhibited(running); });
     connect(&services.notifier, &Notifier::showRequested, this, [this] { alerts->RestoreMainWindow(); });
     m_saveSoon->setObjectName(u"tmrSave"_s);
     m_saveSoon->setSingleShot(true);
@@ -223,7 +231,7 @@ void frmTivvet::showAfterLoad() {
 void frmTivvet::Form_Unload() {
     m_saveSoon->stop();
     countdown->tmrCounter->setEnabled(false);
-    for (SecondTimer *timer : {alarm1->tmrAlarm, alarm2->tmrAlarm, clock->tmrClock, clock->tmrDate})
+    for (MinuteTimer *timer : {alarm1->tmrAlarm, alarm2->tmrAlarm, clock->tmrClock, clock->tmrDate})
         timer->setEnabled(false);
     saveChoices();
     RemoveTrayIcon();

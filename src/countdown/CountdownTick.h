@@ -3,6 +3,7 @@
 #include <QObject>
 
 class AlertActions;
+class Clock;
 class CountdownTimer;
 class NotifySettings;
 class QLineEdit;
@@ -15,18 +16,19 @@ class CountdownTick : public QObject {
 
 public:
     CountdownTick(CountdownTimer &countdown, const NotifySettings &notify, const QLineEdit &txtWav,
-                  AlertActions &alerts);
+                  AlertActions &alerts, const Clock &clock);
 
-    // One second lower for each interval that has passed; a notify time or the expiry passed while
-    // the program was held up alerts once.
+    // One second lower for each interval that has passed; of the notify times passed while the
+    // program was held up or the computer slept only the latest alerts, and none once it expired.
     void tmrCounter_Timer(int seconds = 1);
 
 private:
-    void expire();
+    void expire(int secondsAgo);
     void alert(const QString &remaining);
 
     CountdownTimer &m_countdown;
     const NotifySettings &m_notify;
     const QLineEdit &m_txtWav;
     AlertActions &m_alerts;
+    const Clock &m_clock;
 };

@@ -29,10 +29,10 @@ constexpr QRect BoxInside(int boxWidth, int side) {
 
 } // namespace
 
-CountdownTimer::CountdownTimer(QWidget *mainArea)
+CountdownTimer::CountdownTimer(QWidget *mainArea, const Clock &clock)
     : QObject(mainArea)
     , Frame2(place(new Frame(mainArea), "Frame2", QRect(115, 115, 1950, 2640)))
-    , tmrCounter(new SOTimer(this)) {
+    , tmrCounter(new SOTimer(clock, this)) {
     tmrCounter->setInterval(TickInterval);
     buildEntry();
     buildDisplay();

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class Clock;
 class FlatBttn;
 class Frame;
 class QLabel;
@@ -19,7 +20,7 @@ class CountdownTimer : public QObject {
 
 public:
     // Builds the countdown's frame inside the main area.
-    explicit CountdownTimer(QWidget *mainArea);
+    CountdownTimer(QWidget *mainArea, const Clock &clock);
 
     // The state the countdown is in after every load: stopped at "00:00:00" with empty fields.
     void resetForLoad();

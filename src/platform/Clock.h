@@ -1,18 +1,49 @@
 #pragma once
 
 #include <QDateTime>
+#include <QObject>
+#include <QTimer>
 
-// The current local date and time.
-class Clock {
+// The current local date and time, and the time that really passed, asleep or awake.
+class Clock : public QObject {
+    Q_OBJECT
+
 public:
-    virtual ~Clock() = default;
+    using QObject::QObject;
+
     virtual QDateTime now() const = 0;
     // The same moment as a count, without the look-up of the local time zone.
     virtual qint64 msecsSinceEpoch() const { return now().toMSecsSinceEpoch(); }
+    // Nanoseconds from a fixed moment, counting the time the computer was asleep and never set
+    // back: what a countdown counts.
+    virtual qint64 nsecsPassed() const = 0;
+
+Q_SIGNALS:
+    // At the start of each minute of the wall clock, and at once when the clock is set, the time
+    // zone changes or the computer wakes from sleep: whatever shows or checks the time of day to
+    // the minute looks again.
+    void minuteChanged();
 };
 
+// The system's clocks. Wakes the program once a minute, never more often.
 class SystemClock : public Clock {
+    Q_OBJECT
+
 public:
+    SystemClock();
+    ~SystemClock() override;
+
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     qint64 msecsSinceEpoch() const override { return QDateTime::currentMSecsSinceEpoch(); }
+    qint64 nsecsPassed() const override;
+
+private:
+    void armForNextMinute();
+    void minuteBegan();
+    void watchClockSet();
+    bool armClockSetWatch();
+    void watchTimeZone();
+
+    QTimer m_minute;
+    int m_clockSet = -1;
 };

@@ -8,6 +8,7 @@ class FileDialog;
 class MessageBox;
 class Notifier;
 class ProgramLauncher;
+class SleepInhibitor;
 class SoundPlayer;
 class TrayIcon;
 
@@ -22,6 +23,7 @@ struct PlatformServices {
     ColourDialog &colourDialog;
     TrayIcon &tray;
     Notifier &notifier;
+    SleepInhibitor &sleep;
     // The user's configuration folder, where the settings, options files and autostart entry live.
     QString configFolder;
 };

@@ -8,6 +8,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/SdlSoundPlayer.h"
+#include "platform/SleepInhibitor.h"
 #include "platform/TrayIcon.h"
 
 // The real platform services, for whatever runs the main window as a user meets it.
@@ -20,9 +21,10 @@ struct RealPlatform {
     QtColourDialog colourDialog;
     QtTrayIcon tray;
     DBusNotifier notifier;
+    DBusSleepInhibitor sleep;
 
     PlatformServices services(const QString &configFolder) {
-        return {sound, messages, launcher, clock, files, colourDialog, tray, notifier, configFolder};
+        return {sound, messages, launcher, clock, files, colourDialog, tray, notifier, sleep, configFolder};
     }
     // Dialogs and message boxes stay above the window they belong to.
     void setOwner(QWidget *window) {

@@ -1,17 +1,19 @@
 #include "platform/SOTimer.h"
 
+#include "platform/Clock.h"
+
 #include <algorithm>
 
 namespace {
 constexpr qint64 NanosecondsPerMillisecond = 1'000'000;
 }
 
-SOTimer::SOTimer(QObject *parent)
-    : QObject(parent) {
+SOTimer::SOTimer(const Clock &clock, QObject *parent)
+    : QObject(parent)
+    , m_clock(clock) {
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &SOTimer::tick);
-    m_clock.start();
 }
 
 void SOTimer::setInterval(int milliseconds) {
@@ -22,7 +24,7 @@ void SOTimer::setEnabled(bool enabled) {
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
-    const qint64 now = m_clock.nsecsElapsed();
+    const qint64 now = m_clock.nsecsPassed();
     if (enabled) {
         const qint64 wait = m_remainder >= 0 ? m_remainder : m_interval * NanosecondsPerMillisecond;
         m_nextDeadline = now + wait;
@@ -32,6 +34,7 @@ void SOTimer::setEnabled(bool enabled) {
         m_remainder = std::max<qint64>(0, m_nextDeadline - now);
         m_timer.stop();
     }
+    Q_EMIT enabledChanged(enabled);
 }
 
 void SOTimer::rewind() {
@@ -43,7 +46,7 @@ void SOTimer::tick() {
     if (!m_enabled)
         return;
     const qint64 interval = m_interval * NanosecondsPerMillisecond;
-    const int intervals = int(1 + std::max<qint64>(0, m_clock.nsecsElapsed() - m_nextDeadline) / interval);
+    const int intervals = int(1 + std::max<qint64>(0, m_clock.nsecsPassed() - m_nextDeadline) / interval);
     m_nextDeadline += intervals * interval;
     armForNextDeadline();
     Q_EMIT Timer(intervals);
@@ -51,6 +54,6 @@ void SOTimer::tick() {
 
 // Rounded up, so that a tick never comes before its deadline.
 void SOTimer::armForNextDeadline() {
-    const qint64 wait = std::max<qint64>(0, m_nextDeadline - m_clock.nsecsElapsed());
+    const qint64 wait = std::max<qint64>(0, m_nextDeadline - m_clock.nsecsPassed());
     m_timer.start(int((wait + NanosecondsPerMillisecond - 1) / NanosecondsPerMillisecond));
 }

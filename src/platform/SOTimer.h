@@ -1,20 +1,22 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
+class Clock;
+
 // The countdown's tick source: Timer is raised on the user-interface thread once per interval
 // while enabled, and never while disabled. Ticks are due at whole intervals from the start on the
-// monotonic clock, so a late tick does not push the later ones back; intervals missed while the
-// program was held up are reported by one tick. Disabling keeps the part of the interval already
+// clock of the time that really passed, so a late tick does not push the later ones back;
+// intervals missed while the program was held up or the computer slept are reported by one tick,
+// within an interval of the wake. Disabling keeps the part of the interval already
 // run for when the timer is enabled again.
 class SOTimer : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SOTimer)
 
 public:
-    explicit SOTimer(QObject *parent = nullptr);
+    SOTimer(const Clock &clock, QObject *parent);
 
     int interval() const { return m_interval; }
     void setInterval(int milliseconds);
@@ -27,15 +29,16 @@ public:
 Q_SIGNALS:
     // The intervals that have passed: more than one when the program was held up.
     void Timer(int intervals);
+    void enabledChanged(bool enabled);
 
 private:
     void tick();
     void armForNextDeadline();
 
+    const Clock &m_clock;
     QTimer m_timer;
-    QElapsedTimer m_clock;
     int m_interval = 0;
     bool m_enabled = false;
-    qint64 m_nextDeadline = 0; // nanoseconds on m_clock
+    qint64 m_nextDeadline = 0; // nanoseconds on the clock
     qint64 m_remainder = -1;   // nanoseconds left of an interrupted interval, -1 for none
 };

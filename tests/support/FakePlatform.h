@@ -7,9 +7,11 @@
 #include "platform/Notifier.h"
 #include "platform/PlatformServices.h"
 #include "platform/ProgramLauncher.h"
+#include "platform/SleepInhibitor.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TrayIcon.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -33,7 +35,14 @@ public:
 // Every platform service as a fake that writes what it was asked into one log, so that tests can
 // check the order of actions across services, and answers as the test told it to; and a private
 // configuration folder of real files.
-struct FakePlatform : SoundPlayer, MessageBox, ProgramLauncher, Clock, FileDialog, ColourDialog, Notifier {
+struct FakePlatform : SoundPlayer,
+                      MessageBox,
+                      ProgramLauncher,
+                      Clock,
+                      FileDialog,
+                      ColourDialog,
+                      Notifier,
+                      SleepInhibitor {
     bool play(const QString &path, int flags) override {
         log << QStringLiteral("sound %1 %2").arg(flags).arg(path);
         if (onPlay)
@@ -53,8 +62,18 @@ struct FakePlatform : SoundPlayer, MessageBox, ProgramLauncher, Clock, FileDialo
         log << QStringLiteral("notify %1 %2|%3")
                    .arg(source, urgent ? QStringLiteral("urgent") : QString(), body);
     }
+    void setInhibited(bool on) override { inhibited = on; }
     QDateTime now() const override { return current; }
     void setTime(const QTime &time) { current = QDateTime(QDate(2026, 12, 5), time); }
+    // Awake, the time passed is the monotonic clock's.
+    qint64 nsecsPassed() const override { return awake.nsecsElapsed() + asleepNsecs; }
+    // A sleep of the computer as the program sees it at the wake: the wall clock and the time
+    // passed jump, the monotonic clock does not, and the kernel tells of a clock change.
+    void sleepFor(int seconds) {
+        asleepNsecs += seconds * 1'000'000'000LL;
+        current = current.addSecs(seconds);
+        Q_EMIT minuteChanged();
+    }
     // An empty name is a Cancel.
     QString getOpenFileName(const QString &title, const QString &filter) override {
         log << QStringLiteral("browse ") + title + u'|' + filter;
@@ -69,15 +88,22 @@ struct FakePlatform : SoundPlayer, MessageBox, ProgramLauncher, Clock, FileDialo
 
     PlatformServices services() { return servicesWith(*this); }
     PlatformServices servicesWith(const Clock &clock) {
-        return {*this, *this, *this, clock, *this, *this, tray, *this, configFolder.path()};
+        return {*this, *this, *this, clock, *this, *this, tray, *this, *this, configFolder.path()};
     }
     QStringList takeLog() { return std::exchange(log, {}); }
 
     QStringList log;
     bool soundPlays = true;
     bool programStarts = true;
+    bool inhibited = false;
     std::function<void()> onPlay, onShow;
     QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
+    QElapsedTimer awake = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    qint64 asleepNsecs = 0;
     QString nextFileName;
     std::optional<ColourValue> nextColour;
     CustomColours offeredColours{};
