@@ -19,6 +19,8 @@ private Q_SLOTS:
     void goesOffInItsMinute();
     void goingOffPlaysComesBackShowsTheMessageThenRunsTheProgram();
     void bothAlarmsGoOffEachWithItsOwnOptions();
+    void missedWhileAsleepGoesOffLate_data();
+    void missedWhileAsleepGoesOffLate();
 
 private:
     std::unique_ptr<TestWindow> w;
@@ -168,6 +170,50 @@ void TestAlarms::bothAlarmsGoOffEachWithItsOwnOptions() {
                           u"start|/bin/one"_s, u"sound 1 /two.wav"_s,
                           u"notify Alarm II urgent|Alarm II at 06:00 am\nsecond"_s,
                           u"box The Tivvet|second"_s, u"start|/bin/two"_s}));
+}
+
+// Each row: the alarms switched on (an empty time is off), then the wall clock goes from one time
+// to the next, by a sleep of the computer or set forward by hand; what the alarms tell at the wake.
+void TestAlarms::missedWhileAsleepGoesOffLate_data() {
+    addRows({
+        {"", "alarm1", "alarm2", "from", "to", "by", "told"},
+        {"its minute inside the sleep", "", "07:30:pm", "19:20", "19:45", "sleep",
+         "sound 1 |notify Alarm II urgent|Alarm II at 07:30 pm, 15 min late: the computer was asleep"},
+        {"its minute after the sleep", "", "07:50:pm", "19:20", "19:45", "sleep", ""},
+        {"its minute before the sleep", "", "07:10:pm", "19:20", "19:45", "sleep", ""},
+        {"both, in time order", "07:40:pm", "07:30:pm", "19:20", "19:45", "sleep",
+         "sound 1 |notify Alarm II urgent|Alarm II at 07:30 pm, 15 min late: the computer was asleep|"
+         "sound 1 |notify Alarm I urgent|Alarm I at 07:40 pm, 5 min late: the computer was asleep"},
+        {"overnight", "09:10:pm", "", "21:00", "07:00", "sleep",
+         "sound 1 |notify Alarm I urgent|Alarm I at 09:10 pm, 9 h 50 min late: the computer was asleep"},
+        {"clock set forward", "", "07:30:pm", "19:20", "19:45", "hand", ""},
+    });
+}
+
+void TestAlarms::missedWhileAsleepGoesOffLate() {
+    const QTime from = QTime::fromString(column("from"));
+    w->platform.setTime(from);
+    w->typeParts({"txtHour", "txtMinute", "txtAmPm", "txtHour2", "txtMinute2", "txtAmPm2"},
+                 column("alarm1").leftJustified(2, u':') + u':' + column("alarm2"));
+    const QStringList switches[] = {{u"alarm1"_s, u"Option1"_s}, {u"alarm2"_s, u"Option3"_s}};
+    int switchedOn = 0;
+    for (const QStringList &alarm : switches)
+        if (!column(qPrintable(alarm[0])).isEmpty()) {
+            w->click(qPrintable(alarm[1]));
+            ++switchedOn;
+        }
+    QVERIFY(w->platform.takeLog().isEmpty());
+    const QTime to = QTime::fromString(column("to"));
+    if (column("by") == u"sleep"_s) {
+        w->platform.sleepFor((from.secsTo(to) + 86400) % 86400);
+    } else {
+        w->platform.setTime(to);
+        Q_EMIT w->platform.minuteChanged();
+    }
+    const QString told = w->platform.takeLog().join(u'|');
+    QTEST(told, "told");
+    const int stillOn = int(w->checked("Option1")) + int(w->checked("Option3"));
+    QCOMPARE(stillOn, switchedOn - int(told.count(u"notify"_s))); // the others are untouched
 }
 
 QTEST_MAIN(TestAlarms)

@@ -29,6 +29,9 @@ private Q_SLOTS:
     void ticksAlertAtExpiryAndNotifyTimes();
     void expiryStopsAndBringsTheWindowBack();
     void heldUpItCatchesUpAndAlertsOnce();
+    void countsTheTimeAsleep_data();
+    void countsTheTimeAsleep();
+    void holdsOffIdleSuspendWhileRunning();
     void customNotifyTimeActivatesOnlyWhenReadable();
     void customNotifyFieldsStep();
     void tickSourceKeepsTheSecondAcrossPause();
@@ -165,6 +168,59 @@ void TestCountdown::heldUpItCatchesUpAndAlertsOnce() {
     QCOMPARE(w->platform.takeLog(),
              QStringList({u"sound 1 "_s, u"notify countdown urgent|The countdown ran out at 8:58 am."_s}));
     QVERIFY(!running());
+}
+
+// Each row: the entry and notify boxes, a sleep of the computer right after Start (or after Start
+// and Pause), then what the first tick after the wake shows and tells.
+void TestCountdown::countsTheTimeAsleep_data() {
+    addRows({
+        {"", "entry", "checked", "paused", "asleep", "shown", "told"},
+        {"ran out asleep", "0:10:0", "Check5", "", "900", "00:00:00",
+         "sound 1 |notify countdown urgent|The countdown ran out at 9:10 am."},
+        {"passed a notify time", "0:10:0", "Check5", "", "480", "00:01:59",
+         "sound 1 |notify countdown |The countdown has 00:05:00 left."},
+        {"passed two, the latest alerts", "0:20:0", "Check15 Check5", "", "960", "00:03:59",
+         "sound 1 |notify countdown |The countdown has 00:05:00 left."},
+        {"passed none", "0:10:0", "Check5", "", "120", "00:07:59", ""},
+        {"paused", "0:10:0", "Check5", "yes", "900", "00:10:00", ""},
+    });
+}
+
+void TestCountdown::countsTheTimeAsleep() {
+    w->platform.setTime(QTime(9, 0, 30));
+    for (const QString &box : column("checked").split(u' ', Qt::SkipEmptyParts))
+        w->click(qPrintable(box));
+    w->typeParts(Entry, column("entry"));
+    w->click("FlatBttnStart");
+    const bool paused = !column("paused").isEmpty();
+    if (paused)
+        w->click("FlatBttnPause");
+    w->platform.sleepFor(column("asleep").toInt());
+    if (paused)
+        QTest::qWait(1500);
+    QTRY_COMPARE(w->text("lblCounter"), column("shown"));
+    QTEST(w->platform.takeLog().join(u'|'), "told");
+    if (paused) { // the second begun before the pause is still the next
+        w->click("FlatBttnStart");
+        QTRY_COMPARE(w->text("lblCounter"), u"00:09:59"_s);
+    }
+}
+
+// Only a running countdown keeps the computer from suspending on idle; an alarm never does.
+void TestCountdown::holdsOffIdleSuspendWhileRunning() {
+    const auto inhibitedAfter = [this](const char *button) {
+        w->click(button);
+        return w->platform.inhibited;
+    };
+    w->typeParts(Entry, u"::2"_s);
+    QVERIFY(inhibitedAfter("FlatBttnStart"));
+    QVERIFY(!inhibitedAfter("FlatBttnPause"));
+    QVERIFY(!inhibitedAfter("FlatBttnReset"));
+    w->typeParts(Entry, u"::1"_s);
+    QVERIFY(inhibitedAfter("FlatBttnStart"));
+    w->window->countdownTick->tmrCounter_Timer();
+    QVERIFY(!w->platform.inhibited);
+    QVERIFY(!inhibitedAfter("Option1"));
 }
 
 // A time of zero or one that is not a time of day cannot be activated; unchecking always stays.

@@ -13,6 +13,8 @@ inline const QString Title = QStringLiteral("The Tivvet  3.0");
 namespace At {
 constexpr QPoint txtSeconds(1755, 1050);
 constexpr QPoint FlatBttnStart(630, 2782);
+constexpr QPoint FlatBttnPause(1185, 2782);
+constexpr QPoint FlatBttnReset(1740, 2782);
 constexpr QPoint txtHour(2655, 1050);
 constexpr QPoint txtMinute(3195, 1050);
 constexpr QPoint txtAmPm(3602, 1050);

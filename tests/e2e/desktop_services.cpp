@@ -2,10 +2,13 @@
 // server that writes each notification it receives as a line to standard output and, for each id
 // read from standard input, says that the notification's default action was invoked. As "watcher":
 // a StatusNotifierWatcher with a host, which writes "item" and the service of each item that
-// registers.
+// registers. As "portal": the desktop portal's Inhibit, which writes "inhibit", the flags and the
+// reason of each call, "close" when its request is closed and "gone" when a caller leaves the bus.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusServiceWatcher>
 #include <QSocketNotifier>
 #include <QTextStream>
 
@@ -67,20 +70,65 @@ private:
     QStringList m_items;
 };
 
+class InhibitRequest : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
+
+public Q_SLOTS:
+    void Close() {
+        QTextStream(stdout) << "close" << Qt::endl;
+        deleteLater();
+    }
+};
+
+class InhibitPortal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Inhibit")
+
+public Q_SLOTS:
+    QDBusObjectPath Inhibit(const QString &, uint flags, const QVariantMap &options,
+                            const QDBusMessage &call) {
+        QTextStream(stdout) << "inhibit " << flags << ' ' << options.value(u"reason"_s).toString()
+                            << Qt::endl;
+        m_callers.addWatchedService(call.service());
+        const QString path = u"/org/freedesktop/portal/desktop/request/%1"_s.arg(++m_requests);
+        QDBusConnection::sessionBus().registerObject(path, new InhibitRequest,
+                                                     QDBusConnection::ExportAllSlots);
+        return QDBusObjectPath(path);
+    }
+
+public:
+    InhibitPortal() {
+        m_callers.setConnection(QDBusConnection::sessionBus());
+        m_callers.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+        connect(&m_callers, &QDBusServiceWatcher::serviceUnregistered, this,
+                [] { QTextStream(stdout) << "gone" << Qt::endl; });
+    }
+
+private:
+    QDBusServiceWatcher m_callers;
+    int m_requests = 0;
+};
+
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     NotificationServer server;
     StatusNotifierWatcher watcher;
-    const bool asWatcher = app.arguments().value(1) == u"watcher"_s;
+    InhibitPortal portal;
+    const QString role = app.arguments().value(1);
     QDBusConnection bus = QDBusConnection::sessionBus();
     const auto offer = [&bus](QObject *object, const QString &path, const QString &name) {
         return bus.registerObject(path, object,
                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties) &&
                bus.registerService(name);
     };
-    if (!(asWatcher
-              ? offer(&watcher, u"/StatusNotifierWatcher"_s, u"org.kde.StatusNotifierWatcher"_s)
-              : offer(&server, u"/org/freedesktop/Notifications"_s, u"org.freedesktop.Notifications"_s)))
+    const bool offered =
+        role == u"watcher"_s
+            ? offer(&watcher, u"/StatusNotifierWatcher"_s, u"org.kde.StatusNotifierWatcher"_s)
+        : role == u"portal"_s
+            ? offer(&portal, u"/org/freedesktop/portal/desktop"_s, u"org.freedesktop.portal.Desktop"_s)
+            : offer(&server, u"/org/freedesktop/Notifications"_s, u"org.freedesktop.Notifications"_s);
+    if (!offered)
         return 1;
     QTextStream(stdout) << "ready" << Qt::endl;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);

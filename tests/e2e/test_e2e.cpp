@@ -26,6 +26,7 @@ private Q_SLOTS:
     void aSecondStartBringsBackTheFirst();
     void statusNotifierItemRestoresOnAClick();
     void endedByTheSessionItSavesFirst();
+    void aRunningCountdownHoldsOffIdleSuspend();
 
 private:
     // Starts the installed program, with its wall clock (not its monotonic one) at fakeStart if
@@ -317,6 +318,38 @@ void TestEndToEnd::endedByTheSessionItSavesFirst() {
     tivvet->kill();
     tivvet->waitForFinished();
     QCOMPARE(stored(u"Tivvet/Options/message.txt"_s), QByteArray("Take the pills now\r\n"));
+}
+
+// The desktop is asked not to suspend for being idle while the countdown runs, and no longer after
+// Pause, the expiry or the end of the program; an alarm switched on asks nothing.
+void TestEndToEnd::aRunningCountdownHoldsOffIdleSuspend() {
+    QProcess portal;
+    QVERIFY2(startServices(portal, u"portal"_s), "no portal");
+    QVERIFY(launch());
+    const auto told = [&](const QByteArray &line) {
+        return waitFor([&] { return portal.canReadLine(); }, 5) && portal.readLine() == line + '\n';
+    };
+    const auto startWith = [&](const QString &seconds) {
+        clickControl(At::txtSeconds);
+        desktop.key({u"ctrl+a"_s});
+        desktop.type(seconds);
+        clickControl(At::FlatBttnStart);
+        return told("inhibit 4 Countdown running");
+    };
+    QVERIFY2(startWith(u"30"_s), "not asked at Start");
+    clickControl(At::FlatBttnPause);
+    QVERIFY2(told("close"), "not given back at Pause");
+    clickControl(At::FlatBttnReset);
+    clickControl(At::Option1);
+    QVERIFY2(startWith(u"2"_s), "not asked at the second Start");
+    QVERIFY2(told("close"), "not given back at the expiry");
+    QVERIFY2(startWith(u"30"_s), "not asked at the third Start");
+    tivvet->terminate();
+    QVERIFY(tivvet->waitForFinished(10000));
+    QVERIFY2(told("close") && told("gone"), "not given back at the end");
+    QCOMPARE(portal.readAll(), QByteArray()); // and never asked for the alarm
+    portal.kill();
+    portal.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
