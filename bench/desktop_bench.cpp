@@ -2,7 +2,9 @@
 // start-up time from exec to the first window mapped (from X events), memory 10 s after start,
 // and idle processor time and wake-ups per second over a minute.
 #include "DesktopSession.h"
+#include "MainWindowPlaces.h"
 #include "ProcessMemory.h"
+#include "PulseAudioServer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 #include <vector>
 
@@ -27,7 +30,28 @@ namespace {
 struct Program {
     QString name;
     QString command;
+    // What a user does once the window is there, before the program is left idle.
+    std::function<void(DesktopSession &)> prepare = [](DesktopSession &) {};
 };
+
+void clickTivvet(DesktopSession &desktop, const QPoint &twips) {
+    const QString window = desktop.visibleWindows(MainWindowPlaces::Title).value(0);
+    desktop.click(MainWindowPlaces::onScreen(desktop.windowOrigin(window), twips));
+    QTest::qWait(200);
+}
+
+void switchBothAlarmsOn(DesktopSession &desktop) {
+    clickTivvet(desktop, MainWindowPlaces::At::Option1);
+    clickTivvet(desktop, MainWindowPlaces::At::Option3);
+}
+
+// A one-second countdown to its end: the sound library stays loaded from then on.
+void playTheFirstAlert(DesktopSession &desktop) {
+    clickTivvet(desktop, MainWindowPlaces::At::txtSeconds);
+    desktop.type(u"1"_s);
+    clickTivvet(desktop, MainWindowPlaces::At::FlatBttnStart);
+    QTest::qWait(3000);
+}
 
 struct Result {
     QString name;
@@ -124,7 +148,9 @@ void measureResting(DesktopSession &desktop, const Program &program, const QProc
                     int idleSeconds, Result &result) {
     QProcess process;
     timeToFirstMap(desktop, program, environment, process);
-    QTest::qWait(10000);
+    QTest::qWait(2000);
+    program.prepare(desktop);
+    QTest::qWait(8000);
     result.rssMb = rollupKb(process.processId(), "Rss:") / 1024;
     result.pssMb = rollupKb(process.processId(), "Pss:") / 1024;
     const QHash<QString, Usage> before = usageByThread(process.processId());
@@ -150,6 +176,8 @@ int main(int argc, char *argv[]) {
 
     std::vector<Program> programs{{u"floor (Qt)"_s, parser.value(u"floor"_s)},
                                   {u"Tivvet"_s, parser.value(u"tivvet"_s)}};
+    programs.push_back({u"Tivvet alarms"_s, parser.value(u"tivvet"_s), switchBothAlarmsOn});
+    programs.push_back({u"Tivvet alerted"_s, parser.value(u"tivvet"_s), playTheFirstAlert});
     if (parser.isSet(u"peers"_s))
         for (const char *peer : {"gnome-clocks", "ktimer"})
             if (!QStandardPaths::findExecutable(QLatin1StringView(peer)).isEmpty())
@@ -160,11 +188,21 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "the private desktop did not start\n");
         return 1;
     }
+    PulseAudioServer pulse; // so that the alert's sound plays and its library stays loaded
+    if (!pulse.start()) {
+        std::fprintf(stderr, "the sound server did not start\n");
+        return 1;
+    }
     QTemporaryDir homes;
     std::vector<QProcessEnvironment> environments;
     std::vector<Result> results;
     for (const Program &program : programs) {
-        environments.push_back(desktop.environmentWithHome(homes.filePath(QString::number(results.size()))));
+        QProcessEnvironment environment =
+            desktop.environmentWithHome(homes.filePath(QString::number(results.size())));
+        environment.insert(u"XDG_RUNTIME_DIR"_s, pulse.runtimeDir());
+        environment.insert(u"PULSE_SERVER"_s, u"unix:"_s + pulse.socket());
+        environment.insert(u"SDL_AUDIODRIVER"_s, u"pulseaudio"_s);
+        environments.push_back(environment);
         results.push_back({program.name, {}});
     }
     measureStartups(desktop, programs, environments, results);

@@ -21,7 +21,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTimer>
+
+#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -46,6 +49,7 @@ private Q_SLOTS:
     void secondaryWindowsOpenOnceCentredAndOnTop();
     void exitLeavesAnOpenWindowRunning();
     void clockAndDateFollowTheClock();
+    void theSystemClockTellsOfAClockSetAtOnce();
     void aLongMessageShowsItsStartAndAllOfItUnderDetails();
     void colourDialogIsModalToItsWindowAndKeepsTheirOwnColoursToOthers();
     void fileDialogReturnsATypedNameOfAFileNotThereYet();
@@ -228,12 +232,24 @@ void TestShell::clockAndDateFollowTheClock() {
     };
     for (const auto &[now, clock, date] : rows) {
         w->platform.current = now;
-        Q_EMIT display.tmrClock->Timer();
-        Q_EMIT display.tmrDate->Timer();
+        Q_EMIT w->platform.minuteChanged();
         QCOMPARE(display.lblClock->text(), clock);
         QCOMPARE(display.lblDate->text(), date);
         QCOMPARE(display.lblClock->geometry().right(), 351); // right-aligned at its edge
     }
+}
+
+// The kernel's own news of a clock set, raised by setting the clock to the time it shows.
+void TestShell::theSystemClockTellsOfAClockSetAtOnce() {
+    SystemClock clock;
+    QSignalSpy told(&clock, &Clock::minuteChanged);
+    if (QTime::currentTime().second() >= 58) // not mistaken for the minute's own start
+        QTest::qWait(3000);
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (clock_settime(CLOCK_REALTIME, &now) != 0)
+        QSKIP("the clock cannot be set here");
+    QTRY_COMPARE_WITH_TIMEOUT(told.count(), 1, 1000);
 }
 
 // So that OK stays on the screen.

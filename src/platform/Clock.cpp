@@ -14,26 +14,29 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr qint64 NanosecondsPerSecond = 1'000'000'000;
 constexpr qint64 MillisecondsPerMinute = 60'000;
-constexpr int MillisecondsPastTheMinute = 5;
-constexpr time_t ClockSetWatchSeconds = 10 * 365 * 24 * 3600;
+constexpr int MillisecondsPastTheMinute = 1;
 } // namespace
 
-// The minute is waited for on the monotonic clock; the kernel tells of a clock set, which it also
-// reports when the computer resumes from sleep, by cancelling a wall-clock timer armed for a
-// moment far ahead.
+// The start of each minute comes from a wall-clock timer, which the kernel cancels when the clock
+// is set and when the computer resumes from sleep; both wake the program at once.
 SystemClock::SystemClock()
-    : m_clockSet(timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC)) {
-    m_minute.setTimerType(Qt::PreciseTimer);
-    m_minute.setSingleShot(true);
-    connect(&m_minute, &QTimer::timeout, this, &SystemClock::minuteBegan);
-    armForNextMinute();
-    watchClockSet();
+    : m_wallClock(timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC)) {
+    if (m_wallClock >= 0 && armWallClockForNextMinute()) {
+        auto *notifier = new QSocketNotifier(m_wallClock, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, &SystemClock::wallClockWoke);
+    } else {
+        qWarning("The wall clock is not watched: a clock set or a wake from sleep shows at the next minute.");
+        m_fallbackMinute.setTimerType(Qt::PreciseTimer);
+        m_fallbackMinute.setSingleShot(true);
+        connect(&m_fallbackMinute, &QTimer::timeout, this, &SystemClock::fallbackMinuteBegan);
+        armFallbackForNextMinute();
+    }
     watchTimeZone();
 }
 
 SystemClock::~SystemClock() {
-    if (m_clockSet >= 0)
-        close(m_clockSet);
+    if (m_wallClock >= 0)
+        close(m_wallClock);
 }
 
 qint64 SystemClock::nsecsPassed() const {
@@ -43,39 +46,32 @@ qint64 SystemClock::nsecsPassed() const {
 }
 
 // Time zones differ by whole minutes, so the start of a minute is the same moment in any zone.
-// A little past it, so that the new minute is there to be read.
-void SystemClock::armForNextMinute() {
-    m_minute.start(int(MillisecondsPerMinute - msecsSinceEpoch() % MillisecondsPerMinute) +
-                   MillisecondsPastTheMinute);
+bool SystemClock::armWallClockForNextMinute() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    itimerspec next{};
+    next.it_value.tv_sec = now.tv_sec - now.tv_sec % 60 + 60;
+    return timerfd_settime(m_wallClock, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &next, nullptr) == 0;
 }
 
-void SystemClock::minuteBegan() {
-    armForNextMinute();
+void SystemClock::wallClockWoke() {
+    std::uint64_t expirations = 0;
+    // A clock set fails the read with ECANCELED, which is the news; the timer is armed again either way.
+    if (read(m_wallClock, &expirations, sizeof expirations) < 0 && errno == EAGAIN)
+        return;
+    armWallClockForNextMinute();
     Q_EMIT minuteChanged();
 }
 
-void SystemClock::watchClockSet() {
-    if (m_clockSet < 0 || !armClockSetWatch()) {
-        qWarning("The clock is not watched: a clock set shows at the next minute.");
-        return;
-    }
-    auto *notifier = new QSocketNotifier(m_clockSet, QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] {
-        std::uint64_t expirations = 0;
-        // Fails with ECANCELED, which is the news; the timer is armed again either way.
-        if (read(m_clockSet, &expirations, sizeof expirations) < 0 && errno == EAGAIN)
-            return;
-        armClockSetWatch();
-        minuteBegan();
-    });
+// A little past the minute, so that the new minute is there to be read.
+void SystemClock::armFallbackForNextMinute() {
+    m_fallbackMinute.start(int(MillisecondsPerMinute - msecsSinceEpoch() % MillisecondsPerMinute) +
+                           MillisecondsPastTheMinute);
 }
 
-bool SystemClock::armClockSetWatch() {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    itimerspec farAhead{};
-    farAhead.it_value.tv_sec = now.tv_sec + ClockSetWatchSeconds;
-    return timerfd_settime(m_clockSet, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &farAhead, nullptr) == 0;
+void SystemClock::fallbackMinuteBegan() {
+    armFallbackForNextMinute();
+    Q_EMIT minuteChanged();
 }
 
 // A new zone replaces the /etc/localtime link, a package update rewrites the file it names.
@@ -84,7 +80,7 @@ void SystemClock::watchTimeZone() {
     const auto zoneMayHaveChanged = [this, watcher] {
         if (!watcher->files().contains(u"/etc/localtime"_s))
             watcher->addPath(u"/etc/localtime"_s);
-        minuteBegan();
+        Q_EMIT minuteChanged();
     };
     connect(watcher, &QFileSystemWatcher::fileChanged, this, zoneMayHaveChanged);
     connect(watcher, &QFileSystemWatcher::directoryChanged, this, zoneMayHaveChanged);

@@ -38,12 +38,12 @@ public:
     qint64 nsecsPassed() const override;
 
 private:
-    void armForNextMinute();
-    void minuteBegan();
-    void watchClockSet();
-    bool armClockSetWatch();
+    bool armWallClockForNextMinute();
+    void wallClockWoke();
+    void armFallbackForNextMinute();
+    void fallbackMinuteBegan();
     void watchTimeZone();
 
-    QTimer m_minute;
-    int m_clockSet = -1;
+    int m_wallClock = -1;
+    QTimer m_fallbackMinute; // where the kernel's wall-clock timer cannot be had
 };

@@ -20,6 +20,7 @@ constexpr QPoint txtMinute(3195, 1050);
 constexpr QPoint txtAmPm(3602, 1050);
 constexpr QPoint UpDown1Up(3985, 960);
 constexpr QPoint Option1(2535, 1470);
+constexpr QPoint Option3(2535, 2805);
 constexpr QPoint FlatBttnTimer(4825, 945);
 constexpr QPoint FlatBttnAlarm1(4825, 1245);
 constexpr QPoint optionsSoundBox(942, 3777);
