@@ -3,6 +3,9 @@
 #include "platform/SdlSoundPlayer.h"
 #include "platform/WavFile.h"
 
+#include <QBuffer>
+#include <QDir>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -25,7 +28,10 @@ private Q_SLOTS:
     void withoutASoundServerNothingPlays();
     void whatIsNoSoundIsRefused();
     void aSoundAndTheDefaultAreHeardAlsoAfterARestart();
-    void chunkSizesAreCutToTheFile();
+    void aLongSoundPlaysToItsEndThenLetsTheDeviceGo();
+    void aNewSoundCutsOffTheOldOne();
+    void theSamplesAreFoundWithinTheFile_data();
+    void theSamplesAreFoundWithinTheFile();
 
 private:
     // The loudest sample recorded while the file played.
@@ -39,17 +45,34 @@ private:
         recorder.stop();
         return SoundFiles::maximumAmplitude(recording);
     }
+    // The loudest sample recorded after the file started, less the first quarter second, which
+    // the monitor fills with what the sink had already mixed.
+    double loudestLater(const QByteArray &wav) {
+        const QString path = folder.filePath(u"later.wav"_s), recording = folder.filePath(u"later.raw"_s);
+        if (!SoundFiles::write(path, wav) || !player.play(path, Test))
+            return -1;
+        MonitorRecorder recorder(server, recording);
+        if (!recorder.waitUntilStreaming())
+            return -1;
+        QTest::qWait(1000);
+        recorder.stop();
+        return SoundFiles::maximumAmplitude(recording, 48000 * 2 * 4 / 4);
+    }
     bool plays(const QByteArray &wav) {
         return SoundFiles::write(folder.filePath(u"file.wav"_s), wav) &&
                player.play(folder.filePath(u"file.wav"_s), Test);
     }
 
+    static qsizetype threads() { return QDir(u"/proc/self/task"_s).count(); }
+
     QTemporaryDir folder;
     PulseAudioServer server;
+    qsizetype idleThreads = 0;
     SdlSoundPlayer player;
 };
 
 void TestAudio::initTestCase() {
+    idleThreads = threads();
     qputenv("SDL_AUDIODRIVER", "pulseaudio");
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(server.runtimeDir()));
     qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(server.socket()));
@@ -89,27 +112,63 @@ void TestAudio::aSoundAndTheDefaultAreHeardAlsoAfterARestart() {
     QVERIFY2(afterRestart > 0.3, qPrintable(QString::number(afterRestart)));
 }
 
-// A hundred bytes that say they hold gigabytes are read as what they hold.
-void TestAudio::chunkSizesAreCutToTheFile() {
-    const auto sizeAt = [](const QByteArray &wav, qsizetype at) {
-        return qFromLittleEndian<quint32>(wav.constData() + at);
-    };
-    QByteArray wav = toneWith(40, 0xFFFFFFF0, 0.001); // 44 bytes of header and 44 of samples
-    qToLittleEndian<quint32>(0xFFFFFFF0, wav.data() + 4);
-    WavFile::boundChunkSizes(wav);
-    QCOMPARE(sizeAt(wav, 4), quint32(wav.size() - 8));
-    QCOMPARE(sizeAt(wav, 16), 16u);
-    QCOMPARE(sizeAt(wav, 40), quint32(wav.size() - 44));
-    QByteArray smaller = toneWith(4, 20, 0.001); // a RIFF size within the file stays
-    WavFile::boundChunkSizes(smaller);
-    QCOMPARE(sizeAt(smaller, 4), 20u);
-    QByteArray headerless = toneWith(40, 0xFFFFFFF0, 0.001).mid(8);
-    WavFile::boundChunkSizes(headerless);
-    QCOMPARE(sizeAt(headerless, 32), quint32(headerless.size() - 36));
-    QByteArray odd =
-        QByteArray("RIFF\x00\x00\x00\x00WAVEab  \x03\x00\x00\x00xyz\x00", 24) + "cd  \xff\xff\xff\xff" + "12";
-    WavFile::boundChunkSizes(odd);
-    QCOMPARE(sizeAt(odd, 28), 2u); // after the odd chunk's pad byte
+// Read a piece at a time: the last one is heard too, and the audio thread goes once it has played.
+void TestAudio::aLongSoundPlaysToItsEndThenLetsTheDeviceGo() {
+    QByteArray wav = SoundFiles::toneWav(1.2, 22050, 4000) + SoundFiles::toneWav(0.3, 22050, 24000).mid(44);
+    qToLittleEndian<quint32>(quint32(wav.size() - 8), wav.data() + 4);
+    qToLittleEndian<quint32>(quint32(wav.size() - 44), wav.data() + 40);
+    const double loudest = loudestPlaying(wav, Test);
+    QVERIFY2(loudest > 0.6 && loudest < 0.8, qPrintable(QString::number(loudest)));
+    QTRY_COMPARE_WITH_TIMEOUT(threads(), idleThreads, 5000);
+    QVERIFY(player.play(folder.filePath(u"sound.wav"_s), Test));
+    QCOMPARE_GT(threads(), idleThreads);
+    QTRY_COMPARE_WITH_TIMEOUT(threads(), idleThreads, 5000);
+}
+
+void TestAudio::aNewSoundCutsOffTheOldOne() {
+    QVERIFY(plays(SoundFiles::toneWav(6, 22050, 24000)));
+    const double loudest = loudestLater(SoundFiles::toneWav(4, 22050, 4000));
+    QVERIFY2(loudest > 0.08 && loudest < 0.2, qPrintable(QString::number(loudest)));
+}
+
+// Where the samples lie, with sizes that say they hold gigabytes cut to what the file holds.
+void TestAudio::theSamplesAreFoundWithinTheFile_data() {
+    QTest::addColumn<QByteArray>("wav");
+    QTest::addColumn<qint64>("samplesStart"); // -1: no sound
+    QTest::addColumn<qint64>("samplesSize");
+    const QByteArray tone = SoundFiles::toneWav(0.001); // 44 bytes of header and 44 of samples
+    QTest::newRow("plain") << tone << 44LL << 44LL;
+    QTest::newRow("samples beyond the file") << toneWith(40, 0xFFFFFFF0, 0.001) << 44LL << 44LL;
+    QTest::newRow("without its RIFF header") << tone.mid(8) << 36LL << 44LL;
+    QTest::newRow("an odd chunk first")
+        << tone.left(12) + QByteArray("ab  \x03\0\0\0xyz\0", 12) + tone.mid(12) << 56LL << 44LL;
+    QTest::newRow("a chunk beyond the file first")
+        << tone.left(12) + QByteArray("ab  \xff\xff\xff\xff", 8) + tone.mid(12) << -1LL << 0LL;
+    QTest::newRow("samples before the format")
+        << tone.left(12) + tone.mid(36) + tone.mid(12, 24) << -1LL << 0LL;
+    QTest::newRow("no samples") << tone.left(36) << -1LL << 0LL;
+    QTest::newRow("no format") << tone.left(12) + tone.mid(36) << -1LL << 0LL;
+    QByteArray huge = tone;
+    qToLittleEndian<quint32>(4097, huge.data() + 16);
+    QTest::newRow("a format of 4097 bytes")
+        << huge.left(20) + QByteArray(4097, '\1') + "\0" + tone.mid(36) << -1LL << 0LL;
+    QTest::newRow("not a sound") << QByteArray("RIFX and so on, on and on") << -1LL << 0LL;
+}
+
+void TestAudio::theSamplesAreFoundWithinTheFile() {
+    QFETCH(QByteArray, wav);
+    QFETCH(qint64, samplesStart);
+    QFETCH(qint64, samplesSize);
+    QBuffer file(&wav);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::optional<WavFile::Layout> layout = WavFile::locate(file);
+    QCOMPARE(layout.has_value(), samplesStart >= 0);
+    if (!layout)
+        return;
+    QCOMPARE(layout->samplesStart, samplesStart);
+    QCOMPARE(layout->samplesSize, samplesSize);
+    QCOMPARE(layout->format, wav.mid(samplesStart - 24, 16));
+    QCOMPARE(layout->blockSize, 2);
 }
 
 QTEST_MAIN(TestAudio)

@@ -190,6 +190,9 @@ void TestPersistence::hostileInputs_data() {
         {"a folder", "Options/program.txt/x", "", "txtProgram", ""},
         {"the settings a folder", "Tivvet.ini/x", "", "CheckMin", "0"},
         {"leftover", "Options/wav2.txt.AbC123", "", "wav2.txt.AbC123", "gone"},
+        {"a backup", "Options/wav.txt.backup", "", "wav.txt.backup", "kept"},
+        {"another file's", "Options/notes.txt.AbC123", "", "notes.txt.AbC123", "kept"},
+        {"in capitals", "Options/WAV2.txt.AbC123", "", "WAV2.txt.AbC123", "kept"},
         {"no HOME", "HOME", "", "config", "/c"},
         {"neither", "HOME XDG_CONFIG_HOME", "", "config", "from the user database"},
     });

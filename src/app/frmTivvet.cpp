@@ -159,6 +159,7 @@ void frmTivvet::orderTabs() {
 void frmTivvet::connectTray() {
     connect(&m_tray, &TrayIcon::restoreClicked, this, [this] { alerts->RestoreMainWindow(); });
     connect(&m_tray, &TrayIcon::menuOpening, this, &frmTivvet::bringToForeground);
+    connect(&m_tray, &TrayIcon::appeared, this, &frmTivvet::Form_Resize);
     connect(mnuTray->mnuTrayRestore, &QAction::triggered, this, &frmTivvet::mnuTrayRestore_Click);
     connect(mnuTray->mnuHelp, &QAction::triggered, this, &frmTivvet::mnuHelp_Click);
     connect(mnuTray->mnuAbout, &QAction::triggered, this, &frmTivvet::mnuAbout_Click);
@@ -349,8 +350,8 @@ void frmTivvet::changeEvent(QEvent *event) {
         Form_Resize();
 }
 
-// A minimised window goes into the tray, where there is one; without a tray it stays on the
-// task bar, the user's way back.
+// A minimised window goes into the tray, where there is one, also one that comes later; without a
+// tray it stays on the task bar, the user's way back.
 void frmTivvet::Form_Resize() {
     if (isMinimized() && m_tray.isAvailable())
         QTimer::singleShot(0, this, [this] {

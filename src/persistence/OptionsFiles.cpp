@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -32,11 +33,16 @@ QString OptionsFiles::read(const QString &fileName) const {
     return QString::fromUtf8(bytes).replace(u"\r\n"_s, u"\n"_s);
 }
 
-// A file is written under its name and six more characters, then renamed over the old one.
-void OptionsFiles::removeUnfinishedWrites() const {
+// Where the file system has no nameless files, a file is written under its name, a dot and six
+// more characters (letters, then the end of the writing process's number), then renamed over the
+// old one. A name of the user's own beside it, such as "wav.txt.backup", stays.
+void OptionsFiles::removeUnfinishedWrite(const QString &fileName) const {
+    static const QRegularExpression written(u"^[A-Za-z]*[0-9]+$"_s);
     QDir folder(m_folder);
-    for (const QString &unfinished : folder.entryList({u"*.txt.??????"_s}, QDir::Files | QDir::Hidden))
-        folder.remove(unfinished);
+    for (const QString &name :
+         folder.entryList({fileName + u".??????"_s}, QDir::Files | QDir::Hidden | QDir::CaseSensitive))
+        if (written.match(name.mid(fileName.size() + 1)).hasMatch())
+            folder.remove(name);
 }
 
 QString OptionsFiles::write(const QString &fileName, const QString &text) const {

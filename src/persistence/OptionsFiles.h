@@ -11,8 +11,8 @@ public:
     QString folder() const { return m_folder; }
     // The stored text as written, less the final CR LF or LF; empty for a missing or empty file.
     QString read(const QString &fileName) const;
-    // Removes what writes cut short by a crash left beside the files.
-    void removeUnfinishedWrites() const;
+    // Removes what a write of the file cut short by a crash left beside it.
+    void removeUnfinishedWrite(const QString &fileName) const;
     // Writes the file whole or not at all; the reason when it could not be written.
     QString write(const QString &fileName, const QString &text) const;
 

@@ -15,8 +15,8 @@ OptionsTexts::OptionsTexts(const QString &configFolder, QList<Box> boxes, Messag
     , m_stored(m_boxes.size()) {}
 
 void OptionsTexts::LoadOptionsFiles() {
-    m_files.removeUnfinishedWrites();
     for (qsizetype i = 0; i < m_boxes.size(); ++i) {
+        m_files.removeUnfinishedWrite(m_boxes[i].fileName);
         m_stored[i] = m_files.read(m_boxes[i].fileName);
         if (m_stored[i] != m_boxes[i].text())
             m_boxes[i].setText(m_stored[i]);

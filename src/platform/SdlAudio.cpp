@@ -18,8 +18,8 @@ std::unique_ptr<SdlAudio> SdlAudio::load() {
                           resolve(library, sdl->OpenAudioDevice, "SDL_OpenAudioDevice") &&
                           resolve(library, sdl->PauseAudioDevice, "SDL_PauseAudioDevice") &&
                           resolve(library, sdl->GetAudioDeviceStatus, "SDL_GetAudioDeviceStatus") &&
-                          resolve(library, sdl->ClearQueuedAudio, "SDL_ClearQueuedAudio") &&
-                          resolve(library, sdl->QueueAudio, "SDL_QueueAudio") &&
+                          resolve(library, sdl->LockAudioDevice, "SDL_LockAudioDevice") &&
+                          resolve(library, sdl->UnlockAudioDevice, "SDL_UnlockAudioDevice") &&
                           resolve(library, sdl->RWFromConstMem, "SDL_RWFromConstMem") &&
                           resolve(library, sdl->LoadWAV_RW, "SDL_LoadWAV_RW") &&
                           resolve(library, sdl->FreeWAV, "SDL_FreeWAV") &&

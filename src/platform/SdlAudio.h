@@ -15,8 +15,8 @@ struct SdlAudio {
     decltype(&SDL_OpenAudioDevice) OpenAudioDevice;
     decltype(&SDL_PauseAudioDevice) PauseAudioDevice;
     decltype(&SDL_GetAudioDeviceStatus) GetAudioDeviceStatus;
-    decltype(&SDL_ClearQueuedAudio) ClearQueuedAudio;
-    decltype(&SDL_QueueAudio) QueueAudio;
+    decltype(&SDL_LockAudioDevice) LockAudioDevice;
+    decltype(&SDL_UnlockAudioDevice) UnlockAudioDevice;
     decltype(&SDL_RWFromConstMem) RWFromConstMem;
     decltype(&SDL_LoadWAV_RW) LoadWAV_RW;
     decltype(&SDL_FreeWAV) FreeWAV;

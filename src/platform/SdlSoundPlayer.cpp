@@ -1,70 +1,27 @@
 #include "platform/SdlSoundPlayer.h"
 
 #include "platform/SdlAudio.h"
-#include "platform/WavFile.h"
+#include "platform/WavStream.h"
 
 #include <QApplication>
 #include <QFile>
 
-#include <algorithm>
-#include <memory>
-#include <optional>
+#include <cstring>
 
 namespace {
 
-constexpr int OutputRate = 48000;
-constexpr int OutputChannels = 2;
-constexpr SDL_AudioFormat OutputFormat = AUDIO_F32SYS;
-// Longer sounds play their first ten minutes: the converted samples stay within a few hundred MB.
-constexpr Uint32 MaximumSeconds = 600;
-// Sample rates outside these are no sound anyone recorded, only a broken header.
-constexpr int MinimumRate = 1000;
-constexpr int MaximumRate = 768000;
-
-// Converts the samples to the device's format; nothing for a file with no samples.
-std::optional<std::vector<uint8_t>> convert(const SdlAudio &sdl, const SDL_AudioSpec &spec,
-                                            const uint8_t *data, uint32_t length) {
-    const Uint32 frameSize = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-    if (frameSize == 0 || spec.freq < MinimumRate || spec.freq > MaximumRate)
-        return std::nullopt;
-    length = std::min<Uint64>(length, Uint64(spec.freq) * MaximumSeconds * frameSize) / frameSize * frameSize;
-    if (length == 0)
-        return std::nullopt;
-    std::unique_ptr<SDL_AudioStream, decltype(sdl.FreeAudioStream)> stream(
-        sdl.NewAudioStream(spec.format, spec.channels, spec.freq, OutputFormat, OutputChannels, OutputRate),
-        sdl.FreeAudioStream);
-    if (!stream || sdl.AudioStreamPut(stream.get(), data, int(length)) != 0 ||
-        sdl.AudioStreamFlush(stream.get()) != 0)
-        return std::nullopt;
-    std::vector<uint8_t> samples(size_t(sdl.AudioStreamAvailable(stream.get())));
-    const int got = sdl.AudioStreamGet(stream.get(), samples.data(), int(samples.size()));
-    if (got <= 0)
-        return std::nullopt;
-    samples.resize(size_t(got));
-    return samples;
-}
-
-// Decodes a WAV file's bytes into the device's format.
-std::optional<std::vector<uint8_t>> decodeWav(const SdlAudio &sdl, const QByteArray &wav) {
-    SDL_RWops *source = sdl.RWFromConstMem(wav.constData(), int(wav.size()));
-    if (!source)
-        return std::nullopt;
-    SDL_AudioSpec spec;
-    Uint8 *data = nullptr;
-    Uint32 length = 0;
-    if (!sdl.LoadWAV_RW(source, 1, &spec, &data, &length))
-        return std::nullopt;
-    std::unique_ptr<Uint8, decltype(sdl.FreeWAV)> owned(data, sdl.FreeWAV);
-    return convert(sdl, spec, data, length);
-}
+constexpr WavStream::Output Output{AUDIO_F32SYS, 2, 48000};
+// Some 20 ms: the first sample is heard soon after play.
+constexpr Uint16 DeviceFrames = 1024;
+// After the last samples were handed over, the device and the sound server still play them.
+constexpr int PlayOutMs = 500;
 
 } // namespace
 
-// The default sound is built in, so that it is there even when no file is.
 SdlSoundPlayer::SdlSoundPlayer() {
-    QFile chime(QStringLiteral(":/tivvet.wav"));
-    if (chime.open(QIODevice::ReadOnly))
-        m_defaultSound = chime.readAll();
+    m_closing.setSingleShot(true);
+    m_closing.setInterval(PlayOutMs);
+    QObject::connect(&m_closing, &QTimer::timeout, [this] { closeIfEnded(); });
 }
 
 SdlSoundPlayer::~SdlSoundPlayer() {
@@ -74,46 +31,39 @@ SdlSoundPlayer::~SdlSoundPlayer() {
 bool SdlSoundPlayer::play(const QString &path, int flags) {
     if (!m_sdl)
         m_sdl = SdlAudio::load();
-    if (m_sdl && playFile(path))
+    if (m_sdl && start(openSound(path)))
         return true;
     if (flags & SND_NODEFAULT)
         return false;
-    if (m_sdl && playDefault())
+    // The default sound is built in, so that it is there even when no file is.
+    if (m_sdl && start(openSound(QStringLiteral(":/tivvet.wav"))))
         return true;
     QApplication::beep();
     return false;
 }
 
-bool SdlSoundPlayer::playFile(const QString &path) {
-    if (path.isEmpty())
+std::unique_ptr<WavStream> SdlSoundPlayer::openSound(const QString &path) const {
+    auto file = std::make_unique<QFile>(path);
+    if (path.isEmpty() || !file->open(QIODevice::ReadOnly))
+        return nullptr;
+    return WavStream::open(*m_sdl, std::move(file), Output);
+}
+
+// A new sound cuts off the one playing; the old one is let go outside the device's lock.
+bool SdlSoundPlayer::start(std::unique_ptr<WavStream> sound) {
+    if (!sound)
         return false;
-    const std::optional<QByteArray> wav = WavFile::readBounded(path);
-    if (!wav)
-        return false;
-    const auto samples = decodeWav(*m_sdl, *wav);
-    return samples && queue(*samples);
-}
-
-bool SdlSoundPlayer::playDefault() {
-    const auto samples = decodeWav(*m_sdl, m_defaultSound);
-    return samples && queue(*samples);
-}
-
-// A sound server that stopped, restarted or started late is picked up by opening audio afresh once.
-bool SdlSoundPlayer::queue(const std::vector<uint8_t> &samples) {
-    if (queueOnce(samples))
-        return true;
-    closeAudio();
-    return queueOnce(samples);
-}
-
-bool SdlSoundPlayer::queueOnce(const std::vector<uint8_t> &samples) {
+    m_closing.stop();
+    // A sound server that stopped or restarted is picked up by opening audio afresh.
     if (m_device != 0 && m_sdl->GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED)
         closeAudio();
     if (m_device == 0 && !openDevice())
         return false;
-    m_sdl->ClearQueuedAudio(m_device);
-    return m_sdl->QueueAudio(m_device, samples.data(), Uint32(samples.size())) == 0;
+    m_sdl->LockAudioDevice(m_device);
+    m_playing.swap(sound);
+    m_ended = false;
+    m_sdl->UnlockAudioDevice(m_device);
+    return true;
 }
 
 bool SdlSoundPlayer::openDevice() {
@@ -121,10 +71,12 @@ bool SdlSoundPlayer::openDevice() {
     if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     SDL_AudioSpec wanted{};
-    wanted.freq = OutputRate;
-    wanted.format = OutputFormat;
-    wanted.channels = OutputChannels;
-    wanted.samples = 2048;
+    wanted.freq = Output.rate;
+    wanted.format = Output.format;
+    wanted.channels = Uint8(Output.channels);
+    wanted.samples = DeviceFrames;
+    wanted.callback = fill;
+    wanted.userdata = this;
     m_device = m_sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (m_device == 0) {
         m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
@@ -134,10 +86,34 @@ bool SdlSoundPlayer::openDevice() {
     return true;
 }
 
-// Quitting the audio subsystem closes the device without waiting for a sound to end.
+// On the device's thread: the sound, then silence until the device is closed.
+void SdlSoundPlayer::fill(void *player, uint8_t *into, int size) {
+    auto &self = *static_cast<SdlSoundPlayer *>(player);
+    const int filled = self.m_playing ? self.m_playing->read(into, size) : 0;
+    std::memset(into + filled, 0, size_t(size - filled));
+    if (self.m_playing && filled < size && !self.m_ended) {
+        self.m_ended = true;
+        QTimer &closing = self.m_closing;
+        QMetaObject::invokeMethod(
+            &closing, [&closing] { closing.start(); }, Qt::QueuedConnection);
+    }
+}
+
+void SdlSoundPlayer::closeIfEnded() {
+    if (m_device == 0)
+        return;
+    m_sdl->LockAudioDevice(m_device);
+    const bool ended = m_ended;
+    m_sdl->UnlockAudioDevice(m_device);
+    if (ended)
+        closeAudio();
+}
+
+// Quitting the audio subsystem closes the device and its thread without waiting for a sound to end.
 void SdlSoundPlayer::closeAudio() {
     if (m_device == 0)
         return;
     m_device = 0;
     m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
+    m_playing.reset();
 }

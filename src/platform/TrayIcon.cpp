@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusServiceWatcher>
 #include <QSystemTrayIcon>
 
 using namespace Qt::StringLiterals;
@@ -19,7 +20,8 @@ bool isStatusNotifierItem() {
 // On the X tray a double-click first reports a single click, which does nothing; a
 // StatusNotifierItem host reports a click and never a double-click.
 QtTrayIcon::QtTrayIcon()
-    : m_icon(new QSystemTrayIcon(this)) {
+    : m_icon(new QSystemTrayIcon(this))
+    , m_wasAvailable(isAvailable()) {
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick ||
             (reason == QSystemTrayIcon::Trigger && isStatusNotifierItem()))
@@ -27,6 +29,17 @@ QtTrayIcon::QtTrayIcon()
         else if (reason == QSystemTrayIcon::Context)
             Q_EMIT menuOpening();
     });
+    // A StatusNotifierItem host comes with the watcher's name on the session bus.
+    auto *watcher = new QDBusServiceWatcher(u"org.kde.StatusNotifierWatcher"_s, QDBusConnection::sessionBus(),
+                                            QDBusServiceWatcher::WatchForRegistration, this);
+    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &QtTrayIcon::trayChanged);
+}
+
+void QtTrayIcon::trayChanged() {
+    const bool available = isAvailable();
+    if (available && !m_wasAvailable)
+        Q_EMIT appeared();
+    m_wasAvailable = available;
 }
 
 QtTrayIcon::~QtTrayIcon() = default;

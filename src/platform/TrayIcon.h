@@ -23,6 +23,9 @@ Q_SIGNALS:
     void restoreClicked();
     // The right button, as the pop-up menu opens.
     void menuOpening();
+    // A notification area came to the desktop after the program started (a panel that starts
+    // late in the session; told for a StatusNotifierItem host).
+    void appeared();
 };
 
 class QtTrayIcon : public TrayIcon {
@@ -37,5 +40,8 @@ public:
     void remove() override;
 
 private:
+    void trayChanged();
+
     QSystemTrayIcon *m_icon;
+    bool m_wasAvailable;
 };

@@ -1,22 +1,26 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
+#include <QIODevice>
 
 #include <optional>
 
-// Reading a sound file before the decoder sees it. A WAV file's chunks declare their own sizes,
-// and a decoder allocates what they declare: a file of a hundred bytes can ask for gigabytes.
+// Where a WAV file's format and samples lie, read from its chunk headers alone so that a file of
+// any length is opened at once. A WAV file's chunks declare their own sizes, and a decoder
+// allocates what they declare: every size here is cut to what the file really holds.
 namespace WavFile {
 
-// Files larger than this are not sounds anyone waits for.
-inline constexpr qint64 MaximumSize = 256 * 1024 * 1024;
+struct Layout {
+    QByteArray format; // the fmt chunk's body
+    qint64 samplesStart = 0;
+    qint64 samplesSize = 0;
+    // The bytes of one whole frame or compressed block, so that the samples split cleanly.
+    int blockSize = 0;
+};
 
-// The file's bytes with every chunk size cut to what the file really holds; nothing for a file
-// that cannot be read or is too large.
-std::optional<QByteArray> readBounded(const QString &path);
-// Cuts the RIFF size and each chunk's size to the bytes that follow it, with or without the RIFF
-// header.
-void boundChunkSizes(QByteArray &wav);
+// Nothing for a file without a format before its samples.
+std::optional<Layout> locate(QIODevice &file);
+// A WAV file of the format and some of the samples alone, for the decoder.
+QByteArray piece(const QByteArray &format, const QByteArray &samples);
 
 } // namespace WavFile
