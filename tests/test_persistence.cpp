@@ -133,8 +133,9 @@ void TestPersistence::eachSlotColoursItsTargets() {
 void TestPersistence::startOptionsAndTheAutostartEntry() {
     const QString entry = u"autostart/Tivvet.desktop"_s;
     w->click("CheckStart");
-    QVERIFY(w->file(entry).contains("\nIcon=org.example.tivvet\nExec=\"" + QByteArray(ProgramPath) +
-                                    "\"\nHidden=false\n"));
+    QVERIFY(w->file(entry).contains(
+        "\nComment=A countdown timer and two alarm clocks\nIcon=org.example.tivvet\nExec=\"" +
+        QByteArray(ProgramPath) + "\"\nHidden=false\n"));
     QVERIFY(autostartEntry(u"Tivvet"_s, u"/opt/100%/tivvet"_s)
                 .contains(u"\nExec=\"/opt/100%%/tivvet\"\nHidden=false\nX-GNOME-Autostart-enabled=true\n"_s));
     w->click("CheckMin");

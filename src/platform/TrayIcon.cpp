@@ -1,9 +1,11 @@
 #include "platform/TrayIcon.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusServiceWatcher>
 #include <QSystemTrayIcon>
+
+#include <xcb/xcb.h>
 
 using namespace Qt::StringLiterals;
 
@@ -29,17 +31,21 @@ QtTrayIcon::QtTrayIcon()
         else if (reason == QSystemTrayIcon::Context)
             Q_EMIT menuOpening();
     });
-    // A StatusNotifierItem host comes with the watcher's name on the session bus.
-    auto *watcher = new QDBusServiceWatcher(u"org.kde.StatusNotifierWatcher"_s, QDBusConnection::sessionBus(),
-                                            QDBusServiceWatcher::WatchForRegistration, this);
-    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &QtTrayIcon::trayChanged);
+    QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
-void QtTrayIcon::trayChanged() {
+// An X tray that starts announces itself to every client with a MANAGER message to the root window
+// (Qt then docks the icon in it). Qt chooses a StatusNotifierItem host only at start, so one that
+// comes later is not a tray for this program.
+bool QtTrayIcon::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    if (eventType != "xcb_generic_event_t" || (event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
+        return false;
     const bool available = isAvailable();
     if (available && !m_wasAvailable)
         Q_EMIT appeared();
     m_wasAvailable = available;
+    return false;
 }
 
 QtTrayIcon::~QtTrayIcon() = default;

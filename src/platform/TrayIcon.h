@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
 
 class QIcon;
@@ -24,11 +25,11 @@ Q_SIGNALS:
     // The right button, as the pop-up menu opens.
     void menuOpening();
     // A notification area came to the desktop after the program started (a panel that starts
-    // late in the session; told for a StatusNotifierItem host).
+    // late in the session).
     void appeared();
 };
 
-class QtTrayIcon : public TrayIcon {
+class QtTrayIcon : public TrayIcon, private QAbstractNativeEventFilter {
     Q_OBJECT
 
 public:
@@ -40,7 +41,7 @@ public:
     void remove() override;
 
 private:
-    void trayChanged();
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override;
 
     QSystemTrayIcon *m_icon;
     bool m_wasAvailable;

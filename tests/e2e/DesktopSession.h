@@ -46,8 +46,18 @@ public:
             return false;
         m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                              QString::fromLatin1(bus->readLine().trimmed()));
-        spawn(QStringLiteral("trayer --edge bottom --align right --widthtype pixel --width 200 --height 32"));
+        return startTray();
+    }
+
+    // The notification area, as a panel that starts late or ends.
+    bool startTray() {
+        m_tray = spawn(
+            QStringLiteral("trayer --edge bottom --align right --widthtype pixel --width 200 --height 32"));
         return waitForSelectionOwner("_NET_SYSTEM_TRAY_S0");
+    }
+    void stopTray() {
+        m_tray->terminate();
+        m_tray->waitForFinished(5000);
     }
 
     const QProcessEnvironment &environment() const { return m_environment; }
@@ -141,12 +151,13 @@ private:
         return process.get();
     }
 
-    bool waitForSelectionOwner(const char *selection) {
+    bool waitForSelectionOwner(const char *selection) const {
         const Atom atom = XInternAtom(m_display, selection, False);
         return QTest::qWaitFor([this, atom] { return XGetSelectionOwner(m_display, atom) != None; }, 15000);
     }
 
     std::vector<std::unique_ptr<QProcess>> m_processes;
+    QProcess *m_tray = nullptr;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
     Display *m_display = nullptr;
 };

@@ -255,6 +255,18 @@ void TestEndToEnd::persistenceThroughTheTrayMenu() {
     desktop.xdotool(u"windowactivate --sync "_s + about.first());
     desktop.key({u"alt+F4"_s});
     QVERIFY2(tivvet->waitForFinished(10000) && tivvet->exitCode() == 0, "did not end with its last window");
+
+    desktop.stopTray(); // started before the panel: on the task bar, then in the tray once it comes
+    QVERIFY(launch(QDateTime(), false));
+    const auto state = [this] {
+        const QStringList windows =
+            desktop.run(u"xdotool"_s, {u"search"_s, u"--name"_s, Title}).split(u'\n', Qt::SkipEmptyParts);
+        return windows.size() == 1 ? desktop.property(windows.first(), u"WM_STATE"_s) : QString();
+    };
+    QVERIFY2(waitFor([&] { return state().contains(u"Iconic"_s); }, 20), qPrintable(state()));
+    QVERIFY(desktop.startTray());
+    QVERIFY2(waitFor([this] { return desktop.trayIconCentre(u"tivvet"_s).has_value(); }, 20), "no icon");
+    QVERIFY2(waitFor([&] { return !state().contains(u"Iconic"_s); }, 10), qPrintable(state()));
 }
 
 // Started again from the menu while it runs in the tray: one program, one window, one icon. A
