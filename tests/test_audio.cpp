@@ -10,6 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int Test = SoundPlayer::SND_ASYNC | SoundPlayer::SND_NODEFAULT;
+// Bytes of the monitor's recording: 48 kHz, two channels of 32-bit float.
+constexpr qsizetype QuarterSecondOfRecording = 48000 / 4 * 2 * 4;
 
 // A tone with a 32-bit field of its header set.
 QByteArray toneWith(qsizetype at, quint32 value, double seconds = 0.2) {
@@ -64,7 +66,7 @@ private:
             return -1;
         QTest::qWait(1000);
         recorder.stop();
-        return SoundFiles::maximumAmplitude(recording, 48000 * 2 * 4 / 4);
+        return SoundFiles::maximumAmplitude(recording, QuarterSecondOfRecording);
     }
     bool plays(const QByteArray &wav) {
         return SoundFiles::write(folder.filePath(u"file.wav"_s), wav) &&

@@ -36,12 +36,12 @@ QString OptionsFiles::read(const QString &fileName) const {
 // Where the file system has no nameless files, a file is written under its name, a dot and six
 // more characters (letters, then the end of the writing process's number), then renamed over the
 // old one. A name of the user's own beside it, such as "wav.txt.backup", stays.
-void OptionsFiles::removeUnfinishedWrite(const QString &fileName) const {
+void OptionsFiles::removeUnfinishedWrites(const QStringList &fileNames) const {
     static const QRegularExpression written(u"^[A-Za-z]*[0-9]+$"_s);
     QDir folder(m_folder);
     for (const QString &name :
-         folder.entryList({fileName + u".??????"_s}, QDir::Files | QDir::Hidden | QDir::CaseSensitive))
-        if (written.match(name.mid(fileName.size() + 1)).hasMatch())
+         folder.entryList({u"*.??????"_s}, QDir::Files | QDir::Hidden | QDir::CaseSensitive))
+        if (fileNames.contains(name.chopped(7)) && written.match(name.right(6)).hasMatch())
             folder.remove(name);
 }
 

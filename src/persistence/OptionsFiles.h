@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The options files: one text each, in UTF-8 followed by CR LF, in the folder "Tivvet/Options"
 // under the user's configuration folder.
@@ -11,8 +12,8 @@ public:
     QString folder() const { return m_folder; }
     // The stored text as written, less the final CR LF or LF; empty for a missing or empty file.
     QString read(const QString &fileName) const;
-    // Removes what a write of the file cut short by a crash left beside it.
-    void removeUnfinishedWrite(const QString &fileName) const;
+    // Removes what writes of the files cut short by a crash left beside them.
+    void removeUnfinishedWrites(const QStringList &fileNames) const;
     // Writes the file whole or not at all; the reason when it could not be written.
     QString write(const QString &fileName, const QString &text) const;
 

@@ -15,8 +15,11 @@ OptionsTexts::OptionsTexts(const QString &configFolder, QList<Box> boxes, Messag
     , m_stored(m_boxes.size()) {}
 
 void OptionsTexts::LoadOptionsFiles() {
+    QStringList fileNames;
+    for (const Box &box : m_boxes)
+        fileNames << box.fileName;
+    m_files.removeUnfinishedWrites(fileNames);
     for (qsizetype i = 0; i < m_boxes.size(); ++i) {
-        m_files.removeUnfinishedWrite(m_boxes[i].fileName);
         m_stored[i] = m_files.read(m_boxes[i].fileName);
         if (m_stored[i] != m_boxes[i].text())
             m_boxes[i].setText(m_stored[i]);
