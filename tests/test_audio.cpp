@@ -34,14 +34,113 @@ class TestAudio : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void withoutASoundServerNothingPlays();
-    void whatIsNoSoundIsRefused();
-    void aSoundAndTheDefaultAreHeardAlsoAfterARestart();
-    void aLongSoundPlaysToItsEndThenLetsTheDeviceGo();
-    void aNewSoundCutsOffTheOldOne();
-    void theSamplesAreFoundWithinTheFile_data();
-    void theSamplesAreFoundWithinTheFile();
+    void initTestCase() {
+        idleThreads = threads();
+        qputenv("SDL_AUDIODRIVER", "pulseaudio");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(server.runtimeDir()));
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(server.socket()));
+    }
+
+    void withoutASoundServerNothingPlays() {
+        QVERIFY(!plays(SoundFiles::toneWav(0.2)));
+        QVERIFY(!player.play(QString(), SoundPlayer::SND_ASYNC)); // the beep, which says nothing
+        QVERIFY(server.start());
+    }
+
+    void whatIsNoSoundIsRefused() {
+        const std::pair<QByteArray, bool> rows[] = {
+            {SoundFiles::toneWav(0.2), true},
+            {"not a sound at all\n", false},
+            {SoundFiles::toneWav(0), false},
+            {SoundFiles::toneWav(2.0 / 22050), true},
+            {toneWith(24, 999), false},
+            {toneWith(24, 1000), true},
+            {toneWith(24, 768000), true},
+            {toneWith(24, 768001), false},
+            {SoundFiles::toneWav(0.2).mid(8), true}, // without its RIFF header
+            {withFormatSize(SoundFiles::toneWav(0.2), 18), true},
+            {withFormatSize(SoundFiles::toneWav(0.2), 19), true},
+            {[] {
+                 QByteArray oneByte = toneWith(40, 1, 0) + '\1'; // less than one sample
+                 qToLittleEndian<quint32>(37, oneByte.data() + 4);
+                 return oneByte;
+             }(),
+             false},
+        };
+        for (const auto &[wav, playable] : rows)
+            QCOMPARE(plays(wav), playable);
+        QVERIFY(!player.play(folder.filePath(u"missing.wav"_s), Test));
+    }
+
+    void aSoundAndTheDefaultAreHeardAlsoAfterARestart() {
+        const double tone =
+            loudestPlaying(toneWith(40, 0xFFFFFFF0, 0.5), Test); // a data size beyond the file
+        QVERIFY2(tone > 0.3 && tone < 0.7, qPrintable(QString::number(tone)));
+        const double fallback = loudestPlaying(QByteArray(), SoundPlayer::SND_ASYNC);
+        QVERIFY2(fallback > 0.2, qPrintable(QString::number(fallback)));
+        server.stop();
+        QVERIFY(server.start());
+        const double afterRestart = loudestPlaying(SoundFiles::toneWav(0.5), Test);
+        QVERIFY2(afterRestart > 0.3, qPrintable(QString::number(afterRestart)));
+    }
+
+    // Read a piece at a time: the last one is heard too, and the audio thread goes once it has played.
+    void aLongSoundPlaysToItsEndThenLetsTheDeviceGo() {
+        QByteArray wav =
+            SoundFiles::toneWav(1.2, 22050, 4000) + SoundFiles::toneWav(0.3, 22050, 24000).mid(44);
+        qToLittleEndian<quint32>(quint32(wav.size() - 8), wav.data() + 4);
+        qToLittleEndian<quint32>(quint32(wav.size() - 44), wav.data() + 40);
+        const double loudest = loudestPlaying(wav, Test);
+        QVERIFY2(loudest > 0.6 && loudest < 0.8, qPrintable(QString::number(loudest)));
+        QTRY_COMPARE_WITH_TIMEOUT(threads(), idleThreads, 5000);
+        QVERIFY(player.play(folder.filePath(u"sound.wav"_s), Test));
+        QCOMPARE_GT(threads(), idleThreads);
+        QTRY_COMPARE_WITH_TIMEOUT(threads(), idleThreads, 5000);
+    }
+
+    void aNewSoundCutsOffTheOldOne() {
+        QVERIFY(plays(SoundFiles::toneWav(6, 22050, 24000)));
+        const double loudest = loudestLater(SoundFiles::toneWav(4, 22050, 4000));
+        QVERIFY2(loudest > 0.08 && loudest < 0.2, qPrintable(QString::number(loudest)));
+    }
+
+    // Where the samples lie, with sizes that say they hold gigabytes cut to what the file holds.
+    void theSamplesAreFoundWithinTheFile_data() {
+        QTest::addColumn<QByteArray>("wav");
+        QTest::addColumn<qint64>("samplesStart"); // -1: no sound
+        QTest::addColumn<qint64>("samplesSize");
+        const QByteArray tone = SoundFiles::toneWav(0.001); // 44 bytes of header and 44 of samples
+        QTest::newRow("plain") << tone << 44LL << 44LL;
+        QTest::newRow("samples beyond the file") << toneWith(40, 0xFFFFFFF0, 0.001) << 44LL << 44LL;
+        QTest::newRow("without its RIFF header") << tone.mid(8) << 36LL << 44LL;
+        QTest::newRow("an odd chunk first")
+            << tone.left(12) + QByteArray("ab  \x03\0\0\0xyz\0", 12) + tone.mid(12) << 56LL << 44LL;
+        QTest::newRow("a chunk beyond the file first")
+            << tone.left(12) + QByteArray("ab  \xff\xff\xff\xff", 8) + tone.mid(12) << -1LL << 0LL;
+        QTest::newRow("samples before the format")
+            << tone.left(12) + tone.mid(36) + tone.mid(12, 24) << -1LL << 0LL;
+        QTest::newRow("no samples") << tone.left(36) << -1LL << 0LL;
+        QTest::newRow("no format") << tone.left(12) + tone.mid(36) << -1LL << 0LL;
+        QTest::newRow("a format of 4096 bytes") << withFormatSize(tone, 4096) << 4124LL << 44LL;
+        QTest::newRow("a format of 4097 bytes") << withFormatSize(tone, 4097) << -1LL << 0LL;
+        QTest::newRow("not a sound") << QByteArray("RIFX and so on, on and on") << -1LL << 0LL;
+    }
+
+    void theSamplesAreFoundWithinTheFile() {
+        QFETCH(QByteArray, wav);
+        QFETCH(qint64, samplesStart);
+        QFETCH(qint64, samplesSize);
+        QBuffer file(&wav);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::optional<WavFile::Layout> layout = WavFile::locate(file);
+        QCOMPARE(layout.has_value(), samplesStart >= 0);
+        if (!layout)
+            return;
+        QCOMPARE(layout->samplesStart, samplesStart);
+        QCOMPARE(layout->samplesSize, samplesSize);
+        QCOMPARE(layout->format.left(16), SoundFiles::toneWav(0.001).mid(20, 16));
+        QCOMPARE(layout->blockSize, 2);
+    }
 
 private:
     // The loudest sample recorded while the file played.
@@ -80,112 +179,6 @@ private:
     qsizetype idleThreads = 0;
     SdlSoundPlayer player;
 };
-
-void TestAudio::initTestCase() {
-    idleThreads = threads();
-    qputenv("SDL_AUDIODRIVER", "pulseaudio");
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(server.runtimeDir()));
-    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(server.socket()));
-}
-
-void TestAudio::withoutASoundServerNothingPlays() {
-    QVERIFY(!plays(SoundFiles::toneWav(0.2)));
-    QVERIFY(!player.play(QString(), SoundPlayer::SND_ASYNC)); // the beep, which says nothing
-    QVERIFY(server.start());
-}
-
-void TestAudio::whatIsNoSoundIsRefused() {
-    const std::pair<QByteArray, bool> rows[] = {
-        {SoundFiles::toneWav(0.2), true},
-        {"not a sound at all\n", false},
-        {SoundFiles::toneWav(0), false},
-        {SoundFiles::toneWav(2.0 / 22050), true},
-        {toneWith(24, 999), false},
-        {toneWith(24, 1000), true},
-        {toneWith(24, 768000), true},
-        {toneWith(24, 768001), false},
-        {SoundFiles::toneWav(0.2).mid(8), true}, // without its RIFF header
-        {withFormatSize(SoundFiles::toneWav(0.2), 18), true},
-        {withFormatSize(SoundFiles::toneWav(0.2), 19), true},
-        {[] {
-             QByteArray oneByte = toneWith(40, 1, 0) + '\1'; // less than one sample
-             qToLittleEndian<quint32>(37, oneByte.data() + 4);
-             return oneByte;
-         }(),
-         false},
-    };
-    for (const auto &[wav, playable] : rows)
-        QCOMPARE(plays(wav), playable);
-    QVERIFY(!player.play(folder.filePath(u"missing.wav"_s), Test));
-}
-
-void TestAudio::aSoundAndTheDefaultAreHeardAlsoAfterARestart() {
-    const double tone = loudestPlaying(toneWith(40, 0xFFFFFFF0, 0.5), Test); // a data size beyond the file
-    QVERIFY2(tone > 0.3 && tone < 0.7, qPrintable(QString::number(tone)));
-    const double fallback = loudestPlaying(QByteArray(), SoundPlayer::SND_ASYNC);
-    QVERIFY2(fallback > 0.2, qPrintable(QString::number(fallback)));
-    server.stop();
-    QVERIFY(server.start());
-    const double afterRestart = loudestPlaying(SoundFiles::toneWav(0.5), Test);
-    QVERIFY2(afterRestart > 0.3, qPrintable(QString::number(afterRestart)));
-}
-
-// Read a piece at a time: the last one is heard too, and the audio thread goes once it has played.
-void TestAudio::aLongSoundPlaysToItsEndThenLetsTheDeviceGo() {
-    QByteArray wav = SoundFiles::toneWav(1.2, 22050, 4000) + SoundFiles::toneWav(0.3, 22050, 24000).mid(44);
-    qToLittleEndian<quint32>(quint32(wav.size() - 8), wav.data() + 4);
-    qToLittleEndian<quint32>(quint32(wav.size() - 44), wav.data() + 40);
-    const double loudest = loudestPlaying(wav, Test);
-    QVERIFY2(loudest > 0.6 && loudest < 0.8, qPrintable(QString::number(loudest)));
-    QTRY_COMPARE_WITH_TIMEOUT(threads(), idleThreads, 5000);
-    QVERIFY(player.play(folder.filePath(u"sound.wav"_s), Test));
-    QCOMPARE_GT(threads(), idleThreads);
-    QTRY_COMPARE_WITH_TIMEOUT(threads(), idleThreads, 5000);
-}
-
-void TestAudio::aNewSoundCutsOffTheOldOne() {
-    QVERIFY(plays(SoundFiles::toneWav(6, 22050, 24000)));
-    const double loudest = loudestLater(SoundFiles::toneWav(4, 22050, 4000));
-    QVERIFY2(loudest > 0.08 && loudest < 0.2, qPrintable(QString::number(loudest)));
-}
-
-// Where the samples lie, with sizes that say they hold gigabytes cut to what the file holds.
-void TestAudio::theSamplesAreFoundWithinTheFile_data() {
-    QTest::addColumn<QByteArray>("wav");
-    QTest::addColumn<qint64>("samplesStart"); // -1: no sound
-    QTest::addColumn<qint64>("samplesSize");
-    const QByteArray tone = SoundFiles::toneWav(0.001); // 44 bytes of header and 44 of samples
-    QTest::newRow("plain") << tone << 44LL << 44LL;
-    QTest::newRow("samples beyond the file") << toneWith(40, 0xFFFFFFF0, 0.001) << 44LL << 44LL;
-    QTest::newRow("without its RIFF header") << tone.mid(8) << 36LL << 44LL;
-    QTest::newRow("an odd chunk first")
-        << tone.left(12) + QByteArray("ab  \x03\0\0\0xyz\0", 12) + tone.mid(12) << 56LL << 44LL;
-    QTest::newRow("a chunk beyond the file first")
-        << tone.left(12) + QByteArray("ab  \xff\xff\xff\xff", 8) + tone.mid(12) << -1LL << 0LL;
-    QTest::newRow("samples before the format")
-        << tone.left(12) + tone.mid(36) + tone.mid(12, 24) << -1LL << 0LL;
-    QTest::newRow("no samples") << tone.left(36) << -1LL << 0LL;
-    QTest::newRow("no format") << tone.left(12) + tone.mid(36) << -1LL << 0LL;
-    QTest::newRow("a format of 4096 bytes") << withFormatSize(tone, 4096) << 4124LL << 44LL;
-    QTest::newRow("a format of 4097 bytes") << withFormatSize(tone, 4097) << -1LL << 0LL;
-    QTest::newRow("not a sound") << QByteArray("RIFX and so on, on and on") << -1LL << 0LL;
-}
-
-void TestAudio::theSamplesAreFoundWithinTheFile() {
-    QFETCH(QByteArray, wav);
-    QFETCH(qint64, samplesStart);
-    QFETCH(qint64, samplesSize);
-    QBuffer file(&wav);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const std::optional<WavFile::Layout> layout = WavFile::locate(file);
-    QCOMPARE(layout.has_value(), samplesStart >= 0);
-    if (!layout)
-        return;
-    QCOMPARE(layout->samplesStart, samplesStart);
-    QCOMPARE(layout->samplesSize, samplesSize);
-    QCOMPARE(layout->format.left(16), SoundFiles::toneWav(0.001).mid(20, 16));
-    QCOMPARE(layout->blockSize, 2);
-}
 
 QTEST_MAIN(TestAudio)
 #include "test_audio.moc"

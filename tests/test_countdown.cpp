@@ -22,19 +22,242 @@ class TestCountdown : public QObject {
 
 private Q_SLOTS:
     void init() { w = std::make_unique<TestWindow>(); }
-    void entryShowsTheRemainingTime_data();
-    void entryShowsTheRemainingTime();
-    void startPauseAndReset();
-    void ticksAlertAtExpiryAndNotifyTimes_data();
-    void ticksAlertAtExpiryAndNotifyTimes();
-    void expiryStopsAndBringsTheWindowBack();
-    void heldUpItCatchesUpAndAlertsOnce();
-    void countsTheTimeAsleep_data();
-    void countsTheTimeAsleep();
-    void holdsOffIdleSuspendWhileRunning();
-    void customNotifyTimeActivatesOnlyWhenReadable();
-    void customNotifyFieldsStep();
-    void tickSourceKeepsTheSecondAcrossPause();
+
+    void entryShowsTheRemainingTime_data() {
+        addRows({
+            {"", "entry", "shown"},
+            {"90 minutes", ":90:", "01:30:00"},
+            {"90 seconds", "::90", "00:01:30"},
+            {"99 99 99", "99:99:99", "100:40:39"},
+            {"24 hours", "24::", "24:00:00"},
+            {"25 hours", "25::", "25:00:00"},
+            {"two characters", "::123", "00:00:12"},
+            {"readings", "a5:5a:.5", "00:05:00"},
+            {"negative part", "1:-9:", "00:51:00"},
+            {"negative total", "::-5", "00:00:00"},
+        });
+    }
+
+    void entryShowsTheRemainingTime() {
+        w->typeParts(Entry, column("entry"));
+        QTEST(w->text("lblCounter"), "shown");
+        auto *display = w->find<QLabel>("lblCounter"); // whole, at a smaller size if need be
+        QVERIFY(QFontMetrics(display->font()).horizontalAdvance(display->text()) <=
+                display->contentsRect().width());
+    }
+
+    void startPauseAndReset() {
+        QCOMPARE(w->window->countdown->tmrCounter->interval(), 1000);
+        QVERIFY(!running() && resetEnabled());
+        w->typeParts(Entry, u"1:2:3"_s);
+        w->click("FlatBttnStart");
+        QVERIFY(running() && !resetEnabled());
+        w->click("FlatBttnReset"); // ignored while running
+        QCOMPARE(w->texts(Entry), u"1:2:3"_s);
+        w->click("FlatBttnPause");
+        QVERIFY(!running() && resetEnabled());
+        QCOMPARE(w->text("lblCounter"), u"01:02:03"_s);
+        w->click("FlatBttnReset");
+        QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::00:00:00"_s);
+        QCOMPARE(w->window->focusWidget(), w->find("txtHours"));
+        w->click("FlatBttnStart"); // nothing entered: runs with nothing to count
+        QCOMPARE(alertingTicks(3), QString());
+        QVERIFY(running() && !resetEnabled());
+        w->typeParts(Entry, u"::10"_s); // counts from the new entry at the next tick
+        alertingTicks(3);
+        QCOMPARE(w->text("lblCounter"), u"00:00:07"_s);
+        w->type("txtSeconds", u"20"_s);
+        alertingTicks(1);
+        QCOMPARE(w->text("lblCounter"), u"00:00:19"_s);
+    }
+
+    // Each row: the entry, the notify boxes checked, the custom notify time typed after "activate",
+    // how many ticks run and the ticks that alert.
+    void ticksAlertAtExpiryAndNotifyTimes_data() {
+        addRows({
+            {"", "entry", "checked", "custom", "ticks", "alerting"},
+            {"3 s", "0:0:3", "", "00:00:00", "5", "3"},
+            {"5 minutes once", "0:5:2", "Check5", "00:00:00", "303", "2 302"},
+            {"60 minutes not at the start", "1:0:0", "Check60", "00:00:00", "3600", "3600"},
+            {"60 minutes beyond a day", "25:0:0", "Check60", "00:00:00", "90001", "86400 90000"},
+            {"all four", "1:0:5", "Check60 Check30 Check15 Check5", "00:00:00", "3605",
+             "5 1805 2705 3305 3605"},
+            {"30 and 15", "0:30:1", "Check30 Check15", "00:00:00", "1801", "1 901 1801"},
+            {"custom", "0:0:15", "Check2", "00:00:10", "15", "5 15"},
+            {"custom not active", "0:0:15", "", "00:00:10", "15", "15"},
+            {"custom unreadable", "0:0:15", "Check2", "00:75:10", "15", "15"},
+            {"custom set to zero", "0:0:2", "Check2", "00:00:00", "2", "2 2"},
+        });
+    }
+
+    void ticksAlertAtExpiryAndNotifyTimes() {
+        w->type("txtWav", u"/home/u/timer.wav"_s);
+        w->type("txtMinute3", u"10"_s); // a readable time, so that "activate" takes
+        for (const QString &box : column("checked").split(u' ', Qt::SkipEmptyParts))
+            w->click(qPrintable(box));
+        w->typeParts(CustomTime, column("custom"));
+        w->typeParts(Entry, column("entry"));
+        w->click("FlatBttnStart");
+        w->platform.takeLog();
+        QTEST(alertingTicks(column("ticks").toInt()), "alerting");
+    }
+
+    // A notify time and the expiry each play the sound, bring the window back and tell the desktop.
+    void expiryStopsAndBringsTheWindowBack() {
+        w->typeParts(CustomTime, u"0:0:2"_s);
+        w->click("Check2");
+        w->typeParts(Entry, u"::3"_s);
+        w->click("FlatBttnStart");
+        const auto tick = [this] {
+            w->window->hide();
+            w->window->countdownTick->tmrCounter_Timer();
+            return w->platform.takeLog().join(u',') + (w->window->isVisible() ? u" shown"_s : u" hidden"_s);
+        };
+        QCOMPARE(tick(), u"sound 1 ,notify countdown |The countdown has 00:00:02 left. shown"_s);
+        QCOMPARE(tick(), u" hidden"_s);
+        QCOMPARE(tick(), u"sound 1 ,notify countdown urgent|The countdown has run out. shown"_s);
+        QVERIFY(!running() && resetEnabled());
+        w->click("FlatBttnStart"); // the fields still hold the entry, but there is nothing to count
+        QCOMPARE(tick(), u" hidden"_s);
+        QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::300:00:00"_s);
+    }
+
+    // Ticks missed while the program was held up come as one: the count catches up, the latest notify
+    // time passed alerts once, and an expiry passed expires once.
+    void heldUpItCatchesUpAndAlertsOnce() {
+        for (const char *box : {"Check30", "Check15", "Check5"})
+            w->click(box);
+        w->typeParts(Entry, u"0:30:10"_s);
+        w->click("FlatBttnStart");
+        w->window->countdownTick->tmrCounter_Timer(1208);
+        QCOMPARE(w->text("lblCounter"), u"00:10:02"_s);
+        QCOMPARE(w->platform.takeLog(),
+                 QStringList({u"sound 1 "_s, u"notify countdown |The countdown has 00:15:00 left."_s}));
+        w->window->countdownTick->tmrCounter_Timer(700);
+        QCOMPARE(w->text("lblCounter"), u"00:00:00"_s);
+        QCOMPARE(
+            w->platform.takeLog(),
+            QStringList({u"sound 1 "_s, u"notify countdown urgent|The countdown ran out at 8:58 am."_s}));
+        QVERIFY(!running());
+    }
+
+    // Each row: the entry and notify boxes, a sleep of the computer right after Start (or after Start
+    // and Pause), then what the first tick after the wake shows and tells.
+    void countsTheTimeAsleep_data() {
+        addRows({
+            {"", "entry", "checked", "paused", "asleep", "shown", "told"},
+            {"ran out asleep", "0:10:0", "Check5", "", "900", "00:00:00",
+             "sound 1 |notify countdown urgent|The countdown ran out at 9:10 am."},
+            {"passed a notify time", "0:10:0", "Check5", "", "480", "00:01:59",
+             "sound 1 |notify countdown |The countdown has 00:05:00 left."},
+            {"passed two, the latest alerts", "0:20:0", "Check15 Check5", "", "960", "00:03:59",
+             "sound 1 |notify countdown |The countdown has 00:05:00 left."},
+            {"passed none", "0:10:0", "Check5", "", "120", "00:07:59", ""},
+            {"paused", "0:10:0", "Check5", "yes", "900", "00:10:00", ""},
+        });
+    }
+
+    void countsTheTimeAsleep() {
+        w->platform.setTime(QTime(9, 0, 30));
+        for (const QString &box : column("checked").split(u' ', Qt::SkipEmptyParts))
+            w->click(qPrintable(box));
+        w->typeParts(Entry, column("entry"));
+        w->click("FlatBttnStart");
+        const bool paused = !column("paused").isEmpty();
+        if (paused)
+            w->click("FlatBttnPause");
+        w->platform.sleepFor(column("asleep").toInt());
+        if (paused)
+            QTest::qWait(1500);
+        QTRY_COMPARE(w->text("lblCounter"), column("shown"));
+        QTEST(w->platform.takeLog().join(u'|'), "told");
+        if (paused) { // the second begun before the pause is still the next
+            w->click("FlatBttnStart");
+            QTRY_COMPARE(w->text("lblCounter"), u"00:09:59"_s);
+        }
+    }
+
+    // A time of zero or one that is not a time of day cannot be activated; unchecking always stays.
+    void customNotifyTimeActivatesOnlyWhenReadable() {
+        const std::pair<const char16_t *, bool> rows[] = {
+            {u"00:00:00", false}, {u"00:10:00", true}, {u"00:00:01", true}, {u"00:75:00", false}};
+        for (const auto &[time, activates] : rows) {
+            w->typeParts(CustomTime, QString::fromUtf16(time));
+            w->click("Check2");
+            QCOMPARE(w->checked("Check2"), activates);
+            if (activates)
+                w->click("Check2");
+            QVERIFY(!w->checked("Check2"));
+        }
+    }
+
+    void customNotifyFieldsStep() {
+        const auto clicks = [this](const char *arrow, int count) {
+            QStringList shown;
+            for (int click = 0; click < count; ++click) {
+                w->click(arrow);
+                shown << w->texts(CustomTime);
+            }
+            return shown.join(u' ');
+        };
+        QCOMPARE(clicks("UpDown3/up", 1), u"00:00:00"_s); // nothing selected yet
+        w->click("txtHour3");
+        QCOMPARE(clicks("UpDown3/up", 13).split(u' ').mid(9).join(u' '),
+                 u"11:00:00 12:00:00 01:00:00 02:00:00"_s);
+        w->click("txtMinute3");
+        QCOMPARE(clicks("UpDown3/up", 2), u"02:03:00 02:04:00"_s); // the spin value goes its own way
+        w->click("txtSecond");
+        QCOMPARE(clicks("UpDown3/down", 6), u"02:04:03 02:04:02 02:04:01 02:04:00 02:04:59 02:04:58"_s);
+        w->click("txtMinute3");
+        QCOMPARE(clicks("UpDown3/up", 2), u"02:59:58 02:00:58"_s);
+    }
+
+    // Ticks come a whole interval apart; a pause keeps the part of the interval already run, a
+    // rewind forgets it.
+    void tickSourceKeepsTheSecondAcrossPause() {
+        SOTimer timer(w->platform, nullptr);
+        timer.setInterval(300);
+        QList<qint64> ticks;
+        QElapsedTimer clock;
+        int reported = 0;
+        connect(&timer, &SOTimer::Timer, this, [&](int intervals) {
+            ticks << clock.elapsed();
+            reported = intervals;
+        });
+        clock.start();
+        timer.setEnabled(true);
+        QTRY_COMPARE(ticks.size(), 2);
+        QVERIFY2(ticks[0] >= 300 && ticks[1] >= 600 && ticks[1] < 900, qPrintable(QString::number(ticks[1])));
+        QTest::qWait(200);
+        timer.setEnabled(false);
+        QTest::qWait(400);
+        QCOMPARE(ticks.size(), 2);
+        clock.restart();
+        timer.setEnabled(true);
+        QTRY_COMPARE(ticks.size(), 3);
+        QVERIFY2(ticks[2] < 250, qPrintable(QString::number(ticks[2])));
+        timer.setEnabled(false);
+        timer.rewind();
+        clock.restart();
+        timer.setEnabled(true);
+        QTRY_COMPARE(ticks.size(), 4);
+        QVERIFY2(ticks[3] >= 300 && reported == 1, qPrintable(QString::number(ticks[3])));
+        QThread::msleep(1000); // held up: the next tick reports the intervals missed, and comes at once
+        clock.restart();
+        QTRY_COMPARE(ticks.size(), 5);
+        QVERIFY2(reported >= 3 && ticks[4] < 100, qPrintable(QString::number(reported)));
+        timer.setEnabled(false);
+        // A new entry while stopped starts the count on a whole second, not on the rest of the last.
+        w->typeParts(Entry, u"::5"_s);
+        w->click("FlatBttnStart");
+        QTest::qWait(500);
+        w->click("FlatBttnPause");
+        w->typeParts(Entry, u"::9"_s);
+        clock.restart();
+        w->click("FlatBttnStart");
+        QTRY_COMPARE_WITH_TIMEOUT(w->text("lblCounter"), u"00:00:08"_s, 2000);
+        QVERIFY2(clock.elapsed() >= 950, qPrintable(QString::number(clock.elapsed())));
+    }
 
 private:
     // The ticks, counted from 1, at which the timer's sound started; one alerting twice is listed twice.
@@ -53,257 +276,6 @@ private:
 
     std::unique_ptr<TestWindow> w;
 };
-
-void TestCountdown::entryShowsTheRemainingTime_data() {
-    addRows({
-        {"", "entry", "shown"},
-        {"90 minutes", ":90:", "01:30:00"},
-        {"90 seconds", "::90", "00:01:30"},
-        {"99 99 99", "99:99:99", "100:40:39"},
-        {"24 hours", "24::", "24:00:00"},
-        {"25 hours", "25::", "25:00:00"},
-        {"two characters", "::123", "00:00:12"},
-        {"readings", "a5:5a:.5", "00:05:00"},
-        {"negative part", "1:-9:", "00:51:00"},
-        {"negative total", "::-5", "00:00:00"},
-    });
-}
-
-void TestCountdown::entryShowsTheRemainingTime() {
-    w->typeParts(Entry, column("entry"));
-    QTEST(w->text("lblCounter"), "shown");
-    auto *display = w->find<QLabel>("lblCounter"); // whole, at a smaller size if need be
-    QVERIFY(QFontMetrics(display->font()).horizontalAdvance(display->text()) <=
-            display->contentsRect().width());
-}
-
-void TestCountdown::startPauseAndReset() {
-    QCOMPARE(w->window->countdown->tmrCounter->interval(), 1000);
-    QVERIFY(!running() && resetEnabled());
-    w->typeParts(Entry, u"1:2:3"_s);
-    w->click("FlatBttnStart");
-    QVERIFY(running() && !resetEnabled());
-    w->click("FlatBttnReset"); // ignored while running
-    QCOMPARE(w->texts(Entry), u"1:2:3"_s);
-    w->click("FlatBttnPause");
-    QVERIFY(!running() && resetEnabled());
-    QCOMPARE(w->text("lblCounter"), u"01:02:03"_s);
-    w->click("FlatBttnReset");
-    QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::00:00:00"_s);
-    QCOMPARE(w->window->focusWidget(), w->find("txtHours"));
-    w->click("FlatBttnStart"); // nothing entered: runs with nothing to count
-    QCOMPARE(alertingTicks(3), QString());
-    QVERIFY(running() && !resetEnabled());
-    w->typeParts(Entry, u"::10"_s); // counts from the new entry at the next tick
-    alertingTicks(3);
-    QCOMPARE(w->text("lblCounter"), u"00:00:07"_s);
-    w->type("txtSeconds", u"20"_s);
-    alertingTicks(1);
-    QCOMPARE(w->text("lblCounter"), u"00:00:19"_s);
-}
-
-// Each row: the entry, the notify boxes checked, the custom notify time typed after "activate",
-// how many ticks run and the ticks that alert.
-void TestCountdown::ticksAlertAtExpiryAndNotifyTimes_data() {
-    addRows({
-        {"", "entry", "checked", "custom", "ticks", "alerting"},
-        {"3 s", "0:0:3", "", "00:00:00", "5", "3"},
-        {"5 minutes once", "0:5:2", "Check5", "00:00:00", "303", "2 302"},
-        {"60 minutes not at the start", "1:0:0", "Check60", "00:00:00", "3600", "3600"},
-        {"60 minutes beyond a day", "25:0:0", "Check60", "00:00:00", "90001", "86400 90000"},
-        {"all four", "1:0:5", "Check60 Check30 Check15 Check5", "00:00:00", "3605", "5 1805 2705 3305 3605"},
-        {"30 and 15", "0:30:1", "Check30 Check15", "00:00:00", "1801", "1 901 1801"},
-        {"custom", "0:0:15", "Check2", "00:00:10", "15", "5 15"},
-        {"custom not active", "0:0:15", "", "00:00:10", "15", "15"},
-        {"custom unreadable", "0:0:15", "Check2", "00:75:10", "15", "15"},
-        {"custom set to zero", "0:0:2", "Check2", "00:00:00", "2", "2 2"},
-    });
-}
-
-void TestCountdown::ticksAlertAtExpiryAndNotifyTimes() {
-    w->type("txtWav", u"/home/u/timer.wav"_s);
-    w->type("txtMinute3", u"10"_s); // a readable time, so that "activate" takes
-    for (const QString &box : column("checked").split(u' ', Qt::SkipEmptyParts))
-        w->click(qPrintable(box));
-    w->typeParts(CustomTime, column("custom"));
-    w->typeParts(Entry, column("entry"));
-    w->click("FlatBttnStart");
-    w->platform.takeLog();
-    QTEST(alertingTicks(column("ticks").toInt()), "alerting");
-}
-
-// A notify time and the expiry each play the sound, bring the window back and tell the desktop.
-void TestCountdown::expiryStopsAndBringsTheWindowBack() {
-    w->typeParts(CustomTime, u"0:0:2"_s);
-    w->click("Check2");
-    w->typeParts(Entry, u"::3"_s);
-    w->click("FlatBttnStart");
-    const auto tick = [this] {
-        w->window->hide();
-        w->window->countdownTick->tmrCounter_Timer();
-        return w->platform.takeLog().join(u',') + (w->window->isVisible() ? u" shown"_s : u" hidden"_s);
-    };
-    QCOMPARE(tick(), u"sound 1 ,notify countdown |The countdown has 00:00:02 left. shown"_s);
-    QCOMPARE(tick(), u" hidden"_s);
-    QCOMPARE(tick(), u"sound 1 ,notify countdown urgent|The countdown has run out. shown"_s);
-    QVERIFY(!running() && resetEnabled());
-    w->click("FlatBttnStart"); // the fields still hold the entry, but there is nothing to count
-    QCOMPARE(tick(), u" hidden"_s);
-    QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::300:00:00"_s);
-}
-
-// Ticks missed while the program was held up come as one: the count catches up, the latest notify
-// time passed alerts once, and an expiry passed expires once.
-void TestCountdown::heldUpItCatchesUpAndAlertsOnce() {
-    for (const char *box : {"Check30", "Check15", "Check5"})
-        w->click(box);
-    w->typeParts(Entry, u"0:30:10"_s);
-    w->click("FlatBttnStart");
-    w->window->countdownTick->tmrCounter_Timer(1208);
-    QCOMPARE(w->text("lblCounter"), u"00:10:02"_s);
-    QCOMPARE(w->platform.takeLog(),
-             QStringList({u"sound 1 "_s, u"notify countdown |The countdown has 00:15:00 left."_s}));
-    w->window->countdownTick->tmrCounter_Timer(700);
-    QCOMPARE(w->text("lblCounter"), u"00:00:00"_s);
-    QCOMPARE(w->platform.takeLog(),
-             QStringList({u"sound 1 "_s, u"notify countdown urgent|The countdown ran out at 8:58 am."_s}));
-    QVERIFY(!running());
-}
-
-// Each row: the entry and notify boxes, a sleep of the computer right after Start (or after Start
-// and Pause), then what the first tick after the wake shows and tells.
-void TestCountdown::countsTheTimeAsleep_data() {
-    addRows({
-        {"", "entry", "checked", "paused", "asleep", "shown", "told"},
-        {"ran out asleep", "0:10:0", "Check5", "", "900", "00:00:00",
-         "sound 1 |notify countdown urgent|The countdown ran out at 9:10 am."},
-        {"passed a notify time", "0:10:0", "Check5", "", "480", "00:01:59",
-         "sound 1 |notify countdown |The countdown has 00:05:00 left."},
-        {"passed two, the latest alerts", "0:20:0", "Check15 Check5", "", "960", "00:03:59",
-         "sound 1 |notify countdown |The countdown has 00:05:00 left."},
-        {"passed none", "0:10:0", "Check5", "", "120", "00:07:59", ""},
-        {"paused", "0:10:0", "Check5", "yes", "900", "00:10:00", ""},
-    });
-}
-
-void TestCountdown::countsTheTimeAsleep() {
-    w->platform.setTime(QTime(9, 0, 30));
-    for (const QString &box : column("checked").split(u' ', Qt::SkipEmptyParts))
-        w->click(qPrintable(box));
-    w->typeParts(Entry, column("entry"));
-    w->click("FlatBttnStart");
-    const bool paused = !column("paused").isEmpty();
-    if (paused)
-        w->click("FlatBttnPause");
-    w->platform.sleepFor(column("asleep").toInt());
-    if (paused)
-        QTest::qWait(1500);
-    QTRY_COMPARE(w->text("lblCounter"), column("shown"));
-    QTEST(w->platform.takeLog().join(u'|'), "told");
-    if (paused) { // the second begun before the pause is still the next
-        w->click("FlatBttnStart");
-        QTRY_COMPARE(w->text("lblCounter"), u"00:09:59"_s);
-    }
-}
-
-// Only a running countdown keeps the computer from suspending on idle; an alarm never does.
-void TestCountdown::holdsOffIdleSuspendWhileRunning() {
-    const auto inhibitedAfter = [this](const char *button) {
-        w->click(button);
-        return w->platform.inhibited;
-    };
-    w->typeParts(Entry, u"::2"_s);
-    QVERIFY(inhibitedAfter("FlatBttnStart"));
-    QVERIFY(!inhibitedAfter("FlatBttnPause"));
-    QVERIFY(!inhibitedAfter("FlatBttnReset"));
-    w->typeParts(Entry, u"::1"_s);
-    QVERIFY(inhibitedAfter("FlatBttnStart"));
-    w->window->countdownTick->tmrCounter_Timer();
-    QVERIFY(!w->platform.inhibited);
-    QVERIFY(!inhibitedAfter("Option1"));
-}
-
-// A time of zero or one that is not a time of day cannot be activated; unchecking always stays.
-void TestCountdown::customNotifyTimeActivatesOnlyWhenReadable() {
-    const std::pair<const char16_t *, bool> rows[] = {
-        {u"00:00:00", false}, {u"00:10:00", true}, {u"00:00:01", true}, {u"00:75:00", false}};
-    for (const auto &[time, activates] : rows) {
-        w->typeParts(CustomTime, QString::fromUtf16(time));
-        w->click("Check2");
-        QCOMPARE(w->checked("Check2"), activates);
-        if (activates)
-            w->click("Check2");
-        QVERIFY(!w->checked("Check2"));
-    }
-}
-
-void TestCountdown::customNotifyFieldsStep() {
-    const auto clicks = [this](const char *arrow, int count) {
-        QStringList shown;
-        for (int click = 0; click < count; ++click) {
-            w->click(arrow);
-            shown << w->texts(CustomTime);
-        }
-        return shown.join(u' ');
-    };
-    QCOMPARE(clicks("UpDown3/up", 1), u"00:00:00"_s); // nothing selected yet
-    w->click("txtHour3");
-    QCOMPARE(clicks("UpDown3/up", 13).split(u' ').mid(9).join(u' '),
-             u"11:00:00 12:00:00 01:00:00 02:00:00"_s);
-    w->click("txtMinute3");
-    QCOMPARE(clicks("UpDown3/up", 2), u"02:03:00 02:04:00"_s); // the spin value goes its own way
-    w->click("txtSecond");
-    QCOMPARE(clicks("UpDown3/down", 6), u"02:04:03 02:04:02 02:04:01 02:04:00 02:04:59 02:04:58"_s);
-    w->click("txtMinute3");
-    QCOMPARE(clicks("UpDown3/up", 2), u"02:59:58 02:00:58"_s);
-}
-
-// Ticks come a whole interval apart; a pause keeps the part of the interval already run, a
-// rewind forgets it.
-void TestCountdown::tickSourceKeepsTheSecondAcrossPause() {
-    SOTimer timer(w->platform, nullptr);
-    timer.setInterval(300);
-    QList<qint64> ticks;
-    QElapsedTimer clock;
-    int reported = 0;
-    connect(&timer, &SOTimer::Timer, this, [&](int intervals) {
-        ticks << clock.elapsed();
-        reported = intervals;
-    });
-    clock.start();
-    timer.setEnabled(true);
-    QTRY_COMPARE(ticks.size(), 2);
-    QVERIFY2(ticks[0] >= 300 && ticks[1] >= 600 && ticks[1] < 900, qPrintable(QString::number(ticks[1])));
-    QTest::qWait(200);
-    timer.setEnabled(false);
-    QTest::qWait(400);
-    QCOMPARE(ticks.size(), 2);
-    clock.restart();
-    timer.setEnabled(true);
-    QTRY_COMPARE(ticks.size(), 3);
-    QVERIFY2(ticks[2] < 250, qPrintable(QString::number(ticks[2])));
-    timer.setEnabled(false);
-    timer.rewind();
-    clock.restart();
-    timer.setEnabled(true);
-    QTRY_COMPARE(ticks.size(), 4);
-    QVERIFY2(ticks[3] >= 300 && reported == 1, qPrintable(QString::number(ticks[3])));
-    QThread::msleep(1000); // held up: the next tick reports the intervals missed, and comes at once
-    clock.restart();
-    QTRY_COMPARE(ticks.size(), 5);
-    QVERIFY2(reported >= 3 && ticks[4] < 100, qPrintable(QString::number(reported)));
-    timer.setEnabled(false);
-    // A new entry while stopped starts the count on a whole second, not on the rest of the last.
-    w->typeParts(Entry, u"::5"_s);
-    w->click("FlatBttnStart");
-    QTest::qWait(500);
-    w->click("FlatBttnPause");
-    w->typeParts(Entry, u"::9"_s);
-    clock.restart();
-    w->click("FlatBttnStart");
-    QTRY_COMPARE_WITH_TIMEOUT(w->text("lblCounter"), u"00:00:08"_s, 2000);
-    QVERIFY2(clock.elapsed() >= 950, qPrintable(QString::number(clock.elapsed())));
-}
 
 QTEST_MAIN(TestCountdown)
 #include "test_countdown.moc"

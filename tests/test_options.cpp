@@ -14,179 +14,173 @@ class TestOptions : public QObject {
 
 private Q_SLOTS:
     void init() { w = std::make_unique<TestWindow>(); }
-    void aPanelOpensBelowTheMainArea_data();
-    void aPanelOpensBelowTheMainArea();
-    void activateFollowsItsText_data();
-    void activateFollowsItsText();
-    void browseDefaultAndPlay_data();
-    void browseDefaultAndPlay();
-    void clearEmptiesTheMessageAndUnchecksIt();
-    void programTextsSplitLikeAShell();
-    void sevenTextsComeBackFromTheirFiles();
+
+    void aPanelOpensBelowTheMainArea_data() {
+        addRows({
+            {"", "button", "panel", "title"},
+            {"timer", "FlatBttnTimer", "Frame5", "Label2"},
+            {"alarm I", "FlatBttnAlarm1", "Frame10", "Label1"},
+            {"alarm II", "FlatBttnAlarm2", "Frame16", "Label15"},
+        });
+    }
+
+    void aPanelOpensBelowTheMainArea() {
+        const QString panel = column("panel"), title = column("title");
+        QCOMPARE(w->window->size(), QSize(371, 217));
+        for (const char *other : {"FlatBttnTimer", "FlatBttnAlarm1", "FlatBttnAlarm2"}) { // from every panel
+            w->click(other);
+            w->click(qPrintable(column("button")));
+            QCOMPARE(w->window->size(), QSize(371, 350));
+            for (const char *frame : {"Frame5", "Frame10", "Frame16"})
+                QCOMPARE(w->find(frame)->isVisible(), panel == QLatin1StringView(frame));
+            for (const char *label : {"Label2", "Label1", "Label15"})
+                QCOMPARE(w->find(label)->isVisible(), title == QLatin1StringView(label));
+            QCOMPARE(w->find(qPrintable(panel))->pos(), QPoint(6, 211));
+        }
+        w->type("txtWav3", u"/home/u/bell.wav"_s);
+        w->click("FlatBttnClose"); // saves all seven
+        QCOMPARE(w->window->size(), QSize(371, 217));
+        QVERIFY(!w->find(qPrintable(title))->isVisible());
+        QCOMPARE(w->file(u"Tivvet/Options/wav3.txt"_s) + w->file(u"Tivvet/Options/message2.txt"_s),
+                 QByteArray("/home/u/bell.wav\r\n\r\n"));
+    }
+
+    void activateFollowsItsText_data() {
+        addRows({
+            {"", "check", "box"},
+            {"Alarm I program", "Check3", "txtProgram"},
+            {"Alarm I message", "Check4", "txtMessage"},
+            {"Alarm II program", "Check6", "txtProgram2"},
+            {"Alarm II message", "Check7", "txtMessage2"},
+        });
+    }
+
+    void activateFollowsItsText() {
+        const QByteArray checkName = column("check").toLatin1(), boxName = column("box").toLatin1();
+        w->click(checkName);
+        QVERIFY(!w->checked(checkName)); // nothing to activate
+        w->type(boxName, u" "_s);
+        QVERIFY(!w->checked(checkName)); // typing does not check it
+        w->click(checkName);
+        QVERIFY(w->checked(checkName)); // a blank counts as a text
+        w->type(boxName, u"x"_s);
+        QVERIFY(w->checked(checkName));
+        w->type(boxName, QString());
+        QVERIFY(!w->checked(checkName));
+        w->type(boxName, u"x"_s);
+        w->click(checkName);
+        w->restart(); // the activation is not kept, the text is
+        QVERIFY(!w->checked(checkName));
+        QCOMPARE(w->text(boxName), u"x"_s);
+    }
+
+    // Each row: a sound or program group's buttons and its box.
+    void browseDefaultAndPlay_data() {
+        addRows({
+            {"", "browse", "box", "dialog", "play", "byDefault"},
+            {"timer", "FlatBttnBrowse", "txtWav", "Select Sound|Wav Files (*.wav *.WAV)", "FlatBttnPlay",
+             "FlatBttnDefault"},
+            {"alarm I", "FlatBttnBrowse3", "txtWav2", "Select Sound|Wav Files (*.wav *.WAV)", "FlatBttnPlay2",
+             "FlatBttnDefault2"},
+            {"alarm II", "FlatBttnBrowse5", "txtWav3", "Select Sound|Wav Files (*.wav *.WAV)",
+             "FlatBttnPlay3", "FlatBttnDefault3"},
+            {"alarm I program", "FlatBttnBrowse4", "txtProgram", "Select Program|Executable Files (*)", "",
+             ""},
+            {"alarm II program", "FlatBttnBrowse6", "txtProgram2", "Select Program|Executable Files (*)", "",
+             ""},
+        });
+    }
+
+    void browseDefaultAndPlay() {
+        const QByteArray browse = column("browse").toLatin1(), boxName = column("box").toLatin1(),
+                         play = column("play").toLatin1();
+        const QString chosen = w->platform.configFolder.filePath(u"not a sound [1].wav"_s);
+        w->platform.nextFileName = chosen;
+        w->click(browse);
+        QCOMPARE(w->text(boxName), chosen);
+        w->platform.nextFileName.clear();
+        w->click(browse); // cancelled: the box keeps its path
+        QCOMPARE(w->text(boxName), chosen);
+        QCOMPARE(w->platform.takeLog(), QStringList(2, u"browse "_s + column("dialog")));
+        if (play.isEmpty())
+            return;
+        w->platform.soundPlays = false;
+        w->click(play);
+        QFile(chosen).open(QIODevice::WriteOnly);
+        w->click(play);
+        w->platform.soundPlays = true;
+        w->click(play);
+        const QString tried = u"sound 3 "_s + chosen;
+        QCOMPARE(w->platform.takeLog(),
+                 QStringList({tried, u"box The Tivvet|Unable to play the sound! File not found!"_s, tried,
+                              u"box The Tivvet|Unable to play the sound!"_s, tried}));
+        w->platform.soundPlays = false;
+        for (const char *missing :
+             {"/", "/Not a sound [1].wav", "/not a sound 1.wav"}) { // a folder, a case, a set
+            w->window->alerts->TestPlaySound(w->platform.configFolder.path() + QLatin1StringView(missing));
+            QCOMPARE(w->platform.takeLog().last(),
+                     u"box The Tivvet|Unable to play the sound! File not found!"_s);
+        }
+        w->window->alerts->TestPlaySound(w->platform.configFolder.filePath(u"not a*[1].wa?"_s));
+        QCOMPARE(w->platform.takeLog().last(), u"box The Tivvet|Unable to play the sound!"_s);
+        w->click(qPrintable(column("byDefault")));
+        QCOMPARE(w->text(boxName), QString::fromUtf8(DefaultSoundPath));
+    }
+
+    void clearEmptiesTheMessageAndUnchecksIt() {
+        for (const auto &[clear, check, box] : {std::tuple{"FlatBttnClear2", "Check4", "txtMessage"},
+                                                std::tuple{"FlatBttnClear3", "Check7", "txtMessage2"}}) {
+            w->type(box, u"Tea"_s);
+            QTest::keyClick(w->find(box), Qt::Key_Tab); // moves on, as in every other box
+            QCOMPARE(w->text(box), u"Tea"_s);
+            w->click(check);
+            w->click(clear);
+            QCOMPARE(w->text(box), QString());
+            QVERIFY(!w->checked(check));
+        }
+    }
+
+    void programTextsSplitLikeAShell() {
+        const QString script = w->platform.configFolder.filePath(u"my alarm.sh"_s);
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        const std::pair<QString, QString> rows[] = {
+            {u"player --loud"_s, u"start|player|--loud"_s},
+            {u"\"/opt/My Apps/player\" a"_s, u"start|/opt/My Apps/player|a"_s},
+            {u"'/opt/My Apps/player' --loud"_s, u"start|/opt/My Apps/player|--loud"_s},
+            {u"a\\ b  echo\t'two words'"_s, u"start|a b|echo|two words"_s},
+            {u"say \"a \\\"b\\\" \\c $x\" 'it''s'"_s, u"start|say|a \"b\" \\c $x|its"_s},
+            {u"~/bin/alarm.sh"_s, u"start|~/bin/alarm.sh"_s},
+            {u" "_s + script + u" "_s, u"start|"_s + script},
+            {u"  "_s, u"box The Tivvet|Unable to start the program!"_s},
+        };
+        for (const auto &[text, expected] : rows) {
+            w->window->alerts->RunAlertProgram(text);
+            QCOMPARE(w->platform.takeLog(), QStringList{expected});
+        }
+    }
+
+    void sevenTextsComeBackFromTheirFiles() {
+        const std::tuple<const char *, const char *, QString> rows[] = {
+            {"txtWav", "wav.txt", u"/s/timer, loud.wav"_s},  {"txtWav2", "wav2.txt", u" \"/s/one.wav\""_s},
+            {"txtProgram", "program.txt", u"/bin/one -a"_s}, {"txtMessage", "message.txt", u"Tea,\n now"_s},
+            {"txtWav3", "wav3.txt", u"/s/two.wav"_s},        {"txtProgram2", "program2.txt", u"/bin/two"_s},
+            {"txtMessage2", "message2.txt", u"second"_s},
+        };
+        for (const auto &[box, file, text] : rows)
+            w->type(box, text);
+        w->restart();
+        for (const auto &[box, file, text] : rows) {
+            QCOMPARE(w->text(box), text);
+            QCOMPARE(w->file(u"Tivvet/Options/"_s + QLatin1StringView(file)),
+                     text.toUtf8().replace("\n", "\r\n") + "\r\n");
+        }
+    }
 
 private:
     std::unique_ptr<TestWindow> w;
 };
-
-void TestOptions::aPanelOpensBelowTheMainArea_data() {
-    addRows({
-        {"", "button", "panel", "title"},
-        {"timer", "FlatBttnTimer", "Frame5", "Label2"},
-        {"alarm I", "FlatBttnAlarm1", "Frame10", "Label1"},
-        {"alarm II", "FlatBttnAlarm2", "Frame16", "Label15"},
-    });
-}
-
-void TestOptions::aPanelOpensBelowTheMainArea() {
-    const QString panel = column("panel"), title = column("title");
-    QCOMPARE(w->window->size(), QSize(371, 217));
-    for (const char *other : {"FlatBttnTimer", "FlatBttnAlarm1", "FlatBttnAlarm2"}) { // from every panel
-        w->click(other);
-        w->click(qPrintable(column("button")));
-        QCOMPARE(w->window->size(), QSize(371, 350));
-        for (const char *frame : {"Frame5", "Frame10", "Frame16"})
-            QCOMPARE(w->find(frame)->isVisible(), panel == QLatin1StringView(frame));
-        for (const char *label : {"Label2", "Label1", "Label15"})
-            QCOMPARE(w->find(label)->isVisible(), title == QLatin1StringView(label));
-        QCOMPARE(w->find(qPrintable(panel))->pos(), QPoint(6, 211));
-    }
-    w->type("txtWav3", u"/home/u/bell.wav"_s);
-    w->click("FlatBttnClose"); // saves all seven
-    QCOMPARE(w->window->size(), QSize(371, 217));
-    QVERIFY(!w->find(qPrintable(title))->isVisible());
-    QCOMPARE(w->file(u"Tivvet/Options/wav3.txt"_s) + w->file(u"Tivvet/Options/message2.txt"_s),
-             QByteArray("/home/u/bell.wav\r\n\r\n"));
-}
-
-void TestOptions::activateFollowsItsText_data() {
-    addRows({
-        {"", "check", "box"},
-        {"Alarm I program", "Check3", "txtProgram"},
-        {"Alarm I message", "Check4", "txtMessage"},
-        {"Alarm II program", "Check6", "txtProgram2"},
-        {"Alarm II message", "Check7", "txtMessage2"},
-    });
-}
-
-void TestOptions::activateFollowsItsText() {
-    const QByteArray checkName = column("check").toLatin1(), boxName = column("box").toLatin1();
-    w->click(checkName);
-    QVERIFY(!w->checked(checkName)); // nothing to activate
-    w->type(boxName, u" "_s);
-    QVERIFY(!w->checked(checkName)); // typing does not check it
-    w->click(checkName);
-    QVERIFY(w->checked(checkName)); // a blank counts as a text
-    w->type(boxName, u"x"_s);
-    QVERIFY(w->checked(checkName));
-    w->type(boxName, QString());
-    QVERIFY(!w->checked(checkName));
-    w->type(boxName, u"x"_s);
-    w->click(checkName);
-    w->restart(); // the activation is not kept, the text is
-    QVERIFY(!w->checked(checkName));
-    QCOMPARE(w->text(boxName), u"x"_s);
-}
-
-// Each row: a sound or program group's buttons and its box.
-void TestOptions::browseDefaultAndPlay_data() {
-    addRows({
-        {"", "browse", "box", "dialog", "play", "byDefault"},
-        {"timer", "FlatBttnBrowse", "txtWav", "Select Sound|Wav Files (*.wav *.WAV)", "FlatBttnPlay",
-         "FlatBttnDefault"},
-        {"alarm I", "FlatBttnBrowse3", "txtWav2", "Select Sound|Wav Files (*.wav *.WAV)", "FlatBttnPlay2",
-         "FlatBttnDefault2"},
-        {"alarm II", "FlatBttnBrowse5", "txtWav3", "Select Sound|Wav Files (*.wav *.WAV)", "FlatBttnPlay3",
-         "FlatBttnDefault3"},
-        {"alarm I program", "FlatBttnBrowse4", "txtProgram", "Select Program|Executable Files (*)", "", ""},
-        {"alarm II program", "FlatBttnBrowse6", "txtProgram2", "Select Program|Executable Files (*)", "", ""},
-    });
-}
-
-void TestOptions::browseDefaultAndPlay() {
-    const QByteArray browse = column("browse").toLatin1(), boxName = column("box").toLatin1(),
-                     play = column("play").toLatin1();
-    const QString chosen = w->platform.configFolder.filePath(u"not a sound [1].wav"_s);
-    w->platform.nextFileName = chosen;
-    w->click(browse);
-    QCOMPARE(w->text(boxName), chosen);
-    w->platform.nextFileName.clear();
-    w->click(browse); // cancelled: the box keeps its path
-    QCOMPARE(w->text(boxName), chosen);
-    QCOMPARE(w->platform.takeLog(), QStringList(2, u"browse "_s + column("dialog")));
-    if (play.isEmpty())
-        return;
-    w->platform.soundPlays = false;
-    w->click(play);
-    QFile(chosen).open(QIODevice::WriteOnly);
-    w->click(play);
-    w->platform.soundPlays = true;
-    w->click(play);
-    const QString tried = u"sound 3 "_s + chosen;
-    QCOMPARE(w->platform.takeLog(),
-             QStringList({tried, u"box The Tivvet|Unable to play the sound! File not found!"_s, tried,
-                          u"box The Tivvet|Unable to play the sound!"_s, tried}));
-    w->platform.soundPlays = false;
-    for (const char *missing :
-         {"/", "/Not a sound [1].wav", "/not a sound 1.wav"}) { // a folder, a case, a set
-        w->window->alerts->TestPlaySound(w->platform.configFolder.path() + QLatin1StringView(missing));
-        QCOMPARE(w->platform.takeLog().last(), u"box The Tivvet|Unable to play the sound! File not found!"_s);
-    }
-    w->window->alerts->TestPlaySound(w->platform.configFolder.filePath(u"not a*[1].wa?"_s));
-    QCOMPARE(w->platform.takeLog().last(), u"box The Tivvet|Unable to play the sound!"_s);
-    w->click(qPrintable(column("byDefault")));
-    QCOMPARE(w->text(boxName), QString::fromUtf8(DefaultSoundPath));
-}
-
-void TestOptions::clearEmptiesTheMessageAndUnchecksIt() {
-    for (const auto &[clear, check, box] : {std::tuple{"FlatBttnClear2", "Check4", "txtMessage"},
-                                            std::tuple{"FlatBttnClear3", "Check7", "txtMessage2"}}) {
-        w->type(box, u"Tea"_s);
-        QTest::keyClick(w->find(box), Qt::Key_Tab); // moves on, as in every other box
-        QCOMPARE(w->text(box), u"Tea"_s);
-        w->click(check);
-        w->click(clear);
-        QCOMPARE(w->text(box), QString());
-        QVERIFY(!w->checked(check));
-    }
-}
-
-void TestOptions::programTextsSplitLikeAShell() {
-    const QString script = w->platform.configFolder.filePath(u"my alarm.sh"_s);
-    QFile file(script);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    const std::pair<QString, QString> rows[] = {
-        {u"player --loud"_s, u"start|player|--loud"_s},
-        {u"\"/opt/My Apps/player\" a"_s, u"start|/opt/My Apps/player|a"_s},
-        {u"'/opt/My Apps/player' --loud"_s, u"start|/opt/My Apps/player|--loud"_s},
-        {u"a\\ b  echo\t'two words'"_s, u"start|a b|echo|two words"_s},
-        {u"say \"a \\\"b\\\" \\c $x\" 'it''s'"_s, u"start|say|a \"b\" \\c $x|its"_s},
-        {u"~/bin/alarm.sh"_s, u"start|~/bin/alarm.sh"_s},
-        {u" "_s + script + u" "_s, u"start|"_s + script},
-        {u"  "_s, u"box The Tivvet|Unable to start the program!"_s},
-    };
-    for (const auto &[text, expected] : rows) {
-        w->window->alerts->RunAlertProgram(text);
-        QCOMPARE(w->platform.takeLog(), QStringList{expected});
-    }
-}
-
-void TestOptions::sevenTextsComeBackFromTheirFiles() {
-    const std::tuple<const char *, const char *, QString> rows[] = {
-        {"txtWav", "wav.txt", u"/s/timer, loud.wav"_s},  {"txtWav2", "wav2.txt", u" \"/s/one.wav\""_s},
-        {"txtProgram", "program.txt", u"/bin/one -a"_s}, {"txtMessage", "message.txt", u"Tea,\n now"_s},
-        {"txtWav3", "wav3.txt", u"/s/two.wav"_s},        {"txtProgram2", "program2.txt", u"/bin/two"_s},
-        {"txtMessage2", "message2.txt", u"second"_s},
-    };
-    for (const auto &[box, file, text] : rows)
-        w->type(box, text);
-    w->restart();
-    for (const auto &[box, file, text] : rows) {
-        QCOMPARE(w->text(box), text);
-        QCOMPARE(w->file(u"Tivvet/Options/"_s + QLatin1StringView(file)),
-                 text.toUtf8().replace("\n", "\r\n") + "\r\n");
-    }
-}
 
 QTEST_MAIN(TestOptions)
 #include "test_options.moc"

@@ -19,14 +19,204 @@ class TestPersistence : public QObject {
 
 private Q_SLOTS:
     void init() { w = std::make_unique<TestWindow>(); }
-    void eachColourKeyColoursItsControl_data();
-    void eachColourKeyColoursItsControl();
-    void eachSlotColoursItsTargets_data();
-    void eachSlotColoursItsTargets();
-    void startOptionsAndTheAutostartEntry();
-    void aChangeIsOnDiskWithinASecond();
-    void hostileInputs_data();
-    void hostileInputs();
+
+    void eachColourKeyColoursItsControl_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("byDefault");
+        const char *const black = "0", *const azure = "16766720", *const grey = "12171705";
+        // clang-format off
+        const std::pair<const char *, const char *> keys[] = {
+            {"Picture1BackColor", black}, {"Picture2BackColor", black}, {"Picture3BackColor", black},
+            {"Picture4BackColor", black}, {"Picture5BackColor", black}, {"Picture6BackColor", black},
+            {"lblCounterBackColor", black}, {"txtHoursBackColor", black}, {"txtMinutesBackColor", black},
+            {"txtSecondsBackColor", black}, {"txtHourBackColor", black}, {"txtMinuteBackColor", black},
+            {"txtAmPmBackColor", black}, {"txtHour2BackColor", black}, {"txtMinute2BackColor", black},
+            {"txtAmPm2BackColor", black}, {"Label3BackColor", black}, {"Label4BackColor", black},
+            {"Label3ForeColor", azure}, {"Label4ForeColor", azure}, {"lblCounterForeColor", "240"},
+            {"txtHoursForeColor", grey}, {"txtMinutesForeColor", grey}, {"txtSecondsForeColor", grey},
+            {"txtHourForeColor", azure}, {"txtMinuteForeColor", azure}, {"txtAmPmForeColor", azure},
+            {"txtHour2ForeColor", azure}, {"txtMinute2ForeColor", azure}, {"txtAmPm2ForeColor", azure}};
+        // clang-format on
+        for (const auto &[key, byDefault] : keys)
+            QTest::newRow(key) << QString::fromLatin1(key) << QString::fromLatin1(byDefault);
+    }
+
+    // A stored key colours its own control's property and nothing else; every key is saved at exit.
+    void eachColourKeyColoursItsControl() {
+        const QString key = column("key");
+        QMap<QString, QString> expected = scheme();
+        QTEST(expected[key], "byDefault");
+        w->window->close();
+        ini().setValue(u"ColorSettings/"_s + key, u"66051"_s);
+        w->start();
+        expected[key] = u"66051"_s;
+        QCOMPARE(scheme(), expected);
+        if (key.startsWith(u"Picture"_s)) // a box shows its colour around what it holds
+            QCOMPARE(w->find(qPrintable(key.chopped(9)))->grab().toImage().pixel(0, 0), qRgb(3, 2, 1));
+        w->restart();
+        QCOMPARE(ini().value(u"ColorSettings/"_s + key).toString(), u"66051"_s);
+        QCOMPARE(ini().allKeys().size(), 32);
+    }
+
+    void eachSlotColoursItsTargets_data() {
+        addRows({
+            {"", "swatch", "button", "byDefault", "targets"},
+            {"entry back", "lblEnter", "FlatBttnEnter", "0",
+             "Picture2 Picture3 Picture4 txtHours txtMinutes txtSeconds"},
+            {"entry font", "lblEnter2", "FlatBttnEnter2", "12171705", "txtHours txtMinutes txtSeconds"},
+            {"remaining back", "lblRemain", "FlatBttnRemain", "0", "Picture5 lblCounter"},
+            {"remaining font", "lblRemain2", "FlatBttnRemain2", "240", "lblCounter"},
+            {"Alarm I back", "lblAlarmIback", "FlatBttnAlarmI", "0",
+             "Picture1 Label3 txtHour txtMinute txtAmPm"},
+            {"Alarm I font", "lblAlarmIfont", "FlatBttnAlarmI2", "16766720",
+             "Label3 txtHour txtMinute txtAmPm"},
+            {"Alarm II back", "lblAlarmIIback", "FlatBttnAlarmII", "0",
+             "Picture6 Label4 txtHour2 txtMinute2 txtAmPm2"},
+            {"Alarm II font", "lblAlarmIIfont", "FlatBttnAlarmII2", "16766720",
+             "Label4 txtHour2 txtMinute2 txtAmPm2"},
+        });
+    }
+
+    // A pick shows at once in the swatch and in exactly the slot's targets, and is stored under the
+    // swatch key at once; "default" puts the slot back, stored when the window closes.
+    void eachSlotColoursItsTargets() {
+        const QString swatch = column("swatch"), key = u"ColorSettings/"_s + swatch + u"BackColor"_s;
+        const bool back = QByteArray(QTest::currentDataTag()).endsWith("back");
+        const QMap<QString, QString> before = scheme();
+        QMap<QString, QString> picked = before;
+        for (const QString &target : column("targets").split(u' '))
+            picked[target + (back ? u"BackColor"_s : u"ForeColor"_s)] = u"658188"_s;
+        w->click("FlatBttnColor");
+        frmColor *window = w->window->colorWindow;
+        auto *swatchLabel = w->find<QLabel>(qPrintable(swatch), window);
+        QCOMPARE(swatchLabel->accessibleName(), back ? u"back color"_s : u"font color"_s);
+        QTEST(QString::number(Controls::backColour(swatchLabel)), "byDefault");
+        w->platform.nextColour = 658188;
+        QTest::mouseClick(swatchLabel, Qt::LeftButton);
+        QCOMPARE(Controls::backColour(swatchLabel), 658188);
+        QCOMPARE(scheme(), picked);
+        QCOMPARE(ini().value(key).toString(), u"658188"_s);
+        w->click(qPrintable(column("button")), window);
+        QCOMPARE(scheme(), before);
+        QCOMPARE(ini().value(key).toString(), u"658188"_s);
+        window->close();
+        QTEST(ini().value(key).toString(), "byDefault");
+    }
+
+    void startOptionsAndTheAutostartEntry() {
+        const QString entry = u"autostart/Tivvet.desktop"_s;
+        w->click("CheckStart");
+        QVERIFY(w->file(entry).contains(
+            "\nComment=A countdown timer and two alarm clocks\nIcon=org.example.tivvet\nExec=\"" +
+            QByteArray(ProgramPath) + "\"\nHidden=false\n"));
+        QVERIFY(
+            autostartEntry(u"Tivvet"_s, u"/opt/100%/tivvet"_s)
+                .contains(u"\nExec=\"/opt/100%%/tivvet\"\nHidden=false\nX-GNOME-Autostart-enabled=true\n"_s));
+        w->click("CheckMin");
+        w->restart();
+        QCOMPARE(ini().value(u"ControlSettings/CheckStartValue"_s).toString() + w->text("CheckStart"),
+                 u"11"_s);
+        QCOMPARE(ini().value(u"ControlSettings/CheckMinValue"_s).toString() + w->text("CheckMin"), u"11"_s);
+        QFile::remove(w->platform.configFolder.filePath(entry));
+        w->restart(); // registered again at every start
+        QVERIFY(w->file(entry).contains("\nExec=\""));
+        w->click("CheckStart");
+        QVERIFY(w->file(entry).contains("\nExec=\nHidden=true\n"));
+        QCOMPARE(runTimeErrorText(5, u"Denied"_s), u"ERROR # 5 : Denied\rPlease Exit and try again."_s);
+        QCOMPARE(runTimeErrorText(-5, u"x"_s), u"ERROR #-5 : x\rPlease Exit and try again."_s);
+        QCOMPARE(runTimeErrorText(0, u"x"_s), u"ERROR # 0 : x\rPlease Exit and try again."_s);
+    }
+
+    // Only what changed is written, and nothing runs once it is.
+    void aChangeIsOnDiskWithinASecond() {
+        w->type("txtProgram2", u"/bin/two"_s);
+        w->click("CheckMin");
+        QVERIFY(w->find<QTimer>("tmrSave")->isActive());
+        QTRY_COMPARE_WITH_TIMEOUT(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/two\r\n"),
+                                  1500);
+        QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("<none>"));
+        QCOMPARE(ini().value(u"ControlSettings/CheckMinValue"_s).toString(), u"1"_s);
+        QVERIFY(!w->find<QTimer>("tmrSave")->isActive());
+    }
+
+    // Each row: a file put under the configuration folder's "Tivvet" before the start (its bytes the
+    // text's Latin-1), or the variables taken from the environment, then what the program shows.
+    void hostileInputs_data() {
+        addRows({
+            {"", "file", "content", "control", "shows"},
+            {"start minimized", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=1", "CheckMin", "1"},
+            {"not a number", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=yes", "CheckMin", "0"},
+            {"out of range", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=2", "CheckMin", "0"},
+            {"colour -1", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=-1", "lblCounterForeColor",
+             "240"},
+            {"colour 2^24", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=16777216",
+             "lblCounterForeColor", "240"},
+            {"white", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=16777215", "lblCounterForeColor",
+             "16777215"},
+            {"colour 25x", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=25x", "lblCounterForeColor",
+             "240"},
+            {"19 digits", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=0000000000000000255",
+             "lblCounterForeColor", "240"},
+            {"18 digits", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=000000000000000259",
+             "lblCounterForeColor", "259"},
+            {"CR LF", "Options/wav.txt", "/s/a.wav\r\n", "txtWav", "/s/a.wav"},
+            {"no line end", "Options/wav.txt", "/s/a.wav", "txtWav", "/s/a.wav"},
+            {"LF only", "Options/wav.txt", "/s/a.wav\n", "txtWav", "/s/a.wav"},
+            {"lines", "Options/message.txt", "a\r\nb\r\n\r\n", "txtMessage", "a\nb\n"},
+            {"not UTF-8", "Options/message2.txt", "caf\u00e9!\r\n", "txtMessage2", "caf\ufffd!"},
+            {"3 MB", "Options/message.txt", "3 MB", "txtMessage", "1 MiB"},
+            {"a folder", "Options/program.txt/x", "", "txtProgram", ""},
+            {"the settings a folder", "Tivvet.ini/x", "", "CheckMin", "0"},
+            {"leftover", "Options/wav2.txt.AbC123", "", "wav2.txt.AbC123", "gone"},
+            {"a backup", "Options/wav.txt.backup", "", "wav.txt.backup", "kept"},
+            {"another file's", "Options/notes.txt.AbC123", "", "notes.txt.AbC123", "kept"},
+            {"in capitals", "Options/WAV2.txt.AbC123", "", "WAV2.txt.AbC123", "kept"},
+            {"no HOME", "HOME", "", "config", "/c"},
+            {"neither", "HOME XDG_CONFIG_HOME", "", "config", "from the user database"},
+        });
+    }
+
+    // What cannot be written at exit is named in one message; the rest is saved.
+    void hostileInputs() {
+        const QString file = column("file"), control = column("control"), content = column("content");
+        const QString path = w->platform.configFolder.filePath(u"Tivvet/"_s + file);
+        w->window->close();
+        QDir(w->platform.configFolder.filePath(u"Tivvet"_s)).removeRecursively();
+        QDir().mkpath(QFileInfo(path).path());
+        QFile stored(path);
+        QVERIFY(stored.open(QIODevice::WriteOnly));
+        stored.write(content == u"3 MB"_s ? (QByteArray(999, 'a') + '\n').repeated(3000)
+                                          : content.toLatin1());
+        stored.close();
+        w->start();
+        QString shown = control.endsWith(u"Color"_s) ? scheme()[control] : QString();
+        if (control == u"config"_s) {
+            const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+            qputenv("HOME", "/h");
+            qputenv("XDG_CONFIG_HOME", "/c");
+            for (const QString &variable : file.split(u' '))
+                qunsetenv(qPrintable(variable));
+            shown =
+                userConfigFolder().endsWith(u"/.config"_s) ? u"from the user database"_s : userConfigFolder();
+            qputenv("HOME", home);
+            qputenv("XDG_CONFIG_HOME", config);
+        } else if (control.contains(u'.')) {
+            shown = QFile::exists(QFileInfo(path).path() + u'/' + control) ? u"kept"_s : u"gone"_s;
+        } else if (shown.isEmpty()) {
+            shown = w->text(qPrintable(control));
+            if (shown.size() == 1024 * 1024)
+                shown = u"1 MiB"_s;
+        }
+        QTEST(shown, "shows");
+        w->platform.takeLog();
+        w->window->close();
+        const QString error = w->platform.takeLog().join(u'\n'),
+                      unwritable = QFileInfo(file).path().section(u'/', -1);
+        QCOMPARE(error.contains(u"Unable to save the options!"_s) && error.contains(unwritable + u": "_s),
+                 file.endsWith(u"/x"_s));
+        QVERIFY(!error.contains(u"wav.txt"_s));
+        QCOMPARE(w->file(u"Tivvet/Options/wav3.txt"_s), QByteArray("\r\n"));
+    }
 
 private:
     QSettings ini() const {
@@ -48,196 +238,6 @@ private:
 
     std::unique_ptr<TestWindow> w;
 };
-
-void TestPersistence::eachColourKeyColoursItsControl_data() {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("byDefault");
-    const char *const black = "0", *const azure = "16766720", *const grey = "12171705";
-    // clang-format off
-    const std::pair<const char *, const char *> keys[] = {
-        {"Picture1BackColor", black}, {"Picture2BackColor", black}, {"Picture3BackColor", black},
-        {"Picture4BackColor", black}, {"Picture5BackColor", black}, {"Picture6BackColor", black},
-        {"lblCounterBackColor", black}, {"txtHoursBackColor", black}, {"txtMinutesBackColor", black},
-        {"txtSecondsBackColor", black}, {"txtHourBackColor", black}, {"txtMinuteBackColor", black},
-        {"txtAmPmBackColor", black}, {"txtHour2BackColor", black}, {"txtMinute2BackColor", black},
-        {"txtAmPm2BackColor", black}, {"Label3BackColor", black}, {"Label4BackColor", black},
-        {"Label3ForeColor", azure}, {"Label4ForeColor", azure}, {"lblCounterForeColor", "240"},
-        {"txtHoursForeColor", grey}, {"txtMinutesForeColor", grey}, {"txtSecondsForeColor", grey},
-        {"txtHourForeColor", azure}, {"txtMinuteForeColor", azure}, {"txtAmPmForeColor", azure},
-        {"txtHour2ForeColor", azure}, {"txtMinute2ForeColor", azure}, {"txtAmPm2ForeColor", azure}};
-    // clang-format on
-    for (const auto &[key, byDefault] : keys)
-        QTest::newRow(key) << QString::fromLatin1(key) << QString::fromLatin1(byDefault);
-}
-
-// A stored key colours its own control's property and nothing else; every key is saved at exit.
-void TestPersistence::eachColourKeyColoursItsControl() {
-    const QString key = column("key");
-    QMap<QString, QString> expected = scheme();
-    QTEST(expected[key], "byDefault");
-    w->window->close();
-    ini().setValue(u"ColorSettings/"_s + key, u"66051"_s);
-    w->start();
-    expected[key] = u"66051"_s;
-    QCOMPARE(scheme(), expected);
-    if (key.startsWith(u"Picture"_s)) // a box shows its colour around what it holds
-        QCOMPARE(w->find(qPrintable(key.chopped(9)))->grab().toImage().pixel(0, 0), qRgb(3, 2, 1));
-    w->restart();
-    QCOMPARE(ini().value(u"ColorSettings/"_s + key).toString(), u"66051"_s);
-    QCOMPARE(ini().allKeys().size(), 32);
-}
-
-void TestPersistence::eachSlotColoursItsTargets_data() {
-    addRows({
-        {"", "swatch", "button", "byDefault", "targets"},
-        {"entry back", "lblEnter", "FlatBttnEnter", "0",
-         "Picture2 Picture3 Picture4 txtHours txtMinutes txtSeconds"},
-        {"entry font", "lblEnter2", "FlatBttnEnter2", "12171705", "txtHours txtMinutes txtSeconds"},
-        {"remaining back", "lblRemain", "FlatBttnRemain", "0", "Picture5 lblCounter"},
-        {"remaining font", "lblRemain2", "FlatBttnRemain2", "240", "lblCounter"},
-        {"Alarm I back", "lblAlarmIback", "FlatBttnAlarmI", "0", "Picture1 Label3 txtHour txtMinute txtAmPm"},
-        {"Alarm I font", "lblAlarmIfont", "FlatBttnAlarmI2", "16766720", "Label3 txtHour txtMinute txtAmPm"},
-        {"Alarm II back", "lblAlarmIIback", "FlatBttnAlarmII", "0",
-         "Picture6 Label4 txtHour2 txtMinute2 txtAmPm2"},
-        {"Alarm II font", "lblAlarmIIfont", "FlatBttnAlarmII2", "16766720",
-         "Label4 txtHour2 txtMinute2 txtAmPm2"},
-    });
-}
-
-// A pick shows at once in the swatch and in exactly the slot's targets, and is stored under the
-// swatch key at once; "default" puts the slot back, stored when the window closes.
-void TestPersistence::eachSlotColoursItsTargets() {
-    const QString swatch = column("swatch"), key = u"ColorSettings/"_s + swatch + u"BackColor"_s;
-    const bool back = QByteArray(QTest::currentDataTag()).endsWith("back");
-    const QMap<QString, QString> before = scheme();
-    QMap<QString, QString> picked = before;
-    for (const QString &target : column("targets").split(u' '))
-        picked[target + (back ? u"BackColor"_s : u"ForeColor"_s)] = u"658188"_s;
-    w->click("FlatBttnColor");
-    frmColor *window = w->window->colorWindow;
-    auto *swatchLabel = w->find<QLabel>(qPrintable(swatch), window);
-    QCOMPARE(swatchLabel->accessibleName(), back ? u"back color"_s : u"font color"_s);
-    QTEST(QString::number(Controls::backColour(swatchLabel)), "byDefault");
-    w->platform.nextColour = 658188;
-    QTest::mouseClick(swatchLabel, Qt::LeftButton);
-    QCOMPARE(Controls::backColour(swatchLabel), 658188);
-    QCOMPARE(scheme(), picked);
-    QCOMPARE(ini().value(key).toString(), u"658188"_s);
-    w->click(qPrintable(column("button")), window);
-    QCOMPARE(scheme(), before);
-    QCOMPARE(ini().value(key).toString(), u"658188"_s);
-    window->close();
-    QTEST(ini().value(key).toString(), "byDefault");
-}
-
-void TestPersistence::startOptionsAndTheAutostartEntry() {
-    const QString entry = u"autostart/Tivvet.desktop"_s;
-    w->click("CheckStart");
-    QVERIFY(w->file(entry).contains(
-        "\nComment=A countdown timer and two alarm clocks\nIcon=org.example.tivvet\nExec=\"" +
-        QByteArray(ProgramPath) + "\"\nHidden=false\n"));
-    QVERIFY(autostartEntry(u"Tivvet"_s, u"/opt/100%/tivvet"_s)
-                .contains(u"\nExec=\"/opt/100%%/tivvet\"\nHidden=false\nX-GNOME-Autostart-enabled=true\n"_s));
-    w->click("CheckMin");
-    w->restart();
-    QCOMPARE(ini().value(u"ControlSettings/CheckStartValue"_s).toString() + w->text("CheckStart"), u"11"_s);
-    QCOMPARE(ini().value(u"ControlSettings/CheckMinValue"_s).toString() + w->text("CheckMin"), u"11"_s);
-    QFile::remove(w->platform.configFolder.filePath(entry));
-    w->restart(); // registered again at every start
-    QVERIFY(w->file(entry).contains("\nExec=\""));
-    w->click("CheckStart");
-    QVERIFY(w->file(entry).contains("\nExec=\nHidden=true\n"));
-    QCOMPARE(runTimeErrorText(5, u"Denied"_s), u"ERROR # 5 : Denied\rPlease Exit and try again."_s);
-    QCOMPARE(runTimeErrorText(-5, u"x"_s), u"ERROR #-5 : x\rPlease Exit and try again."_s);
-    QCOMPARE(runTimeErrorText(0, u"x"_s), u"ERROR # 0 : x\rPlease Exit and try again."_s);
-}
-
-// Only what changed is written, and nothing runs once it is.
-void TestPersistence::aChangeIsOnDiskWithinASecond() {
-    w->type("txtProgram2", u"/bin/two"_s);
-    w->click("CheckMin");
-    QVERIFY(w->find<QTimer>("tmrSave")->isActive());
-    QTRY_COMPARE_WITH_TIMEOUT(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/two\r\n"), 1500);
-    QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("<none>"));
-    QCOMPARE(ini().value(u"ControlSettings/CheckMinValue"_s).toString(), u"1"_s);
-    QVERIFY(!w->find<QTimer>("tmrSave")->isActive());
-}
-
-// Each row: a file put under the configuration folder's "Tivvet" before the start (its bytes the
-// text's Latin-1), or the variables taken from the environment, then what the program shows.
-void TestPersistence::hostileInputs_data() {
-    addRows({
-        {"", "file", "content", "control", "shows"},
-        {"start minimized", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=1", "CheckMin", "1"},
-        {"not a number", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=yes", "CheckMin", "0"},
-        {"out of range", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=2", "CheckMin", "0"},
-        {"colour -1", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=-1", "lblCounterForeColor", "240"},
-        {"colour 2^24", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=16777216", "lblCounterForeColor",
-         "240"},
-        {"white", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=16777215", "lblCounterForeColor",
-         "16777215"},
-        {"colour 25x", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=25x", "lblCounterForeColor",
-         "240"},
-        {"19 digits", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=0000000000000000255",
-         "lblCounterForeColor", "240"},
-        {"18 digits", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=000000000000000259",
-         "lblCounterForeColor", "259"},
-        {"CR LF", "Options/wav.txt", "/s/a.wav\r\n", "txtWav", "/s/a.wav"},
-        {"no line end", "Options/wav.txt", "/s/a.wav", "txtWav", "/s/a.wav"},
-        {"LF only", "Options/wav.txt", "/s/a.wav\n", "txtWav", "/s/a.wav"},
-        {"lines", "Options/message.txt", "a\r\nb\r\n\r\n", "txtMessage", "a\nb\n"},
-        {"not UTF-8", "Options/message2.txt", "caf\u00e9!\r\n", "txtMessage2", "caf\ufffd!"},
-        {"3 MB", "Options/message.txt", "3 MB", "txtMessage", "1 MiB"},
-        {"a folder", "Options/program.txt/x", "", "txtProgram", ""},
-        {"the settings a folder", "Tivvet.ini/x", "", "CheckMin", "0"},
-        {"leftover", "Options/wav2.txt.AbC123", "", "wav2.txt.AbC123", "gone"},
-        {"a backup", "Options/wav.txt.backup", "", "wav.txt.backup", "kept"},
-        {"another file's", "Options/notes.txt.AbC123", "", "notes.txt.AbC123", "kept"},
-        {"in capitals", "Options/WAV2.txt.AbC123", "", "WAV2.txt.AbC123", "kept"},
-        {"no HOME", "HOME", "", "config", "/c"},
-        {"neither", "HOME XDG_CONFIG_HOME", "", "config", "from the user database"},
-    });
-}
-
-// What cannot be written at exit is named in one message; the rest is saved.
-void TestPersistence::hostileInputs() {
-    const QString file = column("file"), control = column("control"), content = column("content");
-    const QString path = w->platform.configFolder.filePath(u"Tivvet/"_s + file);
-    w->window->close();
-    QDir(w->platform.configFolder.filePath(u"Tivvet"_s)).removeRecursively();
-    QDir().mkpath(QFileInfo(path).path());
-    QFile stored(path);
-    QVERIFY(stored.open(QIODevice::WriteOnly));
-    stored.write(content == u"3 MB"_s ? (QByteArray(999, 'a') + '\n').repeated(3000) : content.toLatin1());
-    stored.close();
-    w->start();
-    QString shown = control.endsWith(u"Color"_s) ? scheme()[control] : QString();
-    if (control == u"config"_s) {
-        const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", "/h");
-        qputenv("XDG_CONFIG_HOME", "/c");
-        for (const QString &variable : file.split(u' '))
-            qunsetenv(qPrintable(variable));
-        shown = userConfigFolder().endsWith(u"/.config"_s) ? u"from the user database"_s : userConfigFolder();
-        qputenv("HOME", home);
-        qputenv("XDG_CONFIG_HOME", config);
-    } else if (control.contains(u'.')) {
-        shown = QFile::exists(QFileInfo(path).path() + u'/' + control) ? u"kept"_s : u"gone"_s;
-    } else if (shown.isEmpty()) {
-        shown = w->text(qPrintable(control));
-        if (shown.size() == 1024 * 1024)
-            shown = u"1 MiB"_s;
-    }
-    QTEST(shown, "shows");
-    w->platform.takeLog();
-    w->window->close();
-    const QString error = w->platform.takeLog().join(u'\n'),
-                  unwritable = QFileInfo(file).path().section(u'/', -1);
-    QCOMPARE(error.contains(u"Unable to save the options!"_s) && error.contains(unwritable + u": "_s),
-             file.endsWith(u"/x"_s));
-    QVERIFY(!error.contains(u"wav.txt"_s));
-    QCOMPARE(w->file(u"Tivvet/Options/wav3.txt"_s), QByteArray("\r\n"));
-}
 
 QTEST_MAIN(TestPersistence)
 #include "test_persistence.moc"

@@ -39,274 +39,239 @@ private Q_SLOTS:
             window->close();
         w = std::make_unique<TestWindow>();
     }
-    void mainWindowIsCompactAndKeptOnTop();
-    void everyTextIsWhole_data();
-    void everyTextIsWhole();
-    void trayMenuItems_data();
-    void trayMenuItems();
-    void minimisingGoesToTheTrayOnlyWhereThereIsOne();
-    void secondaryWindowsOpenOnceCentredAndOnTop_data();
-    void secondaryWindowsOpenOnceCentredAndOnTop();
-    void exitLeavesAnOpenWindowRunning();
-    void clockAndDateFollowTheClock();
-    void theSystemClockTellsOfAClockSetAtOnce();
-    void aLongMessageShowsItsStartAndAllOfItUnderDetails();
-    void colourDialogIsModalToItsWindowAndKeepsTheirOwnColoursToOthers();
-    void fileDialogReturnsATypedNameOfAFileNotThereYet();
+
+    void mainWindowIsCompactAndKeptOnTop() {
+        QVERIFY(w->window->isVisible() && !w->window->windowIcon().isNull());
+        QCOMPARE(w->window->windowTitle(), u"  The Tivvet  3.0"_s);
+        QVERIFY(w->find<QLabel>("Label1")->font().bold() && w->find("FlatBttn1")->font().bold()); // titles
+        QVERIFY(!w->find("FlatBttn1")->isEnabled() && w->find<QPushButton>("FlatBttn1")->isFlat());
+        QCOMPARE(w->texts({"txtHour", "txtMinute", "txtAmPm", "Option1", "Option2", "Option3", "Option4"}),
+                 u"12:00:am:0:1:0:1"_s);
+        QVERIFY(!w->window->alarm1->tmrAlarm->isEnabled() && !w->window->alarm2->tmrAlarm->isEnabled());
+        QVERIFY(w->window->windowFlags() & Qt::WindowStaysOnTopHint);
+        w->window->AROnTop1->setOntop(false);
+        QVERIFY(w->window->isVisible() && !(w->window->windowFlags() & Qt::WindowStaysOnTopHint));
+    }
+
+    // Each box with the widest text it holds, and every label of the main window and the colour window
+    // with its own text. Run at 96 dpi and at 1.5 times.
+    void everyTextIsWhole() {
+        const auto fits = [](QWidget *box, const QString &text) {
+            const auto *line = qobject_cast<QLineEdit *>(box);
+            const QMargins margins =
+                line ? line->textMargins() + QMargins(2, 0, 2, 0) : QMargins(); // Qt's own
+            return QFontMetrics(box->font()).horizontalAdvance(text) <=
+                   box->contentsRect().width() - margins.left() - margins.right();
+        };
+        for (const QString &box :
+             u"txtHours=99 txtMinutes=99 txtSeconds=99 txtHour=12 txtMinute=00 txtAmPm=pm "
+             u"txtHour2=12 txtMinute2=59 txtAmPm2=am txtHour3=00 txtMinute3=59 txtSecond=00"_s.split(u' '))
+            QVERIFY2(fits(w->find(qPrintable(box.section(u'=', 0, 0))), box.section(u'=', 1)),
+                     qPrintable(box));
+        w->click("FlatBttnColor");
+        for (const QWidget *window : QWidgetList{w->window.get(), w->window->colorWindow})
+            for (QLabel *label : window->findChildren<QLabel *>())
+                QVERIFY2(fits(label, label->text()), qPrintable(label->objectName() + label->text()));
+    }
+
+    void trayMenuItems_data() {
+        addRows({
+            {"", "opens"}, // the row's name is the item's caption; the windows shown afterwards
+            {"Restore", "frmTivvet"},
+            {"Help", "frmHelp"},
+            {"About", "frmAbout"},
+            {"Close", ""},
+        });
+    }
+
+    // Chosen while the window is in the tray.
+    void trayMenuItems() {
+        const QString caption = QString::fromLatin1(QTest::currentDataTag());
+        QStringList captions;
+        for (QAction *item : w->platform.tray.menu->actions())
+            captions << item->text();
+        QCOMPARE(captions.join(u' '), u"Restore Help About Close"_s);
+        w->window->showMinimized();
+        QTRY_VERIFY(!w->window->isVisible());
+        QCOMPARE(w->platform.tray.shownTip, u" Click Right Mouse Button "_s);
+        w->platform.tray.menu->actions()[captions.indexOf(caption)]->trigger();
+        QStringList shown;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible() && !window->objectName().isEmpty())
+                shown << window->objectName();
+        QTEST(shown.join(u' '), "opens");
+        QCOMPARE(w->platform.tray.shownTip.isEmpty(), caption == u"Close"_s);
+        if (caption == u"Close"_s)
+            QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("\r\n"));
+    }
+
+    void minimisingGoesToTheTrayOnlyWhereThereIsOne() {
+        w->click("FlatBttnAbout");
+        QTRY_COMPARE(QApplication::activeWindow(), w->window->aboutWindow.get());
+        Q_EMIT w->platform.tray.menuOpening(); // a right-click brings the window to the front
+        QTRY_COMPARE(QApplication::activeWindow(), w->window.get());
+        const QPoint place = w->window->pos();
+        w->window->showMinimized();
+        QTRY_VERIFY(!w->window->isVisible());
+        Q_EMIT w->platform.tray.restoreClicked();
+        QVERIFY(w->window->isVisible() && !w->window->isMinimized());
+        QCOMPARE(w->window->pos(), place);
+        w->platform.tray.available = false;
+        w->window->showMinimized();
+        QTest::qWait(50);
+        QVERIFY(w->window->isVisible() && w->window->isMinimized());
+        w->click("CheckMin");
+        w->restart(); // no tray to start in: minimised on the task bar
+        QVERIFY(w->window->isVisible() && w->window->isMinimized());
+        w->platform.tray.available = true; // until the panel comes
+        Q_EMIT w->platform.tray.appeared();
+        QTRY_VERIFY(!w->window->isVisible());
+    }
+
+    void secondaryWindowsOpenOnceCentredAndOnTop_data() {
+        addRows({
+            {"", "button", "window", "caption", "size"},
+            {"colour", "FlatBttnColor", "frmColor", "  Custom Color", "322 167"},
+            {"about", "FlatBttnAbout", "frmAbout", "  About", "312 163"},
+            {"help", "FlatBttnHelp", "frmHelp", "  Help!", "312 163"},
+        });
+    }
+
+    void secondaryWindowsOpenOnceCentredAndOnTop() {
+        const QString window = column("window");
+        w->click(qPrintable(column("button")));
+        w->click(qPrintable(column("button")));
+        QWidgetList found;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->objectName() == window && top->isVisible())
+                found << top;
+        QCOMPARE(found.size(), 1);
+        QTEST(found[0]->windowTitle(), "caption");
+        QCOMPARE(u"%1 %2"_s.arg(found[0]->width()).arg(found[0]->height()), column("size"));
+        for (auto *text : found[0]->findChildren<QPlainTextEdit *>())
+            QVERIFY(text->isReadOnly() && text->lineWrapMode() == QPlainTextEdit::NoWrap &&
+                    text->toPlainText().startsWith(QString(65, u'*') + u"\n"_s) &&
+                    text->toPlainText().contains(QString::fromUtf8(ProgramPath) + u'\n'));
+        const Qt::WindowFlags flags = found[0]->windowFlags();
+        QVERIFY((flags & Qt::WindowStaysOnTopHint) && !(flags & Qt::WindowMinMaxButtonsHint));
+        QVERIFY(!found[0]->windowIcon().isNull());
+        const QPoint offCentre =
+            found[0]->geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 4,
+                 qPrintable(u"%1, %2"_s.arg(offCentre.x()).arg(offCentre.y())));
+        QVERIFY(found[0]->testAttribute(Qt::WA_DeleteOnClose));
+    }
+
+    // The program ends with its last window, not with the main one, and nothing brings the main window
+    // back once it has gone.
+    void exitLeavesAnOpenWindowRunning() {
+        w->type("txtSeconds", u"1"_s);
+        w->click("FlatBttnStart");
+        w->click("Option1");
+        w->click("FlatBttnAbout");
+        QTimer fallback;
+        bool quit = false;
+        connect(qApp, &QCoreApplication::aboutToQuit, &fallback, [&] { quit = true; });
+        connect(&fallback, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        fallback.start(3000);
+        QTimer::singleShot(0, w->window.get(), [this] { w->click("FlatBttnExit"); });
+        QTimer::singleShot(300, w->window->aboutWindow.get(), [this] { w->window->aboutWindow->close(); });
+        QElapsedTimer took;
+        took.start();
+        QApplication::exec();
+        QVERIFY(quit && !w->window->isVisible());
+        QVERIFY(!w->window->countdown->tmrCounter->isEnabled() && !w->window->alarm1->tmrAlarm->isEnabled());
+        QVERIFY(!w->window->clock->tmrClock->isEnabled() && !w->window->clock->tmrDate->isEnabled());
+        QVERIFY2(took.elapsed() >= 300 && took.elapsed() < 2000, qPrintable(QString::number(took.elapsed())));
+        QCOMPARE(w->platform.tray.shownTip, QString());
+        QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("\r\n"));
+    }
+
+    void clockAndDateFollowTheClock() {
+        ClockDisplay &display = *w->window->clock;
+        QVERIFY(display.tmrClock->isEnabled() && display.tmrDate->isEnabled());
+        const std::tuple<QDateTime, QString, QString> rows[] = {
+            {QDateTime(QDate(2026, 12, 5), QTime(0, 5)), u"12:05 am"_s, u"Saturday,  December 05, 2026"_s},
+            {QDateTime(QDate(2027, 3, 9), QTime(13, 7)), u"1:07 pm"_s, u"Tuesday,  March 09, 2027"_s},
+        };
+        for (const auto &[now, clock, date] : rows) {
+            w->platform.current = now;
+            Q_EMIT w->platform.minuteChanged();
+            QCOMPARE(display.lblClock->text(), clock);
+            QCOMPARE(display.lblDate->text(), date);
+            QCOMPARE(display.lblClock->geometry().right(), 351); // right-aligned at its edge
+        }
+    }
+
+    // The kernel's own news of a clock set, raised by setting the clock to the time it shows.
+    void theSystemClockTellsOfAClockSetAtOnce() {
+        SystemClock clock;
+        QSignalSpy told(&clock, &Clock::minuteChanged);
+        if (QTime::currentTime().second() >= 58) // not mistaken for the minute's own start
+            QTest::qWait(3000);
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        if (clock_settime(CLOCK_REALTIME, &now) != 0)
+            QSKIP("the clock cannot be set here");
+        QTRY_COMPARE_WITH_TIMEOUT(told.count(), 1, 1000);
+    }
+
+    // So that OK stays on the screen.
+    void aLongMessageShowsItsStartAndAllOfItUnderDetails() {
+        QString lines;
+        for (int line = 1; line <= 25; ++line)
+            lines += u"line %1\n"_s.arg(line);
+        const std::pair<QString, QString> rows[] = {{u"short"_s, u"short"_s},
+                                                    {lines, lines.section(u'\n', 0, 19) + u'\u2026'},
+                                                    {QString(1500, u'x'), QString(1000, u'x') + u'\u2026'}};
+        QtMessageBox messages;
+        for (const auto &[text, shown] : rows) {
+            QTimer::singleShot(0, this, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QCOMPARE(box->windowTitle() + box->text(), u"The Tivvet"_s + shown);
+                QCOMPARE(box->detailedText(), text == shown ? QString() : text);
+                box->accept();
+            });
+            messages.show(u"The Tivvet"_s, text);
+        }
+    }
+
+    // The list of custom colours that Qt shares with every other program (and stores for them) is put
+    // back as it was.
+    void colourDialogIsModalToItsWindowAndKeepsTheirOwnColoursToOthers() {
+        QColorDialog::setCustomColor(0, Qt::green);
+        QWidget owner;
+        owner.show();
+        CustomColours mine{};
+        mine[0] = 0x0000FF;
+        QTimer::singleShot(0, this, [] {
+            auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+            QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+            QCOMPARE(QColorDialog::customColor(0), QColor(Qt::red));
+            QColorDialog::setCustomColor(1, Qt::blue); // the user's own, kept while the colour window is open
+            dialog->setCurrentColor(Qt::yellow);
+            dialog->accept();
+        });
+        QCOMPARE(QtColourDialog().choose(&owner, mine), 0x00FFFF);
+        QCOMPARE(mine[1], 0xFF0000);
+        QCOMPARE(QColorDialog::customColor(0), QColor(Qt::green));
+    }
+
+    void fileDialogReturnsATypedNameOfAFileNotThereYet() {
+        const QString typed = w->platform.configFolder.filePath(u"new sound.wav"_s);
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QCOMPARE(dialog->windowTitle() + dialog->nameFilters().join(u' '),
+                     u"Select SoundWav Files (*.wav *.WAV)"_s);
+            dialog->selectFile(typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QCOMPARE(QtFileDialog().getOpenFileName(u"Select Sound"_s, u"Wav Files (*.wav *.WAV)"_s), typed);
+    }
 
 private:
     std::unique_ptr<TestWindow> w;
 };
-
-void TestShell::mainWindowIsCompactAndKeptOnTop() {
-    QVERIFY(w->window->isVisible() && !w->window->windowIcon().isNull());
-    QCOMPARE(w->window->windowTitle(), u"  The Tivvet  3.0"_s);
-    QVERIFY(w->find<QLabel>("Label1")->font().bold() && w->find("FlatBttn1")->font().bold()); // titles
-    QVERIFY(!w->find("FlatBttn1")->isEnabled() && w->find<QPushButton>("FlatBttn1")->isFlat());
-    QCOMPARE(w->texts({"txtHour", "txtMinute", "txtAmPm", "Option1", "Option2", "Option3", "Option4"}),
-             u"12:00:am:0:1:0:1"_s);
-    QVERIFY(!w->window->alarm1->tmrAlarm->isEnabled() && !w->window->alarm2->tmrAlarm->isEnabled());
-    QVERIFY(w->window->windowFlags() & Qt::WindowStaysOnTopHint);
-    w->window->AROnTop1->setOntop(false);
-    QVERIFY(w->window->isVisible() && !(w->window->windowFlags() & Qt::WindowStaysOnTopHint));
-}
-
-// Each row: a box with the widest text it holds; "labels": every label of the main window and the
-// colour window with its own text. Run at 96 dpi and at 1.5 times.
-void TestShell::everyTextIsWhole_data() {
-    addRows({{"", "widest"},
-             {"txtHours", "99"},
-             {"txtMinutes", "99"},
-             {"txtSeconds", "99"},
-             {"txtHour", "12"},
-             {"txtMinute", "00"},
-             {"txtAmPm", "pm"},
-             {"txtHour2", "12"},
-             {"txtMinute2", "59"},
-             {"txtAmPm2", "am"},
-             {"txtHour3", "00"},
-             {"txtMinute3", "59"},
-             {"txtSecond", "00"},
-             {"lblCounter", "00:00:00"},
-             {"labels", ""}});
-}
-
-void TestShell::everyTextIsWhole() {
-    const auto room = [](QWidget *box) {
-        const auto *line = qobject_cast<QLineEdit *>(box);
-        const QMargins margins =
-            line ? line->textMargins() + QMargins(2, 0, 2, 0) : QMargins(); // Qt's own two pixels
-        return box->contentsRect().width() - margins.left() - margins.right();
-    };
-    const auto advance = [](QWidget *box, const QString &text) {
-        return QFontMetrics(box->font()).horizontalAdvance(text);
-    };
-    if (QLatin1StringView(QTest::currentDataTag()) != "labels"_L1) {
-        QWidget *box = w->find(QTest::currentDataTag());
-        QVERIFY2(advance(box, column("widest")) <= room(box), qPrintable(QString::number(room(box))));
-        return;
-    }
-    w->click("FlatBttnColor");
-    const QWidget *colourWindow = w->window->colorWindow;
-    for (const QWidget *window : {static_cast<const QWidget *>(w->window.get()), colourWindow})
-        for (QLabel *label : window->findChildren<QLabel *>())
-            QVERIFY2(advance(label, label->text()) <= room(label),
-                     qPrintable(label->objectName() + label->text()));
-}
-
-void TestShell::trayMenuItems_data() {
-    addRows({
-        {"", "opens"}, // the row's name is the item's caption; the windows shown afterwards
-        {"Restore", "frmTivvet"},
-        {"Help", "frmHelp"},
-        {"About", "frmAbout"},
-        {"Close", ""},
-    });
-}
-
-// Chosen while the window is in the tray.
-void TestShell::trayMenuItems() {
-    const QString caption = QString::fromLatin1(QTest::currentDataTag());
-    QStringList captions;
-    for (QAction *item : w->platform.tray.menu->actions())
-        captions << item->text();
-    QCOMPARE(captions.join(u' '), u"Restore Help About Close"_s);
-    w->window->showMinimized();
-    QTRY_VERIFY(!w->window->isVisible());
-    QCOMPARE(w->platform.tray.shownTip, u" Click Right Mouse Button "_s);
-    w->platform.tray.menu->actions()[captions.indexOf(caption)]->trigger();
-    QStringList shown;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->isVisible() && !window->objectName().isEmpty())
-            shown << window->objectName();
-    QTEST(shown.join(u' '), "opens");
-    QCOMPARE(w->platform.tray.shownTip.isEmpty(), caption == u"Close"_s);
-    if (caption == u"Close"_s)
-        QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("\r\n"));
-}
-
-void TestShell::minimisingGoesToTheTrayOnlyWhereThereIsOne() {
-    w->click("FlatBttnAbout");
-    QTRY_COMPARE(QApplication::activeWindow(), w->window->aboutWindow.get());
-    Q_EMIT w->platform.tray.menuOpening(); // a right-click brings the window to the front
-    QTRY_COMPARE(QApplication::activeWindow(), w->window.get());
-    const QPoint place = w->window->pos();
-    w->window->showMinimized();
-    QTRY_VERIFY(!w->window->isVisible());
-    Q_EMIT w->platform.tray.restoreClicked();
-    QVERIFY(w->window->isVisible() && !w->window->isMinimized());
-    QCOMPARE(w->window->pos(), place);
-    w->platform.tray.available = false;
-    w->window->showMinimized();
-    QTest::qWait(50);
-    QVERIFY(w->window->isVisible() && w->window->isMinimized());
-    w->click("CheckMin");
-    w->restart(); // no tray to start in: minimised on the task bar
-    QVERIFY(w->window->isVisible() && w->window->isMinimized());
-    w->platform.tray.available = true; // until the panel comes
-    Q_EMIT w->platform.tray.appeared();
-    QTRY_VERIFY(!w->window->isVisible());
-}
-
-void TestShell::secondaryWindowsOpenOnceCentredAndOnTop_data() {
-    addRows({
-        {"", "button", "window", "caption", "size"},
-        {"colour", "FlatBttnColor", "frmColor", "  Custom Color", "322 167"},
-        {"about", "FlatBttnAbout", "frmAbout", "  About", "312 163"},
-        {"help", "FlatBttnHelp", "frmHelp", "  Help!", "312 163"},
-    });
-}
-
-void TestShell::secondaryWindowsOpenOnceCentredAndOnTop() {
-    const QString window = column("window");
-    w->click(qPrintable(column("button")));
-    w->click(qPrintable(column("button")));
-    QWidgetList found;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == window && top->isVisible())
-            found << top;
-    QCOMPARE(found.size(), 1);
-    QTEST(found[0]->windowTitle(), "caption");
-    QCOMPARE(u"%1 %2"_s.arg(found[0]->width()).arg(found[0]->height()), column("size"));
-    for (auto *text : found[0]->findChildren<QPlainTextEdit *>())
-        QVERIFY(text->isReadOnly() && text->lineWrapMode() == QPlainTextEdit::NoWrap &&
-                text->toPlainText().startsWith(QString(65, u'*') + u"\n"_s) &&
-                text->toPlainText().contains(QString::fromUtf8(ProgramPath) + u'\n'));
-    const Qt::WindowFlags flags = found[0]->windowFlags();
-    QVERIFY((flags & Qt::WindowStaysOnTopHint) && !(flags & Qt::WindowMinMaxButtonsHint));
-    QVERIFY(!found[0]->windowIcon().isNull());
-    const QPoint offCentre =
-        found[0]->geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
-    QVERIFY2(offCentre.manhattanLength() <= 4, qPrintable(u"%1, %2"_s.arg(offCentre.x()).arg(offCentre.y())));
-    QVERIFY(found[0]->testAttribute(Qt::WA_DeleteOnClose));
-}
-
-// The program ends with its last window, not with the main one, and nothing brings the main window
-// back once it has gone.
-void TestShell::exitLeavesAnOpenWindowRunning() {
-    w->type("txtSeconds", u"1"_s);
-    w->click("FlatBttnStart");
-    w->click("Option1");
-    w->click("FlatBttnAbout");
-    QTimer fallback;
-    bool quit = false;
-    connect(qApp, &QCoreApplication::aboutToQuit, &fallback, [&] { quit = true; });
-    connect(&fallback, &QTimer::timeout, qApp, &QCoreApplication::quit);
-    fallback.start(3000);
-    QTimer::singleShot(0, w->window.get(), [this] { w->click("FlatBttnExit"); });
-    QTimer::singleShot(300, w->window->aboutWindow.get(), [this] { w->window->aboutWindow->close(); });
-    QElapsedTimer took;
-    took.start();
-    QApplication::exec();
-    QVERIFY(quit && !w->window->isVisible());
-    QVERIFY(!w->window->countdown->tmrCounter->isEnabled() && !w->window->alarm1->tmrAlarm->isEnabled());
-    QVERIFY(!w->window->clock->tmrClock->isEnabled() && !w->window->clock->tmrDate->isEnabled());
-    QVERIFY2(took.elapsed() >= 300 && took.elapsed() < 2000, qPrintable(QString::number(took.elapsed())));
-    QCOMPARE(w->platform.tray.shownTip, QString());
-    QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("\r\n"));
-}
-
-void TestShell::clockAndDateFollowTheClock() {
-    ClockDisplay &display = *w->window->clock;
-    QVERIFY(display.tmrClock->isEnabled() && display.tmrDate->isEnabled());
-    const std::tuple<QDateTime, QString, QString> rows[] = {
-        {QDateTime(QDate(2026, 12, 5), QTime(0, 5)), u"12:05 am"_s, u"Saturday,  December 05, 2026"_s},
-        {QDateTime(QDate(2027, 3, 9), QTime(13, 7)), u"1:07 pm"_s, u"Tuesday,  March 09, 2027"_s},
-    };
-    for (const auto &[now, clock, date] : rows) {
-        w->platform.current = now;
-        Q_EMIT w->platform.minuteChanged();
-        QCOMPARE(display.lblClock->text(), clock);
-        QCOMPARE(display.lblDate->text(), date);
-        QCOMPARE(display.lblClock->geometry().right(), 351); // right-aligned at its edge
-    }
-}
-
-// The kernel's own news of a clock set, raised by setting the clock to the time it shows.
-void TestShell::theSystemClockTellsOfAClockSetAtOnce() {
-    SystemClock clock;
-    QSignalSpy told(&clock, &Clock::minuteChanged);
-    if (QTime::currentTime().second() >= 58) // not mistaken for the minute's own start
-        QTest::qWait(3000);
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    if (clock_settime(CLOCK_REALTIME, &now) != 0)
-        QSKIP("the clock cannot be set here");
-    QTRY_COMPARE_WITH_TIMEOUT(told.count(), 1, 1000);
-}
-
-// So that OK stays on the screen.
-void TestShell::aLongMessageShowsItsStartAndAllOfItUnderDetails() {
-    QString lines;
-    for (int line = 1; line <= 25; ++line)
-        lines += u"line %1\n"_s.arg(line);
-    const std::pair<QString, QString> rows[] = {{u"short"_s, u"short"_s},
-                                                {lines, lines.section(u'\n', 0, 19) + u'\u2026'},
-                                                {QString(1500, u'x'), QString(1000, u'x') + u'\u2026'}};
-    QtMessageBox messages;
-    for (const auto &[text, shown] : rows) {
-        QTimer::singleShot(0, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QCOMPARE(box->windowTitle() + box->text(), u"The Tivvet"_s + shown);
-            QCOMPARE(box->detailedText(), text == shown ? QString() : text);
-            box->accept();
-        });
-        messages.show(u"The Tivvet"_s, text);
-    }
-}
-
-// The list of custom colours that Qt shares with every other program (and stores for them) is put
-// back as it was.
-void TestShell::colourDialogIsModalToItsWindowAndKeepsTheirOwnColoursToOthers() {
-    QColorDialog::setCustomColor(0, Qt::green);
-    QWidget owner;
-    owner.show();
-    CustomColours mine{};
-    mine[0] = 0x0000FF;
-    QTimer::singleShot(0, this, [] {
-        auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
-        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
-        QCOMPARE(QColorDialog::customColor(0), QColor(Qt::red));
-        QColorDialog::setCustomColor(1, Qt::blue); // the user's own, kept while the colour window is open
-        dialog->setCurrentColor(Qt::yellow);
-        dialog->accept();
-    });
-    QCOMPARE(QtColourDialog().choose(&owner, mine), 0x00FFFF);
-    QCOMPARE(mine[1], 0xFF0000);
-    QCOMPARE(QColorDialog::customColor(0), QColor(Qt::green));
-}
-
-void TestShell::fileDialogReturnsATypedNameOfAFileNotThereYet() {
-    const QString typed = w->platform.configFolder.filePath(u"new sound.wav"_s);
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        QCOMPARE(dialog->windowTitle() + dialog->nameFilters().join(u' '),
-                 u"Select SoundWav Files (*.wav *.WAV)"_s);
-        dialog->selectFile(typed);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    QCOMPARE(QtFileDialog().getOpenFileName(u"Select Sound"_s, u"Wav Files (*.wav *.WAV)"_s), typed);
-}
 
 QTEST_MAIN(TestShell)
 #include "test_shell.moc"

@@ -62,7 +62,7 @@ struct FakePlatform : SoundPlayer,
         log << QStringLiteral("notify %1 %2|%3")
                    .arg(source, urgent ? QStringLiteral("urgent") : QString(), body);
     }
-    void setInhibited(bool on) override { inhibited = on; }
+    void setInhibited(bool) override {}
     QDateTime now() const override { return current; }
     void setTime(const QTime &time) { current = QDateTime(QDate(2026, 12, 5), time); }
     // Awake, the time passed is the monotonic clock's.
@@ -95,7 +95,6 @@ struct FakePlatform : SoundPlayer,
     QStringList log;
     bool soundPlays = true;
     bool programStarts = true;
-    bool inhibited = false;
     std::function<void()> onPlay, onShow;
     QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
     QElapsedTimer awake = [] {
