@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include <functional>
+#include <list>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -25,8 +26,6 @@ private Q_SLOTS:
     void persistenceThroughTheTrayMenu();
     void aSecondStartBringsBackTheFirst();
     void statusNotifierItemRestoresOnAClick();
-    void endedByTheSessionItSavesFirst();
-    void aRunningCountdownHoldsOffIdleSuspend();
 
 private:
     // Starts the installed program, with its wall clock (not its monotonic one) at fakeStart if
@@ -48,10 +47,12 @@ private:
         QFile file(home.filePath(u".config/"_s + path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    bool startServices(QProcess &services, const QString &role) const {
-        services.setProcessEnvironment(desktop.environment());
-        services.start(QStringLiteral(DESKTOP_SERVICES), {role});
-        return services.waitForReadyRead(10000) && services.readLine() == "ready\n";
+    // One of the desktop services, for this story only.
+    QProcess *startServices(const QString &role) {
+        QProcess &started = services.emplace_back();
+        started.setProcessEnvironment(desktop.environment());
+        started.start(QStringLiteral(DESKTOP_SERVICES), {role});
+        return started.waitForReadyRead(10000) && started.readLine() == "ready\n" ? &started : nullptr;
     }
     bool waitFor(const std::function<bool()> &condition, int seconds) {
         return QTest::qWaitFor(condition, seconds * 1000);
@@ -61,6 +62,7 @@ private:
     PulseAudioServer pulse;
     QTemporaryDir home;
     std::unique_ptr<QProcess> tivvet;
+    std::list<QProcess> services;
     QString window;
 };
 
@@ -70,6 +72,11 @@ void TestEndToEnd::init() {
 }
 
 void TestEndToEnd::cleanup() {
+    for (QProcess &started : services) {
+        started.kill();
+        started.waitForFinished();
+    }
+    services.clear();
     if (!tivvet)
         return;
     tivvet->kill();
@@ -122,9 +129,12 @@ template <class Code> double TestEndToEnd::loudestWhile(Code code, int seconds) 
 
 // The first start, then countdowns that bring the window back from the tray with their sound and a
 // notification each, the second replacing the first; the notification's Show brings it back too.
+// While a countdown runs the desktop is asked not to suspend for being idle, and no longer after
+// the expiry, Pause or the end; an alarm asks nothing. At logout the program gets SIGTERM: what was
+// typed is saved and it ends normally.
 void TestEndToEnd::countdownFromTheTrayAndBack() {
-    QProcess notifications;
-    QVERIFY2(startServices(notifications, u"notifications"_s), "no notification server");
+    QProcess *notifications = startServices(u"notifications"_s), *portal = startServices(u"portal"_s);
+    QVERIFY2(notifications && portal, "no notification server or portal");
     QVERIFY(launch());
     const QString info = desktop.run(u"xwininfo"_s, {u"-id"_s, window});
     QVERIFY2(info.contains(u"\"  The Tivvet  3.0\""_s) && info.contains(u"Width: 371"_s) &&
@@ -134,30 +144,52 @@ void TestEndToEnd::countdownFromTheTrayAndBack() {
     QVERIFY2(waitFor([this] { return desktop.trayIconCentre(u"tivvet"_s).has_value(); }, 10), "no tray icon");
     desktop.xdotool(u"windowmove --sync "_s + window + u" 66 451"_s);
     const QPoint place = desktop.windowOrigin(window); // kept through the tray
-    const auto countdownFromTheTray = [&](const QString &seconds) {
+    const auto told = [&](const QByteArray &line) {
+        return waitFor([&] { return portal->canReadLine(); }, 5) && portal->readLine() == line + '\n';
+    };
+    const auto startCountdown = [&](const QString &seconds) {
         clickControl(At::txtSeconds);
         desktop.key({u"ctrl+a"_s});
         desktop.type(seconds);
         clickControl(At::FlatBttnStart);
+        QVERIFY2(told("inhibit 4 Countdown running"), "not asked at Start");
+    };
+    const auto countdownFromTheTray = [&](const QString &seconds) {
+        startCountdown(seconds);
         desktop.xdotool(u"windowminimize "_s + window);
         QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 2), "still shown");
         QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 6), "not back");
         QVERIFY(desktop.property(window, u"WM_STATE"_s).contains(u"window state: Normal"_s));
         QCOMPARE(desktop.windowOrigin(window), place);
         QTRY_COMPARE_WITH_TIMEOUT(desktop.xdotool(u"getactivewindow"_s).trimmed(), window, 3000);
+        QVERIFY2(told("close"), "not given back at the expiry");
     };
     QVERIFY2(loudestWhile([&] { countdownFromTheTray(u"3"_s); }, 2) > 0.2, "the timer's sound was heard");
     countdownFromTheTray(u"2"_s); // its notification replaces the first
     const QByteArray notification =
         "|Tivvet|org.example.tivvet|The Tivvet|The countdown has run out.|default,Show|2|-1\n";
-    QVERIFY2(waitFor([&] { return notifications.bytesAvailable() >= 2 * (notification.size() + 3); }, 3), "");
-    QCOMPARE(notifications.readAll(), "1|0" + notification + "1|1" + notification);
+    QVERIFY2(waitFor([&] { return notifications->bytesAvailable() >= 2 * (notification.size() + 3); }, 3),
+             "");
+    QCOMPARE(notifications->readAll(), "1|0" + notification + "1|1" + notification);
     desktop.xdotool(u"windowminimize "_s + window);
     QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 5), "still shown");
-    notifications.write("1\n"); // Show
+    notifications->write("1\n"); // Show
     QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 5), "Show did not restore");
-    notifications.kill();
-    notifications.waitForFinished();
+    startCountdown(u"30"_s);
+    clickControl(At::FlatBttnPause);
+    QVERIFY2(told("close"), "not given back at Pause");
+    clickControl(At::FlatBttnReset);
+    clickControl(At::Option1);
+    clickControl(At::FlatBttnAlarm1);
+    typeInto(At::txtMessage, u"Take the pills"_s);
+    startCountdown(u"30"_s);
+    tivvet->terminate();
+    QVERIFY2(tivvet->waitForFinished(10000) && tivvet->exitStatus() == QProcess::NormalExit &&
+                 tivvet->exitCode() == 0,
+             "did not end normally");
+    QCOMPARE(stored(u"Tivvet/Options/message.txt"_s), QByteArray("Take the pills\r\n"));
+    QVERIFY2(told("close") && told("gone"), "not given back at the end");
+    QCOMPARE(portal->readAll(), QByteArray()); // and never asked for the alarm
 }
 
 // At 7:30 pm the sound plays and the message waits for OK while the window is not kept on top; the
@@ -268,11 +300,11 @@ void TestEndToEnd::aSecondStartBringsBackTheFirst() {
 
 // Where a StatusNotifierItem host runs, the icon is an item of it: a click restores the window.
 void TestEndToEnd::statusNotifierItemRestoresOnAClick() {
-    QProcess watcher;
-    QVERIFY2(startServices(watcher, u"watcher"_s), "no watcher");
+    QProcess *watcher = startServices(u"watcher"_s);
+    QVERIFY2(watcher, "no watcher");
     QVERIFY(launch());
-    QVERIFY2(waitFor([&] { return watcher.canReadLine(); }, 10), "no item registered");
-    const QString item = QString::fromUtf8(watcher.readLine().trimmed()).section(u' ', 1);
+    QVERIFY2(waitFor([&] { return watcher->canReadLine(); }, 10), "no item registered");
+    const QString item = QString::fromUtf8(watcher->readLine().trimmed()).section(u' ', 1);
     const auto call = [&](const QStringList &method) {
         return desktop.run(u"dbus-send"_s,
                            QStringList{u"--session"_s, u"--print-reply"_s, u"--dest="_s + item} + method);
@@ -282,53 +314,6 @@ void TestEndToEnd::statusNotifierItemRestoresOnAClick() {
     call({u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, u"int32:0"_s, u"int32:0"_s});
     QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 5),
              "a click did not restore");
-    watcher.kill();
-    watcher.waitForFinished();
-}
-
-// At logout the processes left get SIGTERM: what was typed since the start is saved, and the
-// program ends normally.
-void TestEndToEnd::endedByTheSessionItSavesFirst() {
-    QVERIFY(launch());
-    clickControl(At::FlatBttnAlarm1);
-    typeInto(At::txtMessage, u"Take the pills"_s);
-    tivvet->terminate();
-    QVERIFY2(tivvet->waitForFinished(10000) && tivvet->exitStatus() == QProcess::NormalExit &&
-                 tivvet->exitCode() == 0,
-             "did not end normally");
-    QCOMPARE(stored(u"Tivvet/Options/message.txt"_s), QByteArray("Take the pills\r\n"));
-}
-
-// The desktop is asked not to suspend for being idle while the countdown runs, and no longer after
-// Pause, the expiry or the end of the program; an alarm switched on asks nothing.
-void TestEndToEnd::aRunningCountdownHoldsOffIdleSuspend() {
-    QProcess portal;
-    QVERIFY2(startServices(portal, u"portal"_s), "no portal");
-    QVERIFY(launch());
-    const auto told = [&](const QByteArray &line) {
-        return waitFor([&] { return portal.canReadLine(); }, 5) && portal.readLine() == line + '\n';
-    };
-    const auto startWith = [&](const QString &seconds) {
-        clickControl(At::txtSeconds);
-        desktop.key({u"ctrl+a"_s});
-        desktop.type(seconds);
-        clickControl(At::FlatBttnStart);
-        return told("inhibit 4 Countdown running");
-    };
-    QVERIFY2(startWith(u"30"_s), "not asked at Start");
-    clickControl(At::FlatBttnPause);
-    QVERIFY2(told("close"), "not given back at Pause");
-    clickControl(At::FlatBttnReset);
-    clickControl(At::Option1);
-    QVERIFY2(startWith(u"2"_s), "not asked at the second Start");
-    QVERIFY2(told("close"), "not given back at the expiry");
-    QVERIFY2(startWith(u"30"_s), "not asked at the third Start");
-    tivvet->terminate();
-    QVERIFY(tivvet->waitForFinished(10000));
-    QVERIFY2(told("close") && told("gone"), "not given back at the end");
-    QCOMPARE(portal.readAll(), QByteArray()); // and never asked for the alarm
-    portal.kill();
-    portal.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
