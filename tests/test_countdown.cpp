@@ -207,8 +207,8 @@ private Q_SLOTS:
         QCOMPARE(clicks("UpDown3/up", 2), u"02:59:58 02:00:58"_s);
     }
 
-    // Ticks come a whole interval apart; a pause keeps the part of the interval already run, a
-    // rewind forgets it.
+    // Ticks come a whole interval apart; a pause keeps the part of the interval already run, a new
+    // entry forgets it.
     void tickSourceKeepsTheSecondAcrossPause() {
         SOTimer timer(w->platform, nullptr);
         timer.setInterval(300);
@@ -231,16 +231,11 @@ private Q_SLOTS:
         timer.setEnabled(true);
         QTRY_COMPARE(ticks.size(), 3);
         QVERIFY2(ticks[2] < 250, qPrintable(QString::number(ticks[2])));
-        timer.setEnabled(false);
-        timer.rewind();
-        clock.restart();
-        timer.setEnabled(true);
-        QTRY_COMPARE(ticks.size(), 4);
-        QVERIFY2(ticks[3] >= 300 && reported == 1, qPrintable(QString::number(ticks[3])));
+        QCOMPARE(reported, 1);
         QThread::msleep(1000); // held up: the next tick reports the intervals missed, and comes at once
         clock.restart();
-        QTRY_COMPARE(ticks.size(), 5);
-        QVERIFY2(reported >= 3 && ticks[4] < 100, qPrintable(QString::number(reported)));
+        QTRY_COMPARE(ticks.size(), 4);
+        QVERIFY2(reported >= 3 && ticks[3] < 100, qPrintable(QString::number(reported)));
         timer.setEnabled(false);
         // A new entry while stopped starts the count on a whole second, not on the rest of the last.
         w->typeParts(Entry, u"::5"_s);
