@@ -140,6 +140,9 @@ private Q_SLOTS:
         QCOMPARE(layout->samplesSize, samplesSize);
         QCOMPARE(layout->format.left(16), SoundFiles::toneWav(0.001).mid(20, 16));
         QCOMPARE(layout->blockSize, 2);
+        // Each piece handed to the decoder is a whole WAV file of its own.
+        const QByteArray piece = WavFile::piece(layout->format, wav.mid(samplesStart, samplesSize));
+        QCOMPARE(qFromLittleEndian<quint32>(piece.constData() + 4), quint32(piece.size() - 8));
     }
 
 private:

@@ -223,16 +223,20 @@ private Q_SLOTS:
             lines += u"line %1\n"_s.arg(line);
         const std::pair<QString, QString> rows[] = {{u"short"_s, u"short"_s},
                                                     {lines, lines.section(u'\n', 0, 19) + u'\u2026'},
-                                                    {QString(1500, u'x'), QString(1000, u'x') + u'\u2026'}};
+                                                    {QString(1500, u'x'), QString(1000, u'x') + u'\u2026'},
+                                                    {QString(25, u'\n'), QString(19, u'\n') + u'\u2026'}};
         QtMessageBox messages;
         for (const auto &[text, shown] : rows) {
+            QString seen, details;
             QTimer::singleShot(0, this, [&] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-                QCOMPARE(box->windowTitle() + box->text(), u"The Tivvet"_s + shown);
-                QCOMPARE(box->detailedText(), text == shown ? QString() : text);
+                seen = box->windowTitle() + box->text();
+                details = box->detailedText();
                 box->accept();
             });
             messages.show(u"The Tivvet"_s, text);
+            QCOMPARE(seen, u"The Tivvet"_s + shown);
+            QCOMPARE(details, text == shown ? QString() : text);
         }
     }
 
