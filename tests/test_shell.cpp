@@ -120,6 +120,8 @@ private Q_SLOTS:
         w->window->showMinimized();
         QTest::qWait(50);
         QVERIFY(w->window->isVisible() && w->window->isMinimized());
+        w->restart();
+        QVERIFY(w->window->isVisible() && !w->window->isMinimized());
         w->click("CheckMin");
         w->restart(); // no tray to start in: minimised on the task bar
         QVERIFY(w->window->isVisible() && w->window->isMinimized());
