@@ -162,13 +162,13 @@ private Q_SLOTS:
         QVERIFY2(offCentre.manhattanLength() <= 4,
                  qPrintable(u"%1, %2"_s.arg(offCentre.x()).arg(offCentre.y())));
         QVERIFY(found[0]->testAttribute(Qt::WA_DeleteOnClose));
-        if (window == u"frmAbout"_s) // each line of text centred across its frame
-            for (QLabel *line : found[0]
-                                    ->findChild<QWidget *>(u"Frame1"_s)
-                                    ->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        if (window == u"frmAbout"_s) { // each line of text centred across its frame
+            const QWidget *frame = found[0]->findChild<QWidget *>(u"Frame1"_s);
+            for (const QLabel *line : frame->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
                 if (!line->text().isEmpty())
-                    QVERIFY2(qAbs(2 * line->x() + line->width() - line->parentWidget()->width()) <= 1,
+                    QVERIFY2(qAbs(2 * line->x() + line->width() - frame->width()) <= 1,
                              qPrintable(line->objectName()));
+        }
     }
 
     // The program ends with its last window, not with the main one, and nothing brings the main window
