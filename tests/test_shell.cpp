@@ -54,7 +54,8 @@ private Q_SLOTS:
     }
 
     // Each box with the widest text it holds, and every label of the main window and the colour window
-    // with its own text. Run at 96 dpi and at 1.5 times.
+    // with its own text, on a desktop whose own font is smaller than the window's. Run at 96 dpi and at
+    // 1.5 times.
     void everyTextIsWhole() {
         const auto fits = [](QWidget *box, const QString &text) {
             const auto *line = qobject_cast<QLineEdit *>(box);
@@ -63,6 +64,10 @@ private Q_SLOTS:
             return QFontMetrics(box->font()).horizontalAdvance(text) <=
                    box->contentsRect().width() - margins.left() - margins.right();
         };
+        const QFont desktopFont = QApplication::font();
+        QApplication::setFont(QFont(u"DejaVu Sans"_s, 5));
+        w = std::make_unique<TestWindow>();
+        QApplication::setFont(desktopFont);
         for (const QString &box :
              u"txtHours=99 txtMinutes=99 txtSeconds=99 txtHour=12 txtMinute=00 txtAmPm=pm "
              u"txtHour2=12 txtMinute2=59 txtAmPm2=am txtHour3=00 txtMinute3=59 txtSecond=00"_s.split(u' '))

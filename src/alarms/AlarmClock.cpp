@@ -30,7 +30,7 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
     , m_selection(selection) {
     const QString caption = QString::fromLatin1(names.caption);
     name = caption.front().toUpper() + caption.mid(1);
-    Controls::label(Frame14, names.title, caption, 150, 180)->setFont(Controls::captionFont(true));
+    Controls::boldLabel(Frame14, names.title, caption, 150, 180);
     buildTimeDisplay(names);
 
     UpDown1 = place(new UpDown(Frame14), names.upDown, QRect(1600, 480, 240, 360));

@@ -60,6 +60,13 @@ OptionsTexts::Box messageBox(const char *fileName, QPlainTextEdit *box,
             [box](const QString &text) { box->setPlainText(text); }};
 }
 
+// Labels size themselves to their text as they are built, so the window has its font before its
+// first control: the desktop's own font may be smaller.
+QWidget *withCaptionFont(QWidget *window) {
+    window->setFont(Controls::captionFont());
+    return window;
+}
+
 } // namespace
 
 frmTivvet::frmTivvet(const PlatformServices &services)
@@ -69,7 +76,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
                                             services.notifier, *this))
     , settings(std::make_unique<SettingsStore>(services.configFolder))
     , autostart(std::make_unique<Autostart>(services.configFolder, services.messages))
-    , AROnTop1(new AROnTop(this))
+    , AROnTop1(new AROnTop(withCaptionFont(this)))
     , clock(new ClockDisplay(this, services.clock))
     , Frame1(place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880)))
     , countdown(new CountdownTimer(Frame1, services.clock))
@@ -94,7 +101,6 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     setObjectName(u"frmTivvet"_s);
     setWindowTitle(u"  The Tivvet  3.0"_s);
     setWindowIcon(Controls::programIcon());
-    setFont(Controls::captionFont());
     buildCommands();
     orderTabs();
     connectTray();

@@ -40,7 +40,7 @@ CountdownTimer::CountdownTimer(QWidget *mainArea, const Clock &clock)
 }
 
 void CountdownTimer::buildEntry() {
-    Controls::label(Frame2, "lblEnter", u"timer"_s, 150, 180)->setFont(Controls::captionFont(true));
+    Controls::boldLabel(Frame2, "lblEnter", u"timer"_s, 150, 180);
 
     const auto entryField = [this](const char *picture, const char *field, const char *label,
                                    const QString &caption, int left) {

@@ -81,6 +81,13 @@ QLabel *label(QWidget *parent, QAnyStringView name, const QString &caption, int 
     return control;
 }
 
+QLabel *boldLabel(QWidget *parent, QAnyStringView name, const QString &caption, int left, int top) {
+    QLabel *control = label(parent, name, caption, left, top);
+    control->setFont(captionFont(true));
+    control->adjustSize();
+    return control;
+}
+
 // Raw pixels rendered at build time: neither an SVG renderer nor an image decoder with its format
 // plugins is loaded at start.
 QIcon programIcon() {

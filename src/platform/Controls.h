@@ -38,6 +38,8 @@ template <class Control> Control *place(Control *control, QAnyStringView name, c
 
 // A one-line label sized to its caption, with its top left corner at (left, top) in twips.
 QLabel *label(QWidget *parent, QAnyStringView name, const QString &caption, int left, int top);
+// As label, in the bold caption font: a heading inside a frame.
+QLabel *boldLabel(QWidget *parent, QAnyStringView name, const QString &caption, int left, int top);
 // The program's own icon, drawn at the sizes desktops ask for.
 QIcon programIcon();
 // A frame's bold maroon title, on the frame's top edge at the given left (in twips).
