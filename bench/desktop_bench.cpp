@@ -194,12 +194,15 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     QTemporaryDir homes;
+    // A session's runtime folder is in memory, as the login manager makes it: a lock file there
+    // costs no write to disk.
+    QTemporaryDir runtime(u"/dev/shm/tivvet-bench-XXXXXX"_s);
     std::vector<QProcessEnvironment> environments;
     std::vector<Result> results;
     for (const Program &program : programs) {
         QProcessEnvironment environment =
             desktop.environmentWithHome(homes.filePath(QString::number(results.size())));
-        environment.insert(u"XDG_RUNTIME_DIR"_s, pulse.runtimeDir());
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.isValid() ? runtime.path() : pulse.runtimeDir());
         environment.insert(u"PULSE_SERVER"_s, u"unix:"_s + pulse.socket());
         environment.insert(u"SDL_AUDIODRIVER"_s, u"pulseaudio"_s);
         environments.push_back(environment);

@@ -1,5 +1,6 @@
 #include "app/frmTivvet.h"
 #include "platform/ConfigFolder.h"
+#include "platform/FontWarmUp.h"
 #include "platform/RealPlatform.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
@@ -15,7 +16,9 @@ int main(int argc, char *argv[]) {
     // this small costs nothing over the socket. A user's own choice is kept.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    FontWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.finish();
     QApplication::setApplicationName(u"Tivvet"_s);
     QGuiApplication::setDesktopFileName(u"org.example.tivvet"_s);
     // The main window decides when the program ends: a window closed while it is in the tray

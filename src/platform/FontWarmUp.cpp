@@ -1,0 +1,11 @@
+#include "platform/FontWarmUp.h"
+
+#include <fontconfig/fontconfig.h>
+
+FontWarmUp::FontWarmUp()
+    : m_reader([] { FcInit(); }) {}
+
+void FontWarmUp::finish() {
+    if (m_reader.joinable())
+        m_reader.join();
+}
