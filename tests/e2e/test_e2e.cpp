@@ -104,6 +104,7 @@ std::unique_ptr<QProcess> TestEndToEnd::start(const QDateTime &fakeStart) const 
 }
 
 bool TestEndToEnd::launch(const QDateTime &fakeStart, bool showsWindow) {
+    tivvet.reset(); // ended before the next start, which would otherwise find it still running
     tivvet = start(fakeStart);
     QStringList found;
     if (showsWindow && !waitFor([&] { return !(found = desktop.visibleWindows(Title)).isEmpty(); }, 20)) {
