@@ -73,16 +73,26 @@ void setForeColour(QWidget *control, ColourValue colour) {
     control->setPalette(palette);
 }
 
-QLabel *label(QWidget *parent, QAnyStringView name, const QString &caption, int left, int top) {
+namespace {
+
+// Sized only once its font is known, so that its text is measured once.
+QLabel *unsizedLabel(QWidget *parent, QAnyStringView name, const QString &caption, int left, int top) {
     auto *control = new QLabel(caption, parent);
     control->setObjectName(name);
     control->move(twipsToPixels(left), twipsToPixels(top));
+    return control;
+}
+
+} // namespace
+
+QLabel *label(QWidget *parent, QAnyStringView name, const QString &caption, int left, int top) {
+    QLabel *control = unsizedLabel(parent, name, caption, left, top);
     control->adjustSize();
     return control;
 }
 
 QLabel *boldLabel(QWidget *parent, QAnyStringView name, const QString &caption, int left, int top) {
-    QLabel *control = label(parent, name, caption, left, top);
+    QLabel *control = unsizedLabel(parent, name, caption, left, top);
     control->setFont(captionFont(true));
     control->adjustSize();
     return control;
@@ -105,7 +115,7 @@ QIcon programIcon() {
 }
 
 QLabel *frameTitle(QWidget *frame, QAnyStringView name, const QString &caption, int left) {
-    QLabel *title = label(frame, name, caption, left, 0);
+    QLabel *title = unsizedLabel(frame, name, caption, left, 0);
     title->setFont(captionFont(true));
     title->setMargin(2);
     title->adjustSize();
