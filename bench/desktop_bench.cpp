@@ -126,11 +126,12 @@ Usage usageBetween(const QHash<QString, Usage> &before, const QHash<QString, Usa
     return total;
 }
 
-// Seven warm start-ups of each program, taken in turns so that a slower spell of the machine falls
-// on all alike; the first round warms the caches and is not counted.
+// Warm start-ups of each program, taken in turns so that a slower spell of the machine falls on all
+// alike; the first round warms the caches and is not counted.
 void measureStartups(DesktopSession &desktop, const std::vector<Program> &programs,
-                     const std::vector<QProcessEnvironment> &environments, std::vector<Result> &results) {
-    for (int round = 0; round < 8; ++round)
+                     const std::vector<QProcessEnvironment> &environments, int rounds,
+                     std::vector<Result> &results) {
+    for (int round = 0; round <= rounds; ++round)
         for (std::size_t i = 0; i < programs.size(); ++i) {
             QProcess process;
             const double ms = timeToFirstMap(desktop, programs[i], environments[i], process);
@@ -172,6 +173,7 @@ int main(int argc, char *argv[]) {
     parser.addOption({u"floor"_s, u"The minimal Qt program."_s, u"path"_s});
     parser.addOption({u"peers"_s, u"Also measure gnome-clocks and ktimer when installed."_s});
     parser.addOption({u"idle"_s, u"Seconds of idle measurement."_s, u"N"_s, u"60"_s});
+    parser.addOption({u"startups"_s, u"Start-ups measured of each program."_s, u"N"_s, u"7"_s});
     parser.process(app);
 
     std::vector<Program> programs{{u"floor (Qt)"_s, parser.value(u"floor"_s)},
@@ -208,7 +210,7 @@ int main(int argc, char *argv[]) {
         environments.push_back(environment);
         results.push_back({program.name, {}});
     }
-    measureStartups(desktop, programs, environments, results);
+    measureStartups(desktop, programs, environments, parser.value(u"startups"_s).toInt(), results);
     std::printf("%-14s %22s %9s %9s %9s %12s\n", "program", "start-up ms (min-max)", "RSS MB", "PSS MB",
                 "CPU %", "wake-ups/s");
     for (std::size_t i = 0; i < programs.size(); ++i) {
