@@ -40,9 +40,12 @@ public:
         m_environment.insert(QStringLiteral("DISPLAY"), name);
         if (!(m_display = XOpenDisplay(name.toLatin1().constData())))
             return false;
-        spawn(QStringLiteral("openbox --sm-disable"));
+        // Owning its selection, openbox is still starting: a window mapped then stays unmanaged and
+        // unseen. Its start-up command runs once it manages windows.
+        QProcess *manager = spawn(QStringLiteral("openbox --sm-disable --startup \"echo managing\""));
         QProcess *bus = spawn(QStringLiteral("dbus-daemon --session --nofork --print-address=1"));
-        if (!waitForSelectionOwner("WM_S0") || !QTest::qWaitFor([bus] { return bus->canReadLine(); }, 15000))
+        if (!QTest::qWaitFor([manager] { return manager->canReadLine(); }, 15000) ||
+            !QTest::qWaitFor([bus] { return bus->canReadLine(); }, 15000))
             return false;
         m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                              QString::fromLatin1(bus->readLine().trimmed()));

@@ -108,7 +108,7 @@ bool TestEndToEnd::launch(const QDateTime &fakeStart, bool showsWindow) {
     tivvet = start(fakeStart);
     QStringList found;
     if (showsWindow && !waitFor([&] { return !(found = desktop.visibleWindows(Title)).isEmpty(); }, 20)) {
-        // Seen now and then after another scenario: the program runs, and X tools print nothing.
+        // What the desktop holds, for the report.
         qWarning("no window: program state %d; the X tree:\n%s", int(tivvet->state()),
                  qPrintable(desktop.run(u"xwininfo"_s, {u"-root"_s, u"-tree"_s}).left(2000)));
         return false;
