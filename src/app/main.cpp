@@ -28,9 +28,12 @@ int main(int argc, char *argv[]) {
     const QString configFolder = userConfigFolder();
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), configFolder);
     if (!instance.claim()) {
-        qInfo("Tivvet runs already: its window is brought back.");
-        instance.askRunningToRestore();
-        return 0;
+        if (instance.askRunningToRestore()) {
+            qInfo("Tivvet runs already: its window is brought back.");
+            return 0;
+        }
+        // One that does not answer is hung: better two instances than none that works.
+        qInfo("Tivvet runs already but does not answer: this one starts beside it.");
     }
 
     RealPlatform platform;

@@ -10,10 +10,6 @@ constexpr qint64 PieceSize = 16 * 1024;
 constexpr int MinimumRate = 1000;
 constexpr int MaximumRate = 768000;
 
-bool sameSpec(const SDL_AudioSpec &a, const SDL_AudioSpec &b) {
-    return a.format == b.format && a.channels == b.channels && a.freq == b.freq;
-}
-
 } // namespace
 
 WavStream::WavStream(const SdlAudio &sdl, std::unique_ptr<QIODevice> file, const WavFile::Layout &layout,
@@ -75,7 +71,8 @@ bool WavStream::decodeNextPiece() {
     return convert(spec, data, length);
 }
 
-// The first piece makes the converter; the rest must be of the same kind.
+// The first piece makes the converter; every piece has the file's own format header, so the rest
+// decode to the same kind.
 bool WavStream::convert(const SDL_AudioSpec &spec, const Uint8 *samples, Uint32 size) {
     const Uint32 frameSize = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
     size = frameSize == 0 ? 0 : size / frameSize * frameSize;
@@ -84,10 +81,8 @@ bool WavStream::convert(const SDL_AudioSpec &spec, const Uint8 *samples, Uint32 
     if (!m_converter) {
         if (spec.freq < MinimumRate || spec.freq > MaximumRate)
             return false;
-        m_spec = spec;
         m_converter.reset(m_sdl.NewAudioStream(spec.format, spec.channels, spec.freq, m_output.format,
                                                m_output.channels, m_output.rate));
     }
-    return m_converter && sameSpec(spec, m_spec) &&
-           m_sdl.AudioStreamPut(m_converter.get(), samples, int(size)) == 0;
+    return m_converter && m_sdl.AudioStreamPut(m_converter.get(), samples, int(size)) == 0;
 }

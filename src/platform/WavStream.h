@@ -39,8 +39,7 @@ private:
     std::unique_ptr<QIODevice> m_file;
     WavFile::Layout m_layout;
     Output m_output;
-    qint64 m_decoded = 0;   // bytes of the file's samples
-    SDL_AudioSpec m_spec{}; // of the decoded samples, known from the first piece
+    qint64 m_decoded = 0; // bytes of the file's samples
     Converter m_converter;
     bool m_flushed = false;
 };

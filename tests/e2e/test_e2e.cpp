@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QSettings>
 
+#include <csignal>
 #include <functional>
 #include <list>
 #include <memory>
@@ -285,7 +286,7 @@ void TestEndToEnd::persistenceThroughTheTrayMenu() {
 }
 
 // Started again from the menu while it runs in the tray: one program, one window, one icon. A
-// start after the first was killed works.
+// start while the first hangs, and one after it was killed, work.
 void TestEndToEnd::aSecondStartBringsBackTheFirst() {
     QVERIFY(launch());
     desktop.xdotool(u"windowminimize "_s + window);
@@ -294,6 +295,12 @@ void TestEndToEnd::aSecondStartBringsBackTheFirst() {
     QVERIFY2(second->waitForFinished(10000) && second->exitCode() == 0, "the second start did not end");
     QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title) == QStringList{window}; }, 5), "not back");
     QCOMPARE(desktop.run(u"xwininfo"_s, {u"-root"_s, u"-tree"_s}).count(u"(\"tivvet\""_s), 2); // window, icon
+    ::kill(pid_t(tivvet->processId()), SIGSTOP); // hung: a start gives up asking and runs beside it
+    const std::unique_ptr<QProcess> beside = start();
+    QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).size() == 2; }, 15),
+             "none beside a hung one");
+    beside->kill();
+    beside->waitForFinished();
     tivvet->kill();
     tivvet->waitForFinished();
     QVERIFY2(launch(), "no start after a crash");
