@@ -78,7 +78,8 @@ private Q_SLOTS:
     }
 
     // A pick shows at once in the swatch and in exactly the slot's targets, and is stored under the
-    // swatch key at once; "default" puts the slot back, stored when the window closes.
+    // swatch key at once and under the targets' keys within a second; "default" puts the slot back,
+    // stored when the window closes.
     void eachSlotColoursItsTargets() {
         const QString swatch = column("swatch"), key = u"ColorSettings/"_s + swatch + u"BackColor"_s;
         const bool back = QByteArray(QTest::currentDataTag()).endsWith("back");
@@ -96,6 +97,8 @@ private Q_SLOTS:
         QCOMPARE(Controls::backColour(swatchLabel), 658188);
         QCOMPARE(scheme(), picked);
         QCOMPARE(ini().value(key).toString(), u"658188"_s);
+        const QString target = column("targets").section(u' ', -1) + (back ? u"BackColor"_s : u"ForeColor"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(ini().value(u"ColorSettings/"_s + target).toString(), u"658188"_s, 1500);
         w->click(qPrintable(column("button")), window);
         QCOMPARE(scheme(), before);
         QCOMPARE(ini().value(key).toString(), u"658188"_s);
