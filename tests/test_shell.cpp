@@ -169,6 +169,7 @@ private Q_SLOTS:
         QVERIFY(found[0]->testAttribute(Qt::WA_DeleteOnClose));
         if (window == u"frmAbout"_s) { // each line of text centred across its frame
             const QWidget *frame = found[0]->findChild<QWidget *>(u"Frame1"_s);
+            QVERIFY(frame->findChild<QLabel *>(u"Label3"_s)->font().bold()); // the version
             for (const QLabel *line : frame->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
                 if (!line->text().isEmpty())
                     QVERIFY2(qAbs(2 * line->x() + line->width() - frame->width()) <= 1,
