@@ -63,6 +63,12 @@ private Q_SLOTS:
         w->window->selection = {};
         w->click("UpDown1/up");
         QCOMPARE(w->text("txtHour") + w->text("txtMinute") + w->text("txtAmPm"), u"0100pm"_s);
+        w->click("txtMinute");
+        auto *held = w->find<QWidget>("UpDown1/up"); // held down, it steps on
+        QTest::mousePress(held, Qt::LeftButton);
+        QTest::qWait(800);
+        QTest::mouseRelease(held, Qt::LeftButton);
+        QVERIFY2(w->text("txtMinute").toInt() > 2, qPrintable(w->text("txtMinute")));
     }
 
     void goesOffInItsMinute_data() {

@@ -183,14 +183,13 @@ void frmTivvet::Form_Load() {
     if (startOptions->CheckMin->isChecked() && !m_tray.isAvailable())
         setWindowState(Qt::WindowMinimized);
     applyCompactSize();
-    alarm1->tmrAlarm->setEnabled(false);
-    alarm2->tmrAlarm->setEnabled(false);
     colours->load();
     countdown->resetForLoad();
     for (QCheckBox *activate :
          {notify->Check2, alarm1Options->program->Check3, alarm1Options->message->Check4,
           alarm2Options->program->Check3, alarm2Options->message->Check4})
         activate->setChecked(false);
+    // Switched off, which stops their timers.
     alarm1->Option2->setChecked(true);
     alarm2->Option2->setChecked(true);
     optionsTexts->LoadOptionsFiles();
