@@ -83,10 +83,11 @@ private Q_SLOTS:
     void eachSlotColoursItsTargets() {
         const QString swatch = column("swatch"), key = u"ColorSettings/"_s + swatch + u"BackColor"_s;
         const bool back = QByteArray(QTest::currentDataTag()).endsWith("back");
+        const QString property = back ? u"BackColor"_s : u"ForeColor"_s;
         const QMap<QString, QString> before = scheme();
         QMap<QString, QString> picked = before;
         for (const QString &target : column("targets").split(u' '))
-            picked[target + (back ? u"BackColor"_s : u"ForeColor"_s)] = u"658188"_s;
+            picked[target + property] = u"658188"_s;
         w->click("FlatBttnColor");
         frmColor *window = w->window->colorWindow;
         auto *swatchLabel = w->find<QLabel>(qPrintable(swatch), window);
@@ -97,8 +98,8 @@ private Q_SLOTS:
         QCOMPARE(Controls::backColour(swatchLabel), 658188);
         QCOMPARE(scheme(), picked);
         QCOMPARE(ini().value(key).toString(), u"658188"_s);
-        const QString target = column("targets").section(u' ', -1) + (back ? u"BackColor"_s : u"ForeColor"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(ini().value(u"ColorSettings/"_s + target).toString(), u"658188"_s, 1500);
+        const QString lastTarget = u"ColorSettings/"_s + column("targets").section(u' ', -1) + property;
+        QTRY_COMPARE_WITH_TIMEOUT(ini().value(lastTarget).toString(), u"658188"_s, 1500);
         w->click(qPrintable(column("button")), window);
         QCOMPARE(scheme(), before);
         QCOMPARE(ini().value(key).toString(), u"658188"_s);
