@@ -117,6 +117,9 @@ private Q_SLOTS:
             << tone.left(12) + QByteArray("ab  \x03\0\0\0xyz\0", 12) + tone.mid(12) << 56LL << 44LL;
         QTest::newRow("a chunk beyond the file first")
             << tone.left(12) + QByteArray("ab  \xff\xff\xff\xff", 8) + tone.mid(12) << -1LL << 0LL;
+        QTest::newRow("a second format, ignored")
+            << tone.left(36) + QByteArray("fmt \x10\0\0\0", 8) + QByteArray(16, '\0') + tone.mid(36) << 68LL
+            << 44LL;
         QTest::newRow("samples before the format")
             << tone.left(12) + tone.mid(36) + tone.mid(12, 24) << -1LL << 0LL;
         QTest::newRow("no samples") << tone.left(36) << -1LL << 0LL;
