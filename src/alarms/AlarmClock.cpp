@@ -101,13 +101,11 @@ void AlarmClock::stepSelectedFields(bool up) {
 }
 
 void AlarmClock::Option1_Click() {
-    Option1->setChecked(true);
     tmrAlarm->setEnabled(true);
     Q_EMIT switchedOn();
 }
 
 void AlarmClock::Option2_Click() {
-    Option2->setChecked(true);
     tmrAlarm->setEnabled(false);
 }
 
