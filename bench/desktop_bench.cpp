@@ -177,6 +177,7 @@ int main(int argc, char *argv[]) {
     parser.process(app);
 
     std::vector<Program> programs{{u"floor (Qt)"_s, parser.value(u"floor"_s)},
+                                  {u"floor, text"_s, parser.value(u"floor"_s) + u" --text"_s},
                                   {u"Tivvet"_s, parser.value(u"tivvet"_s)}};
     programs.push_back({u"Tivvet alarms"_s, parser.value(u"tivvet"_s), switchBothAlarmsOn});
     programs.push_back({u"Tivvet alerted"_s, parser.value(u"tivvet"_s), playTheFirstAlert});
