@@ -171,11 +171,16 @@ private Q_SLOTS:
         if (window == u"frmAbout"_s)
             QVERIFY(found[0]->findChild<QLabel *>(u"Label3"_s)->font().bold()); // the version
         // Each line of the About text, and each frame's title in the colour window, centred across its frame.
-        for (const QWidget *frame : found[0]->findChildren<QWidget *>(QRegularExpression(u"^Frame\\d+$"_s)))
+        for (QWidget *frame : found[0]->findChildren<QWidget *>(QRegularExpression(u"^Frame\\d+$"_s)))
             for (const QLabel *line : frame->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
-                if (!line->text().isEmpty() && (window == u"frmAbout"_s || line->y() == 0))
+                if (!line->text().isEmpty() && (window == u"frmAbout"_s || line->y() == 0)) {
                     QVERIFY2(qAbs(2 * line->x() + line->width() - frame->width()) <= 1,
                              qPrintable(line->objectName()));
+                    if (line->y() == 0) { // a title interrupts the frame's line
+                        const QImage drawn = frame->grab().toImage();
+                        QVERIFY(drawn.pixel(line->x() + 1, 6) != drawn.pixel(2, 6));
+                    }
+                }
     }
 
     // The program ends with its last window, not with the main one, and nothing brings the main window
