@@ -270,6 +270,9 @@ void TestEndToEnd::persistenceThroughTheTrayMenu() {
     QVERIFY2(waitFor([this] { return desktop.visibleWindows(u"^  About$"_s).isEmpty(); }, 10), "About stays");
     QTest::qWait(500);
     QVERIFY2(tivvet->state() == QProcess::Running, "ended with the About window");
+    desktop.click(*icon); // a single click does nothing, a double-click restores
+    QTest::qWait(1000);
+    QVERIFY2(desktop.visibleWindows(Title).isEmpty(), "restored by a single click");
     desktop.click(*icon, 1, 2);
     QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).size() == 1; }, 10), "no window");
     desktop.stopTray(); // started before the panel: on the task bar, then in the tray once it comes
