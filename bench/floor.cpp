@@ -14,12 +14,12 @@ int main(int argc, char *argv[]) {
     QLabel label;
     label.setWindowTitle(QStringLiteral("floor"));
     label.resize(371, 217);
+    const auto showTime = [&label] { label.setText(QDateTime::currentDateTime().toString()); };
     QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, &label,
-                     [&label] { label.setText(QDateTime::currentDateTime().toString()); });
+    QObject::connect(&timer, &QTimer::timeout, &label, showTime);
     timer.start(1000);
     if (app.arguments().contains(QStringLiteral("--text"))) { // measured, as a layout would
-        label.setText(QDateTime::currentDateTime().toString());
+        showTime();
         label.resize(label.sizeHint().expandedTo(label.size()));
     }
     QPixmap square(22, 22);

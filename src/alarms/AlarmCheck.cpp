@@ -98,8 +98,7 @@ std::optional<QDateTime> AlarmCheck::due() {
 
 void AlarmCheck::goOff(const QDateTime &due) {
     m_alerts.PlayAlertSound(m_options.sound->txtWav->text());
-    m_alarm.tmrAlarm->setEnabled(false);
-    m_alarm.Option2->setChecked(true);
+    m_alarm.Option2->setChecked(true); // switched off, which stops its timer
     m_alerts.RestoreMainWindow();
     const bool showsMessage = m_options.message->Check4->isChecked();
     const QString message = m_options.message->txtMessage->toPlainText();
