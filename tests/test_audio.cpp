@@ -44,6 +44,9 @@ private Q_SLOTS:
     void withoutASoundServerNothingPlays() {
         QVERIFY(!plays(SoundFiles::toneWav(0.2)));
         QVERIFY(!player.play(QString(), SoundPlayer::SND_ASYNC)); // the beep, which says nothing
+        QVERIFY(server.start(false));                             // a server without a device to play on
+        QVERIFY(!plays(SoundFiles::toneWav(0.2)));
+        server.stop();
         QVERIFY(server.start());
     }
 

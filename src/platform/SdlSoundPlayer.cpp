@@ -1,5 +1,6 @@
 #include "platform/SdlSoundPlayer.h"
 
+#include "platform/PulseCheck.h"
 #include "platform/SdlAudio.h"
 #include "platform/WavStream.h"
 
@@ -67,6 +68,8 @@ bool SdlSoundPlayer::start(std::unique_ptr<WavStream> sound) {
 }
 
 bool SdlSoundPlayer::openDevice() {
+    if (PulseCheck::serverHasNoOutput())
+        return false;
     m_sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;

@@ -7,8 +7,8 @@
 
 #include <csignal>
 
-// A private PulseAudio server with one null sink "t", whose monitor can be recorded. It lives in
-// its own runtime folder and is stopped by its process id.
+// A private PulseAudio server with one null sink "t", whose monitor can be recorded, or with no
+// sink at all. It lives in its own runtime folder and is stopped by its process id.
 class PulseAudioServer {
 public:
     ~PulseAudioServer() { stop(); }
@@ -22,13 +22,15 @@ public:
         return environment;
     }
 
-    bool start() {
+    bool start(bool withSink = true) {
+        QStringList arguments{QStringLiteral("-D"), QStringLiteral("--exit-idle-time=-1"),
+                              QStringLiteral("-n")};
+        if (withSink)
+            arguments << QStringLiteral("--load=module-null-sink sink_name=t");
+        arguments << QStringLiteral("--load=module-native-protocol-unix");
         QProcess daemon;
         daemon.setProcessEnvironment(environment());
-        daemon.start(QStringLiteral("pulseaudio"),
-                     {QStringLiteral("-D"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
-                      QStringLiteral("--load=module-null-sink sink_name=t"),
-                      QStringLiteral("--load=module-native-protocol-unix")});
+        daemon.start(QStringLiteral("pulseaudio"), arguments);
         return daemon.waitForFinished(10000) && daemon.exitCode() == 0 &&
                QTest::qWaitFor([this] { return QFile::exists(socket()); }, 10000);
     }
