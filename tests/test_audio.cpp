@@ -41,10 +41,15 @@ private Q_SLOTS:
         qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(server.socket()));
     }
 
-    void withoutASoundServerNothingPlays() {
+    // No sound server, a device that cannot be opened, a server without a device to play on.
+    void withoutASoundDeviceNothingPlays() {
         QVERIFY(!plays(SoundFiles::toneWav(0.2)));
         QVERIFY(!player.play(QString(), SoundPlayer::SND_ASYNC)); // the beep, which says nothing
-        QVERIFY(server.start(false));                             // a server without a device to play on
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", "/nonexistent/sound.raw");
+        QVERIFY(!plays(SoundFiles::toneWav(0.2)));
+        qputenv("SDL_AUDIODRIVER", "pulseaudio");
+        QVERIFY(server.start(false));
         QVERIFY(!plays(SoundFiles::toneWav(0.2)));
         server.stop();
         QVERIFY(server.start());
