@@ -12,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MinuteTimer.h"
 #include "platform/SOTimer.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -235,6 +236,14 @@ private Q_SLOTS:
         if (clock_settime(CLOCK_REALTIME, &now) != 0)
             QSKIP("the clock cannot be set here");
         QTRY_COMPARE_WITH_TIMEOUT(told.count(), 1, 1000);
+    }
+
+    // One start for each configuration folder; a lock that cannot be made at all stops none.
+    void theFirstStartHoldsTheLock() {
+        const QString runtime = w->platform.configFolder.path(), config = runtime + u"/a"_s;
+        SingleInstance first(runtime, config), second(runtime, config), elsewhere(runtime, runtime + u"/b"_s);
+        QVERIFY(first.claim() && !second.claim() && elsewhere.claim());
+        QVERIFY(SingleInstance(u"/nonexistent"_s, config).claim());
     }
 
     // So that OK stays on the screen.
