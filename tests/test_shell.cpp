@@ -123,6 +123,10 @@ private Q_SLOTS:
         Q_EMIT w->platform.tray.restoreClicked();
         QVERIFY(w->window->isVisible() && !w->window->isMinimized());
         QCOMPARE(w->window->pos(), place);
+        w->window->move(place + QPoint(40, 30)); // moved since: brought forward, it stays there
+        Q_EMIT w->platform.tray.restoreClicked();
+        QTest::qWait(50);
+        QCOMPARE(w->window->pos(), place + QPoint(40, 30));
         w->platform.tray.available = false;
         w->window->showMinimized();
         QTest::qWait(50);
