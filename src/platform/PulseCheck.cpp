@@ -12,7 +12,8 @@ bool PulseCheck::serverHasNoOutput() {
     const auto disconnect = reinterpret_cast<decltype(&pa_simple_free)>(library.resolve("pa_simple_free"));
     if (!connect || !disconnect)
         return false;
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, 48000, 2};
+    // Any format does: the stream is only asked for, never written to.
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, 44100, 1};
     int error = PA_OK;
     pa_simple *stream =
         connect(nullptr, "Tivvet", PA_STREAM_PLAYBACK, nullptr, "check", &spec, nullptr, nullptr, &error);
