@@ -100,7 +100,6 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , m_saveSoon(new QTimer(this)) {
     setObjectName(u"frmTivvet"_s);
     setWindowTitle(u"  The Tivvet  3.0"_s);
-    setWindowIcon(Controls::programIcon());
     buildCommands();
     orderTabs();
     connectTray();
@@ -193,7 +192,6 @@ void frmTivvet::Form_Load() {
     alarm1->Option2->setChecked(true);
     alarm2->Option2->setChecked(true);
     optionsTexts->LoadOptionsFiles();
-    AddTrayIcon();
     // The keyboard starts on "start": a text field holding the focus would blink its caret and
     // wake the program twice a second all day.
     countdown->FlatBttnStart->setFocus();
@@ -228,8 +226,16 @@ void frmTivvet::restoreStartOptions() {
 
 void frmTivvet::showAfterLoad() {
     if (startOptions->CheckMin->isChecked() && m_tray.isAvailable())
-        return;
+        return addIcons();
     show();
+    QMetaObject::invokeMethod(this, &frmTivvet::addIcons, Qt::QueuedConnection);
+}
+
+// No part of the first frame, so set once it is on its way: the window's icon (its pixels at every
+// size go to the X server) and the tray icon (Qt asks the session bus for a tray as it makes one).
+void frmTivvet::addIcons() {
+    setWindowIcon(Controls::programIcon());
+    AddTrayIcon();
 }
 
 // The timers stop too: an exited window never comes back, though an open colour, About or Help

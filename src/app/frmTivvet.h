@@ -126,6 +126,7 @@ private:
     void saveStartOptions();
     std::unique_ptr<OptionsTexts> makeOptionsTexts(const PlatformServices &services);
     void Form_Resize();
+    void addIcons();
     // Shows the window, creating it first unless it is open already.
     template <class Window, class... Arguments>
     void showOnce(QPointer<Window> &window, Arguments &...arguments);

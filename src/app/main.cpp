@@ -51,5 +51,7 @@ int main(int argc, char *argv[]) {
 
     window.Form_Load();
     window.showAfterLoad();
+    // The bus is no part of the first frame: a later start keeps asking until this one answers.
+    QMetaObject::invokeMethod(&instance, &SingleInstance::answerLaterStarts, Qt::QueuedConnection);
     return QApplication::exec();
 }

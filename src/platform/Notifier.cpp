@@ -13,14 +13,19 @@ const QString Interface = u"org.freedesktop.Notifications"_s;
 const QString DesktopEntry = u"org.example.tivvet"_s;
 } // namespace
 
-// The bus delivers its signals only to slots named the old way.
-DBusNotifier::DBusNotifier() {
+// Subscribed at the first notification, from when an answer can come, rather than at the start,
+// where the bus would hold up the first frame. The bus delivers its signals only to slots named
+// the old way.
+void DBusNotifier::listen() {
+    m_listening = true;
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.connect(Service, Path, Interface, u"ActionInvoked"_s, this, SLOT(onActionInvoked(uint, QString)));
     bus.connect(Service, Path, Interface, u"ActivationToken"_s, this, SLOT(onActivationToken(uint, QString)));
 }
 
 void DBusNotifier::notify(const QString &source, const QString &body, bool urgent) {
+    if (!m_listening)
+        listen();
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, u"Notify"_s);
     const QVariantMap hints{{u"urgency"_s, QVariant::fromValue(uchar(urgent ? 2 : 1))},
                             {u"desktop-entry"_s, DesktopEntry}};

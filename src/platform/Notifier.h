@@ -24,8 +24,6 @@ class DBusNotifier : public Notifier {
     Q_OBJECT
 
 public:
-    DBusNotifier();
-
     void notify(const QString &source, const QString &body, bool urgent) override;
 
 private Q_SLOTS:
@@ -35,5 +33,8 @@ private Q_SLOTS:
 private:
     bool isOurs(uint id) const { return m_shown.values().contains(id); }
 
+    void listen();
+
+    bool m_listening = false;
     QHash<QString, uint> m_shown; // the id of each source's last notification
 };

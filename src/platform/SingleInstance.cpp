@@ -30,12 +30,13 @@ SingleInstance::SingleInstance(const QString &runtimeFolder, const QString &conf
 // A lock that cannot be made at all (no runtime folder, no right to write there) does not stop a
 // start: better two instances than none.
 bool SingleInstance::claim() {
-    if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError)
-        return false;
+    return m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError;
+}
+
+void SingleInstance::answerLaterStarts() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.registerObject(ObjectPath, this, QDBusConnection::ExportAllSlots);
     bus.registerService(m_service);
-    return true;
 }
 
 bool SingleInstance::askRunningToRestore() const {

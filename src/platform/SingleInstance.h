@@ -13,9 +13,12 @@ class SingleInstance : public QObject {
 public:
     SingleInstance(const QString &runtimeFolder, const QString &configFolder);
 
-    // True when no other instance runs; this one then holds the lock and answers from now on. A
-    // lock left by an instance that crashed is taken over.
+    // True when no other instance runs; this one then holds the lock. A lock left by an instance
+    // that crashed is taken over.
     bool claim();
+    // From now on a later start's request to restore reaches this one. Until then such a start
+    // keeps asking (see askRunningToRestore).
+    void answerLaterStarts();
     // Asks the running instance to restore its window, waiting while it is still starting; false
     // when it never answered.
     bool askRunningToRestore() const;

@@ -21,9 +21,14 @@ bool isStatusNotifierItem() {
 
 // On the X tray a double-click first reports a single click, which does nothing; a
 // StatusNotifierItem host reports a click and never a double-click.
-QtTrayIcon::QtTrayIcon()
-    : m_icon(new QSystemTrayIcon(this))
-    , m_wasAvailable(isAvailable()) {
+QtTrayIcon::QtTrayIcon() {
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+// Made at the first add: Qt asks the session bus for a StatusNotifierItem host as it makes one.
+void QtTrayIcon::create() {
+    m_icon = new QSystemTrayIcon(this);
+    m_wasAvailable = isAvailable();
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick ||
             (reason == QSystemTrayIcon::Trigger && isStatusNotifierItem()))
@@ -31,7 +36,6 @@ QtTrayIcon::QtTrayIcon()
         else if (reason == QSystemTrayIcon::Context)
             Q_EMIT menuOpening();
     });
-    QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
 // An X tray that starts announces itself to every client with a MANAGER message to the root window
@@ -55,6 +59,8 @@ bool QtTrayIcon::isAvailable() const {
 }
 
 void QtTrayIcon::add(const QIcon &icon, const QString &tip, QMenu *menu) {
+    if (!m_icon)
+        create();
     m_icon->setIcon(icon);
     m_icon->setToolTip(tip);
     m_icon->setContextMenu(menu);
@@ -62,5 +68,6 @@ void QtTrayIcon::add(const QIcon &icon, const QString &tip, QMenu *menu) {
 }
 
 void QtTrayIcon::remove() {
-    m_icon->hide();
+    if (m_icon)
+        m_icon->hide();
 }

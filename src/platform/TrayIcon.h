@@ -43,6 +43,8 @@ public:
 private:
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override;
 
-    QSystemTrayIcon *m_icon;
-    bool m_wasAvailable;
+    void create();
+
+    QSystemTrayIcon *m_icon = nullptr;
+    bool m_wasAvailable = false;
 };
