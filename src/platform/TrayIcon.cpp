@@ -19,16 +19,13 @@ bool isStatusNotifierItem() {
 
 } // namespace
 
-// On the X tray a double-click first reports a single click, which does nothing; a
+// Made at the first add, not at the start: Qt asks the session bus for a StatusNotifierItem host as
+// it makes one. On the X tray a double-click first reports a single click, which does nothing; a
 // StatusNotifierItem host reports a click and never a double-click.
-QtTrayIcon::QtTrayIcon() {
-    QCoreApplication::instance()->installNativeEventFilter(this);
-}
-
-// Made at the first add: Qt asks the session bus for a StatusNotifierItem host as it makes one.
 void QtTrayIcon::create() {
     m_icon = new QSystemTrayIcon(this);
     m_wasAvailable = isAvailable();
+    QCoreApplication::instance()->installNativeEventFilter(this);
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick ||
             (reason == QSystemTrayIcon::Trigger && isStatusNotifierItem()))

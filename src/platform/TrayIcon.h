@@ -33,7 +33,6 @@ class QtTrayIcon : public TrayIcon, private QAbstractNativeEventFilter {
     Q_OBJECT
 
 public:
-    QtTrayIcon();
     ~QtTrayIcon() override;
 
     bool isAvailable() const override;
