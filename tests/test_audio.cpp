@@ -66,6 +66,7 @@ private Q_SLOTS:
             {toneWith(24, 768000), true},
             {toneWith(24, 768001), false},
             {SoundFiles::toneWav(0.2).mid(8), true}, // without its RIFF header
+            {toneWith(20, 0x10055), false},          // one channel of MP3: an encoding not decoded
             {withFormatSize(SoundFiles::toneWav(0.2), 18), true},
             {withFormatSize(SoundFiles::toneWav(0.2), 19), true},
             {[] {

@@ -97,6 +97,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , m_tray(services.tray)
     , m_colourDialog(services.colourDialog)
     , m_configFolder(services.configFolder)
+    , m_programIcon(Controls::programIcon())
     , m_saveSoon(new QTimer(this)) {
     setObjectName(u"frmTivvet"_s);
     setWindowTitle(u"  The Tivvet  3.0"_s);
@@ -192,6 +193,7 @@ void frmTivvet::Form_Load() {
     alarm1->Option2->setChecked(true);
     alarm2->Option2->setChecked(true);
     optionsTexts->LoadOptionsFiles();
+    AddTrayIcon();
     // The keyboard starts on "start": a text field holding the focus would blink its caret and
     // wake the program twice a second all day.
     countdown->FlatBttnStart->setFocus();
@@ -226,16 +228,12 @@ void frmTivvet::restoreStartOptions() {
 
 void frmTivvet::showAfterLoad() {
     if (startOptions->CheckMin->isChecked() && m_tray.isAvailable())
-        return addIcons();
+        return;
     show();
-    QMetaObject::invokeMethod(this, &frmTivvet::addIcons, Qt::QueuedConnection);
-}
-
-// No part of the first frame, so set once it is on its way: the window's icon (its pixels at every
-// size go to the X server) and the tray icon (Qt asks the session bus for a tray as it makes one).
-void frmTivvet::addIcons() {
-    setWindowIcon(Controls::programIcon());
-    AddTrayIcon();
+    // No part of the first frame, so set once it is on its way: its pixels at every size go to the
+    // X server.
+    QMetaObject::invokeMethod(
+        this, [this] { setWindowIcon(m_programIcon); }, Qt::QueuedConnection);
 }
 
 // The timers stop too: an exited window never comes back, though an open colour, About or Help
@@ -348,7 +346,7 @@ void frmTivvet::mnuTrayClose_Click() {
 }
 
 void frmTivvet::AddTrayIcon() {
-    m_tray.add(windowIcon(), u" Click Right Mouse Button "_s, mnuTray);
+    m_tray.add(m_programIcon, u" Click Right Mouse Button "_s, mnuTray);
 }
 
 void frmTivvet::RemoveTrayIcon() {

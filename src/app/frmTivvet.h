@@ -3,6 +3,7 @@
 #include "alerts/AlertWindow.h"
 #include "core/FieldSelection.h"
 
+#include <QIcon>
 #include <QPointer>
 #include <QWidget>
 
@@ -126,7 +127,6 @@ private:
     void saveStartOptions();
     std::unique_ptr<OptionsTexts> makeOptionsTexts(const PlatformServices &services);
     void Form_Resize();
-    void addIcons();
     // Shows the window, creating it first unless it is open already.
     template <class Window, class... Arguments>
     void showOnce(QPointer<Window> &window, Arguments &...arguments);
@@ -140,6 +140,7 @@ private:
     TrayIcon &m_tray;
     ColourDialog &m_colourDialog;
     QString m_configFolder;
+    const QIcon m_programIcon;
     bool m_unloaded = false;
     QTimer *m_saveSoon;
     bool m_settingsChanged = false;

@@ -19,9 +19,9 @@ bool isStatusNotifierItem() {
 
 } // namespace
 
-// Made at the first add, not at the start: Qt asks the session bus for a StatusNotifierItem host as
-// it makes one. On the X tray a double-click first reports a single click, which does nothing; a
-// StatusNotifierItem host reports a click and never a double-click.
+// Made at the first add: Qt asks the session bus for a StatusNotifierItem host as it makes one. On the X tray
+// a double-click first reports a single click, which does nothing; a StatusNotifierItem host reports a click
+// and never a double-click.
 void QtTrayIcon::create() {
     m_icon = new QSystemTrayIcon(this);
     m_wasAvailable = isAvailable();
@@ -55,16 +55,28 @@ bool QtTrayIcon::isAvailable() const {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+// Docked in the event loop's next pass, as a tray docks its icons in its own time anyway: made at
+// the start's load, it would hold up the window's first frame. Removing keeps to the same order.
 void QtTrayIcon::add(const QIcon &icon, const QString &tip, QMenu *menu) {
-    if (!m_icon)
-        create();
-    m_icon->setIcon(icon);
-    m_icon->setToolTip(tip);
-    m_icon->setContextMenu(menu);
-    m_icon->show();
+    QMetaObject::invokeMethod(
+        this,
+        [this, icon, tip, menu] {
+            if (!m_icon)
+                create();
+            m_icon->setIcon(icon);
+            m_icon->setToolTip(tip);
+            m_icon->setContextMenu(menu);
+            m_icon->show();
+        },
+        Qt::QueuedConnection);
 }
 
 void QtTrayIcon::remove() {
-    if (m_icon)
-        m_icon->hide();
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_icon)
+                m_icon->hide();
+        },
+        Qt::QueuedConnection);
 }

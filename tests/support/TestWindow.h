@@ -25,7 +25,7 @@ struct TestWindow {
         window = std::make_unique<frmTivvet>(platform.services());
         window->Form_Load();
         window->showAfterLoad();
-        QCoreApplication::sendPostedEvents(); // the icons, set after the show
+        QCoreApplication::sendPostedEvents(); // the window's icon, set after the show
     }
     // Exit and start again with what was saved.
     void restart() {
