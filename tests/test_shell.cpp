@@ -139,6 +139,8 @@ private Q_SLOTS:
         w->platform.tray.available = true; // until the panel comes
         Q_EMIT w->platform.tray.appeared();
         QTRY_VERIFY(!w->window->isVisible());
+        w->restart(); // in the tray: no window, but its icon for when it is restored
+        QVERIFY(!w->window->isVisible() && !w->window->windowIcon().isNull());
     }
 
     void secondaryWindowsOpenOnceCentredAndOnTop_data() {

@@ -227,13 +227,13 @@ void frmTivvet::restoreStartOptions() {
 }
 
 void frmTivvet::showAfterLoad() {
-    if (startOptions->CheckMin->isChecked() && m_tray.isAvailable())
-        return;
-    show();
     // No part of the first frame, so set once it is on its way: its pixels at every size go to the
     // X server.
     QMetaObject::invokeMethod(
         this, [this] { setWindowIcon(m_programIcon); }, Qt::QueuedConnection);
+    if (startOptions->CheckMin->isChecked() && m_tray.isAvailable())
+        return;
+    show();
 }
 
 // The timers stop too: an exited window never comes back, though an open colour, About or Help
