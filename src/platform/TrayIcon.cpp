@@ -19,9 +19,9 @@ bool isStatusNotifierItem() {
 
 } // namespace
 
-// Made at the first add: Qt asks the session bus for a StatusNotifierItem host as it makes one. On the X tray
-// a double-click first reports a single click, which does nothing; a StatusNotifierItem host reports a click
-// and never a double-click.
+// Made at the first add: Qt asks the session bus for a StatusNotifierItem host as it makes one.
+// On the X tray a double-click first reports a single click, which does nothing; a
+// StatusNotifierItem host reports a click and never a double-click.
 void QtTrayIcon::create() {
     m_icon = new QSystemTrayIcon(this);
     m_wasAvailable = isAvailable();
