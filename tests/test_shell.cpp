@@ -13,6 +13,7 @@
 #include "platform/MinuteTimer.h"
 #include "platform/SOTimer.h"
 #include "platform/SingleInstance.h"
+#include "platform/TrayIcon.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -24,6 +25,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <ctime>
@@ -242,6 +244,39 @@ private Q_SLOTS:
         if (clock_settime(CLOCK_REALTIME, &now) != 0)
             QSKIP("the clock cannot be set here");
         QTRY_COMPARE_WITH_TIMEOUT(told.count(), 1, 1000);
+    }
+
+    // What is no part of the first frame comes once the window is painted, or a second after the
+    // show for a window never painted: its icon, and the tray icon, which waits for it; an icon
+    // removed meanwhile never comes.
+    void theFirstFrameComesFirst() {
+        w->window->close();
+        frmTivvet unpainted(w->platform.services());
+        QSignalSpy unpaintedFinished(&unpainted, &frmTivvet::startFinished);
+        unpainted.setUpdatesEnabled(false);
+        unpainted.Form_Load();
+        unpainted.showAfterLoad();
+        QVERIFY(!unpaintedFinished.wait(300) && unpainted.windowIcon().isNull());
+        QVERIFY(unpaintedFinished.wait(1000) && !unpainted.windowIcon().isNull());
+        unpainted.close();
+        frmTivvet window(w->platform.services());
+        QSignalSpy finished(&window, &frmTivvet::startFinished);
+        window.Form_Load();
+        window.showAfterLoad();
+        QVERIFY(finished.wait(500) && !window.windowIcon().isNull());
+
+        QtTrayIcon tray;
+        QMenu menu;
+        tray.add(window.windowIcon(), u"removed"_s, &menu);
+        QVERIFY(!tray.findChild<QSystemTrayIcon *>());
+        tray.remove();
+        tray.startDocking();
+        QVERIFY(!tray.findChild<QSystemTrayIcon *>());
+        tray.add(window.windowIcon(), u"added"_s, &menu);
+        const auto *icon = tray.findChild<QSystemTrayIcon *>();
+        QVERIFY(icon && icon->isVisible() && icon->toolTip() == u"added"_s);
+        tray.remove();
+        QVERIFY(!icon->isVisible());
     }
 
     // One start for each configuration folder; a lock that cannot be made at all stops none.

@@ -227,13 +227,29 @@ void frmTivvet::restoreStartOptions() {
 }
 
 void frmTivvet::showAfterLoad() {
-    // No part of the first frame, so set once it is on its way: its pixels at every size go to the
-    // X server.
-    QMetaObject::invokeMethod(
-        this, [this] { setWindowIcon(m_programIcon); }, Qt::QueuedConnection);
-    if (startOptions->CheckMin->isChecked() && m_tray.isAvailable())
+    if (!startOptions->CheckMin->isChecked() || !m_tray.isAvailable())
+        show();
+    // What is no part of the first frame waits until it is painted: sooner, it would compete with
+    // the desktop mapping the window. A start in the tray or minimised has no frame to wait for,
+    // and a window that the desktop never maps waits a second at most.
+    if (isVisible() && !isMinimized())
+        QTimer::singleShot(1000, this, &frmTivvet::finishStart);
+    else
+        QMetaObject::invokeMethod(this, &frmTivvet::finishStart, Qt::QueuedConnection);
+}
+
+void frmTivvet::paintEvent(QPaintEvent *event) {
+    QWidget::paintEvent(event);
+    if (!m_startFinished)
+        QMetaObject::invokeMethod(this, &frmTivvet::finishStart, Qt::QueuedConnection);
+}
+
+// The window's icon is no part of the first frame: its pixels at every size go to the X server.
+void frmTivvet::finishStart() {
+    if (std::exchange(m_startFinished, true))
         return;
-    show();
+    setWindowIcon(m_programIcon);
+    Q_EMIT startFinished();
 }
 
 // The timers stop too: an exited window never comes back, though an open colour, About or Help

@@ -115,11 +115,18 @@ public:
     QPointer<frmAbout> aboutWindow;
     QPointer<frmHelp> helpWindow;
 
+Q_SIGNALS:
+    // The window's first frame is painted, or there is none to wait for: what is no part of it
+    // comes now.
+    void startFinished();
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    void finishStart();
     void buildCommands();
     void orderTabs();
     void connectTray();
@@ -141,6 +148,7 @@ private:
     ColourDialog &m_colourDialog;
     QString m_configFolder;
     const QIcon m_programIcon;
+    bool m_startFinished = false;
     bool m_unloaded = false;
     QTimer *m_saveSoon;
     bool m_settingsChanged = false;

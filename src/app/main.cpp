@@ -49,9 +49,11 @@ int main(int argc, char *argv[]) {
         QApplication::quit();
     });
 
+    // No part of the first frame: the tray icon, and the bus, on which a later start keeps asking
+    // until this one answers.
+    QObject::connect(&window, &frmTivvet::startFinished, &platform.tray, &QtTrayIcon::startDocking);
+    QObject::connect(&window, &frmTivvet::startFinished, &instance, &SingleInstance::answerLaterStarts);
     window.Form_Load();
     window.showAfterLoad();
-    // The bus is no part of the first frame: a later start keeps asking until this one answers.
-    QMetaObject::invokeMethod(&instance, &SingleInstance::answerLaterStarts, Qt::QueuedConnection);
     return QApplication::exec();
 }

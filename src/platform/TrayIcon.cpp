@@ -7,6 +7,8 @@
 
 #include <xcb/xcb.h>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -55,28 +57,27 @@ bool QtTrayIcon::isAvailable() const {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-// Docked in the event loop's next pass, as a tray docks its icons in its own time anyway: made at
-// the start's load, it would hold up the window's first frame. Removing keeps to the same order.
 void QtTrayIcon::add(const QIcon &icon, const QString &tip, QMenu *menu) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, icon, tip, menu] {
-            if (!m_icon)
-                create();
-            m_icon->setIcon(icon);
-            m_icon->setToolTip(tip);
-            m_icon->setContextMenu(menu);
-            m_icon->show();
-        },
-        Qt::QueuedConnection);
+    m_waitingAdd = [this, icon, tip, menu] {
+        if (!m_icon)
+            create();
+        m_icon->setIcon(icon);
+        m_icon->setToolTip(tip);
+        m_icon->setContextMenu(menu);
+        m_icon->show();
+    };
+    if (m_docking)
+        std::exchange(m_waitingAdd, {})();
 }
 
 void QtTrayIcon::remove() {
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_icon)
-                m_icon->hide();
-        },
-        Qt::QueuedConnection);
+    m_waitingAdd = {};
+    if (m_icon)
+        m_icon->hide();
+}
+
+void QtTrayIcon::startDocking() {
+    m_docking = true;
+    if (m_waitingAdd)
+        std::exchange(m_waitingAdd, {})();
 }

@@ -3,6 +3,8 @@
 #include <QAbstractNativeEventFilter>
 #include <QObject>
 
+#include <functional>
+
 class QIcon;
 class QMenu;
 class QSystemTrayIcon;
@@ -38,6 +40,9 @@ public:
     bool isAvailable() const override;
     void add(const QIcon &icon, const QString &tip, QMenu *menu) override;
     void remove() override;
+    // Until then an added icon waits: docked during the program's start, it would compete with
+    // the window's first frame.
+    void startDocking();
 
 private:
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override;
@@ -45,5 +50,7 @@ private:
     void create();
 
     QSystemTrayIcon *m_icon = nullptr;
+    std::function<void()> m_waitingAdd;
+    bool m_docking = false;
     bool m_wasAvailable = false;
 };

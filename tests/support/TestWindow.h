@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <initializer_list>
@@ -24,8 +25,9 @@ struct TestWindow {
     void start() {
         window = std::make_unique<frmTivvet>(platform.services());
         window->Form_Load();
+        QSignalSpy finished(window.get(), &frmTivvet::startFinished);
         window->showAfterLoad();
-        QCoreApplication::sendPostedEvents(); // the window's icon, set after the show
+        finished.wait(2000); // the window's icon comes after the first frame
     }
     // Exit and start again with what was saved.
     void restart() {
