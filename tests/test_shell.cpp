@@ -257,13 +257,13 @@ private Q_SLOTS:
         unpainted.Form_Load();
         unpainted.showAfterLoad();
         QVERIFY(!unpaintedFinished.wait(300) && unpainted.windowIcon().isNull());
-        QVERIFY(unpaintedFinished.wait(1000) && !unpainted.windowIcon().isNull());
+        QVERIFY(unpaintedFinished.wait(2000) && !unpainted.windowIcon().isNull());
         unpainted.close();
         frmTivvet window(w->platform.services());
         QSignalSpy finished(&window, &frmTivvet::startFinished);
         window.Form_Load();
         window.showAfterLoad();
-        QVERIFY(finished.wait(500) && !window.windowIcon().isNull());
+        QVERIFY(finished.wait(800) && !window.windowIcon().isNull());
 
         QtTrayIcon tray;
         QMenu menu;
