@@ -4,6 +4,10 @@
 #include "platform/AROnTop.h"
 #include "platform/MinuteTimer.h"
 
+#include <QScopeGuard>
+
+#include <ctime>
+
 using namespace Qt::StringLiterals;
 
 // The alarms' fields and spin buttons, switching on and off, and going off in their minute.
@@ -71,33 +75,59 @@ private Q_SLOTS:
         QVERIFY2(w->text("txtMinute").toInt() > 2, qPrintable(w->text("txtMinute")));
     }
 
+    // Each row sets Alarm II's time and switches it on two minutes before "now", a local time of the
+    // fixed day or a moment with its UTC offset in the row's zone; what its notification tells.
     void goesOffInItsMinute_data() {
         addRows({
-            {"", "setTime", "now", "goesOff"},
-            {"at the minute", "07:30:pm", "19:30:00", "yes"},
-            {"inside the minute", "07:30:pm", "19:30:59", "yes"},
-            {"a second early", "07:30:pm", "19:29:59", "no"},
-            {"a minute late", "07:30:pm", "19:31:00", "no"},
-            {"in the morning", "07:30:pm", "07:30:00", "no"},
-            {"midnight", "12:00:am", "00:00:30", "yes"},
-            {"noon", "12:00:pm", "12:00:00", "yes"},
-            {"no leading zero", "7:5:PM", "19:05:00", "yes"},
-            {"hour 13", "13:00:pm", "13:00:00", "no"},
-            {"minute 75", "01:75:am", "02:15:00", "no"},
+            {"", "zone", "setTime", "now", "told"},
+            {"at the minute", "", "07:30:pm", "19:30:00", "Alarm II at 07:30 pm"},
+            {"inside the minute", "", "07:30:pm", "19:30:59", "Alarm II at 07:30 pm"},
+            {"a second early", "", "07:30:pm", "19:29:59", ""},
+            {"a minute late", "", "07:30:pm", "19:31:00", ""},
+            {"in the morning", "", "07:30:pm", "07:30:00", ""},
+            {"midnight", "", "12:00:am", "00:00:30", "Alarm II at 12:00 am"},
+            {"noon", "", "12:00:pm", "12:00:00", "Alarm II at 12:00 pm"},
+            {"no leading zero", "", "7:5:PM", "19:05:00", "Alarm II at 07:05 pm"},
+            {"hour 13", "", "13:00:pm", "13:00:00", ""},
+            {"minute 75", "", "01:75:am", "02:15:00", ""},
+            {"skipped hour, its day begins", "Europe/Berlin", "02:30:am", "2026-03-29T00:00:30+01:00", ""},
+            {"skipped hour, the gap ends", "Europe/Berlin", "02:30:am", "2026-03-29T03:00:20+02:00",
+             "Alarm II at 02:30 am: the clocks went forward"},
+            {"half-hour gap, before", "Australia/Lord_Howe", "02:15:am", "2026-10-04T01:59:00+10:30", ""},
+            {"half-hour gap, its end", "Australia/Lord_Howe", "02:15:am", "2026-10-04T02:30:10+11:00",
+             "Alarm II at 02:15 am: the clocks went forward"},
+            {"southern spring", "Pacific/Auckland", "02:30:am", "2026-09-27T03:00:00+13:00",
+             "Alarm II at 02:30 am: the clocks went forward"},
+            {"repeated hour, the first", "Europe/Berlin", "02:30:am", "2026-10-25T02:30:10+02:00",
+             "Alarm II at 02:30 am"},
+            {"repeated hour, on for the second", "Europe/Berlin", "02:30:am", "2026-10-25T02:30:10+01:00",
+             "Alarm II at 02:30 am"},
         });
     }
 
     // Switching on checks at once; each check of the timer looks again.
     void goesOffInItsMinute() {
-        const QTime now = QTime::fromString(column("now"));
-        const bool goesOff = column("goesOff") == u"yes"_s;
+        const QByteArray zone = column("zone").toLatin1(), localZone = qgetenv("TZ");
+        const auto inZone = [](const QByteArray &name) {
+            name.isEmpty() ? qunsetenv("TZ") : qputenv("TZ", name);
+            tzset();
+        };
+        inZone(zone.isEmpty() ? localZone : zone);
+        const auto backHome = qScopeGuard([&] { inZone(localZone); });
+        const QString nowText = column("now");
+        const QDateTime now = nowText.contains(u'T')
+                                  ? QDateTime::fromString(nowText, Qt::ISODate).toLocalTime()
+                                  : QDateTime(QDate(2026, 12, 5), QTime::fromString(nowText));
         w->typeParts({"txtHour2", "txtMinute2", "txtAmPm2"}, column("setTime"));
-        w->platform.setTime(now.addSecs(-120));
+        w->platform.current = now.addSecs(-120);
         w->click("Option3");
         QVERIFY(w->window->alarm2->tmrAlarm->isEnabled());
-        w->platform.setTime(now);
+        w->platform.current = now;
         Q_EMIT w->platform.minuteChanged();
-        QCOMPARE(w->platform.takeLog().size(), goesOff ? 2 : 0); // the sound and the notification
+        const QStringList log = w->platform.takeLog();
+        const bool goesOff = !column("told").isEmpty();
+        QCOMPARE(log.filter(u"notify"_s).join(QString()).section(u'|', 1), column("told"));
+        QCOMPARE(log.size(), goesOff ? 2 : 0); // the sound and the notification
         QCOMPARE(w->checked("Option4"), goesOff);
         QCOMPARE(w->window->alarm2->tmrAlarm->isEnabled(), !goesOff);
         QCOMPARE(w->checked("Option3"), !goesOff);

@@ -24,6 +24,18 @@ constexpr qint64 NanosecondsPerMillisecond = 1'000'000;
 // gone by: more is the clock set forward.
 constexpr qint64 ClockSlackMilliseconds = 2000;
 
+// When the time of day comes on the date: where the clocks went forward past it, the first minute
+// after the gap; none where the day has no later minute.
+std::optional<QDateTime> momentOn(QDate date, int second) {
+    for (int shifted = second; shifted < 86400; shifted += 60) {
+        const QTime time = QTime::fromMSecsSinceStartOfDay(shifted * 1000);
+        const QDateTime moment(date, time);
+        if (moment.isValid() && moment.time() == time)
+            return moment;
+    }
+    return std::nullopt;
+}
+
 QString lateBy(qint64 seconds) {
     const qint64 minutes = seconds / 60;
     return minutes < 60 ? u"%1 min"_s.arg(minutes) : u"%1 h %2 min"_s.arg(minutes / 60).arg(minutes % 60);
@@ -68,8 +80,11 @@ void AlarmCheck::goOffInTimeOrder(const QList<AlarmCheck *> &checks) {
             dueAlarms.append({*due, check});
     std::stable_sort(dueAlarms.begin(), dueAlarms.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
+    // An earlier alarm's message box waits for the user, and meanwhile anything may happen: a nested
+    // check sets this one off, the user switches it off, or the program unloads.
     for (const auto &[due, check] : dueAlarms)
-        check->goOff(due);
+        if (check->m_alarm.tmrAlarm->isEnabled())
+            check->goOff(due);
 }
 
 void AlarmCheck::startLooking() {
@@ -77,8 +92,9 @@ void AlarmCheck::startLooking() {
     m_lookedAtPassed = m_clock.nsecsPassed();
 }
 
-// Due in its own minute, or missed since the last look while the clock went on with the time
-// that really passed.
+// Due while the clock shows its minute (either time, in the hour that the clocks repeat), in the
+// first minute after the gap where the clocks skipped its time, or missed since the last look
+// while the clock went on with the time that really passed.
 std::optional<QDateTime> AlarmCheck::due() {
     const QDateTime lookedAt = m_lookedAt;
     const qint64 lookedAtPassed = m_lookedAtPassed;
@@ -87,13 +103,18 @@ std::optional<QDateTime> AlarmCheck::due() {
     if (!m_alarm.tmrAlarm->isEnabled() || !second)
         return std::nullopt;
     const QDateTime now = m_lookedAt;
-    QDateTime latest(now.date(), QTime::fromMSecsSinceStartOfDay(*second * 1000));
-    if (latest > now)
-        latest = latest.addDays(-1);
-    const bool inItsMinute = latest.secsTo(now) < 60;
+    const int intoItsMinute = now.time().msecsSinceStartOfDay() / 1000 - *second;
+    if (intoItsMinute >= 0 && intoItsMinute < 60)
+        return now.addSecs(-intoItsMinute);
+    std::optional<QDateTime> latest = momentOn(now.date(), *second);
+    if (!latest || *latest > now)
+        latest = momentOn(now.date().addDays(-1), *second);
+    if (!latest)
+        return std::nullopt;
+    const bool afterAGap = latest->secsTo(now) < 60;
     const qint64 passed = (m_lookedAtPassed - lookedAtPassed) / NanosecondsPerMillisecond;
-    const bool missed = latest > lookedAt && lookedAt.msecsTo(now) <= passed + ClockSlackMilliseconds;
-    return inItsMinute || missed ? std::optional(latest) : std::nullopt;
+    const bool missed = *latest > lookedAt && lookedAt.msecsTo(now) <= passed + ClockSlackMilliseconds;
+    return afterAGap || missed ? latest : std::nullopt;
 }
 
 void AlarmCheck::goOff(const QDateTime &due) {
@@ -103,12 +124,20 @@ void AlarmCheck::goOff(const QDateTime &due) {
     const bool showsMessage = m_options.message->Check4->isChecked();
     const QString message = m_options.message->txtMessage->toPlainText();
     const qint64 late = due.secsTo(m_lookedAt);
-    const QString when = late < 60 ? QString() : u", %1 late: the computer was asleep"_s.arg(lateBy(late));
+    // Due at another time of day than its own: the clocks skipped its time.
+    const bool skipped =
+        ClockText::readHourMinuteAmPm(composedText()) != due.time().msecsSinceStartOfDay() / 1000;
+    const QString when = late >= 60 ? u", %1 late: the computer was asleep"_s.arg(lateBy(late))
+                         : skipped  ? u": the clocks went forward"_s
+                                    : QString();
     m_alerts.NotifyUser(
         m_alarm.name,
         m_alarm.name + u" at "_s + alarmText() + when + (showsMessage ? u'\n' + message : QString()), true);
     if (showsMessage)
         m_alerts.ShowAlertMessage(message);
+    // Only after OK, and never once the program has been asked to end meanwhile.
+    if (m_alerts.isLeaving())
+        return;
     if (m_options.program->Check3->isChecked())
         m_alerts.RunAlertProgram(m_options.program->txtProgram->text());
 }

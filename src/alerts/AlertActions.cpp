@@ -71,6 +71,10 @@ void AlertActions::ShowAlertMessage(const QString &text) {
     m_window.setOnTop(true);
 }
 
+bool AlertActions::isLeaving() const {
+    return m_window.isLeaving();
+}
+
 void AlertActions::RunAlertProgram(const QString &commandLine) {
     const ProgramCommand command = programCommand(commandLine);
     if (command.program.isEmpty() || !m_launcher.startDetached(command.program, command.arguments))

@@ -26,6 +26,8 @@ public:
     void NotifyUser(const QString &source, const QString &body, bool urgent);
     // Shows an alarm's message while the main window is not kept on top; returns after OK.
     void ShowAlertMessage(const QString &text);
+    // The program is on its way out: a message box's wait may have seen it close.
+    bool isLeaving() const;
     // Starts an alarm's program on its own; says so when it cannot be started.
     void RunAlertProgram(const QString &commandLine);
 

@@ -7,4 +7,6 @@ public:
     // Normal window state, shown, in front and active, also when it was hidden in the tray.
     virtual void restore() = 0;
     virtual void setOnTop(bool onTop) = 0;
+    // The window has unloaded: the program is on its way out and nothing more may start.
+    virtual bool isLeaving() const = 0;
 };

@@ -22,6 +22,7 @@
 #include "platform/Controls.h"
 #include "platform/FlatBttn.h"
 #include "platform/Frame.h"
+#include "platform/MessageBox.h"
 #include "platform/MinuteTimer.h"
 #include "platform/Notifier.h"
 #include "platform/PlatformServices.h"
@@ -96,6 +97,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , colours(std::make_unique<ColourScheme>(this, *settings))
     , m_tray(services.tray)
     , m_colourDialog(services.colourDialog)
+    , m_messages(services.messages)
     , m_configFolder(services.configFolder)
     , m_programIcon(Controls::programIcon())
     , m_saveSoon(new QTimer(this)) {
@@ -109,14 +111,15 @@ frmTivvet::frmTivvet(const PlatformServices &services)
             AlarmCheck::goOffInTimeOrder({alarm1Check, alarm2Check});
         });
     // A running countdown keeps the computer awake; an alarm set for the morning must not.
-    connect(countdown->tmrCounter, &SOTimer::enabledChanged, this,
-            [&sleep = services.sleep](bool running) { sleep.setInhibited(running); });
+    connect(countdown, &CountdownTimer::counting, this,
+            [&sleep = services.sleep](bool counting) { sleep.setInhibited(counting); });
     connect(&services.notifier, &Notifier::showRequested, this, [this] { alerts->RestoreMainWindow(); });
     m_saveSoon->setObjectName(u"tmrSave"_s);
     m_saveSoon->setSingleShot(true);
     m_saveSoon->setInterval(1000);
     connect(m_saveSoon, &QTimer::timeout, this, &frmTivvet::saveChanges);
-    connect(options, &OptionsArea::optionsClosed, this, [this] { optionsTexts->SaveOptionsFiles(); });
+    connect(options, &OptionsArea::optionsClosed, this,
+            [this] { reportSaveFailures(optionsTexts->SaveOptionsFiles()); });
     applyCompactSize();
 }
 
@@ -125,17 +128,15 @@ frmTivvet::~frmTivvet() = default;
 std::unique_ptr<OptionsTexts> frmTivvet::makeOptionsTexts(const PlatformServices &services) {
     const auto changed = [this] { saveSoon(false); };
     return std::make_unique<OptionsTexts>(
-        services.configFolder,
-        QList<OptionsTexts::Box>{
-            lineBox("wav.txt", timerSound->txtWav, changed),
-            lineBox("wav2.txt", alarm1Options->sound->txtWav, changed),
-            lineBox("program.txt", alarm1Options->program->txtProgram, changed),
-            messageBox("message.txt", alarm1Options->message->txtMessage, changed),
-            lineBox("wav3.txt", alarm2Options->sound->txtWav, changed),
-            lineBox("program2.txt", alarm2Options->program->txtProgram, changed),
-            messageBox("message2.txt", alarm2Options->message->txtMessage, changed),
-        },
-        services.messages);
+        services.configFolder, QList<OptionsTexts::Box>{
+                                   lineBox("wav.txt", timerSound->txtWav, changed),
+                                   lineBox("wav2.txt", alarm1Options->sound->txtWav, changed),
+                                   lineBox("program.txt", alarm1Options->program->txtProgram, changed),
+                                   messageBox("message.txt", alarm1Options->message->txtMessage, changed),
+                                   lineBox("wav3.txt", alarm2Options->sound->txtWav, changed),
+                                   lineBox("program2.txt", alarm2Options->program->txtProgram, changed),
+                                   messageBox("message2.txt", alarm2Options->message->txtMessage, changed),
+                               });
 }
 
 void frmTivvet::buildCommands() {
@@ -265,7 +266,20 @@ void frmTivvet::Form_Unload() {
 
 void frmTivvet::saveChoices() {
     const QString settingsFailure = saveSettings();
-    optionsTexts->SaveOptionsFiles(settingsFailure.isEmpty() ? QStringList() : QStringList{settingsFailure});
+    const QStringList optionsFailures = optionsTexts->SaveOptionsFiles();
+    reportSaveFailures(settingsFailure.isEmpty() ? optionsFailures
+                                                 : QStringList{settingsFailure} + optionsFailures);
+}
+
+// After a termination signal nobody may be there to press OK.
+void frmTivvet::reportSaveFailures(const QStringList &failures) {
+    if (failures.isEmpty())
+        return;
+    const QString text = u"Unable to save the options!\n\n"_s + failures.join(u'\n');
+    if (m_endingOnSignal)
+        qWarning().noquote() << text;
+    else
+        m_messages.show(ApplicationTitle.toString(), text);
 }
 
 QString frmTivvet::saveSettings() {
@@ -285,13 +299,34 @@ void frmTivvet::unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
+    // Any window that closes from now on, a message box or a dialog too, may be the last one.
+    qApp->installEventFilter(this);
     Form_Unload();
+    Q_EMIT unloaded();
+    endIfNoWindowIsShown();
+}
+
+void frmTivvet::endOnSignal() {
+    m_endingOnSignal = true;
+    unload();
+    // Ends every event loop, the open boxes' too, without asking any window.
+    QCoreApplication::exit(0);
+}
+
+bool frmTivvet::isLeaving() const {
+    return m_unloaded;
 }
 
 void frmTivvet::closeEvent(QCloseEvent *event) {
     unload();
     event->accept();
-    endIfNoWindowIsShown();
+}
+
+bool frmTivvet::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->isWindow())
+        endIfNoWindowIsShown();
+    return QWidget::eventFilter(watched, event);
 }
 
 // Checked once the closing window has gone from the screen.
@@ -306,13 +341,8 @@ void frmTivvet::endIfNoWindowIsShown() {
 
 template <class Window, class... Arguments>
 void frmTivvet::showOnce(QPointer<Window> &window, Arguments &...arguments) {
-    if (!window) {
+    if (!window)
         window = new Window(arguments...);
-        connect(window, &QObject::destroyed, this, [this] {
-            if (m_unloaded)
-                endIfNoWindowIsShown();
-        });
-    }
     window->show();
     window->raise();
     window->activateWindow();
@@ -390,6 +420,9 @@ void frmTivvet::Form_Resize() {
 
 // A plain show() leaves a window that was minimised and then hidden iconic.
 void frmTivvet::restore() {
+    // An unloaded window never comes back: it no longer ticks, rings or has a tray icon.
+    if (m_unloaded)
+        return;
     // Told as a place the window asks for, which the window manager keeps; Qt passes on only a
     // place that differs from the one it knows.
     if (m_placeBeforeTray && !isVisible() && windowHandle()) {

@@ -22,6 +22,7 @@ class ColourScheme;
 class CountdownTick;
 class CountdownTimer;
 class FlatBttn;
+class MessageBox;
 class Frame;
 class frmAbout;
 class frmColor;
@@ -53,8 +54,12 @@ public:
     void showAfterLoad();
     // Saves the choices; run once when the window closes, whichever way.
     void Form_Unload();
-    // The unload, once, whichever way the window or the program ends.
+    // The unload, once, whichever way the window or the program ends. From then on the program is
+    // on its way out: it ends as soon as no window of its own is shown.
     void unload();
+    // A termination signal (logout, shutdown, Ctrl+C): saves what it can, tells on standard error
+    // what it could not, and ends at once, whatever box is open.
+    void endOnSignal();
     // What the unload saves: the start options, the colours and the option texts.
     void saveChoices();
     // Saves a change a second after it, so that nothing is lost to a crash or a lost display;
@@ -77,6 +82,7 @@ public:
     // In front of other windows, if it is shown; a hidden window stays hidden.
     void bringToForeground();
     void setOnTop(bool onTop) override;
+    bool isLeaving() const override;
 
     // Window-wide state.
     FieldSelection selection;
@@ -119,11 +125,14 @@ Q_SIGNALS:
     // The window's first frame is painted, or there is none to wait for: what is no part of it
     // comes now.
     void startFinished();
+    // The window has unloaded: a later start is a start of its own.
+    void unloaded();
 
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void finishStart();
@@ -139,6 +148,7 @@ private:
     void showOnce(QPointer<Window> &window, Arguments &...arguments);
     // The program ends once the main window has gone and no other window is shown.
     void endIfNoWindowIsShown();
+    void reportSaveFailures(const QStringList &failures);
     void watchForChanges();
     void saveChanges();
     // The start options and the colours; the settings file's name and why, when it could not be written.
@@ -146,10 +156,12 @@ private:
 
     TrayIcon &m_tray;
     ColourDialog &m_colourDialog;
+    MessageBox &m_messages;
     QString m_configFolder;
     const QIcon m_programIcon;
     bool m_startFinished = false;
     bool m_unloaded = false;
+    bool m_endingOnSignal = false;
     QTimer *m_saveSoon;
     bool m_settingsChanged = false;
     std::optional<QPoint> m_placeBeforeTray;

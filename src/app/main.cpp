@@ -44,10 +44,8 @@ int main(int argc, char *argv[]) {
     // At logout and shutdown: the session manager asks for a save, then the process gets SIGTERM.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &frmTivvet::saveChoices);
     TerminationSignals terminations;
-    QObject::connect(&terminations, &TerminationSignals::received, &window, [&window] {
-        window.unload();
-        QApplication::quit();
-    });
+    QObject::connect(&terminations, &TerminationSignals::received, &window, &frmTivvet::endOnSignal);
+    QObject::connect(&window, &frmTivvet::unloaded, &instance, &SingleInstance::release);
 
     // No part of the first frame: the tray icon, and the bus, on which a later start keeps asking
     // until this one answers.

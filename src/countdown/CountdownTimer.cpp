@@ -34,6 +34,7 @@ CountdownTimer::CountdownTimer(QWidget *mainArea, const Clock &clock)
     , Frame2(place(new Frame(mainArea), "Frame2", QRect(115, 115, 1950, 2640)))
     , tmrCounter(new SOTimer(clock, this)) {
     tmrCounter->setInterval(TickInterval);
+    connect(tmrCounter, &SOTimer::enabledChanged, this, &CountdownTimer::tellWhetherCounting);
     buildEntry();
     buildDisplay();
     buildButtons();
@@ -133,6 +134,12 @@ void CountdownTimer::showRemaining() {
     if (font != lblCounter->font())
         lblCounter->setFont(font);
     lblCounter->setText(text);
+    tellWhetherCounting();
+}
+
+// Started with nothing entered, it runs with nothing to count.
+void CountdownTimer::tellWhetherCounting() {
+    Q_EMIT counting(tmrCounter->isEnabled() && datRemaining.totalSeconds() > 0);
 }
 
 void CountdownTimer::FlatBttnStart_Click() {

@@ -49,7 +49,13 @@ public:
     FlatBttn *FlatBttnReset;
     SOTimer *tmrCounter;
 
+Q_SIGNALS:
+    // At each change of the remaining time or of running: whether it runs with time left to count,
+    // which is what keeps the computer awake.
+    void counting(bool running);
+
 private:
+    void tellWhetherCounting();
     void buildEntry();
     void buildDisplay();
     void buildButtons();

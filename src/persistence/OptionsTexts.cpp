@@ -1,17 +1,13 @@
 #include "persistence/OptionsTexts.h"
 
-#include "alerts/AlertActions.h"
-#include "platform/MessageBox.h"
-
 #include <QDir>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
 
-OptionsTexts::OptionsTexts(const QString &configFolder, QList<Box> boxes, MessageBox &messages)
+OptionsTexts::OptionsTexts(const QString &configFolder, QList<Box> boxes)
     : m_files(configFolder)
     , m_boxes(std::move(boxes))
-    , m_messages(messages)
     , m_stored(m_boxes.size()) {}
 
 void OptionsTexts::LoadOptionsFiles() {
@@ -46,9 +42,6 @@ void OptionsTexts::SaveChangedOptionsFiles() {
     save(true);
 }
 
-void OptionsTexts::SaveOptionsFiles(const QStringList &otherFailures) {
-    const QStringList failures = otherFailures + save(false);
-    if (!failures.isEmpty())
-        m_messages.show(ApplicationTitle.toString(),
-                        u"Unable to save the options!\n\n"_s + failures.join(u'\n'));
+QStringList OptionsTexts::SaveOptionsFiles() {
+    return save(false);
 }

@@ -7,8 +7,6 @@
 
 #include <functional>
 
-class MessageBox;
-
 // The seven option texts of the options panels and their options files.
 class OptionsTexts {
 public:
@@ -18,13 +16,12 @@ public:
         std::function<void(const QString &)> setText;
     };
 
-    OptionsTexts(const QString &configFolder, QList<Box> boxes, MessageBox &messages);
+    OptionsTexts(const QString &configFolder, QList<Box> boxes);
 
     // Fills the boxes from their files, in order.
     void LoadOptionsFiles();
-    // Writes every box to its file, in order; a file that cannot be written is reported once all
-    // have been tried, together with the other failures given.
-    void SaveOptionsFiles(const QStringList &otherFailures = {});
+    // Writes every box to its file, in order; returns each file that could not be written, with why.
+    QStringList SaveOptionsFiles();
     // Writes the boxes whose text differs from their file's, saying nothing of a failure: the next
     // full save reports it.
     void SaveChangedOptionsFiles();
@@ -34,6 +31,5 @@ private:
 
     OptionsFiles m_files;
     QList<Box> m_boxes;
-    MessageBox &m_messages;
     QStringList m_stored; // each box's text as its file holds it
 };

@@ -34,6 +34,8 @@ bool SingleInstance::claim() {
 }
 
 void SingleInstance::answerLaterStarts() {
+    if (m_released)
+        return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.registerObject(ObjectPath, this, QDBusConnection::ExportAllSlots);
     bus.registerService(m_service);
@@ -45,6 +47,14 @@ bool SingleInstance::askRunningToRestore() const {
         if (QDBusConnection::sessionBus().call(call, QDBus::Block, 1000).type() == QDBusMessage::ReplyMessage)
             return true;
     return false;
+}
+
+void SingleInstance::release() {
+    m_released = true;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterService(m_service);
+    bus.unregisterObject(ObjectPath);
+    m_lock.unlock();
 }
 
 void SingleInstance::Restore() {

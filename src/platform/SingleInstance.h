@@ -22,6 +22,9 @@ public:
     // Asks the running instance to restore its window, waiting while it is still starting; false
     // when it never answered.
     bool askRunningToRestore() const;
+    // Gives up the lock and the bus name for good: the window has unloaded, so a later start is a
+    // start of its own.
+    void release();
 
 public Q_SLOTS:
     void Restore();
@@ -33,4 +36,5 @@ private:
     QString m_key; // the same for every start with this configuration folder
     QLockFile m_lock;
     QString m_service;
+    bool m_released = false;
 };
