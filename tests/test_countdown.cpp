@@ -51,19 +51,20 @@ private Q_SLOTS:
         QVERIFY(!running() && resetEnabled());
         w->typeParts(Entry, u"1:2:3"_s);
         w->click("FlatBttnStart");
-        QVERIFY(running() && !resetEnabled());
+        QVERIFY(running() && !resetEnabled() && w->platform.inhibited);
         w->click("FlatBttnReset"); // ignored while running
         QCOMPARE(w->texts(Entry), u"1:2:3"_s);
         w->click("FlatBttnPause");
-        QVERIFY(!running() && resetEnabled());
+        QVERIFY(!running() && resetEnabled() && !w->platform.inhibited);
         QCOMPARE(w->text("lblCounter"), u"01:02:03"_s);
         w->click("FlatBttnReset");
         QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::00:00:00"_s);
         QCOMPARE(w->window->focusWidget(), w->find("txtHours"));
         w->click("FlatBttnStart"); // nothing entered: runs with nothing to count
         QCOMPARE(alertingTicks(3), QString());
-        QVERIFY(running() && !resetEnabled());
+        QVERIFY(running() && !resetEnabled() && !w->platform.inhibited); // the computer may sleep
         w->typeParts(Entry, u"::10"_s); // counts from the new entry at the next tick
+        QVERIFY(w->platform.inhibited);
         alertingTicks(3);
         QCOMPARE(w->text("lblCounter"), u"00:00:07"_s);
         w->type("txtSeconds", u"20"_s);
@@ -116,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(tick(), u"sound 1 ,notify countdown |The countdown has 00:00:02 left. shown"_s);
         QCOMPARE(tick(), u" hidden"_s);
         QCOMPARE(tick(), u"sound 1 ,notify countdown urgent|The countdown has run out. shown"_s);
-        QVERIFY(!running() && resetEnabled());
+        QVERIFY(!running() && resetEnabled() && !w->platform.inhibited);
         w->click("FlatBttnStart"); // the fields still hold the entry, but there is nothing to count
         QCOMPARE(tick(), u" hidden"_s);
         QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::300:00:00"_s);

@@ -62,7 +62,7 @@ struct FakePlatform : SoundPlayer,
         log << QStringLiteral("notify %1 %2|%3")
                    .arg(source, urgent ? QStringLiteral("urgent") : QString(), body);
     }
-    void setInhibited(bool) override {}
+    void setInhibited(bool on) override { inhibited = on; }
     QDateTime now() const override { return current; }
     void setTime(const QTime &time) { current = QDateTime(QDate(2026, 12, 5), time); }
     // Awake, the time passed is the monotonic clock's.
@@ -94,6 +94,7 @@ struct FakePlatform : SoundPlayer,
 
     QStringList log;
     bool soundPlays = true;
+    bool inhibited = false;
     bool programStarts = true;
     std::function<void()> onPlay, onShow;
     QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
