@@ -23,6 +23,8 @@ constexpr QPoint Option1(2535, 1470);
 constexpr QPoint Option3(2535, 2805);
 constexpr QPoint FlatBttnTimer(4825, 945);
 constexpr QPoint FlatBttnAlarm1(4825, 1245);
+constexpr QPoint FlatBttnAbout(4825, 2590);
+constexpr QPoint FlatBttnExit(4825, 2880);
 constexpr QPoint optionsSoundBox(942, 3777);
 constexpr QPoint txtProgram(2502, 3777);
 constexpr QPoint Check3(2015, 4505);

@@ -289,7 +289,9 @@ void TestEndToEnd::persistenceThroughTheTrayMenu() {
 }
 
 // Started again from the menu while it runs in the tray: one program, one window, one icon. A
-// start while the first hangs, and one after it was killed, work.
+// start while the first hangs, and one after it was killed, work. Exited while About is still open,
+// it runs on for that window alone, and a start then is one of its own: a window whose clock moves,
+// and a tray icon.
 void TestEndToEnd::aSecondStartBringsBackTheFirst() {
     QVERIFY(launch());
     desktop.xdotool(u"windowminimize "_s + window);
@@ -307,6 +309,25 @@ void TestEndToEnd::aSecondStartBringsBackTheFirst() {
     tivvet->kill();
     tivvet->waitForFinished();
     QVERIFY2(launch(), "no start after a crash");
+
+    desktop.xdotool(u"windowmove --sync "_s + window + u" 10 10"_s); // clear of About, which is centred
+    clickControl(At::FlatBttnAbout);
+    QVERIFY2(waitFor([this] { return !desktop.visibleWindows(u"^  About$"_s).isEmpty(); }, 10), "no About");
+    clickControl(At::FlatBttnExit);
+    QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 5), "the window stays");
+    const std::unique_ptr<QProcess> exited = std::move(tivvet);
+    QVERIFY(launch(QDateTime(QDate::currentDate(), QTime(10, 59, 57))));
+    QVERIFY2(waitFor([this] { return desktop.trayIconCentre(u"tivvet"_s).has_value(); }, 10), "no tray icon");
+    const auto clock = [this] {
+        return desktop.run(u"import"_s, {u"-window"_s, window, u"-crop"_s, u"150x22+205+0"_s, u"-format"_s,
+                                         u"%#"_s, u"info:"_s});
+    };
+    const QString before = clock();
+    QVERIFY2(waitFor([&] { return clock() != before; }, 10), "the clock stands still");
+    QVERIFY2(exited->state() == QProcess::Running, "ended with its About window open");
+    desktop.xdotool(u"windowactivate --sync "_s + desktop.visibleWindows(u"^  About$"_s).value(0));
+    desktop.key({u"alt+F4"_s});
+    QVERIFY2(exited->waitForFinished(10000) && exited->exitCode() == 0, "did not end with its About window");
 }
 
 // Where a StatusNotifierItem host runs, the icon is an item of it: a click restores the window.
