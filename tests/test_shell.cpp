@@ -15,6 +15,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/TrayIcon.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
 #include <QElapsedTimer>
@@ -299,6 +300,44 @@ private Q_SLOTS:
             QVERIFY(!w->window->clock->tmrClock->isEnabled() && !w->window->alarm2->tmrAlarm->isEnabled());
             QCOMPARE(w->platform.tray.shownTip, QString());
             QCOMPARE(w->file(u"Tivvet/Options/wav2.txt"_s), QByteArray("/one.wav\r\n"));
+        }
+    }
+
+    // Compact, and with each options panel open: Tab reaches only controls inside the window, each
+    // with a name of its own, and nothing outside the window is shown (to assistive technology
+    // either); Up and Down in a time field step it as the spin button's arrows do.
+    void theKeyboardReachesOnlyWhatIsShown() {
+        QWidget *window = w->window.get();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        for (const char *panel : {"", "FlatBttnTimer", "FlatBttnAlarm1", "FlatBttnAlarm2"}) {
+            if (*panel)
+                w->click(panel);
+            for (const QWidget *control : window->findChildren<QWidget *>())
+                QVERIFY2(!control->isVisible() || window->rect().intersects(QRect(
+                                                      control->mapTo(window, QPoint()), control->size())),
+                         qPrintable(control->objectName()));
+            w->find("FlatBttnStart")->setFocus();
+            QStringList names;
+            for (QWidget *focused = nullptr; focused != w->find("FlatBttnStart");) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                focused = QApplication::focusWidget();
+                QVERIFY2(window->rect().contains(QRect(focused->mapTo(window, QPoint()), focused->size())),
+                         qPrintable(focused->objectName()));
+                names << QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name);
+                QVERIFY2(!names.last().isEmpty() && names.size() < 80, qPrintable(focused->objectName()));
+            }
+            QVERIFY2(names.removeDuplicates() == 0, qPrintable(names.join(u", "_s)));
+        }
+        const std::pair<const char *, QString> steps[] = {
+            {"txtHour2", u"01 12 11"_s}, {"txtAmPm", u"pm pm am"_s}, {"txtSecond", u"01 00 59"_s}};
+        for (const auto &[field, shown] : steps) {
+            QStringList texts;
+            for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Down}) {
+                QTest::keyClick(w->find(field), key);
+                texts << w->text(field);
+            }
+            QCOMPARE(texts.join(u' '), shown);
         }
     }
 

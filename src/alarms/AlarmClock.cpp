@@ -37,15 +37,21 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
     UpDown1->setAccessibleName(caption);
     Option1 = Controls::labelledButton<QRadioButton>(Frame14, names.on, names.onLabel, u"on"_s, 150, 960);
     Option2 = Controls::labelledButton<QRadioButton>(Frame14, names.off, names.offLabel, u"off"_s, 900, 960);
+    Option1->setAccessibleName(caption + u" on"_s);
+    Option2->setAccessibleName(caption + u" off"_s);
 
     tmrAlarm->setObjectName(QLatin1StringView(names.timer));
     connectHandlers();
 }
 
 void AlarmClock::connectHandlers() {
-    onClick(txtHour, [this] { txtHour_Click(); });
-    onClick(txtMinute, [this] { txtMinute_Click(); });
-    onClick(txtAmPm, [this] { txtAmPm_Click(); });
+    const auto selects = [this](QLineEdit *field, void (AlarmClock::*select)()) {
+        onClick(field, [this, select] { (this->*select)(); });
+        UpDown1->stepWithArrowKeys(field, [this, select] { (this->*select)(); });
+    };
+    selects(txtHour, &AlarmClock::txtHour_Click);
+    selects(txtMinute, &AlarmClock::txtMinute_Click);
+    selects(txtAmPm, &AlarmClock::txtAmPm_Click);
     connect(UpDown1, &UpDown::UpClick, this, &AlarmClock::UpDown1_UpClick);
     connect(UpDown1, &UpDown::DownClick, this, &AlarmClock::UpDown1_DownClick);
     // Selecting an option button, by a click or by the program, runs its handler.

@@ -12,7 +12,8 @@ class QPlainTextEdit;
 class QWidget;
 
 // The groups of an options panel. Each class serves every copy of its group: its members carry
-// the first copy's names, and each widget's object name is its own copy's name.
+// the first copy's names, and each widget's object name is its own copy's name. The owner ("timer",
+// "alarm I") starts each control's accessible name, so that a screen reader tells the copies apart.
 
 struct SoundGroupNames {
     const char *frame, *caption, *path, *browse, *play, *byDefault;
@@ -26,7 +27,8 @@ class SoundGroup : public QObject {
 public:
     static const SoundGroupNames Timer;
 
-    SoundGroup(QWidget *panel, const SoundGroupNames &names, FileDialog &files, AlertActions &alerts);
+    SoundGroup(QWidget *panel, const SoundGroupNames &names, const QString &owner, FileDialog &files,
+               AlertActions &alerts);
 
     void FlatBttnBrowse_Click();
     void FlatBttnPlay_Click();
@@ -53,7 +55,7 @@ class ProgramGroup : public QObject {
     Q_DISABLE_COPY_MOVE(ProgramGroup)
 
 public:
-    ProgramGroup(QWidget *panel, const ProgramGroupNames &names, FileDialog &files);
+    ProgramGroup(QWidget *panel, const ProgramGroupNames &names, const QString &owner, FileDialog &files);
 
     void FlatBttnBrowse4_Click();
     void Check3_Click();
@@ -78,7 +80,7 @@ class MessageGroup : public QObject {
     Q_DISABLE_COPY_MOVE(MessageGroup)
 
 public:
-    MessageGroup(QWidget *panel, const MessageGroupNames &names);
+    MessageGroup(QWidget *panel, const MessageGroupNames &names, const QString &owner);
 
     void FlatBttnClear2_Click();
     void Check4_Click();
@@ -91,6 +93,7 @@ public:
 };
 
 struct AlarmOptionNames {
+    const char *owner;
     SoundGroupNames sound;
     ProgramGroupNames program;
     MessageGroupNames message;

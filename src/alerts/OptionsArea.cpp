@@ -42,10 +42,6 @@ OptionsArea::OptionsArea(QWidget *window, QWidget *mainArea)
           place(new FlatBttn(u"close options"_s, window), "FlatBttnClose", QRect(4320, 4950, 1160, 270)))
     , m_window(window) {
     buildButtons();
-    // As designed: only the Alarm II panel and the Alarm I title are visible, all below the
-    // compact window's bottom edge.
-    Frame5->hide();
-    Frame10->hide();
     Label2->hide();
     Label15->hide();
 }
@@ -64,12 +60,18 @@ void OptionsArea::buildButtons() {
     connect(FlatBttnClose, &FlatBttn::Click, this, &OptionsArea::FlatBttnClose_Click);
 }
 
+// What lies below the compact window's edge is hidden, so that the keyboard cannot reach it and
+// assistive technology does not report it as showing.
 void OptionsArea::applyCompactSize() {
     m_window->setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(CompactClientHeight));
+    for (QWidget *below : QList<QWidget *>{Frame5, Frame10, Frame16, FlatBttnClose} + bottomRow)
+        below->hide();
 }
 
 void OptionsArea::applyExpandedSize() {
     m_window->setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ExpandedClientHeight));
+    for (QWidget *row : QList<QWidget *>{FlatBttnClose} + bottomRow)
+        row->show();
 }
 
 QLabel *OptionsArea::titleOf(Frame *panel) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class FlatBttn;
@@ -38,6 +39,8 @@ public:
     QLabel *Label15;
 
     FlatBttn *FlatBttnClose;
+    // The window's other controls beside "close options" in the bottom row.
+    QList<QWidget *> bottomRow;
 
 Q_SIGNALS:
     // The options were closed: the option texts are saved now.

@@ -84,7 +84,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.clock))
     , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII, selection, services.clock))
     , options(new OptionsArea(this, Frame1))
-    , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer, services.files, *alerts))
+    , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer, u"timer"_s, services.files, *alerts))
     , notify(new NotifySettings(options->Frame5, selection))
     , countdownTick(new CountdownTick(*countdown, *notify, *timerSound->txtWav, *alerts, services.clock))
     , alarm1Options(new AlarmOptions(options->Frame10, AlarmOptions::AlarmI, services.files, *alerts))
@@ -118,6 +118,8 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     m_saveSoon->setSingleShot(true);
     m_saveSoon->setInterval(1000);
     connect(m_saveSoon, &QTimer::timeout, this, &frmTivvet::saveChanges);
+    options->bottomRow = {startOptions->CheckStart, startOptions->CheckMin,
+                          findChild<QWidget *>(u"Label17"_s), findChild<QWidget *>(u"Label16"_s)};
     connect(options, &OptionsArea::optionsClosed, this,
             [this] { reportSaveFailures(optionsTexts->SaveOptionsFiles()); });
     applyCompactSize();
@@ -154,13 +156,16 @@ void frmTivvet::buildCommands() {
     connect(FlatBttnExit, &FlatBttn::Click, this, &frmTivvet::FlatBttnExit_Click);
 }
 
-// The commands frame lies below the options buttons: reach it right after them.
+// In reading order: the commands frame lies below the options buttons, and the bottom row below
+// the options panels.
 void frmTivvet::orderTabs() {
-    QWidget *previous = options->FlatBttnAlarm2;
-    for (QWidget *next : {FlatBttnColor, FlatBttnHelp, FlatBttnAbout, FlatBttnExit}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    const auto chain = [this](std::initializer_list<QWidget *> controls) {
+        for (auto next = controls.begin() + 1; next != controls.end(); ++next)
+            setTabOrder(*(next - 1), *next);
+    };
+    chain({options->FlatBttnAlarm2, FlatBttnColor, FlatBttnHelp, FlatBttnAbout, FlatBttnExit});
+    chain({alarm2Options->message->FlatBttnClear2, options->FlatBttnClose, startOptions->CheckStart,
+           startOptions->CheckMin});
 }
 
 void frmTivvet::connectTray() {

@@ -71,12 +71,17 @@ void NotifySettings::buildCustomTime() {
     UpDown3 = place(new UpDown(Frame9), "UpDown3", QRect(1530, 480, 240, 360));
     UpDown3->setAccessibleName(u"custom notify time"_s);
     Check2 = Controls::labelledButton<QCheckBox>(Frame9, "Check2", "lblActivate2", u"activate"_s, 120, 1080);
+    Check2->setAccessibleName(u"custom notify activate"_s);
 }
 
 void NotifySettings::connectHandlers() {
-    onClick(txtHour3, [this] { txtHour3_Click(); });
-    onClick(txtMinute3, [this] { txtMinute3_Click(); });
-    onClick(txtSecond, [this] { txtSecond_Click(); });
+    const auto selects = [this](QLineEdit *field, void (NotifySettings::*select)()) {
+        onClick(field, [this, select] { (this->*select)(); });
+        UpDown3->stepWithArrowKeys(field, [this, select] { (this->*select)(); });
+    };
+    selects(txtHour3, &NotifySettings::txtHour3_Click);
+    selects(txtMinute3, &NotifySettings::txtMinute3_Click);
+    selects(txtSecond, &NotifySettings::txtSecond_Click);
     connect(UpDown3, &UpDown::UpClick, this, &NotifySettings::UpDown3_UpClick);
     connect(UpDown3, &UpDown::DownClick, this, &NotifySettings::UpDown3_DownClick);
     connect(Check2, &QCheckBox::stateChanged, this, &NotifySettings::Check2_Click);

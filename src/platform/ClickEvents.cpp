@@ -1,37 +1,50 @@
 #include "platform/ClickEvents.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QObject>
 #include <QWidget>
 
 namespace {
 
-class ClickFilter : public QObject {
+// Hands the control's events to a handler, which says whether it took them.
+class EventHandler : public QObject {
 public:
-    ClickFilter(QWidget *control, std::function<void()> handler)
+    EventHandler(QWidget *control, std::function<bool(QEvent *)> handler)
         : QObject(control)
         , m_handler(std::move(handler)) {
         control->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto *release = static_cast<QMouseEvent *>(event);
-            auto *control = static_cast<QWidget *>(watched);
-            if (release->button() == Qt::LeftButton &&
-                control->rect().contains(release->position().toPoint()))
-                m_handler();
-        }
-        return false;
-    }
+    bool eventFilter(QObject *, QEvent *event) override { return m_handler(event); }
 
 private:
-    std::function<void()> m_handler;
+    std::function<bool(QEvent *)> m_handler;
 };
 
 } // namespace
 
 void onClick(QWidget *control, std::function<void()> handler) {
-    new ClickFilter(control, std::move(handler));
+    new EventHandler(control, [control, handler = std::move(handler)](QEvent *event) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto *release = static_cast<QMouseEvent *>(event);
+            if (release->button() == Qt::LeftButton &&
+                control->rect().contains(release->position().toPoint()))
+                handler();
+        }
+        return false;
+    });
+}
+
+void onArrowKey(QWidget *control, std::function<void(bool up)> handler) {
+    new EventHandler(control, [handler = std::move(handler)](QEvent *event) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down)
+            return false;
+        handler(key == Qt::Key_Up);
+        return true;
+    });
 }

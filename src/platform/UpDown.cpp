@@ -1,5 +1,7 @@
 #include "platform/UpDown.h"
 
+#include "platform/ClickEvents.h"
+
 #include <QToolButton>
 
 #include <algorithm>
@@ -26,6 +28,13 @@ UpDown::UpDown(QWidget *parent)
     , m_down(makeArrow(this, Qt::DownArrow, u"down"_s)) {
     connect(m_up, &QToolButton::clicked, this, &UpDown::stepUp);
     connect(m_down, &QToolButton::clicked, this, &UpDown::stepDown);
+}
+
+void UpDown::stepWithArrowKeys(QWidget *field, std::function<void()> selectField) {
+    onArrowKey(field, [this, selectField = std::move(selectField)](bool up) {
+        selectField();
+        (up ? m_up : m_down)->click();
+    });
 }
 
 void UpDown::setMinimum(int minimum) {

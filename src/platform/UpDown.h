@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QToolButton;
 
 // A spin button: two arrows and an integer value that the arrows step by the increment within
@@ -27,6 +29,10 @@ public:
     void setWrap(bool wrap);
     // Minimum, maximum, increment and wrap on, in that order.
     void setWrappingRange(int minimum, int maximum);
+
+    // Up and Down in the field select it as a click on it does, then step as the arrows do, so
+    // that the keyboard needs no spin button.
+    void stepWithArrowKeys(QWidget *field, std::function<void()> selectField);
 
     QToolButton *upArrow() const { return m_up; }
     QToolButton *downArrow() const { return m_down; }
