@@ -6,6 +6,11 @@
 #include <QBuffer>
 #include <QDir>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -41,7 +46,8 @@ private Q_SLOTS:
         qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(server.socket()));
     }
 
-    // No sound server, a device that cannot be opened, a server without a device to play on.
+    // No sound server, a device that cannot be opened, a server without a device to play on, a
+    // server that takes the connection and never answers.
     void withoutASoundDeviceNothingPlays() {
         QVERIFY(!plays(SoundFiles::toneWav(0.2)));
         QVERIFY(!player.play(QString(), SoundPlayer::SND_ASYNC)); // the beep, which says nothing
@@ -53,6 +59,17 @@ private Q_SLOTS:
         QVERIFY(!plays(SoundFiles::toneWav(0.2)));
         server.stop();
         QVERIFY(server.start());
+        const QByteArray hung = QFile::encodeName(folder.filePath(u"hung"_s)),
+                         pulse = qgetenv("PULSE_SERVER");
+        sockaddr_un address{AF_UNIX, {}};
+        hung.toStdString().copy(address.sun_path, sizeof address.sun_path - 1);
+        const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(::bind(listening, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+        QVERIFY(::listen(listening, 4) == 0);
+        qputenv("PULSE_SERVER", "unix:" + hung);
+        QVERIFY(!plays(SoundFiles::toneWav(0.2)));
+        ::close(listening);
+        qputenv("PULSE_SERVER", pulse);
     }
 
     void whatIsNoSoundIsRefused() {
@@ -79,6 +96,10 @@ private Q_SLOTS:
         for (const auto &[wav, playable] : rows)
             QCOMPARE(plays(wav), playable);
         QVERIFY(!player.play(folder.filePath(u"missing.wav"_s), Test));
+        const QString fifo = folder.filePath(u"fifo.wav"_s); // opened, it would wait for a writer
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        for (const QString &notAFile : {fifo, u"/dev/zero"_s})
+            QVERIFY(!player.play(notAFile, Test));
     }
 
     void aSoundAndTheDefaultAreHeardAlsoAfterARestart() {

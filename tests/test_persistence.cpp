@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 // The settings store, the colour scheme and the colour window, start with the system, and what the
@@ -147,37 +149,42 @@ private Q_SLOTS:
     // text's Latin-1), or the variables taken from the environment, then what the program shows.
     void hostileInputs_data() {
         addRows({
-            {"", "file", "content", "control", "shows"},
-            {"start minimized", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=1", "CheckMin", "1"},
-            {"not a number", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=yes", "CheckMin", "0"},
-            {"out of range", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=2", "CheckMin", "0"},
+            {"", "file", "content", "control", "shows", "told"},
+            {"start minimized", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=1", "CheckMin", "1", ""},
+            {"not a number", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=yes", "CheckMin", "0", ""},
+            {"out of range", "Tivvet.ini", "[ControlSettings]\nCheckMinValue=2", "CheckMin", "0", ""},
             {"colour -1", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=-1", "lblCounterForeColor",
-             "240"},
+             "240", ""},
             {"colour 2^24", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=16777216",
-             "lblCounterForeColor", "240"},
-            {"black", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=0", "lblCounterForeColor", "0"},
+             "lblCounterForeColor", "240", ""},
+            {"black", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=0", "lblCounterForeColor", "0", ""},
             {"white", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=16777215", "lblCounterForeColor",
-             "16777215"},
+             "16777215", ""},
             {"colour 25x", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=25x", "lblCounterForeColor",
-             "240"},
+             "240", ""},
             {"19 digits", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=0000000000000000255",
-             "lblCounterForeColor", "240"},
+             "lblCounterForeColor", "240", ""},
             {"18 digits", "Tivvet.ini", "[ColorSettings]\nlblCounterForeColor=000000000000000259",
-             "lblCounterForeColor", "259"},
-            {"CR LF", "Options/wav.txt", "/s/a.wav\r\n", "txtWav", "/s/a.wav"},
-            {"no line end", "Options/wav.txt", "/s/a.wav", "txtWav", "/s/a.wav"},
-            {"LF only", "Options/wav.txt", "/s/a.wav\n", "txtWav", "/s/a.wav"},
-            {"lines", "Options/message.txt", "a\r\nb\r\n\r\n", "txtMessage", "a\nb\n"},
-            {"not UTF-8", "Options/message2.txt", "caf\u00e9!\r\n", "txtMessage2", "caf\ufffd!"},
-            {"3 MB", "Options/message.txt", "3 MB", "txtMessage", "1 MiB"},
-            {"a folder", "Options/program.txt/x", "", "txtProgram", ""},
-            {"the settings a folder", "Tivvet.ini/x", "", "CheckMin", "0"},
-            {"leftover", "Options/wav2.txt.AbC123", "", "wav2.txt.AbC123", "gone"},
-            {"a backup", "Options/wav.txt.backup", "", "wav.txt.backup", "kept"},
-            {"another file's", "Options/notes.txt.AbC123", "", "notes.txt.AbC123", "kept"},
-            {"in capitals", "Options/WAV2.txt.AbC123", "", "WAV2.txt.AbC123", "kept"},
-            {"no HOME", "HOME", "", "config", "/c"},
-            {"neither", "HOME XDG_CONFIG_HOME", "", "config", "from the user database"},
+             "lblCounterForeColor", "259", ""},
+            {"CR LF", "Options/wav.txt", "/s/a.wav\r\n", "txtWav", "/s/a.wav", ""},
+            {"no line end", "Options/wav.txt", "/s/a.wav", "txtWav", "/s/a.wav", ""},
+            {"LF only", "Options/wav.txt", "/s/a.wav\n", "txtWav", "/s/a.wav", ""},
+            {"lines", "Options/message.txt", "a\r\nb\r\n\r\n", "txtMessage", "a\nb\n", ""},
+            {"not UTF-8", "Options/message2.txt", "caf\u00e9!\r\n", "txtMessage2", "caf\ufffd!", ""},
+            {"3 MB", "Options/message.txt", "3 MB", "txtMessage", "1 MiB", ""},
+            {"a folder", "Options/program.txt/x", "", "txtProgram", "", "unreadable"},
+            {"the settings a folder", "Tivvet.ini/x", "", "CheckMin", "0", "unwritable"},
+            {"a FIFO", "Options/message.txt", "FIFO", "txtMessage", "", "unreadable"},
+            {"a device", "Options/wav.txt", "/dev/zero", "txtWav", "", "unreadable"},
+            {"leftover", "Options/.wav2.txt.tivvet-AbC123", "", ".wav2.txt.tivvet-AbC123", "gone", ""},
+            {"a backup", "Options/wav.txt.backup", "", "wav.txt.backup", "kept", ""},
+            {"Qt's own leftover", "Options/wav.txt.MwQCDb", "", "wav.txt.MwQCDb", "kept", ""},
+            {"another file's", "Options/.notes.txt.tivvet-AbC123", "", ".notes.txt.tivvet-AbC123", "kept",
+             ""},
+            {"in capitals", "Options/.WAV2.txt.tivvet-AbC123", "", ".WAV2.txt.tivvet-AbC123", "kept", ""},
+            {"no HOME", "HOME", "", "config", "/c", ""},
+            {"neither", "HOME XDG_CONFIG_HOME", "", "config", "from the user database", ""},
+
         });
     }
 
@@ -189,11 +196,22 @@ private Q_SLOTS:
         QDir(w->platform.configFolder.filePath(u"Tivvet"_s)).removeRecursively();
         QDir().mkpath(QFileInfo(path).path());
         QFile stored(path);
-        QVERIFY(stored.open(QIODevice::WriteOnly));
-        stored.write(content == u"3 MB"_s ? (QByteArray(999, 'a') + '\n').repeated(3000)
-                                          : content.toLatin1());
-        stored.close();
+        if (content == u"FIFO"_s) {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (content.startsWith(u"/dev/"_s)) {
+            QVERIFY(QFile::link(content, path));
+        } else {
+            QVERIFY(stored.open(QIODevice::WriteOnly));
+            stored.write(content == u"3 MB"_s ? (QByteArray(999, 'a') + '\n').repeated(3000)
+                                              : content.toLatin1());
+            stored.close();
+        }
         w->start();
+        const QString started = w->platform.takeLog().join(u'\n'), told = column("told"),
+                      optionsFile = file.endsWith(u"/x"_s) ? path.chopped(2) : path;
+        QCOMPARE(started.count(u"Unable to read the options!"_s) == 1 &&
+                     started.contains(QFileInfo(optionsFile).fileName() + u": "_s),
+                 told == u"unreadable"_s);
         QString shown = control.endsWith(u"Color"_s) ? scheme()[control] : QString();
         if (control == u"config"_s) {
             const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
@@ -213,13 +231,14 @@ private Q_SLOTS:
                 shown = u"1 MiB"_s;
         }
         QTEST(shown, "shows");
-        w->platform.takeLog();
         w->window->close();
         w->window->unload(); // a SIGTERM after the window has closed saves nothing again
-        const QString error = w->platform.takeLog().join(u'\n'),
-                      unwritable = QFileInfo(file).path().section(u'/', -1);
-        QCOMPARE(error.count(u"Unable to save the options!"_s) == 1 && error.contains(unwritable + u": "_s),
-                 file.endsWith(u"/x"_s));
+        const QString error = w->platform.takeLog().join(u'\n');
+        QCOMPARE(error.count(u"Unable to save the options!"_s) == 1 &&
+                     error.contains(QFileInfo(optionsFile).fileName() + u": "_s),
+                 told == u"unwritable"_s);
+        if (told == u"unreadable"_s) // and not written back
+            QVERIFY(!QFileInfo(optionsFile).isFile());
         QVERIFY(!error.contains(u"wav.txt"_s));
         QCOMPARE(w->file(u"Tivvet/Options/wav3.txt"_s), QByteArray("\r\n"));
     }

@@ -198,7 +198,7 @@ void frmTivvet::Form_Load() {
     // Switched off, which stops their timers.
     alarm1->Option2->setChecked(true);
     alarm2->Option2->setChecked(true);
-    optionsTexts->LoadOptionsFiles();
+    reportLater(u"Unable to read the options!"_s, optionsTexts->LoadOptionsFiles());
     AddTrayIcon();
     // The keyboard starts on "start": a text field holding the focus would blink its caret and
     // wake the program twice a second all day.
@@ -285,6 +285,17 @@ void frmTivvet::reportSaveFailures(const QStringList &failures) {
         qWarning().noquote() << text;
     else
         m_messages.show(ApplicationTitle.toString(), text);
+}
+
+// Once the window is on the screen, for the box to stand above it.
+void frmTivvet::reportLater(const QString &heading, const QStringList &failures) {
+    if (!failures.isEmpty())
+        QMetaObject::invokeMethod(
+            this,
+            [this, text = heading + u"\n\n"_s + failures.join(u'\n')] {
+                m_messages.show(ApplicationTitle.toString(), text);
+            },
+            Qt::QueuedConnection);
 }
 
 QString frmTivvet::saveSettings() {

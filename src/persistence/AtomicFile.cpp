@@ -1,21 +1,31 @@
 #include "persistence/AtomicFile.h"
 
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
+#include <cstdio>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+QString unfinishedWriteOf(const QString &fileName) {
+    return u'.' + fileName + u".tivvet-"_s;
+}
+
+// Written beside the file, synced, then renamed over it; what a crash cuts short keeps its own name,
+// which the next start removes.
 QString writeFileAtomically(const QString &path, const QByteArray &content) {
-    QSaveFile file(path);
-    // Unbuffered, so that a write cut short by a full disk is seen here: a buffered flush that
-    // writes only part of the data still lets the commit succeed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    const QFileInfo target(path);
+    QTemporaryFile file(target.path() + u'/' + unfinishedWriteOf(target.fileName()) + u"XXXXXX"_s);
+    if (!file.open())
         return file.errorString();
-    for (qint64 done = 0; done < content.size();) {
-        const qint64 written = file.write(content.constData() + done, content.size() - done);
-        if (written <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return reason;
-        }
-        done += written;
-    }
-    return file.commit() ? QString() : file.errorString();
+    if (file.write(content) != content.size() || !file.flush())
+        return file.errorString();
+    // A full disk can show only here, where the file system places what was written.
+    if (::fsync(file.handle()) != 0)
+        return qt_error_string(errno);
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return qt_error_string(errno);
+    file.setAutoRemove(false);
+    return QString();
 }

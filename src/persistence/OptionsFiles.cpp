@@ -1,10 +1,10 @@
 #include "persistence/OptionsFiles.h"
 
 #include "persistence/AtomicFile.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -18,30 +18,32 @@ constexpr qint64 MaximumRead = 1024 * 1024;
 OptionsFiles::OptionsFiles(const QString &configFolder)
     : m_folder(configFolder + u"/Tivvet/Options"_s) {}
 
-QString OptionsFiles::read(const QString &fileName) const {
+OptionsFiles::Read OptionsFiles::read(const QString &fileName) const {
     QFile file(m_folder + u'/' + fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
+    if (!file.exists())
+        return {};
+    if (const QString failure = openRegularFile(file); !failure.isEmpty())
+        return {QString(), failure};
     // What the file holds, up to the limit: a read of the limit would allocate all of it first.
     QByteArray bytes = file.read(std::min(file.size(), MaximumRead));
+    if (file.error() != QFileDevice::NoError)
+        return {QString(), file.errorString()};
     // The final line end, as this program writes it or as editors do.
     if (bytes.endsWith("\r\n"))
         bytes.chop(2);
     else if (bytes.endsWith('\n'))
         bytes.chop(1);
     // Line breaks are CR LF in the file and LF in the text boxes.
-    return QString::fromUtf8(bytes).replace(u"\r\n"_s, u"\n"_s);
+    return {QString::fromUtf8(bytes).replace(u"\r\n"_s, u"\n"_s), QString()};
 }
 
-// Where the file system has no nameless files, a file is written under its name, a dot and six
-// more characters (letters, then the end of the writing process's number), then renamed over the
-// old one. A name of the user's own beside it, such as "wav.txt.backup", stays.
+// Only names that this program's writes make: a name of the user's own beside a file, such as
+// "wav.txt.backup", stays.
 void OptionsFiles::removeUnfinishedWrites(const QStringList &fileNames) const {
-    static const QRegularExpression written(u"^[A-Za-z]*[0-9]+$"_s);
     QDir folder(m_folder);
-    for (const QString &name :
-         folder.entryList({u"*.??????"_s}, QDir::Files | QDir::Hidden | QDir::CaseSensitive))
-        if (fileNames.contains(name.chopped(7)) && written.match(name.right(6)).hasMatch())
+    for (const QString &fileName : fileNames)
+        for (const QString &name : folder.entryList({unfinishedWriteOf(fileName) + u"??????"_s},
+                                                    QDir::Files | QDir::Hidden | QDir::CaseSensitive))
             folder.remove(name);
 }
 

@@ -8,32 +8,44 @@ using namespace Qt::StringLiterals;
 OptionsTexts::OptionsTexts(const QString &configFolder, QList<Box> boxes)
     : m_files(configFolder)
     , m_boxes(std::move(boxes))
-    , m_stored(m_boxes.size()) {}
+    , m_stored(m_boxes.size())
+    , m_unread(m_boxes.size()) {}
 
-void OptionsTexts::LoadOptionsFiles() {
+QStringList OptionsTexts::LoadOptionsFiles() {
     QStringList fileNames;
     for (const Box &box : m_boxes)
         fileNames << box.fileName;
     m_files.removeUnfinishedWrites(fileNames);
+    QStringList failures;
     for (qsizetype i = 0; i < m_boxes.size(); ++i) {
-        m_stored[i] = m_files.read(m_boxes[i].fileName);
+        const OptionsFiles::Read read = m_files.read(m_boxes[i].fileName);
+        m_stored[i] = read.text;
+        m_unread[i] = !read.failure.isEmpty();
+        if (m_unread[i])
+            failures << pathOf(i) + u": "_s + read.failure;
         if (m_stored[i] != m_boxes[i].text())
             m_boxes[i].setText(m_stored[i]);
     }
+    return failures;
+}
+
+QString OptionsTexts::pathOf(qsizetype box) const {
+    return QDir::toNativeSeparators(m_files.folder() + u'/' + m_boxes[box].fileName);
 }
 
 QStringList OptionsTexts::save(bool onlyChanged) {
     QStringList failures;
     for (qsizetype i = 0; i < m_boxes.size(); ++i) {
         const QString text = m_boxes[i].text();
-        if (onlyChanged && text == m_stored[i])
+        if ((onlyChanged || m_unread[i]) && text == m_stored[i])
             continue;
         const QString reason = m_files.write(m_boxes[i].fileName, text);
-        if (!reason.isEmpty())
-            failures << u"%1: %2"_s.arg(
-                QDir::toNativeSeparators(m_files.folder() + u'/' + m_boxes[i].fileName), reason);
-        else
+        if (!reason.isEmpty()) {
+            failures << pathOf(i) + u": "_s + reason;
+        } else {
             m_stored[i] = text;
+            m_unread[i] = false;
+        }
     }
     return failures;
 }

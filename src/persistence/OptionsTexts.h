@@ -18,8 +18,9 @@ public:
 
     OptionsTexts(const QString &configFolder, QList<Box> boxes);
 
-    // Fills the boxes from their files, in order.
-    void LoadOptionsFiles();
+    // Fills the boxes from their files, in order; returns each file that is there but could not be
+    // read, with why. Such a file is written again only once its box has changed.
+    QStringList LoadOptionsFiles();
     // Writes every box to its file, in order; returns each file that could not be written, with why.
     QStringList SaveOptionsFiles();
     // Writes the boxes whose text differs from their file's, saying nothing of a failure: the next
@@ -28,8 +29,10 @@ public:
 
 private:
     QStringList save(bool onlyChanged);
+    QString pathOf(qsizetype box) const;
 
     OptionsFiles m_files;
     QList<Box> m_boxes;
     QStringList m_stored; // each box's text as its file holds it
+    QList<bool> m_unread; // the file is there, but what it holds is not known
 };

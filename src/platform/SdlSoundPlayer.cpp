@@ -1,6 +1,7 @@
 #include "platform/SdlSoundPlayer.h"
 
 #include "platform/PulseCheck.h"
+#include "platform/RegularFile.h"
 #include "platform/SdlAudio.h"
 #include "platform/WavStream.h"
 
@@ -45,7 +46,7 @@ bool SdlSoundPlayer::play(const QString &path, int flags) {
 
 std::unique_ptr<WavStream> SdlSoundPlayer::openSound(const QString &path) const {
     auto file = std::make_unique<QFile>(path);
-    if (path.isEmpty() || !file->open(QIODevice::ReadOnly))
+    if (path.isEmpty() || !openRegularFile(*file).isEmpty())
         return nullptr;
     return WavStream::open(*m_sdl, std::move(file), Output);
 }
@@ -68,7 +69,7 @@ bool SdlSoundPlayer::start(std::unique_ptr<WavStream> sound) {
 }
 
 bool SdlSoundPlayer::openDevice() {
-    if (PulseCheck::serverHasNoOutput())
+    if (PulseCheck::serverCannotPlay())
         return false;
     m_sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) != 0)

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+// Opens the file for reading, only when it is a regular file and without waiting to open it: a
+// FIFO, a device or a terminal would hold up the window's thread, or never end. Returns the reason
+// when it cannot, or nothing.
+QString openRegularFile(QFile &file);
