@@ -151,7 +151,8 @@ private Q_SLOTS:
             {u"'/opt/My Apps/player' --loud"_s, u"start|/opt/My Apps/player|--loud"_s},
             {u"a\\ b  echo\t'two words'"_s, u"start|a b|echo|two words"_s},
             {u"say \"a \\\"b\\\" \\c $x\" 'it''s'"_s, u"start|say|a \"b\" \\c $x|its"_s},
-            {u"~/bin/alarm.sh"_s, u"start|~/bin/alarm.sh"_s},
+            {u"~/bin/alarm.sh"_s, u"start|/home/u/bin/alarm.sh"_s},
+            {u"paplay ~/a.wav '~/b' \\~/c d~/e"_s, u"start|paplay|/home/u/a.wav|~/b|~/c|d~/e"_s},
             {u"tail\\"_s, u"start|tail\\"_s},   // a backslash at the end stands for itself
             {u"echo \\$"_s, u"start|echo|$"_s}, // the last character escaped
             {u" "_s + script + u" "_s, u"start|"_s + script},

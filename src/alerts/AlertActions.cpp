@@ -76,7 +76,7 @@ bool AlertActions::isLeaving() const {
 }
 
 void AlertActions::RunAlertProgram(const QString &commandLine) {
-    const ProgramCommand command = programCommand(commandLine);
+    const ProgramCommand command = programCommand(commandLine, m_launcher.homeFolder());
     if (command.program.isEmpty() || !m_launcher.startDetached(command.program, command.arguments))
         m_messages.show(ApplicationTitle.toString(), u"Unable to start the program!"_s);
 }

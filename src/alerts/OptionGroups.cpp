@@ -104,7 +104,8 @@ ProgramGroup::ProgramGroup(QWidget *panel, const ProgramGroupNames &names, const
     txtProgram->setAccessibleName(owner + u" program"_s);
     Check3->setAccessibleName(owner + u" program activate"_s);
     txtProgram->setToolTip(u"The program and its arguments, as a terminal takes them: quotes and \\ keep "
-                           u"blanks, ~/ is the home folder; nothing else is expanded and no shell runs."_s);
+                           u"blanks, and ~/ at the start of a word is the home folder; nothing else is "
+                           u"expanded and no shell runs."_s);
     connect(FlatBttnBrowse4, &FlatBttn::Click, this, &ProgramGroup::FlatBttnBrowse4_Click);
     connect(Check3, &QCheckBox::stateChanged, this, &ProgramGroup::Check3_Click);
     connect(txtProgram, &QLineEdit::textChanged, this, &ProgramGroup::txtProgram_Change);

@@ -4,10 +4,10 @@
 
 namespace {
 
-// Words as a POSIX shell splits them, without expanding anything: blanks separate them, single
-// quotes keep everything up to the next one, double quotes keep all but \" \\ \$ and \`, and a
-// backslash outside quotes keeps the next character.
-QStringList shellWords(const QString &text) {
+// Words as a POSIX shell splits them, expanding only "~/" at a word's start: blanks separate them,
+// single quotes keep everything up to the next one, double quotes keep all but \" \\ \$ and \`,
+// and a backslash outside quotes keeps the next character.
+QStringList shellWords(const QString &text, const QString &homeFolder) {
     QStringList words;
     QString word;
     bool inWord = false;
@@ -17,7 +17,9 @@ QStringList shellWords(const QString &text) {
         const bool escapes =
             c == u'\\' && i + 1 < text.size() &&
             (quote.isNull() || (quote == u'"' && QStringView(u"\"\\$`").contains(text[i + 1])));
-        if (escapes) {
+        if (!inWord && c == u'~' && QStringView(text).mid(i + 1).startsWith(u'/')) {
+            word += homeFolder;
+        } else if (escapes) {
             word += text[++i];
         } else if (!quote.isNull() && c == quote) {
             quote = QChar();
@@ -40,12 +42,12 @@ QStringList shellWords(const QString &text) {
 
 } // namespace
 
-ProgramCommand programCommand(const QString &text) {
+ProgramCommand programCommand(const QString &text, const QString &homeFolder) {
     const QString trimmed = text.trimmed();
     const QFileInfo whole(trimmed);
     if (!trimmed.isEmpty() && whole.isFile() && whole.isExecutable())
         return {trimmed, {}};
-    QStringList parts = shellWords(trimmed);
+    QStringList parts = shellWords(trimmed, homeFolder);
     if (parts.isEmpty())
         return {};
     const QString program = parts.takeFirst();

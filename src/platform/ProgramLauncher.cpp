@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QProcess>
 
-// A program in the home folder is named as a shell names it, "~/bin/alarm.sh".
 bool QProcessLauncher::startDetached(const QString &program, const QStringList &arguments) {
-    return QProcess::startDetached(program.startsWith(u"~/") ? QDir::homePath() + program.mid(1) : program,
-                                   arguments);
+    return QProcess::startDetached(program, arguments);
+}
+
+QString QProcessLauncher::homeFolder() const {
+    return QDir::homePath();
 }

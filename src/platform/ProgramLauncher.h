@@ -9,9 +9,12 @@ public:
     virtual ~ProgramLauncher() = default;
     // True when the program has started.
     virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
+    // What "~/" in a program box stands for.
+    virtual QString homeFolder() const = 0;
 };
 
 class QProcessLauncher : public ProgramLauncher {
 public:
     bool startDetached(const QString &program, const QStringList &arguments) override;
+    QString homeFolder() const override;
 };

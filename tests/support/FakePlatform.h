@@ -58,6 +58,7 @@ struct FakePlatform : SoundPlayer,
         log << (QStringList{QStringLiteral("start"), program} + arguments).join(u'|');
         return programStarts;
     }
+    QString homeFolder() const override { return QStringLiteral("/home/u"); }
     void notify(const QString &source, const QString &body, bool urgent) override {
         log << QStringLiteral("notify %1 %2|%3")
                    .arg(source, urgent ? QStringLiteral("urgent") : QString(), body);
