@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 CountdownTick::CountdownTick(CountdownTimer &countdown, const NotifySettings &notify, const QLineEdit &txtWav,
@@ -24,25 +27,25 @@ CountdownTick::CountdownTick(CountdownTimer &countdown, const NotifySettings &no
     connect(countdown.tmrCounter, &SOTimer::Timer, this, &CountdownTick::tmrCounter_Timer);
 }
 
+// All the seconds passed in one step, however many: a week's sleep costs what a second does.
 void CountdownTick::tmrCounter_Timer(int seconds) {
-    const QString Zero = u"00:00:00"_s;
-    QString notified;
-    int notifications = 0;
-    for (int second = 0; second < seconds && m_countdown.datRemaining.durationText() != Zero; ++second) {
-        m_countdown.datRemaining = m_countdown.datRemaining.minusOneSecond();
-        const QString shown = m_countdown.datRemaining.durationText();
-        m_countdown.showRemaining();
-        if (shown == Zero) {
-            notifications = 0;
-            expire(seconds - 1 - second);
-        }
-        if (const int fired = m_notify.notificationsAt(shown); fired > 0) {
-            notified = shown;
-            notifications = fired;
-        }
-    }
-    for (; notifications > 0; --notifications)
-        alert(notified);
+    const qint64 before = m_countdown.datRemaining.totalSeconds();
+    if (before <= 0)
+        return;
+    const qint64 after = std::max<qint64>(0, before - seconds);
+    m_countdown.datRemaining = TimeValue::fromSeconds(after);
+    m_countdown.showRemaining();
+    if (after == 0)
+        expire(int(seconds - before));
+    // Passed in this step, the latest; once it expired, only one that fires at its end.
+    const QList<qint64> times = m_notify.notifyTimes();
+    std::optional<qint64> latest;
+    for (const qint64 time : times)
+        if (time >= after && time < before && (after > 0 || time == 0) && (!latest || time < *latest))
+            latest = time;
+    if (latest)
+        for (qsizetype alerts = times.count(*latest); alerts > 0; --alerts)
+            alert(TimeValue::fromSeconds(*latest).durationText());
 }
 
 void CountdownTick::expire(int secondsAgo) {

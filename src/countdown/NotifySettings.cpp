@@ -91,16 +91,16 @@ std::optional<int> NotifySettings::customNotifyTime() const {
     return ClockText::readHms(txtHour3->text() + u':' + txtMinute3->text() + u':' + txtSecond->text());
 }
 
-int NotifySettings::notificationsAt(const QString &clockText) const {
-    const std::optional<int> custom = customNotifyTime();
-    const bool fires[] = {
-        Check2->isChecked() && custom && ClockText::hhmmss(*custom) == clockText,
-        Check60->isChecked() && clockText == u"01:00:00"_s,
-        Check30->isChecked() && clockText == u"00:30:00"_s,
-        Check15->isChecked() && clockText == u"00:15:00"_s,
-        Check5->isChecked() && clockText == u"00:05:00"_s,
-    };
-    return int(std::count(std::begin(fires), std::end(fires), true));
+QList<qint64> NotifySettings::notifyTimes() const {
+    QList<qint64> times;
+    if (const std::optional<int> custom = customNotifyTime(); Check2->isChecked() && custom)
+        times << *custom;
+    const std::pair<QCheckBox *, qint64> minutesBefore[] = {
+        {Check60, 3600}, {Check30, 1800}, {Check15, 900}, {Check5, 300}};
+    for (const auto &[box, seconds] : minutesBefore)
+        if (box->isChecked())
+            times << seconds;
+    return times;
 }
 
 // A click selects the whole field, so that typing replaces it, and makes it the one spin clicks step.

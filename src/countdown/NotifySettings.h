@@ -22,8 +22,8 @@ public:
 
     // The custom notify time as a second of the day, when its three fields read as a time of day.
     std::optional<int> customNotifyTime() const;
-    // How many of the notify checks fire when the remaining time shows this clock text.
-    int notificationsAt(const QString &clockText) const;
+    // The remaining times, in seconds, at which the checked notify settings fire: one for each.
+    QList<qint64> notifyTimes() const;
 
     void txtHour3_Click();
     void txtMinute3_Click();
