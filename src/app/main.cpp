@@ -6,9 +6,36 @@
 #include "platform/TerminationSignals.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// As Linux programs have it: --help and --version answer and end, anything else ends with an error.
+// Qt's own options (-platform, -style) are taken by QApplication before.
+void answerCommandLine(const QApplication &app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"A countdown timer with warnings before it expires, two alarm clocks and "
+        u"a clock, in a small window that stays on top."_s);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    if (!parser.parse(app.arguments()) || !parser.positionalArguments().isEmpty()) {
+        const QString error = parser.errorText().isEmpty() ? u"no arguments are taken"_s : parser.errorText();
+        std::fprintf(stderr, "tivvet: %s\nTry 'tivvet --help' for more.\n", qPrintable(error));
+        std::exit(2);
+    }
+    if (parser.isSet(u"help"_s))
+        parser.showHelp(0);
+    if (parser.isSet(u"version"_s))
+        parser.showVersion();
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     // Idle, the window repaints one label a minute. Through X shared memory each paint ends in a
@@ -20,6 +47,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     fonts.finish();
     QApplication::setApplicationName(u"Tivvet"_s);
+    QApplication::setApplicationVersion(u"3.0"_s);
+    answerCommandLine(app);
     QGuiApplication::setDesktopFileName(u"org.example.tivvet"_s);
     // The main window decides when the program ends: a window closed while it is in the tray
     // must not end it.

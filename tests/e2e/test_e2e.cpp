@@ -31,7 +31,8 @@ private Q_SLOTS:
 private:
     // Starts the installed program, with its wall clock (not its monotonic one) at fakeStart if
     // given.
-    std::unique_ptr<QProcess> start(const QDateTime &fakeStart = QDateTime()) const;
+    std::unique_ptr<QProcess> start(const QDateTime &fakeStart = QDateTime(),
+                                    const QStringList &arguments = {}) const;
     // Starts it and waits for its main window unless it starts in the tray.
     bool launch(const QDateTime &fakeStart = QDateTime(), bool showsWindow = true);
     void clickControl(const QPoint &twips, int button = 1) {
@@ -86,7 +87,8 @@ void TestEndToEnd::cleanup() {
         qWarning("program output:\n%s", tivvet->readAllStandardError().right(4000).constData());
 }
 
-std::unique_ptr<QProcess> TestEndToEnd::start(const QDateTime &fakeStart) const {
+std::unique_ptr<QProcess> TestEndToEnd::start(const QDateTime &fakeStart,
+                                              const QStringList &arguments) const {
     QProcessEnvironment environment = desktop.environmentWithHome(home.path());
     environment.insert(u"XDG_RUNTIME_DIR"_s, pulse.runtimeDir());
     environment.insert(u"PULSE_SERVER"_s, u"unix:"_s + pulse.socket());
@@ -100,7 +102,7 @@ std::unique_ptr<QProcess> TestEndToEnd::start(const QDateTime &fakeStart) const 
     }
     auto program = std::make_unique<QProcess>();
     program->setProcessEnvironment(environment);
-    program->start(QStringLiteral(TIVVET_INSTALLED), {});
+    program->start(QStringLiteral(TIVVET_INSTALLED), arguments);
     return program;
 }
 
@@ -288,11 +290,21 @@ void TestEndToEnd::persistenceThroughTheTrayMenu() {
     QVERIFY2(waitFor([&] { return !state().contains(u"Iconic"_s); }, 10), qPrintable(state()));
 }
 
+// From a terminal, --help and --version answer and an unknown option is an error, with no window.
 // Started again from the menu while it runs in the tray: one program, one window, one icon. A
 // start while the first hangs, and one after it was killed, work. Exited while About is still open,
 // it runs on for that window alone, and a start then is one of its own: a window whose clock moves,
 // and a tray icon.
 void TestEndToEnd::aSecondStartBringsBackTheFirst() {
+    for (const auto &[option, exitCode, says] :
+         {std::tuple{u"--help"_s, 0, "Usage: "}, std::tuple{u"--version"_s, 0, "Tivvet 3.0\n"},
+          std::tuple{u"--bogus"_s, 2, "tivvet: Unknown option 'bogus'."}}) {
+        const std::unique_ptr<QProcess> answering = start(QDateTime(), {option});
+        QVERIFY2(answering->waitForFinished(10000) && answering->exitCode() == exitCode, qPrintable(option));
+        QVERIFY(
+            answering->readAllStandardOutput().append(answering->readAllStandardError()).startsWith(says));
+    }
+    QVERIFY2(desktop.visibleWindows(Title).isEmpty(), "a window for the terminal");
     QVERIFY(launch());
     desktop.xdotool(u"windowminimize "_s + window);
     QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 5), "still shown");
