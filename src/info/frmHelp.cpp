@@ -5,8 +5,9 @@
 #include "platform/InstallPaths.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 using Controls::place;
@@ -29,13 +30,25 @@ frmHelp::frmHelp() {
     auto *frame = place(new Frame(this), "Frame1", QRect(95, 10, 4500, 2340));
     Text1 = place(new QPlainTextEdit(frame), "Text1", QRect(130, 220, 4230, 1990));
     Text1->setReadOnly(true);
+    // Read top to bottom: lines wrap at the box's width, between words.
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // Laid out in columns, as it was typed: lines scroll rather than wrap.
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPixelSize(Controls::captionFont().pixelSize());
-    Text1->setFont(fixed);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setFont(Controls::captionFont());
     Text1->setAccessibleName(u"Help"_s);
     Controls::setBackColour(Text1, LightGrey);
-    Text1->setPlainText(helpText().replace(u"\r\n"_s, u"\n"_s));
+    Text1->setPlainText(withRulesThatFit(helpText().replace(u"\r\n"_s, u"\n"_s)));
+}
+
+// A line of asterisks only is a rule: as many as fit on one line of the box.
+QString frmHelp::withRulesThatFit(QString text) const {
+    // Before the window is shown, the box's parts do not have their sizes yet.
+    const int room = Text1->width() - 2 * Text1->frameWidth() -
+                     Text1->verticalScrollBar()->sizeHint().width() -
+                     2 * int(Text1->document()->documentMargin());
+    QString asterisks(room / std::max(1, QFontMetrics(Text1->font()).horizontalAdvance(u'*')), u'*');
+    while (!asterisks.isEmpty() && QFontMetrics(Text1->font()).horizontalAdvance(asterisks) > room)
+        asterisks.chop(1);
+    static const QRegularExpression rule(u"^\\*+$"_s, QRegularExpression::MultilineOption);
+    return text.replace(rule, asterisks);
 }

@@ -16,4 +16,7 @@ public:
     static QString helpText();
 
     QPlainTextEdit *Text1;
+
+private:
+    QString withRulesThatFit(QString text) const;
 };
