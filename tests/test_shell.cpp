@@ -418,7 +418,7 @@ private Q_SLOTS:
         QVERIFY(SingleInstance(u"/nonexistent"_s, config).claim());
     }
 
-    // So that OK stays on the screen.
+    // So that OK stays on the screen, and the title whole.
     void aLongMessageShowsItsStartAndAllOfItUnderDetails() {
         QString lines;
         for (int line = 1; line <= 25; ++line)
@@ -430,14 +430,17 @@ private Q_SLOTS:
         QtMessageBox messages;
         for (const auto &[text, shown] : rows) {
             QString seen, details;
+            int roomBesideTitle = 0; // for the window manager's icon and buttons
             QTimer::singleShot(0, this, [&] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 seen = box->windowTitle() + box->text();
+                roomBesideTitle = box->width() - box->fontMetrics().horizontalAdvance(box->windowTitle());
                 details = box->detailedText();
                 box->accept();
             });
             messages.show(u"The Tivvet"_s, text);
             QCOMPARE(seen, u"The Tivvet"_s + shown);
+            QCOMPARE_GE(roomBesideTitle, 150);
             QCOMPARE(details, text == shown ? QString() : text);
         }
     }

@@ -1,5 +1,6 @@
 #include "platform/MessageBox.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace {
@@ -8,6 +9,8 @@ namespace {
 // all of it under "Show Details...", where it scrolls.
 constexpr qsizetype ShownCharacters = 1000;
 constexpr int ShownLines = 20;
+// What a window manager puts on a title bar beside the title: an icon and three buttons.
+constexpr int TitleBarButtons = 160;
 
 QString startOf(const QString &text) {
     qsizetype end = 0;
@@ -29,5 +32,12 @@ void QtMessageBox::show(const QString &title, const QString &text) {
     box.setTextFormat(Qt::PlainText);
     if (shown != text)
         box.setDetailedText(text);
+    // A box as narrow as a short text would have its title cut by the window manager.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(title) + TitleBarButtons;
+        grid->addItem(new QSpacerItem(titleWidth, 0), grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }
