@@ -36,5 +36,6 @@ private:
     void listen();
 
     bool m_listening = false;
+    QByteArray m_activationToken; // for the action that follows it
     QHash<QString, uint> m_shown; // the id of each source's last notification
 };
