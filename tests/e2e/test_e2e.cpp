@@ -311,6 +311,7 @@ void TestEndToEnd::aSecondStartBringsBackTheFirst() {
     const std::unique_ptr<QProcess> second = start();
     QVERIFY2(second->waitForFinished(10000) && second->exitCode() == 0, "the second start did not end");
     QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title) == QStringList{window}; }, 5), "not back");
+    QVERIFY2(waitFor([this] { return desktop.isKeptAbove(window); }, 3), "not on top after a second start");
     QCOMPARE(desktop.run(u"xwininfo"_s, {u"-root"_s, u"-tree"_s}).count(u"(\"tivvet\""_s), 2); // window, icon
     ::kill(pid_t(tivvet->processId()), SIGSTOP); // hung: a start gives up asking and runs beside it
     const std::unique_ptr<QProcess> beside = start();
@@ -358,6 +359,7 @@ void TestEndToEnd::statusNotifierItemRestoresOnAClick() {
     call({u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem.Activate"_s, u"int32:0"_s, u"int32:0"_s});
     QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 5),
              "a click did not restore");
+    QVERIFY2(waitFor([this] { return desktop.isKeptAbove(window); }, 3), "not on top after a click");
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
