@@ -445,6 +445,7 @@ void frmTivvet::restore() {
         windowHandle()->setPosition(*m_placeBeforeTray + QPoint(1, 0));
         windowHandle()->setPosition(*m_placeBeforeTray);
     }
+    AROnTop1->tellBeforeShowing();
     showNormal();
     bringToForeground();
 }

@@ -1,12 +1,43 @@
 #include "platform/AROnTop.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <memory>
 
 AROnTop::AROnTop(QWidget *window)
     : QObject(window)
     , m_window(window) {
     setOntop(true);
+}
+
+namespace {
+
+xcb_atom_t atom(xcb_connection_t *connection, std::string_view name) {
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.data()),
+                              nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+} // namespace
+
+// As Qt writes it before a map: the state the window manager reads when it takes the window in.
+void AROnTop::tellBeforeShowing() {
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !ontop() || m_window->isVisible())
+        return;
+    xcb_connection_t *connection = x11->connection();
+    const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_ABOVE"),
+                                 atom(connection, "_NET_WM_STATE_STAYS_ON_TOP")};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(m_window->winId()),
+                        atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+    xcb_flush(connection);
 }
 
 bool AROnTop::ontop() const {

@@ -15,6 +15,10 @@ public:
 
     bool ontop() const;
     void setOntop(bool ontop);
+    // Before a hidden window is shown again: on X11 it is told to the window manager at once. Qt
+    // tells it as it shows a window, but a window hidden while minimised it maps as soon as that
+    // state is cleared, before that; the window manager may then take it in as an ordinary window.
+    void tellBeforeShowing();
 
 private:
     QWidget *m_window;

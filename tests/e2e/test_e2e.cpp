@@ -164,6 +164,7 @@ void TestEndToEnd::countdownFromTheTrayAndBack() {
         QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 2), "still shown");
         QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 6), "not back");
         QVERIFY(desktop.property(window, u"WM_STATE"_s).contains(u"window state: Normal"_s));
+        QVERIFY2(waitFor([this] { return desktop.isKeptAbove(window); }, 3), "not on top after the alert");
         QCOMPARE(desktop.windowOrigin(window), place);
         QTRY_COMPARE_WITH_TIMEOUT(desktop.xdotool(u"getactivewindow"_s).trimmed(), window, 3000);
         QVERIFY2(told("close"), "not given back at the expiry");
@@ -179,6 +180,7 @@ void TestEndToEnd::countdownFromTheTrayAndBack() {
     QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 5), "still shown");
     notifications->write("1\n"); // Show
     QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 5), "Show did not restore");
+    QVERIFY2(waitFor([this] { return desktop.isKeptAbove(window); }, 3), "not on top after Show");
     startCountdown(u"30"_s);
     clickControl(At::FlatBttnPause);
     QVERIFY2(told("close"), "not given back at Pause");
