@@ -30,9 +30,9 @@ xcb_atom_t atom(xcb_connection_t *connection, std::string_view name) {
 // As Qt writes it before a map: the state the window manager reads when it takes the window in.
 void AROnTop::tellBeforeShowing() {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !ontop() || m_window->isVisible())
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection || !ontop() || m_window->isVisible())
         return;
-    xcb_connection_t *connection = x11->connection();
     const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_ABOVE"),
                                  atom(connection, "_NET_WM_STATE_STAYS_ON_TOP")};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(m_window->winId()),
