@@ -1,7 +1,6 @@
 #include "Rows.h"
 #include "TestWindow.h"
 #include "alerts/AlertActions.h"
-#include "platform/InstallPaths.h"
 
 #include <QDir>
 
@@ -124,7 +123,7 @@ private Q_SLOTS:
         w->window->alerts->TestPlaySound(w->platform.configFolder.filePath(u"not a*[1].wa?"_s));
         QCOMPARE(w->platform.takeLog().last(), u"box The Tivvet|Unable to play the sound!"_s);
         w->click(qPrintable(column("byDefault")));
-        QCOMPARE(w->text(boxName), QString::fromUtf8(DefaultSoundPath));
+        QCOMPARE(w->text(boxName), u"/opt/tivvet/share/tivvet/tivvet.wav"_s); // installed beside the program
     }
 
     void clearEmptiesTheMessageAndUnchecksIt() {

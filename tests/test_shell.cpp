@@ -8,7 +8,6 @@
 #include "platform/AROnTop.h"
 #include "platform/ColourDialog.h"
 #include "platform/FileDialog.h"
-#include "platform/InstallPaths.h"
 #include "platform/MessageBox.h"
 #include "platform/MinuteTimer.h"
 #include "platform/SOTimer.h"
@@ -171,7 +170,7 @@ private Q_SLOTS:
         QCOMPARE(u"%1 %2"_s.arg(found[0]->width()).arg(found[0]->height()), column("size"));
         for (auto *text : found[0]->findChildren<QPlainTextEdit *>()) { // read without scrolling sideways
             QVERIFY(text->isReadOnly() && text->horizontalScrollBar()->maximum() == 0 &&
-                    text->toPlainText().contains(QString::fromUtf8(ProgramPath) + u'\n'));
+                    text->toPlainText().contains(u"/opt/tivvet/bin/tivvet\n"_s));
             const QString rule = text->toPlainText().section(u'\n', 0, 0);
             QVERIFY(rule.count(u'*') == rule.size() &&
                     text->fontMetrics().horizontalAdvance(rule) <= text->viewport()->width());

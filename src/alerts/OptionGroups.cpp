@@ -5,7 +5,6 @@
 #include "platform/FileDialog.h"
 #include "platform/FlatBttn.h"
 #include "platform/Frame.h"
-#include "platform/InstallPaths.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -59,14 +58,15 @@ const AlarmOptionNames AlarmOptions::AlarmII{
     {"Frame19", "lblMessage3", "txtMessage2", "FlatBttnClear3", "Check7", "lblActivate6"},
 };
 
-SoundGroup::SoundGroup(QWidget *panel, const SoundGroupNames &names, const QString &owner, FileDialog &files,
-                       AlertActions &alerts)
+SoundGroup::SoundGroup(QWidget *panel, const SoundGroupNames &names, const QString &owner,
+                       const QString &defaultSound, FileDialog &files, AlertActions &alerts)
     : QObject(panel)
     , Frame6(group(panel, names.frame, 120, 1455))
     , txtWav(Controls::pathBox(Frame6, names.path, PathBox))
     , FlatBttnBrowse(button(Frame6, names.browse, u"browse"_s, 120, 750, owner + u" sound browse"_s))
     , FlatBttnPlay(button(Frame6, names.play, u"play"_s, 720, 750, owner + u" sound play"_s))
     , FlatBttnDefault(button(Frame6, names.byDefault, u"default"_s, 420, 1080, owner + u" sound default"_s))
+    , m_defaultSound(defaultSound)
     , m_files(files)
     , m_alerts(alerts) {
     Controls::groupCaption(Frame6, names.caption, u"sound (.wav)"_s);
@@ -88,7 +88,7 @@ void SoundGroup::FlatBttnPlay_Click() {
 }
 
 void SoundGroup::FlatBttnDefault_Click() {
-    txtWav->setText(QString::fromUtf8(DefaultSoundPath));
+    txtWav->setText(m_defaultSound);
 }
 
 ProgramGroup::ProgramGroup(QWidget *panel, const ProgramGroupNames &names, const QString &owner,
@@ -156,9 +156,9 @@ void MessageGroup::txtMessage_Change() {
     applyActivateRule(Check4, txtMessage->toPlainText());
 }
 
-AlarmOptions::AlarmOptions(QWidget *panel, const AlarmOptionNames &names, FileDialog &files,
-                           AlertActions &alerts)
+AlarmOptions::AlarmOptions(QWidget *panel, const AlarmOptionNames &names, const QString &defaultSound,
+                           FileDialog &files, AlertActions &alerts)
     : QObject(panel)
-    , sound(new SoundGroup(panel, names.sound, QString::fromLatin1(names.owner), files, alerts))
+    , sound(new SoundGroup(panel, names.sound, QString::fromLatin1(names.owner), defaultSound, files, alerts))
     , program(new ProgramGroup(panel, names.program, QString::fromLatin1(names.owner), files))
     , message(new MessageGroup(panel, names.message, QString::fromLatin1(names.owner))) {}

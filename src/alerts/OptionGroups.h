@@ -27,8 +27,8 @@ class SoundGroup : public QObject {
 public:
     static const SoundGroupNames Timer;
 
-    SoundGroup(QWidget *panel, const SoundGroupNames &names, const QString &owner, FileDialog &files,
-               AlertActions &alerts);
+    SoundGroup(QWidget *panel, const SoundGroupNames &names, const QString &owner,
+               const QString &defaultSound, FileDialog &files, AlertActions &alerts);
 
     void FlatBttnBrowse_Click();
     void FlatBttnPlay_Click();
@@ -41,6 +41,7 @@ public:
     FlatBttn *FlatBttnDefault;
 
 private:
+    QString m_defaultSound;
     FileDialog &m_files;
     AlertActions &m_alerts;
 };
@@ -105,7 +106,8 @@ class AlarmOptions : public QObject {
     Q_DISABLE_COPY_MOVE(AlarmOptions)
 
 public:
-    AlarmOptions(QWidget *panel, const AlarmOptionNames &names, FileDialog &files, AlertActions &alerts);
+    AlarmOptions(QWidget *panel, const AlarmOptionNames &names, const QString &defaultSound,
+                 FileDialog &files, AlertActions &alerts);
 
     static const AlarmOptionNames AlarmI;
     static const AlarmOptionNames AlarmII;

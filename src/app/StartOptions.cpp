@@ -2,23 +2,23 @@
 
 #include "persistence/Autostart.h"
 #include "platform/Controls.h"
-#include "platform/InstallPaths.h"
 
 #include <QCheckBox>
 
 using namespace Qt::StringLiterals;
 
-StartOptions::StartOptions(QWidget *window, Autostart &autostart)
+StartOptions::StartOptions(QWidget *window, Autostart &autostart, const QString &programPath)
     : QObject(window)
     , CheckStart(Controls::labelledButton<QCheckBox>(window, "CheckStart", "Label17", u"start with windows"_s,
                                                      95, 4980))
     , CheckMin(Controls::labelledButton<QCheckBox>(window, "CheckMin", "Label16", u"start minimized"_s, 2330,
                                                    4980))
-    , m_autostart(autostart) {
+    , m_autostart(autostart)
+    , m_programPath(programPath) {
     connect(CheckStart, &QCheckBox::stateChanged, this, &StartOptions::CheckStart_Click);
 }
 
 void StartOptions::CheckStart_Click() {
-    const QString command = CheckStart->isChecked() ? QString::fromUtf8(ProgramPath) : QString();
+    const QString command = CheckStart->isChecked() ? m_programPath : QString();
     m_autostart.WriteRegistryString(u"Tivvet"_s, command);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class Autostart;
 class QCheckBox;
@@ -12,7 +13,7 @@ class StartOptions : public QObject {
     Q_DISABLE_COPY_MOVE(StartOptions)
 
 public:
-    StartOptions(QWidget *window, Autostart &autostart);
+    StartOptions(QWidget *window, Autostart &autostart, const QString &programPath);
 
     // Registers the program to start at logon while checked; unchecked, the entry starts nothing.
     void CheckStart_Click();
@@ -22,4 +23,5 @@ public:
 
 private:
     Autostart &m_autostart;
+    QString m_programPath;
 };

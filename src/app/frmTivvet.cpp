@@ -22,6 +22,7 @@
 #include "platform/Controls.h"
 #include "platform/FlatBttn.h"
 #include "platform/Frame.h"
+#include "platform/InstallPaths.h"
 #include "platform/MessageBox.h"
 #include "platform/MinuteTimer.h"
 #include "platform/Notifier.h"
@@ -84,14 +85,17 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.clock))
     , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII, selection, services.clock))
     , options(new OptionsArea(this, Frame1))
-    , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer, u"timer"_s, services.files, *alerts))
+    , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer, u"timer"_s,
+                                defaultSoundOf(services.programPath), services.files, *alerts))
     , notify(new NotifySettings(options->Frame5, selection))
     , countdownTick(new CountdownTick(*countdown, *notify, *timerSound->txtWav, *alerts, services.clock))
-    , alarm1Options(new AlarmOptions(options->Frame10, AlarmOptions::AlarmI, services.files, *alerts))
-    , alarm2Options(new AlarmOptions(options->Frame16, AlarmOptions::AlarmII, services.files, *alerts))
+    , alarm1Options(new AlarmOptions(options->Frame10, AlarmOptions::AlarmI,
+                                     defaultSoundOf(services.programPath), services.files, *alerts))
+    , alarm2Options(new AlarmOptions(options->Frame16, AlarmOptions::AlarmII,
+                                     defaultSoundOf(services.programPath), services.files, *alerts))
     , alarm1Check(new AlarmCheck(*alarm1, *alarm1Options, *alerts, services.clock))
     , alarm2Check(new AlarmCheck(*alarm2, *alarm2Options, *alerts, services.clock))
-    , startOptions(new StartOptions(this, *autostart))
+    , startOptions(new StartOptions(this, *autostart, services.programPath))
     , mnuTray(new TrayMenu(this))
     , optionsTexts(makeOptionsTexts(services))
     , colours(std::make_unique<ColourScheme>(this, *settings))
@@ -99,6 +103,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , m_colourDialog(services.colourDialog)
     , m_messages(services.messages)
     , m_configFolder(services.configFolder)
+    , m_programPath(services.programPath)
     , m_programIcon(Controls::programIcon())
     , m_saveSoon(new QTimer(this)) {
     setObjectName(u"frmTivvet"_s);
@@ -379,7 +384,7 @@ void frmTivvet::FlatBttnColor_Click() {
 }
 
 void frmTivvet::FlatBttnHelp_Click() {
-    showOnce(helpWindow);
+    showOnce(helpWindow, m_programPath);
 }
 
 void frmTivvet::FlatBttnAbout_Click() {
@@ -388,7 +393,7 @@ void frmTivvet::FlatBttnAbout_Click() {
 
 // From the tray, only the information window shows: a hidden main window stays hidden.
 void frmTivvet::mnuHelp_Click() {
-    showOnce(helpWindow);
+    showOnce(helpWindow, m_programPath);
 }
 
 void frmTivvet::mnuAbout_Click() {

@@ -159,6 +159,7 @@ private:
     ColourDialog &m_colourDialog;
     MessageBox &m_messages;
     QString m_configFolder;
+    QString m_programPath;
     const QIcon m_programIcon;
     bool m_startFinished = false;
     bool m_unloaded = false;

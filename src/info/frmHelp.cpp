@@ -2,7 +2,6 @@
 
 #include "platform/Controls.h"
 #include "platform/Frame.h"
-#include "platform/InstallPaths.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -16,15 +15,14 @@ namespace {
 constexpr ColourValue LightGrey = 0xF0F0F0;
 } // namespace
 
-// The text names the program as this build installs it.
-QString frmHelp::helpText() {
+QString frmHelp::helpText(const QString &programPath) {
     QFile text(u":/help.txt"_s);
-    return text.open(QIODevice::ReadOnly) ? QString::fromUtf8(text.readAll())
-                                                .replace(u"@PROGRAM_PATH@"_s, QString::fromUtf8(ProgramPath))
-                                          : QString();
+    return text.open(QIODevice::ReadOnly)
+               ? QString::fromUtf8(text.readAll()).replace(u"@PROGRAM_PATH@"_s, programPath)
+               : QString();
 }
 
-frmHelp::frmHelp() {
+frmHelp::frmHelp(const QString &programPath) {
     setObjectName(u"frmHelp"_s);
     Controls::setUpSecondaryWindow(this, u"  Help!"_s, 4680, 2445);
     auto *frame = place(new Frame(this), "Frame1", QRect(95, 10, 4500, 2340));
@@ -37,7 +35,7 @@ frmHelp::frmHelp() {
     Text1->setFont(Controls::captionFont());
     Text1->setAccessibleName(u"Help"_s);
     Controls::setBackColour(Text1, LightGrey);
-    Text1->setPlainText(withRulesThatFit(helpText().replace(u"\r\n"_s, u"\n"_s)));
+    Text1->setPlainText(withRulesThatFit(helpText(programPath).replace(u"\r\n"_s, u"\n"_s)));
 }
 
 // A line of asterisks only is a rule: as many as fit on one line of the box.

@@ -10,10 +10,11 @@ class frmHelp : public QWidget {
     Q_DISABLE_COPY_MOVE(frmHelp)
 
 public:
-    frmHelp();
+    // The text names the program at its path.
+    explicit frmHelp(const QString &programPath);
 
     // The help text as stored: lines ending in CR LF.
-    static QString helpText();
+    static QString helpText(const QString &programPath);
 
     QPlainTextEdit *Text1;
 

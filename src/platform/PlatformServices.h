@@ -26,4 +26,7 @@ struct PlatformServices {
     SleepInhibitor &sleep;
     // The user's configuration folder, where the settings, options files and autostart entry live.
     QString configFolder;
+    // The running program, which the autostart entry starts and Help names; its default sound is
+    // installed beside it.
+    QString programPath;
 };

@@ -11,6 +11,8 @@
 #include "platform/SleepInhibitor.h"
 #include "platform/TrayIcon.h"
 
+#include <QCoreApplication>
+
 // The real platform services, for whatever runs the main window as a user meets it.
 struct RealPlatform {
     SdlSoundPlayer sound;
@@ -24,7 +26,17 @@ struct RealPlatform {
     DBusSleepInhibitor sleep;
 
     PlatformServices services(const QString &configFolder) {
-        return {sound, messages, launcher, clock, files, colourDialog, tray, notifier, sleep, configFolder};
+        return {sound,
+                messages,
+                launcher,
+                clock,
+                files,
+                colourDialog,
+                tray,
+                notifier,
+                sleep,
+                configFolder,
+                QCoreApplication::applicationFilePath()};
     }
     // Dialogs and message boxes stay above the window they belong to.
     void setOwner(QWidget *window) {

@@ -245,7 +245,7 @@ void TestEndToEnd::persistenceThroughTheTrayMenu() {
     desktop.type(u"Please"_s);
     clickControl(At::CheckMin);
     clickControl(At::CheckStart);
-    QVERIFY2(stored(u"autostart/Tivvet.desktop"_s).contains("\nExec=\"" TIVVET_PROGRAM_PATH "\"\n"),
+    QVERIFY2(stored(u"autostart/Tivvet.desktop"_s).contains("\nExec=\"" TIVVET_INSTALLED "\"\n"),
              stored(u"autostart/Tivvet.desktop"_s).constData());
     std::optional<QPoint> icon = desktop.trayIconCentre(u"tivvet"_s);
     QVERIFY2(icon, "no tray icon");

@@ -89,7 +89,8 @@ struct FakePlatform : SoundPlayer,
 
     PlatformServices services() { return servicesWith(*this); }
     PlatformServices servicesWith(const Clock &clock) {
-        return {*this, *this, *this, clock, *this, *this, tray, *this, *this, configFolder.path()};
+        return {*this,      *this, *this, clock, *this, *this, tray, *this, *this, configFolder.path(),
+                programPath};
     }
     QStringList takeLog() { return std::exchange(log, {}); }
 
@@ -106,6 +107,7 @@ struct FakePlatform : SoundPlayer,
     }();
     qint64 asleepNsecs = 0;
     QString nextFileName;
+    QString programPath = QStringLiteral("/opt/tivvet/bin/tivvet");
     std::optional<ColourValue> nextColour;
     CustomColours offeredColours{};
     FakeTray tray;
