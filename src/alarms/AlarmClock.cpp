@@ -2,7 +2,6 @@
 
 #include "alarms/FieldStepping.h"
 #include "core/FieldSelection.h"
-#include "platform/ClickEvents.h"
 #include "platform/Controls.h"
 #include "platform/Frame.h"
 #include "platform/MinuteTimer.h"
@@ -45,13 +44,9 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
 }
 
 void AlarmClock::connectHandlers() {
-    const auto selects = [this](QLineEdit *field, void (AlarmClock::*select)()) {
-        onClick(field, [this, select] { (this->*select)(); });
-        UpDown1->stepWithArrowKeys(field, [this, select] { (this->*select)(); });
-    };
-    selects(txtHour, &AlarmClock::txtHour_Click);
-    selects(txtMinute, &AlarmClock::txtMinute_Click);
-    selects(txtAmPm, &AlarmClock::txtAmPm_Click);
+    UpDown1->steps(txtHour, [this] { txtHour_Click(); });
+    UpDown1->steps(txtMinute, [this] { txtMinute_Click(); });
+    UpDown1->steps(txtAmPm, [this] { txtAmPm_Click(); });
     connect(UpDown1, &UpDown::UpClick, this, &AlarmClock::UpDown1_UpClick);
     connect(UpDown1, &UpDown::DownClick, this, &AlarmClock::UpDown1_DownClick);
     // Selecting an option button, by a click or by the program, runs its handler.

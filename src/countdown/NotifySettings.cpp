@@ -3,7 +3,6 @@
 #include "alarms/FieldStepping.h"
 #include "core/ClockText.h"
 #include "core/FieldSelection.h"
-#include "platform/ClickEvents.h"
 #include "platform/Controls.h"
 #include "platform/Frame.h"
 #include "platform/UpDown.h"
@@ -75,13 +74,9 @@ void NotifySettings::buildCustomTime() {
 }
 
 void NotifySettings::connectHandlers() {
-    const auto selects = [this](QLineEdit *field, void (NotifySettings::*select)()) {
-        onClick(field, [this, select] { (this->*select)(); });
-        UpDown3->stepWithArrowKeys(field, [this, select] { (this->*select)(); });
-    };
-    selects(txtHour3, &NotifySettings::txtHour3_Click);
-    selects(txtMinute3, &NotifySettings::txtMinute3_Click);
-    selects(txtSecond, &NotifySettings::txtSecond_Click);
+    UpDown3->steps(txtHour3, [this] { txtHour3_Click(); });
+    UpDown3->steps(txtMinute3, [this] { txtMinute3_Click(); });
+    UpDown3->steps(txtSecond, [this] { txtSecond_Click(); });
     connect(UpDown3, &UpDown::UpClick, this, &NotifySettings::UpDown3_UpClick);
     connect(UpDown3, &UpDown::DownClick, this, &NotifySettings::UpDown3_DownClick);
     connect(Check2, &QCheckBox::stateChanged, this, &NotifySettings::Check2_Click);

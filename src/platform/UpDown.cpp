@@ -30,8 +30,9 @@ UpDown::UpDown(QWidget *parent)
     connect(m_down, &QToolButton::clicked, this, &UpDown::stepDown);
 }
 
-void UpDown::stepWithArrowKeys(QWidget *field, std::function<void()> selectField) {
-    onArrowKey(field, [this, selectField = std::move(selectField)](bool up) {
+void UpDown::steps(QWidget *field, const std::function<void()> &selectField) {
+    onClick(field, selectField);
+    onArrowKey(field, [this, selectField](bool up) {
         selectField();
         (up ? m_up : m_down)->click();
     });

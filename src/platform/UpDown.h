@@ -30,9 +30,9 @@ public:
     // Minimum, maximum, increment and wrap on, in that order.
     void setWrappingRange(int minimum, int maximum);
 
-    // Up and Down in the field select it as a click on it does, then step as the arrows do, so
-    // that the keyboard needs no spin button.
-    void stepWithArrowKeys(QWidget *field, std::function<void()> selectField);
+    // A field that the arrows step: a click on it selects it, and so do Up and Down in it, which
+    // then step as the arrows do, so that the keyboard needs no spin button.
+    void steps(QWidget *field, const std::function<void()> &selectField);
 
     QToolButton *upArrow() const { return m_up; }
     QToolButton *downArrow() const { return m_down; }
