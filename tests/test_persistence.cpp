@@ -1,4 +1,5 @@
 #include "Rows.h"
+#include "SoundFiles.h"
 #include "TestWindow.h"
 #include "colours/frmColor.h"
 #include "persistence/Autostart.h"
@@ -175,6 +176,7 @@ private Q_SLOTS:
             {"the settings a folder", "Tivvet.ini/x", "", "CheckMin", "0", "unwritable"},
             {"a FIFO", "Options/message.txt", "FIFO", "txtMessage", "", "unreadable"},
             {"a device", "Options/wav.txt", "/dev/zero", "txtWav", "", "unreadable"},
+            {"a link", "Options/wav.txt", "link", "txtWav", "/s/linked.wav", ""},
             {"leftover", "Options/.wav2.txt.tivvet-AbC123", "", ".wav2.txt.tivvet-AbC123", "gone", ""},
             {"a backup", "Options/wav.txt.backup", "", "wav.txt.backup", "kept", ""},
             {"Qt's own leftover", "Options/wav.txt.MwQCDb", "", "wav.txt.MwQCDb", "kept", ""},
@@ -199,6 +201,9 @@ private Q_SLOTS:
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         } else if (content.startsWith(u"/dev/"_s)) {
             QVERIFY(QFile::link(content, path));
+        } else if (content == u"link"_s) { // to a file of the user's elsewhere
+            const QString elsewhere = w->platform.configFolder.filePath(u"elsewhere.txt"_s);
+            QVERIFY(SoundFiles::write(elsewhere, "/s/linked.wav\r\n") && QFile::link(elsewhere, path));
         } else {
             QVERIFY(stored.open(QIODevice::WriteOnly));
             stored.write(content == u"3 MB"_s ? (QByteArray(999, 'a') + '\n').repeated(3000)
@@ -238,6 +243,7 @@ private Q_SLOTS:
                  told == u"unwritable"_s);
         if (told == u"unreadable"_s) // and not written back
             QVERIFY(!QFileInfo(optionsFile).isFile());
+        QCOMPARE(QFileInfo(path).isSymLink(), content == u"link"_s || content.startsWith(u"/dev/"_s));
         QVERIFY(!error.contains(u"wav.txt"_s));
         QCOMPARE(w->file(u"Tivvet/Options/wav3.txt"_s), QByteArray("\r\n"));
     }
