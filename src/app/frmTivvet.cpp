@@ -126,7 +126,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     options->bottomRow = {startOptions->CheckStart, startOptions->CheckMin,
                           findChild<QWidget *>(u"Label17"_s), findChild<QWidget *>(u"Label16"_s)};
     connect(options, &OptionsArea::optionsClosed, this,
-            [this] { reportSaveFailures(optionsTexts->SaveOptionsFiles()); });
+            [this] { report(u"Unable to save the options!"_s, optionsTexts->SaveOptionsFiles()); });
     applyCompactSize();
 }
 
@@ -203,7 +203,10 @@ void frmTivvet::Form_Load() {
     // Switched off, which stops their timers.
     alarm1->Option2->setChecked(true);
     alarm2->Option2->setChecked(true);
-    reportLater(u"Unable to read the options!"_s, optionsTexts->LoadOptionsFiles());
+    // Told once the window is on the screen, for the box to stand above it.
+    if (const QStringList unread = optionsTexts->LoadOptionsFiles(); !unread.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this, unread] { report(u"Unable to read the options!"_s, unread); }, Qt::QueuedConnection);
     AddTrayIcon();
     // The keyboard starts on "start": a text field holding the focus would blink its caret and
     // wake the program twice a second all day.
@@ -277,30 +280,19 @@ void frmTivvet::Form_Unload() {
 void frmTivvet::saveChoices() {
     const QString settingsFailure = saveSettings();
     const QStringList optionsFailures = optionsTexts->SaveOptionsFiles();
-    reportSaveFailures(settingsFailure.isEmpty() ? optionsFailures
-                                                 : QStringList{settingsFailure} + optionsFailures);
+    report(u"Unable to save the options!"_s,
+           settingsFailure.isEmpty() ? optionsFailures : QStringList{settingsFailure} + optionsFailures);
 }
 
-// After a termination signal nobody may be there to press OK.
-void frmTivvet::reportSaveFailures(const QStringList &failures) {
+// Each failure on a line of its own; after a termination signal nobody may be there to press OK.
+void frmTivvet::report(const QString &heading, const QStringList &failures) {
     if (failures.isEmpty())
         return;
-    const QString text = u"Unable to save the options!\n\n"_s + failures.join(u'\n');
+    const QString text = heading + u"\n\n"_s + failures.join(u'\n');
     if (m_endingOnSignal)
         qWarning().noquote() << text;
     else
         m_messages.show(ApplicationTitle.toString(), text);
-}
-
-// Once the window is on the screen, for the box to stand above it.
-void frmTivvet::reportLater(const QString &heading, const QStringList &failures) {
-    if (!failures.isEmpty())
-        QMetaObject::invokeMethod(
-            this,
-            [this, text = heading + u"\n\n"_s + failures.join(u'\n')] {
-                m_messages.show(ApplicationTitle.toString(), text);
-            },
-            Qt::QueuedConnection);
 }
 
 QString frmTivvet::saveSettings() {

@@ -148,8 +148,8 @@ private:
     void showOnce(QPointer<Window> &window, Arguments &...arguments);
     // The program ends once the main window has gone and no other window is shown.
     void endIfNoWindowIsShown();
-    void reportSaveFailures(const QStringList &failures);
-    void reportLater(const QString &heading, const QStringList &failures);
+    // What could not be read or saved, under its heading.
+    void report(const QString &heading, const QStringList &failures);
     void watchForChanges();
     void saveChanges();
     // The start options and the colours; the settings file's name and why, when it could not be written.
