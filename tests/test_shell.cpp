@@ -171,9 +171,10 @@ private Q_SLOTS:
         for (auto *text : found[0]->findChildren<QPlainTextEdit *>()) { // read without scrolling sideways
             QVERIFY(text->isReadOnly() && text->horizontalScrollBar()->maximum() == 0 &&
                     text->toPlainText().contains(u"/opt/tivvet/bin/tivvet\n"_s));
-            const QString rule = text->toPlainText().section(u'\n', 0, 0);
-            QVERIFY(rule.count(u'*') == rule.size() &&
-                    text->fontMetrics().horizontalAdvance(rule) <= text->viewport()->width());
+            const QString rule = text->toPlainText().section(u'\n', 0, 0); // as wide as one line holds
+            const int line = text->viewport()->width() - 2 * int(text->document()->documentMargin());
+            QVERIFY(rule.count(u'*') == rule.size() && text->fontMetrics().horizontalAdvance(rule) <= line &&
+                    text->fontMetrics().horizontalAdvance(rule + u'*') > line - 8);
             QVERIFY(!QFontInfo(text->font()).fixedPitch());
         }
         const Qt::WindowFlags flags = found[0]->windowFlags();
