@@ -43,9 +43,11 @@ void CountdownTick::tmrCounter_Timer(int seconds) {
     for (const qint64 time : times)
         if (time >= after && time < before && (after > 0 || time == 0) && (!latest || time < *latest))
             latest = time;
-    if (latest)
-        for (qsizetype alerts = times.count(*latest); alerts > 0; --alerts)
-            alert(TimeValue::fromSeconds(*latest).durationText());
+    if (!latest)
+        return;
+    const QString remaining = TimeValue::fromSeconds(*latest).durationText();
+    for (qsizetype alerts = times.count(*latest); alerts > 0; --alerts)
+        alert(remaining);
 }
 
 void CountdownTick::expire(int secondsAgo) {

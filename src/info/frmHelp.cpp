@@ -44,8 +44,9 @@ QString frmHelp::withRulesThatFit(QString text) const {
     const int room = Text1->width() - 2 * Text1->frameWidth() -
                      Text1->verticalScrollBar()->sizeHint().width() -
                      2 * int(Text1->document()->documentMargin());
-    QString asterisks(room / std::max(1, QFontMetrics(Text1->font()).horizontalAdvance(u'*')), u'*');
-    while (!asterisks.isEmpty() && QFontMetrics(Text1->font()).horizontalAdvance(asterisks) > room)
+    const QFontMetrics metrics(Text1->font());
+    QString asterisks(room / std::max(1, metrics.horizontalAdvance(u'*')), u'*');
+    while (!asterisks.isEmpty() && metrics.horizontalAdvance(asterisks) > room)
         asterisks.chop(1);
     static const QRegularExpression rule(u"^\\*+$"_s, QRegularExpression::MultilineOption);
     return text.replace(rule, asterisks);
