@@ -183,7 +183,7 @@ private:
     double loudestPlaying(const QByteArray &wav, int flags) {
         const QString path = folder.filePath(u"sound.wav"_s), recording = folder.filePath(u"recorded.raw"_s);
         SoundFiles::write(path, wav);
-        MonitorRecorder recorder(server, recording);
+        MonitorRecorder recorder(server.environment(), recording);
         if (!recorder.waitUntilStreaming() || !player.play(wav.isEmpty() ? QString() : path, flags))
             return -1;
         QTest::qWait(2500); // after a restart the sound comes late
@@ -196,7 +196,7 @@ private:
         const QString path = folder.filePath(u"later.wav"_s), recording = folder.filePath(u"later.raw"_s);
         if (!SoundFiles::write(path, wav) || !player.play(path, Test))
             return -1;
-        MonitorRecorder recorder(server, recording);
+        MonitorRecorder recorder(server.environment(), recording);
         if (!recorder.waitUntilStreaming())
             return -1;
         QTest::qWait(1000);

@@ -7,13 +7,10 @@
 
 #include <X11/Xlib.h>
 
-#include <memory>
 #include <optional>
-#include <vector>
 
-// A private X desktop for end-to-end tests: Xvfb on a free display, the openbox window manager, a
-// D-Bus session bus and the trayer notification area, each started only once the one before is
-// ready. Everything started is stopped by its process, whatever happened.
+// The X desktop that tests/desktop/session made, with the trayer notification area, which the
+// tests start and stop as a panel that starts late or ends.
 class DesktopSession {
 public:
     DesktopSession() = default;
@@ -21,46 +18,26 @@ public:
         // Closed first: Xlib ends the process when its server goes away under it.
         if (m_display)
             XCloseDisplay(m_display);
-        for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it) {
-            (*it)->terminate();
-            if (!(*it)->waitForFinished(3000))
-                (*it)->kill();
-            (*it)->waitForFinished(3000);
-        }
+        stopTray();
     }
     DesktopSession(const DesktopSession &) = delete;
     DesktopSession &operator=(const DesktopSession &) = delete;
 
     bool start() {
-        QProcess *xvfb =
-            spawn(QStringLiteral("Xvfb -displayfd 1 -screen 0 1024x768x24 -noreset -nolisten tcp"));
-        if (!QTest::qWaitFor([xvfb] { return xvfb->canReadLine(); }, 15000))
-            return false;
-        const QString name = u':' + QString::fromLatin1(xvfb->readLine().trimmed());
-        m_environment.insert(QStringLiteral("DISPLAY"), name);
-        if (!(m_display = XOpenDisplay(name.toLatin1().constData())))
-            return false;
-        // Owning its selection, openbox is still starting: a window mapped then stays unmanaged and
-        // unseen. Its start-up command runs once it manages windows.
-        QProcess *manager = spawn(QStringLiteral("openbox --sm-disable --startup \"echo managing\""));
-        QProcess *bus = spawn(QStringLiteral("dbus-daemon --session --nofork --print-address=1"));
-        if (!QTest::qWaitFor([manager] { return manager->canReadLine(); }, 15000) ||
-            !QTest::qWaitFor([bus] { return bus->canReadLine(); }, 15000))
-            return false;
-        m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                             QString::fromLatin1(bus->readLine().trimmed()));
-        return startTray();
+        m_display = XOpenDisplay(nullptr);
+        return m_display && startTray();
     }
 
-    // The notification area, as a panel that starts late or ends.
     bool startTray() {
-        m_tray = spawn(
-            QStringLiteral("trayer --edge bottom --align right --widthtype pixel --width 200 --height 32"));
-        return waitForSelectionOwner("_NET_SYSTEM_TRAY_S0");
+        m_tray.start(QStringLiteral("trayer"),
+                     QProcess::splitCommand(QStringLiteral("--edge bottom --align right --widthtype pixel "
+                                                           "--width 200 --height 32")));
+        const Atom selection = XInternAtom(m_display, "_NET_SYSTEM_TRAY_S0", False);
+        return QTest::qWaitFor([&] { return XGetSelectionOwner(m_display, selection) != None; }, 15000);
     }
     void stopTray() {
-        m_tray->terminate();
-        m_tray->waitForFinished(5000);
+        m_tray.terminate();
+        m_tray.waitForFinished(5000);
     }
 
     const QProcessEnvironment &environment() const { return m_environment; }
@@ -146,21 +123,7 @@ public:
     }
 
 private:
-    QProcess *spawn(const QString &commandLine) {
-        auto &process = m_processes.emplace_back(std::make_unique<QProcess>());
-        process->setProcessEnvironment(m_environment);
-        const QStringList words = QProcess::splitCommand(commandLine);
-        process->start(words.first(), words.mid(1));
-        return process.get();
-    }
-
-    bool waitForSelectionOwner(const char *selection) const {
-        const Atom atom = XInternAtom(m_display, selection, False);
-        return QTest::qWaitFor([this, atom] { return XGetSelectionOwner(m_display, atom) != None; }, 15000);
-    }
-
-    std::vector<std::unique_ptr<QProcess>> m_processes;
-    QProcess *m_tray = nullptr;
+    QProcess m_tray;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
     Display *m_display = nullptr;
 };

@@ -8,14 +8,14 @@
 
 #include <csignal>
 #include <functional>
-#include <list>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace MainWindowPlaces;
 
-// User stories, each through the installed program's real window and tray on a private desktop
-// with a sound server, checking what the user sees, hears and finds on the disk.
+// User stories, each through the installed program's real window and tray on the private desktop
+// of tests/desktop/session, checking what the user sees, hears and finds on the disk, and what the
+// desktop's services were asked.
 class TestEndToEnd : public QObject {
     Q_OBJECT
 
@@ -49,36 +49,29 @@ private:
         QFile file(home.filePath(u".config/"_s + path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    // One of the desktop services, for this story only.
-    QProcess *startServices(const QString &role) {
-        QProcess &started = services.emplace_back();
-        started.setProcessEnvironment(desktop.environment());
-        started.start(QStringLiteral(DESKTOP_SERVICES), {role});
-        return started.waitForReadyRead(10000) && started.readLine() == "ready\n" ? &started : nullptr;
+    // The calls that a service of the desktop has had, a line each without its time.
+    static QString calls(const QString &service) {
+        QFile log(qEnvironmentVariable("XDG_RUNTIME_DIR") + u'/' + service + u".log"_s);
+        return log.open(QIODevice::ReadOnly)
+                   ? QString::fromUtf8(log.readAll())
+                         .remove(QRegularExpression(u"^[\\d.]+ "_s, QRegularExpression::MultilineOption))
+                   : QString();
     }
     bool waitFor(const std::function<bool()> &condition, int seconds) {
         return QTest::qWaitFor(condition, seconds * 1000);
     }
 
     DesktopSession desktop;
-    PulseAudioServer pulse;
     QTemporaryDir home;
     std::unique_ptr<QProcess> tivvet;
-    std::list<QProcess> services;
     QString window;
 };
 
 void TestEndToEnd::init() {
-    QVERIFY2(desktop.start(), "X desktop did not start");
-    QVERIFY2(pulse.start(), "sound server did not start");
+    QVERIFY2(desktop.start(), "no tray on the X desktop");
 }
 
 void TestEndToEnd::cleanup() {
-    for (QProcess &started : services) {
-        started.kill();
-        started.waitForFinished();
-    }
-    services.clear();
     if (!tivvet)
         return;
     tivvet->kill();
@@ -90,8 +83,6 @@ void TestEndToEnd::cleanup() {
 std::unique_ptr<QProcess> TestEndToEnd::start(const QDateTime &fakeStart,
                                               const QStringList &arguments) const {
     QProcessEnvironment environment = desktop.environmentWithHome(home.path());
-    environment.insert(u"XDG_RUNTIME_DIR"_s, pulse.runtimeDir());
-    environment.insert(u"PULSE_SERVER"_s, u"unix:"_s + pulse.socket());
     environment.insert(u"SDL_AUDIODRIVER"_s, u"pulseaudio"_s);
     if (fakeStart.isValid()) {
         const qint64 offset = QDateTime::currentDateTime().secsTo(fakeStart);
@@ -122,7 +113,7 @@ bool TestEndToEnd::launch(const QDateTime &fakeStart, bool showsWindow) {
 
 template <class Code> double TestEndToEnd::loudestWhile(Code code, int seconds) {
     const QString recording = home.filePath(u"recorded.raw"_s);
-    MonitorRecorder recorder(pulse, recording);
+    MonitorRecorder recorder(desktop.environment(), recording);
     if (!recorder.waitUntilStreaming())
         return -1;
     code();
@@ -137,8 +128,6 @@ template <class Code> double TestEndToEnd::loudestWhile(Code code, int seconds) 
 // the expiry, Pause or the end; an alarm asks nothing. At logout the program gets SIGTERM: what was
 // typed is saved and it ends normally.
 void TestEndToEnd::countdownFromTheTrayAndBack() {
-    QProcess *notifications = startServices(u"notifications"_s), *portal = startServices(u"portal"_s);
-    QVERIFY2(notifications && portal, "no notification server or portal");
     QVERIFY(launch());
     const QString info = desktop.run(u"xwininfo"_s, {u"-id"_s, window});
     QVERIFY2(info.contains(u"\"  The Tivvet  3.0\""_s) && info.contains(u"Width: 371"_s) &&
@@ -148,15 +137,16 @@ void TestEndToEnd::countdownFromTheTrayAndBack() {
     QVERIFY2(waitFor([this] { return desktop.trayIconCentre(u"tivvet"_s).has_value(); }, 10), "no tray icon");
     desktop.xdotool(u"windowmove --sync "_s + window + u" 66 451"_s);
     const QPoint place = desktop.windowOrigin(window); // kept through the tray
-    const auto told = [&](const QByteArray &line) {
-        return waitFor([&] { return portal->canReadLine(); }, 5) && portal->readLine() == line + '\n';
+    const QString inhibit = u"Inhibit \"\" 4 {\"reason\": \"Countdown running\"}\n"_s, close = u"Close\n"_s;
+    const auto told = [&](const QString &call) {
+        return waitFor([&] { return calls(u"portal"_s).endsWith(call); }, 5);
     };
     const auto startCountdown = [&](const QString &seconds) {
         clickControl(At::txtSeconds);
         desktop.key({u"ctrl+a"_s});
         desktop.type(seconds);
         clickControl(At::FlatBttnStart);
-        QVERIFY2(told("inhibit 4 Countdown running"), "not asked at Start");
+        QVERIFY2(told(inhibit), "not asked at Start");
     };
     const auto countdownFromTheTray = [&](const QString &seconds) {
         startCountdown(seconds);
@@ -167,23 +157,27 @@ void TestEndToEnd::countdownFromTheTrayAndBack() {
         QVERIFY2(waitFor([this] { return desktop.isKeptAbove(window); }, 3), "not on top after the alert");
         QCOMPARE(desktop.windowOrigin(window), place);
         QTRY_COMPARE_WITH_TIMEOUT(desktop.xdotool(u"getactivewindow"_s).trimmed(), window, 3000);
-        QVERIFY2(told("close"), "not given back at the expiry");
+        QVERIFY2(told(close), "not given back at the expiry");
     };
     QVERIFY2(loudestWhile([&] { countdownFromTheTray(u"3"_s); }, 2) > 0.2, "the timer's sound was heard");
     countdownFromTheTray(u"2"_s); // its notification replaces the first
-    const QByteArray notification =
-        "|Tivvet|org.example.tivvet|The Tivvet|The countdown has run out.|default,Show|2|-1\n";
-    QVERIFY2(waitFor([&] { return notifications->bytesAvailable() >= 2 * (notification.size() + 3); }, 3),
-             "");
-    QCOMPARE(notifications->readAll(), "1|0" + notification + "1|1" + notification);
+    const QString notification =
+        u" \"org.example.tivvet\" \"The Tivvet\" \"The countdown has run out.\" [\"default\", \"Show\"] "
+        u"{\"desktop-entry\": \"org.example.tivvet\", \"urgency\": 2} -1\n"_s;
+    QTRY_COMPARE_WITH_TIMEOUT(
+        calls(u"notifications"_s),
+        u"Notify \"Tivvet\" 0"_s + notification + u"Notify \"Tivvet\" 1"_s + notification, 3000);
     desktop.xdotool(u"windowminimize "_s + window);
     QVERIFY2(waitFor([this] { return desktop.visibleWindows(Title).isEmpty(); }, 5), "still shown");
-    notifications->write("1\n"); // Show
+    desktop.run(u"gdbus"_s, {u"call"_s, u"--session"_s, u"--dest"_s, u"org.freedesktop.Notifications"_s,
+                             u"--object-path"_s, u"/org/freedesktop/Notifications"_s, u"--method"_s,
+                             u"org.freedesktop.DBus.Mock.EmitSignal"_s, u"org.freedesktop.Notifications"_s,
+                             u"ActionInvoked"_s, u"us"_s, u"[<uint32 1>, <'default'>]"_s}); // Show
     QVERIFY2(waitFor([this] { return !desktop.visibleWindows(Title).isEmpty(); }, 5), "Show did not restore");
     QVERIFY2(waitFor([this] { return desktop.isKeptAbove(window); }, 3), "not on top after Show");
     startCountdown(u"30"_s);
     clickControl(At::FlatBttnPause);
-    QVERIFY2(told("close"), "not given back at Pause");
+    QVERIFY2(told(close), "not given back at Pause");
     clickControl(At::FlatBttnReset);
     clickControl(At::Option1);
     clickControl(At::FlatBttnAlarm1);
@@ -194,8 +188,8 @@ void TestEndToEnd::countdownFromTheTrayAndBack() {
                  tivvet->exitCode() == 0,
              "did not end normally");
     QCOMPARE(stored(u"Tivvet/Options/message.txt"_s), QByteArray("Take the pills\r\n"));
-    QVERIFY2(told("close") && told("gone"), "not given back at the end");
-    QCOMPARE(portal->readAll(), QByteArray()); // and never asked for the alarm
+    QVERIFY2(told(close), "not given back at the end");
+    QCOMPARE(calls(u"portal"_s), (inhibit + close).repeated(4)); // and never asked for the alarm
 }
 
 // At 7:30 pm the sound plays and the message waits for OK while the window is not kept on top; the
@@ -347,11 +341,13 @@ void TestEndToEnd::aSecondStartBringsBackTheFirst() {
 
 // Where a StatusNotifierItem host runs, the icon is an item of it: a click restores the window.
 void TestEndToEnd::statusNotifierItemRestoresOnAClick() {
-    QProcess *watcher = startServices(u"watcher"_s);
-    QVERIFY2(watcher, "no watcher");
     QVERIFY(launch());
-    QVERIFY2(waitFor([&] { return watcher->canReadLine(); }, 10), "no item registered");
-    const QString item = QString::fromUtf8(watcher->readLine().trimmed()).section(u' ', 1);
+    const QRegularExpression registered(u"^RegisterStatusNotifierItem \"(.+)\"$"_s,
+                                        QRegularExpression::MultilineOption);
+    QString item;
+    QVERIFY2(
+        waitFor([&] { return !(item = registered.match(calls(u"watcher"_s)).captured(1)).isEmpty(); }, 10),
+        "no item registered");
     const auto call = [&](const QStringList &method) {
         return desktop.run(u"dbus-send"_s,
                            QStringList{u"--session"_s, u"--print-reply"_s, u"--dest="_s + item} + method);

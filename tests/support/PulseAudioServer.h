@@ -53,9 +53,9 @@ private:
 // Records the null sink's monitor as raw 32-bit float stereo at 48 kHz into a file.
 class MonitorRecorder {
 public:
-    MonitorRecorder(const PulseAudioServer &server, const QString &file)
+    MonitorRecorder(const QProcessEnvironment &server, const QString &file)
         : m_file(file) {
-        m_parec.setProcessEnvironment(server.environment());
+        m_parec.setProcessEnvironment(server);
         m_parec.setStandardOutputFile(file);
         m_parec.start(QStringLiteral("parec"),
                       {QStringLiteral("-d"), QStringLiteral("t.monitor"), QStringLiteral("--raw"),
