@@ -178,36 +178,6 @@ private Q_SLOTS:
         }
     }
 
-    // A time of zero or one that is not a time of day cannot be activated; unchecking always stays.
-    void customNotifyTimeActivatesOnlyWhenReadable() {
-        const std::pair<const char16_t *, bool> rows[] = {
-            {u"00:00:00", false}, {u"00:10:00", true}, {u"00:00:01", true}, {u"00:75:00", false}};
-        for (const auto &[time, activates] : rows) {
-            w->typeParts(CustomTime, QString::fromUtf16(time));
-            w->click("Check2");
-            QCOMPARE(w->checked("Check2"), activates);
-            if (activates)
-                w->click("Check2");
-            QVERIFY(!w->checked("Check2"));
-        }
-    }
-
-    void customNotifyFieldsStep() {
-        const auto clicks = [this](const char *arrow, int count) {
-            return w->clicks(arrow, count, CustomTime);
-        };
-        QCOMPARE(clicks("UpDown3/up", 1), u"00:00:00"_s); // nothing selected yet
-        w->click("txtHour3");
-        QCOMPARE(clicks("UpDown3/up", 13).split(u' ').mid(9).join(u' '),
-                 u"11:00:00 12:00:00 01:00:00 02:00:00"_s);
-        w->click("txtMinute3");
-        QCOMPARE(clicks("UpDown3/up", 2), u"02:03:00 02:04:00"_s); // the spin value goes its own way
-        w->click("txtSecond");
-        QCOMPARE(clicks("UpDown3/down", 6), u"02:04:03 02:04:02 02:04:01 02:04:00 02:04:59 02:04:58"_s);
-        w->click("txtMinute3");
-        QCOMPARE(clicks("UpDown3/up", 2), u"02:59:58 02:00:58"_s);
-    }
-
     // Ticks come a whole interval apart; a pause keeps the part of the interval already run, a new
     // entry forgets it.
     void tickSourceKeepsTheSecondAcrossPause() {
