@@ -80,12 +80,8 @@ struct FakePlatform : SoundPlayer,
         log << QStringLiteral("browse ") + title + u'|' + filter;
         return nextFileName;
     }
-    // Edits the custom colours as a user in the dialog would, then answers; nothing is a Cancel.
-    std::optional<ColourValue> choose(QWidget *, CustomColours &customColours) override {
-        offeredColours = customColours;
-        customColours.fill(0x123456);
-        return nextColour;
-    }
+    // Nothing is a Cancel.
+    std::optional<ColourValue> choose(QWidget *, CustomColours &) override { return nextColour; }
 
     PlatformServices services() { return servicesWith(*this); }
     PlatformServices servicesWith(const Clock &clock) {
@@ -109,7 +105,6 @@ struct FakePlatform : SoundPlayer,
     QString nextFileName;
     QString programPath = QStringLiteral("/opt/tivvet/bin/tivvet");
     std::optional<ColourValue> nextColour;
-    CustomColours offeredColours{};
     FakeTray tray;
     QTemporaryDir configFolder;
 };

@@ -83,15 +83,6 @@ struct TestWindow {
             shown << text(field);
         return shown.join(u':');
     }
-    // What the fields show after each of the clicks on a spin button's arrow.
-    QString clicks(const char *arrow, int count, std::initializer_list<const char *> fields) const {
-        QStringList shown;
-        for (int click = 0; click < count; ++click) {
-            this->click(arrow);
-            shown << texts(fields);
-        }
-        return shown.join(u' ');
-    }
     bool checked(const char *name) const { return find<QAbstractButton>(name)->isChecked(); }
     QByteArray file(const QString &underConfig) const {
         QFile stored(platform.configFolder.filePath(underConfig));
