@@ -4,7 +4,6 @@
 #include "DesktopSession.h"
 #include "MainWindowPlaces.h"
 #include "ProcessMemory.h"
-#include "PulseAudioServer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -191,11 +190,8 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "the private desktop did not start\n");
         return 1;
     }
-    PulseAudioServer pulse; // so that the alert's sound plays and its library stays loaded
-    if (!pulse.start()) {
-        std::fprintf(stderr, "the sound server did not start\n");
-        return 1;
-    }
+    // The desktop's sound server, so that the alert's sound plays and its library stays loaded.
+    const QString pulse = desktop.environment().value(u"XDG_RUNTIME_DIR"_s);
     QTemporaryDir homes;
     // A session's runtime folder is in memory, as the login manager makes it: a lock file there
     // costs no write to disk.
@@ -205,8 +201,8 @@ int main(int argc, char *argv[]) {
     for (const Program &program : programs) {
         QProcessEnvironment environment =
             desktop.environmentWithHome(homes.filePath(QString::number(results.size())));
-        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.isValid() ? runtime.path() : pulse.runtimeDir());
-        environment.insert(u"PULSE_SERVER"_s, u"unix:"_s + pulse.socket());
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.isValid() ? runtime.path() : pulse);
+        environment.insert(u"PULSE_SERVER"_s, u"unix:"_s + pulse + u"/pulse/native"_s);
         environment.insert(u"SDL_AUDIODRIVER"_s, u"pulseaudio"_s);
         environments.push_back(environment);
         results.push_back({program.name, {}});
