@@ -9,8 +9,8 @@
 
 #include <optional>
 
-// The X desktop that tests/desktop/session made, with the trayer notification area, which the
-// tests start and stop as a panel that starts late or ends.
+// The X desktop that tests/desktop/session made, with the trayer notification area, for the
+// benchmarks that run programs on it.
 class DesktopSession {
 public:
     DesktopSession() = default;
@@ -18,26 +18,21 @@ public:
         // Closed first: Xlib ends the process when its server goes away under it.
         if (m_display)
             XCloseDisplay(m_display);
-        stopTray();
+        m_tray.terminate();
+        m_tray.waitForFinished(5000);
     }
     DesktopSession(const DesktopSession &) = delete;
     DesktopSession &operator=(const DesktopSession &) = delete;
 
     bool start() {
         m_display = XOpenDisplay(nullptr);
-        return m_display && startTray();
-    }
-
-    bool startTray() {
+        if (!m_display)
+            return false;
         m_tray.start(QStringLiteral("trayer"),
                      QProcess::splitCommand(QStringLiteral("--edge bottom --align right --widthtype pixel "
                                                            "--width 200 --height 32")));
         const Atom selection = XInternAtom(m_display, "_NET_SYSTEM_TRAY_S0", False);
         return QTest::qWaitFor([&] { return XGetSelectionOwner(m_display, selection) != None; }, 15000);
-    }
-    void stopTray() {
-        m_tray.terminate();
-        m_tray.waitForFinished(5000);
     }
 
     const QProcessEnvironment &environment() const { return m_environment; }
@@ -68,31 +63,6 @@ public:
         return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                                QStringLiteral("--name"), title})
             .split(u'\n', Qt::SkipEmptyParts);
-    }
-
-    // The centre on the screen of the first small mapped window of the class: a tray icon.
-    std::optional<QPoint> trayIconCentre(const QString &windowClass) const {
-        const QString tree =
-            run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
-        const QRegularExpression line(
-            QStringLiteral("\\(\"%1\" \"[^\"]*\"\\)\\s+(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+\\s+"
-                           "\\+(-?\\d+)\\+(-?\\d+)")
-                .arg(QRegularExpression::escape(windowClass)));
-        for (const QRegularExpressionMatch &match : line.globalMatch(tree)) {
-            const QPoint size(match.captured(1).toInt(), match.captured(2).toInt());
-            if (size.x() > 1 && size.x() <= 64 && size.y() > 1 && size.y() <= 64)
-                return QPoint(match.captured(3).toInt(), match.captured(4).toInt()) + size / 2;
-        }
-        return std::nullopt;
-    }
-
-    // A property of the window as xprop prints it, such as WM_STATE or _NET_WM_STATE.
-    QString property(const QString &window, const QString &name) const {
-        return run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, name});
-    }
-    bool isKeptAbove(const QString &window) const {
-        return property(window, QStringLiteral("_NET_WM_STATE"))
-            .contains(QStringLiteral("_NET_WM_STATE_ABOVE"));
     }
 
     // The top left corner of a window's client area on the screen.

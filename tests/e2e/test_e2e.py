@@ -1,0 +1,374 @@
+#!/usr/bin/env python3
+"""User stories, each through the installed program's real window and tray on the private desktop
+of tests/desktop/session, checking what the user sees, hears and finds on the disk, and what the
+desktop's services were asked. The program is $TIVVET_INSTALLED, its clock faked with the library
+$TIVVET_FAKETIME. Usage: test_e2e.py Stories.test_NAME"""
+import array
+import configparser
+import ctypes
+import os
+import re
+import signal
+import subprocess
+import tempfile
+import time
+import unittest
+from datetime import datetime
+
+PROGRAM, TITLE = os.environ['TIVVET_INSTALLED'], 'The Tivvet  3.0'
+# Centres of the controls, in twips from the main window's client area.
+AT = {'txtSeconds': (1755, 1050), 'FlatBttnStart': (630, 2782), 'FlatBttnPause': (1185, 2782),
+      'FlatBttnReset': (1740, 2782), 'txtHour': (2655, 1050), 'txtMinute': (3195, 1050),
+      'txtAmPm': (3602, 1050), 'UpDown1Up': (3985, 960), 'Option1': (2535, 1470),
+      'FlatBttnTimer': (4825, 945), 'FlatBttnAlarm1': (4825, 1245), 'FlatBttnAbout': (4825, 2590),
+      'FlatBttnExit': (4825, 2880), 'optionsSoundBox': (942, 3777), 'txtProgram': (2502, 3777),
+      'Check3': (2015, 4505), 'txtMessage': (4350, 3995), 'Check4': (3575, 4565), 'CheckStart': (215, 5100),
+      'CheckMin': (2450, 5100)}
+
+
+def run(*command):
+    return subprocess.run(command, capture_output=True, text=True, timeout=20).stdout
+
+
+def xdotool(*arguments):
+    return run('xdotool', *arguments)
+
+
+def windows(title, visible=True):
+    return xdotool('search', *(['--onlyvisible'] if visible else []), '--name', title).split()
+
+
+def wait(condition, seconds=5):
+    end = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > end:
+            return False
+        time.sleep(0.1)
+    return True
+
+
+def kept_above(window):
+    return '_NET_WM_STATE_ABOVE' in run('xprop', '-id', window, '_NET_WM_STATE')
+
+
+def origin(window):
+    info = run('xwininfo', '-id', window)
+    return [int(re.search(f'Absolute upper-left {axis}:\\s+(-?\\d+)', info)[1]) for axis in 'XY']
+
+
+def tray_icon():
+    """The centre of the program's tray icon: its first small mapped window."""
+    for match in re.finditer(r'\("tivvet" "[^"]*"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)',
+                             run('xwininfo', '-root', '-tree')):
+        width, height, left, top = map(int, match.groups())
+        if 1 < width <= 64 and 1 < height <= 64:
+            return left + width // 2, top + height // 2
+    return None
+
+
+def click(at, button=1, repeat=1):
+    xdotool('mousemove', *map(str, at), 'click', '--repeat', str(repeat), '--delay', '80', str(button))
+
+
+def key(*keys):
+    xdotool('key', *keys)
+
+
+def calls(service):
+    """The calls that a service of the desktop has had, a line each without its time."""
+    with open(f"{os.environ['XDG_RUNTIME_DIR']}/{service}.log", encoding='utf-8') as log:
+        return re.sub(r'(?m)^[\d.]+ ', '', log.read())
+
+
+def tray_host_ready():
+    x11 = ctypes.cdll.LoadLibrary('libX11.so.6')
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    display = ctypes.c_void_p(x11.XOpenDisplay(None))
+    selection = x11.XInternAtom(display, b'_NET_SYSTEM_TRAY_S0', 0)
+    owned = wait(lambda: x11.XGetSelectionOwner(display, ctypes.c_ulong(selection)) != 0, 15)
+    x11.XCloseDisplay(display)
+    return owned
+
+
+class Stories(unittest.TestCase):
+    def setUp(self):
+        self.home = tempfile.TemporaryDirectory()
+        self.tivvet = self.tray = None
+        self.start_tray()
+
+    def tearDown(self):
+        for process in (self.tivvet, self.tray):
+            if process:
+                process.kill()
+                process.wait()
+        with open(self.home.name + '/errors.txt', encoding='utf-8', errors='replace') as errors:
+            print('program output:', errors.read()[-3000:])
+
+    def start_tray(self):
+        self.tray = subprocess.Popen(['trayer', '--edge', 'bottom', '--align', 'right', '--widthtype', 'pixel',
+                                      '--width', '200', '--height', '32'])
+        self.assertTrue(tray_host_ready(), 'no tray host')
+
+    def start(self, *arguments, fake_start=None, output=None):
+        """Starts the installed program, with its wall clock (not its monotonic one) at fake_start; what
+        it writes goes to the home's errors.txt unless output is subprocess.PIPE."""
+        environment = dict(os.environ, HOME=self.home.name, XDG_CONFIG_HOME=self.home.name + '/.config',
+                           QT_QPA_PLATFORM='xcb', SDL_AUDIODRIVER='pulseaudio')
+        if fake_start:
+            environment.update(LD_PRELOAD=os.environ['TIVVET_FAKETIME'], FAKETIME_DONT_FAKE_MONOTONIC='1',
+                               FAKETIME='%+d' % (fake_start - datetime.now()).total_seconds(),
+                               ASAN_OPTIONS='verify_asan_link_order=0')
+        with open(self.home.name + '/errors.txt', 'a', encoding='utf-8') as errors:
+            return subprocess.Popen([PROGRAM, *arguments], env=environment, stdout=output or errors,
+                                    stderr=output or subprocess.STDOUT, text=True)
+
+    def launch(self, fake_start=None, shows_window=True):
+        """Starts it (the last one ended first) and waits for its main window unless it starts in the tray."""
+        if self.tivvet:
+            self.tivvet.kill()
+            self.tivvet.wait()
+        self.tivvet = self.start(fake_start=fake_start)
+        if shows_window:
+            self.assertTrue(wait(lambda: windows(TITLE), 20), 'no window')
+            self.window = windows(TITLE)[0]
+
+    def shown(self, seconds=5, title=TITLE):
+        return wait(lambda: windows(title), seconds)
+
+    def hidden(self, seconds=5, title=TITLE):
+        return wait(lambda: not windows(title), seconds)
+
+    def click_control(self, name, button=1):
+        left, top = origin(self.window)
+        click((left + AT[name][0] // 15, top + AT[name][1] // 15), button)
+        time.sleep(0.15)
+
+    def type_into(self, name, text):
+        self.click_control(name)
+        xdotool('type', '--delay', '30', text)
+
+    def stored(self, path):
+        with open(f'{self.home.name}/.config/{path}', 'rb') as file:
+            return file.read()
+
+    def loudest_while(self, code, seconds):
+        """The loudest sound played at the null sink while the code ran and some seconds after."""
+        recording = self.home.name + '/recorded.raw'
+        with open(recording, 'wb') as output:
+            recorder = subprocess.Popen(['parec', '-d', 't.monitor', '--raw', '--format=float32le',
+                                         '--rate=48000', '--channels=2'], stdout=output)
+        self.assertTrue(wait(lambda: os.path.getsize(recording) > 0, 10), 'nothing recorded')
+        code()
+        time.sleep(seconds)
+        recorder.terminate()
+        recorder.wait()
+        samples = array.array('f', open(recording, 'rb').read()[:os.path.getsize(recording) // 4 * 4])
+        return max(map(abs, samples))
+
+    def test_countdownFromTheTrayAndBack(self):
+        """The first start, then countdowns that bring the window back from the tray with their sound and
+        a notification each, the second replacing the first; the notification's Show brings it back
+        too. While a countdown runs the desktop is asked not to suspend for being idle, and no longer
+        after the expiry, Pause or the end; an alarm asks nothing. At logout the program gets SIGTERM:
+        what was typed is saved and it ends normally."""
+        self.launch()
+        self.assertTrue(kept_above(self.window), 'kept above other windows')
+        self.assertTrue(wait(tray_icon, 10), 'no tray icon')
+        xdotool('windowmove', '--sync', self.window, '66', '451')
+        place = origin(self.window)  # kept through the tray
+        inhibit, close = 'Inhibit "" 4 {"reason": "Countdown running"}\n', 'Close\n'
+
+        def told(call):
+            return wait(lambda: calls('portal').endswith(call))
+
+        def start_countdown(seconds):
+            self.click_control('txtSeconds')
+            key('ctrl+a')
+            xdotool('type', seconds)
+            self.click_control('FlatBttnStart')
+            self.assertTrue(told(inhibit), 'not asked at Start')
+
+        def countdown_from_the_tray(seconds):
+            start_countdown(seconds)
+            xdotool('windowminimize', self.window)
+            self.assertTrue(self.hidden(2), 'still shown')
+            self.assertTrue(self.shown(6), 'not back')
+            self.assertIn('window state: Normal', run('xprop', '-id', self.window, 'WM_STATE'))
+            self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after the alert')
+            self.assertEqual(origin(self.window), place)
+            self.assertTrue(wait(lambda: xdotool('getactivewindow').strip() == self.window, 3), 'not active')
+            self.assertTrue(told(close), 'not given back at the expiry')
+
+        self.assertGreater(self.loudest_while(lambda: countdown_from_the_tray('3'), 2), 0.2, 'no sound heard')
+        countdown_from_the_tray('2')  # its notification replaces the first
+        notification = (' "org.example.tivvet" "The Tivvet" "The countdown has run out." ["default", "Show"] '
+                        '{"desktop-entry": "org.example.tivvet", "urgency": 2} -1\n')
+        expected = f'Notify "Tivvet" 0{notification}Notify "Tivvet" 1{notification}'
+        self.assertTrue(wait(lambda: calls('notifications') == expected, 3), calls('notifications'))
+        xdotool('windowminimize', self.window)
+        self.assertTrue(self.hidden(), 'still shown')
+        run('gdbus', 'call', '--session', '--dest', 'org.freedesktop.Notifications', '--object-path',
+            '/org/freedesktop/Notifications', '--method', 'org.freedesktop.DBus.Mock.EmitSignal',
+            'org.freedesktop.Notifications', 'ActionInvoked', 'us', "[<uint32 1>, <'default'>]")  # Show
+        self.assertTrue(self.shown(), 'Show did not restore')
+        self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after Show')
+        start_countdown('30')
+        self.click_control('FlatBttnPause')
+        self.assertTrue(told(close), 'not given back at Pause')
+        self.click_control('FlatBttnReset')
+        self.click_control('Option1')
+        self.click_control('FlatBttnAlarm1')
+        self.type_into('txtMessage', 'Take the pills')
+        start_countdown('30')
+        self.tivvet.terminate()
+        self.assertEqual(self.tivvet.wait(10), 0)
+        self.assertEqual(self.stored('Tivvet/Options/message.txt'), b'Take the pills\r\n')
+        self.assertTrue(told(close), 'not given back at the end')
+        self.assertEqual(calls('portal'), (inhibit + close) * 4)  # and never asked for the alarm
+
+    def test_alarmWithMessageAndProgram(self):
+        """At 7:30 pm the sound plays and the message waits for OK while the window is not kept on top;
+        the program starts only after OK."""
+        marker, script = self.home.name + '/program-ran', self.home.name + '/alarm program.sh'
+        with open(script, 'w', encoding='utf-8') as file:
+            file.write(f"#!/bin/sh\ntouch '{marker}'\n")
+        os.chmod(script, 0o500)
+        self.launch(datetime.now().replace(hour=19, minute=29, second=40))
+        self.type_into('txtHour', '07')
+        self.type_into('txtMinute', '30')
+        self.click_control('txtAmPm')
+        self.click_control('UpDown1Up')  # am becomes pm
+        self.click_control('FlatBttnAlarm1')
+        self.type_into('txtMessage', 'Time to go, now')
+        self.click_control('Check4')
+        self.type_into('txtProgram', "~/'alarm program.sh'")  # as a terminal takes it
+        self.click_control('Check3')
+
+        def switch_on_and_wait():
+            self.click_control('Option1')
+            self.assertTrue(self.shown(40, '^The Tivvet$'), 'no message box at 7:30 pm')
+
+        # The first sound loads the sound library.
+        self.assertGreater(self.loudest_while(switch_on_and_wait, 3), 0.2, "the alarm's sound was not heard")
+        self.assertFalse(os.path.exists(marker), 'the program waits for OK')
+        self.assertFalse(kept_above(self.window), 'not on top while the message is open')
+        xdotool('windowactivate', '--sync', windows('^The Tivvet$')[0])
+        key('Return')
+        self.assertTrue(wait(lambda: os.path.exists(marker), 10), 'the program did not run after OK')
+        self.assertTrue(wait(lambda: kept_above(self.window), 3), 'on top again after OK')
+
+    def test_persistenceThroughTheTrayMenu(self):
+        """What the user typed and chose is on disk after Close in the tray menu, and the next start is
+        in the tray until the icon is double-clicked."""
+        self.launch()
+        self.click_control('FlatBttnTimer')
+        self.type_into('optionsSoundBox', '/home/user/Sounds/bell, loud.wav')
+        self.click_control('FlatBttnAlarm1')
+        self.type_into('txtMessage', 'Tea, now')
+        key('Return')
+        xdotool('type', 'Please')
+        self.click_control('CheckMin')
+        self.click_control('CheckStart')
+        self.assertIn(f'\nExec="{PROGRAM}"\n'.encode(), self.stored('autostart/Tivvet.desktop'))
+        click(tray_icon(), 3)
+        time.sleep(0.5)
+        key('Up', 'Return')  # the menu's last item, "Close"
+        self.assertEqual(self.tivvet.wait(20), 0)
+        self.assertEqual(self.stored('Tivvet/Options/wav.txt'), b'/home/user/Sounds/bell, loud.wav\r\n')
+        self.assertEqual(self.stored('Tivvet/Options/message.txt'), b'Tea, now\r\nPlease\r\n')
+        self.assertEqual(self.stored('Tivvet/Options/message2.txt'), b'\r\n')
+        ini = configparser.ConfigParser()
+        ini.read(self.home.name + '/.config/Tivvet/Tivvet.ini')
+        self.assertEqual([ini['ControlSettings'][k] for k in ('CheckMinValue', 'CheckStartValue')], ['1', '1'])
+
+        self.launch(shows_window=False)
+        self.assertTrue(wait(tray_icon, 20), 'no icon')
+        time.sleep(1)
+        self.assertFalse(windows(TITLE), 'started minimised: no window')
+        icon = tray_icon()  # where the tray host has settled it
+        click(icon, 3)  # About from the tray, closed again: the program stays in the tray
+        time.sleep(0.5)
+        key('Up', 'Up', 'Return')
+        self.assertTrue(self.shown(10, '^  About$'), 'no About')
+        key('alt+F4')
+        self.assertTrue(self.hidden(10, '^  About$'), 'About stays')
+        time.sleep(0.5)
+        self.assertIsNone(self.tivvet.poll(), 'ended with the About window')
+        click(icon)  # a single click does nothing, a double-click restores
+        time.sleep(1)
+        self.assertFalse(windows(TITLE), 'restored by a single click')
+        click(icon, 1, 2)
+        self.assertTrue(wait(lambda: len(windows(TITLE)) == 1, 10), 'no window')
+        self.tray.terminate()  # started before the panel: on the task bar, then in the tray once it comes
+        self.tray.wait()
+        self.launch(shows_window=False)
+
+        def state():
+            found = windows(TITLE, visible=False)
+            return run('xprop', '-id', found[0], 'WM_STATE') if len(found) == 1 else ''
+
+        self.assertTrue(wait(lambda: 'Iconic' in state(), 20), state())
+        self.start_tray()
+        self.assertTrue(wait(tray_icon, 20), 'no icon')
+        self.assertTrue(wait(lambda: 'Iconic' not in state(), 10), state())
+
+    def test_aSecondStartBringsBackTheFirst(self):
+        """From a terminal, --help and --version answer and an unknown option is an error, with no window.
+        Started again from the menu while it runs in the tray: one program, one window, one icon. A
+        start while the first hangs, and one after it was killed, work. Exited while About is still
+        open, it runs on for that window alone, and a start then is one of its own: a window whose
+        clock moves, and a tray icon."""
+        for option, exit_code, says in [('--help', 0, 'Usage: '), ('--version', 0, 'Tivvet 3.0\n'),
+                                         ('--bogus', 2, "tivvet: Unknown option 'bogus'.")]:
+            answering = self.start(option, output=subprocess.PIPE)
+            output, errors = answering.communicate(timeout=10)
+            self.assertEqual((answering.returncode, (output + errors)[:len(says)]), (exit_code, says))
+        self.assertFalse(windows(TITLE), 'a window for the terminal')
+        self.launch()
+        xdotool('windowminimize', self.window)
+        self.assertTrue(self.hidden(), 'still shown')
+        self.assertEqual(self.start().wait(10), 0)
+        self.assertTrue(wait(lambda: windows(TITLE) == [self.window]), 'not back')
+        self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after a second start')
+        self.assertEqual(run('xwininfo', '-root', '-tree').count('("tivvet"'), 2)  # window, icon
+        os.kill(self.tivvet.pid, signal.SIGSTOP)  # hung: a start gives up asking and runs beside it
+        beside = self.start()
+        self.assertTrue(wait(lambda: len(windows(TITLE)) == 2, 15), 'none beside a hung one')
+        beside.kill()
+        beside.wait()
+        self.launch()  # after a crash
+
+        xdotool('windowmove', '--sync', self.window, '10', '10')  # clear of About, which is centred
+        self.click_control('FlatBttnAbout')
+        self.assertTrue(self.shown(10, '^  About$'), 'no About')
+        self.click_control('FlatBttnExit')
+        self.assertTrue(self.hidden(), 'the window stays')
+        exited, self.tivvet = self.tivvet, None
+        self.launch(datetime.now().replace(hour=10, minute=59, second=57))
+        self.assertTrue(wait(tray_icon, 10), 'no tray icon')
+
+        def clock():
+            return run('import', '-window', self.window, '-crop', '150x22+205+0', '-format', '%#', 'info:')
+
+        before = clock()
+        self.assertTrue(wait(lambda: clock() != before, 10), 'the clock stands still')
+        self.assertIsNone(exited.poll(), 'ended with its About window open')
+        xdotool('windowactivate', '--sync', windows('^  About$')[0])
+        key('alt+F4')
+        self.assertEqual(exited.wait(10), 0)
+
+    def test_statusNotifierItemRestoresOnAClick(self):
+        """Where a StatusNotifierItem host runs, the icon is an item of it: a click restores the window."""
+        self.launch()
+        self.assertTrue(wait(lambda: 'RegisterStatusNotifierItem' in calls('watcher'), 10), 'no item registered')
+        item = re.search(r'^RegisterStatusNotifierItem "(.+)"$', calls('watcher'), re.M)[1]
+        xdotool('windowminimize', self.window)
+        self.assertTrue(self.hidden(), 'still shown')
+        run('dbus-send', '--session', '--print-reply', '--dest=' + item, '/StatusNotifierItem',
+            'org.kde.StatusNotifierItem.Activate', 'int32:0', 'int32:0')
+        self.assertTrue(self.shown(), 'a click did not restore')
+        self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after a click')
+
+
+if __name__ == '__main__':
+    unittest.main()
