@@ -51,6 +51,7 @@ private Q_SLOTS:
         QCOMPARE(w->texts({"txtHour", "txtMinute", "txtAmPm", "Option1", "Option2", "Option3", "Option4"}),
                  u"12:00:am:0:1:0:1"_s);
         QVERIFY(!w->window->alarm1->tmrAlarm->isEnabled() && !w->window->alarm2->tmrAlarm->isEnabled());
+        QVERIFY(!w->find("FlatBttn1")->isEnabled()); // the timer's title, not a button to press
         QVERIFY(w->window->windowFlags() & Qt::WindowStaysOnTopHint);
         w->window->AROnTop1->setOntop(false);
         QVERIFY(w->window->isVisible() && !(w->window->windowFlags() & Qt::WindowStaysOnTopHint));

@@ -1,5 +1,5 @@
-"""The desktop portal's Inhibit, for python3-dbusmock: each call makes a request that its caller
-closes; both are logged."""
+# The desktop portal's Inhibit, for python3-dbusmock: each call makes a request that its caller
+# closes; both are logged.
 import dbus
 
 BUS_NAME = 'org.freedesktop.portal.Desktop'

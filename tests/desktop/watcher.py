@@ -1,4 +1,4 @@
-"""A StatusNotifierWatcher with a host, for python3-dbusmock: items register with it (logged)."""
+# A StatusNotifierWatcher with a host, for python3-dbusmock: items register with it (logged).
 import dbus
 
 BUS_NAME = 'org.kde.StatusNotifierWatcher'

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""User stories, each through the installed program's real window and tray on the private desktop
-of tests/desktop/session, checking what the user sees, hears and finds on the disk, and what the
-desktop's services were asked. The program is $TIVVET_INSTALLED, its clock faked with the library
-$TIVVET_FAKETIME. Usage: test_e2e.py Stories.test_NAME"""
+# User stories, each through the installed program's real window and tray on the private desktop
+# of tests/desktop/session, checking what the user sees, hears and finds on the disk, and what the
+# desktop's services were asked. The program is $TIVVET_INSTALLED, its clock faked with the library
+# $TIVVET_FAKETIME. Usage: test_e2e.py Stories.test_NAME
 import array
 import configparser
 import ctypes
@@ -56,8 +56,8 @@ def origin(window):
     return [int(re.search(f'Absolute upper-left {axis}:\\s+(-?\\d+)', info)[1]) for axis in 'XY']
 
 
+# The centre of the program's tray icon: its first small mapped window.
 def tray_icon():
-    """The centre of the program's tray icon: its first small mapped window."""
     for match in re.finditer(r'\("tivvet" "[^"]*"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)',
                              run('xwininfo', '-root', '-tree')):
         width, height, left, top = map(int, match.groups())
@@ -74,8 +74,8 @@ def key(*keys):
     xdotool('key', *keys)
 
 
+# The calls that a service of the desktop has had, a line each without its time.
 def calls(service):
-    """The calls that a service of the desktop has had, a line each without its time."""
     with open(f"{os.environ['XDG_RUNTIME_DIR']}/{service}.log", encoding='utf-8') as log:
         return re.sub(r'(?m)^[\d.]+ ', '', log.read())
 
@@ -109,9 +109,9 @@ class Stories(unittest.TestCase):
                                       '--width', '200', '--height', '32'])
         self.assertTrue(tray_host_ready(), 'no tray host')
 
+    # Starts the installed program, with its wall clock (not its monotonic one) at fake_start; what
+    # it writes goes to the home's errors.txt unless output is subprocess.PIPE.
     def start(self, *arguments, fake_start=None, output=None):
-        """Starts the installed program, with its wall clock (not its monotonic one) at fake_start; what
-        it writes goes to the home's errors.txt unless output is subprocess.PIPE."""
         environment = dict(os.environ, HOME=self.home.name, XDG_CONFIG_HOME=self.home.name + '/.config',
                            QT_QPA_PLATFORM='xcb', SDL_AUDIODRIVER='pulseaudio')
         if fake_start:
@@ -122,8 +122,8 @@ class Stories(unittest.TestCase):
             return subprocess.Popen([PROGRAM, *arguments], env=environment, stdout=output or errors,
                                     stderr=output or subprocess.STDOUT, text=True)
 
+    # Starts it (the last one ended first) and waits for its main window unless it starts in the tray.
     def launch(self, fake_start=None, shows_window=True):
-        """Starts it (the last one ended first) and waits for its main window unless it starts in the tray."""
         if self.tivvet:
             self.tivvet.kill()
             self.tivvet.wait()
@@ -151,8 +151,8 @@ class Stories(unittest.TestCase):
         with open(f'{self.home.name}/.config/{path}', 'rb') as file:
             return file.read()
 
+    # The loudest sound played at the null sink while the code ran and some seconds after.
     def loudest_while(self, code, seconds):
-        """The loudest sound played at the null sink while the code ran and some seconds after."""
         recording = self.home.name + '/recorded.raw'
         with open(recording, 'wb') as output:
             recorder = subprocess.Popen(['parec', '-d', 't.monitor', '--raw', '--format=float32le',
@@ -165,12 +165,12 @@ class Stories(unittest.TestCase):
         samples = array.array('f', open(recording, 'rb').read()[:os.path.getsize(recording) // 4 * 4])
         return max(map(abs, samples))
 
+    # The first start, then countdowns that bring the window back from the tray with their sound and
+    # a notification each, the second replacing the first; the notification's Show brings it back
+    # too. While a countdown runs the desktop is asked not to suspend for being idle, and no longer
+    # after the expiry, Pause or the end; an alarm asks nothing. At logout the program gets SIGTERM:
+    # what was typed is saved and it ends normally.
     def test_countdownFromTheTrayAndBack(self):
-        """The first start, then countdowns that bring the window back from the tray with their sound and
-        a notification each, the second replacing the first; the notification's Show brings it back
-        too. While a countdown runs the desktop is asked not to suspend for being idle, and no longer
-        after the expiry, Pause or the end; an alarm asks nothing. At logout the program gets SIGTERM:
-        what was typed is saved and it ends normally."""
         self.launch()
         self.assertTrue(kept_above(self.window), 'kept above other windows')
         self.assertTrue(wait(tray_icon, 10), 'no tray icon')
@@ -226,9 +226,9 @@ class Stories(unittest.TestCase):
         self.assertTrue(told(close), 'not given back at the end')
         self.assertEqual(calls('portal'), (inhibit + close) * 4)  # and never asked for the alarm
 
+    # At 7:30 pm the sound plays and the message waits for OK while the window is not kept on top;
+    # the program starts only after OK.
     def test_alarmWithMessageAndProgram(self):
-        """At 7:30 pm the sound plays and the message waits for OK while the window is not kept on top;
-        the program starts only after OK."""
         marker, script = self.home.name + '/program-ran', self.home.name + '/alarm program.sh'
         with open(script, 'w', encoding='utf-8') as file:
             file.write(f"#!/bin/sh\ntouch '{marker}'\n")
@@ -257,9 +257,9 @@ class Stories(unittest.TestCase):
         self.assertTrue(wait(lambda: os.path.exists(marker), 10), 'the program did not run after OK')
         self.assertTrue(wait(lambda: kept_above(self.window), 3), 'on top again after OK')
 
+    # What the user typed and chose is on disk after Close in the tray menu, and the next start is
+    # in the tray until the icon is double-clicked.
     def test_persistenceThroughTheTrayMenu(self):
-        """What the user typed and chose is on disk after Close in the tray menu, and the next start is
-        in the tray until the icon is double-clicked."""
         self.launch()
         self.click_control('FlatBttnTimer')
         self.type_into('optionsSoundBox', '/home/user/Sounds/bell, loud.wav')
@@ -312,12 +312,12 @@ class Stories(unittest.TestCase):
         self.assertTrue(wait(tray_icon, 20), 'no icon')
         self.assertTrue(wait(lambda: 'Iconic' not in state(), 10), state())
 
+    # From a terminal, --help and --version answer and an unknown option is an error, with no window.
+    # Started again from the menu while it runs in the tray: one program, one window, one icon. A
+    # start while the first hangs, and one after it was killed, work. Exited while About is still
+    # open, it runs on for that window alone, and a start then is one of its own: a window whose
+    # clock moves, and a tray icon.
     def test_aSecondStartBringsBackTheFirst(self):
-        """From a terminal, --help and --version answer and an unknown option is an error, with no window.
-        Started again from the menu while it runs in the tray: one program, one window, one icon. A
-        start while the first hangs, and one after it was killed, work. Exited while About is still
-        open, it runs on for that window alone, and a start then is one of its own: a window whose
-        clock moves, and a tray icon."""
         for option, exit_code, says in [('--help', 0, 'Usage: '), ('--version', 0, 'Tivvet 3.0\n'),
                                          ('--bogus', 2, "tivvet: Unknown option 'bogus'.")]:
             answering = self.start(option, output=subprocess.PIPE)
@@ -357,8 +357,8 @@ class Stories(unittest.TestCase):
         key('alt+F4')
         self.assertEqual(exited.wait(10), 0)
 
+    # Where a StatusNotifierItem host runs, the icon is an item of it: a click restores the window.
     def test_statusNotifierItemRestoresOnAClick(self):
-        """Where a StatusNotifierItem host runs, the icon is an item of it: a click restores the window."""
         self.launch()
         self.assertTrue(wait(lambda: 'RegisterStatusNotifierItem' in calls('watcher'), 10), 'no item registered')
         item = re.search(r'^RegisterStatusNotifierItem "(.+)"$', calls('watcher'), re.M)[1]
