@@ -25,18 +25,44 @@ xcb_atom_t atom(xcb_connection_t *connection, std::string_view name) {
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
+// Null where the program does not run on X11.
+xcb_connection_t *x11Connection() {
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
 } // namespace
 
 // As Qt writes it before a map: the state the window manager reads when it takes the window in.
 void AROnTop::tellBeforeShowing() {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = x11Connection();
     if (!connection || !ontop() || m_window->isVisible())
         return;
     const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_ABOVE"),
                                  atom(connection, "_NET_WM_STATE_STAYS_ON_TOP")};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(m_window->winId()),
                         atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+    xcb_flush(connection);
+}
+
+void AROnTop::askWindowManager() {
+    xcb_connection_t *connection = x11Connection();
+    if (!connection || !ontop())
+        return;
+    constexpr uint32_t Add = 1, FromAnApplication = 1;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(m_window->winId());
+    message.type = atom(connection, "_NET_WM_STATE");
+    message.data.data32[0] = Add;
+    message.data.data32[1] = atom(connection, "_NET_WM_STATE_ABOVE");
+    message.data.data32[2] = atom(connection, "_NET_WM_STATE_STAYS_ON_TOP");
+    message.data.data32[3] = FromAnApplication;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
     xcb_flush(connection);
 }
 

@@ -19,6 +19,9 @@ public:
     // tells it as it shows a window, but a window hidden while minimised it maps as soon as that
     // state is cleared, before that; the window manager may then take it in as an ordinary window.
     void tellBeforeShowing();
+    // Once a window shown again is on the screen: on X11 the window manager is asked, as EWMH has a
+    // client ask for a mapped window, in case it took the window in before it read what it was told.
+    void askWindowManager();
 
 private:
     QWidget *m_window;
