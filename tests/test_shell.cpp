@@ -314,16 +314,22 @@ private Q_SLOTS:
                                                       control->mapTo(window, QPoint()), control->size())),
                          qPrintable(control->objectName()));
             w->find("FlatBttnStart")->setFocus();
-            QStringList names;
+            QStringList names, order;
             for (QWidget *focused = nullptr; focused != w->find("FlatBttnStart");) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 focused = QApplication::focusWidget();
+                order << focused->objectName();
                 QVERIFY2(window->rect().contains(QRect(focused->mapTo(window, QPoint()), focused->size())),
                          qPrintable(focused->objectName()));
                 names << QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name);
                 QVERIFY2(!names.last().isEmpty() && names.size() < 80, qPrintable(focused->objectName()));
             }
             QVERIFY2(names.removeDuplicates() == 0, qPrintable(names.join(u", "_s)));
+            const QString walked = order.join(u' '); // in reading order
+            QVERIFY2(walked.contains(u"Alarm2 FlatBttnColor FlatBttnHelp FlatBttnAbout FlatBttnExit "_s +
+                                     (*panel ? u"txtWav"_s : u"txtHours"_s)) &&
+                         (!*panel || walked.contains(u"FlatBttnClose CheckStart CheckMin txtHours"_s)),
+                     qPrintable(walked));
         }
     }
 
