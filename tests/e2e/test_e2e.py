@@ -162,7 +162,8 @@ class Stories(unittest.TestCase):
         time.sleep(seconds)
         recorder.terminate()
         recorder.wait()
-        samples = array.array('f', open(recording, 'rb').read()[:os.path.getsize(recording) // 4 * 4])
+        with open(recording, 'rb') as recorded:
+            samples = array.array('f', recorded.read()[:os.path.getsize(recording) // 4 * 4])
         return max(map(abs, samples))
 
     # The first start, then countdowns that bring the window back from the tray with their sound and
