@@ -20,7 +20,8 @@ public:
     // state is cleared, before that; the window manager may then take it in as an ordinary window.
     void tellBeforeShowing();
     // Once a window shown again is on the screen: on X11 the window manager is asked, as EWMH has a
-    // client ask for a mapped window, in case it took the window in before it read what it was told.
+    // client ask for a mapped window. Openbox takes a window mapped again in without the state
+    // written on it, though the property still says "above".
     void askWindowManager();
 
 private:

@@ -47,8 +47,18 @@ def wait(condition, seconds=5):
     return True
 
 
+# As the window manager stacks it: another window brought to the front stays below it.
 def kept_above(window):
-    return '_NET_WM_STATE_ABOVE' in run('xprop', '-id', window, '_NET_WM_STATE')
+    other = subprocess.Popen(['xmessage', 'another window'])
+    try:
+        wait(lambda: xdotool('search', '--onlyvisible', '--class', 'Xmessage'))
+        theirs = xdotool('search', '--onlyvisible', '--class', 'Xmessage').split()[0]
+        xdotool('windowactivate', '--sync', theirs)
+        stacking = [int(id, 16) for id in re.findall(r'0x[0-9a-f]+', run('xprop', '-root', '_NET_CLIENT_LIST_STACKING'))]
+        return stacking.index(int(window)) > stacking.index(int(theirs))
+    finally:
+        other.kill()
+        other.wait()
 
 
 def origin(window):
