@@ -409,23 +409,29 @@ private Q_SLOTS:
         QString lines;
         for (int line = 1; line <= 25; ++line)
             lines += u"line %1\n"_s.arg(line);
-        const std::pair<QString, QString> rows[] = {{u"short"_s, u"short"_s},
-                                                    {lines, lines.section(u'\n', 0, 19) + u'\u2026'},
-                                                    {QString(1500, u'x'), QString(1000, u'x') + u'\u2026'},
-                                                    {QString(25, u'\n'), QString(19, u'\n') + u'\u2026'}};
+        const QString ours = u"The Tivvet"_s,
+                      longTitle = u"A title as long as a line of the text in the box"_s;
+        const std::tuple<QString, QString, QString> rows[] = {
+            {ours, u"short"_s, u"short"_s},
+            {ours, lines, lines.section(u'\n', 0, 19) + u'\u2026'},
+            {ours, QString(1500, u'x'), QString(1000, u'x') + u'\u2026'},
+            {ours, QString(25, u'\n'), QString(19, u'\n') + u'\u2026'},
+            {longTitle, u"short"_s, u"short"_s}};
         QtMessageBox messages;
-        for (const auto &[text, shown] : rows) {
+        for (const auto &[title, text, shown] : rows) {
             QString seen, details;
-            int roomBesideTitle = 0; // for the window manager's icon and buttons
+            int roomBesideTitle = 0; // for the window manager's icon and buttons, beside a bold title
             QTimer::singleShot(0, this, [&] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 seen = box->windowTitle() + box->text();
-                roomBesideTitle = box->width() - box->fontMetrics().horizontalAdvance(box->windowTitle());
+                QFont bold = box->font();
+                bold.setBold(true);
+                roomBesideTitle = box->width() - QFontMetrics(bold).horizontalAdvance(box->windowTitle());
                 details = box->detailedText();
                 box->accept();
             });
-            messages.show(u"The Tivvet"_s, text);
-            QCOMPARE(seen, u"The Tivvet"_s + shown);
+            messages.show(title, text);
+            QCOMPARE(seen, title + shown);
             QCOMPARE_GE(roomBesideTitle, 150);
             QCOMPARE(details, text == shown ? QString() : text);
         }
