@@ -51,11 +51,14 @@ def wait(condition, seconds=5):
 def kept_above(window):
     other = subprocess.Popen(['xmessage', 'another window'])
     try:
-        wait(lambda: xdotool('search', '--onlyvisible', '--class', 'Xmessage'))
-        theirs = xdotool('search', '--onlyvisible', '--class', 'Xmessage').split()[0]
-        xdotool('windowactivate', '--sync', theirs)
-        stacking = [int(id, 16) for id in re.findall(r'0x[0-9a-f]+', run('xprop', '-root', '_NET_CLIENT_LIST_STACKING'))]
-        return stacking.index(int(window)) > stacking.index(int(theirs))
+        if not wait(lambda: xdotool('search', '--onlyvisible', '--class', 'Xmessage')):
+            return False
+        theirs = int(xdotool('search', '--onlyvisible', '--class', 'Xmessage').split()[0])
+        xdotool('windowactivate', '--sync', str(theirs))
+        stacking = [int(found, 16) for found in
+                    re.findall(r'0x[0-9a-f]+', run('xprop', '-root', '_NET_CLIENT_LIST_STACKING'))]
+        mine = int(window)
+        return {mine, theirs} <= set(stacking) and stacking.index(mine) > stacking.index(theirs)
     finally:
         other.kill()
         other.wait()
