@@ -254,8 +254,6 @@ void frmTivvet::showAfterLoad() {
 
 void frmTivvet::paintEvent(QPaintEvent *event) {
     QWidget::paintEvent(event);
-    if (std::exchange(m_restoring, false))
-        AROnTop1->askWindowManager();
     if (!m_startFinished)
         QMetaObject::invokeMethod(this, &frmTivvet::finishStart, Qt::QueuedConnection);
 }
@@ -445,7 +443,6 @@ void frmTivvet::restore() {
         windowHandle()->setPosition(*m_placeBeforeTray);
     }
     AROnTop1->tellBeforeShowing();
-    m_restoring = !isVisible();
     showNormal();
     bringToForeground();
 }

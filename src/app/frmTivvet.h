@@ -162,7 +162,6 @@ private:
     QString m_programPath;
     const QIcon m_programIcon;
     bool m_startFinished = false;
-    bool m_restoring = false;
     bool m_unloaded = false;
     bool m_endingOnSignal = false;
     QTimer *m_saveSoon;

@@ -1,5 +1,6 @@
 #include "platform/AROnTop.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -43,6 +44,16 @@ void AROnTop::tellBeforeShowing() {
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(m_window->winId()),
                         atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
     xcb_flush(connection);
+    m_window->installEventFilter(this);
+}
+
+// The first paint after showing again: the window is mapped and the window manager has it.
+bool AROnTop::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Paint) {
+        m_window->removeEventFilter(this);
+        askWindowManager();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void AROnTop::askWindowManager() {

@@ -15,15 +15,18 @@ public:
 
     bool ontop() const;
     void setOntop(bool ontop);
-    // Before a hidden window is shown again: on X11 it is told to the window manager at once. Qt
-    // tells it as it shows a window, but a window hidden while minimised it maps as soon as that
-    // state is cleared, before that; the window manager may then take it in as an ordinary window.
+    // Before a hidden window is shown again: on X11 it is told to the window manager at once, and
+    // asked again once the window is painted. Qt tells it as it shows a window, but a window hidden
+    // while minimised it maps as soon as that state is cleared, before that; and openbox takes a
+    // window mapped again in as an ordinary one, though the property still says "above". A mapped
+    // window is asked for, as EWMH has a client do.
     void tellBeforeShowing();
-    // Once a window shown again is on the screen: on X11 the window manager is asked, as EWMH has a
-    // client ask for a mapped window. Openbox takes a window mapped again in without the state
-    // written on it, though the property still says "above".
-    void askWindowManager();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void askWindowManager();
+
     QWidget *m_window;
 };
