@@ -2,9 +2,9 @@
 // the time of a weekend passed, and one woken after it ran out, with every notify time checked.
 #include "FakePlatform.h"
 #include "app/frmTivvet.h"
+#include "controls/FlatBttn.h"
 #include "countdown/CountdownTick.h"
 #include "countdown/CountdownTimer.h"
-#include "platform/FlatBttn.h"
 
 #include <QApplication>
 #include <QCheckBox>

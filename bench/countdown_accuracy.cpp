@@ -2,8 +2,8 @@
 // entered time the expiry's sound call comes, for the 1000 ms pace and, for comparison, 995 ms.
 #include "FakePlatform.h"
 #include "app/frmTivvet.h"
+#include "controls/FlatBttn.h"
 #include "countdown/CountdownTimer.h"
-#include "platform/FlatBttn.h"
 #include "platform/SOTimer.h"
 
 #include <QApplication>

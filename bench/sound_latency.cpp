@@ -3,7 +3,7 @@
 // sound reaches the sink's monitor and how much memory playing takes.
 #include "ProcessMemory.h"
 #include "PulseAudioServer.h"
-#include "platform/SdlSoundPlayer.h"
+#include "sound/SdlSoundPlayer.h"
 
 #include <QApplication>
 #include <QDataStream>

@@ -1,7 +1,7 @@
 #include "Rows.h"
 #include "TestWindow.h"
 #include "alarms/AlarmClock.h"
-#include "platform/AROnTop.h"
+#include "controls/AROnTop.h"
 #include "platform/MinuteTimer.h"
 
 #include <QScopeGuard>

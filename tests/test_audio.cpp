@@ -1,7 +1,7 @@
 #include "PulseAudioServer.h"
 #include "SoundFiles.h"
-#include "platform/SdlSoundPlayer.h"
-#include "platform/WavFile.h"
+#include "sound/SdlSoundPlayer.h"
+#include "sound/WavFile.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "Rows.h"
 #include "TestWindow.h"
+#include "controls/FlatBttn.h"
 #include "countdown/CountdownTick.h"
 #include "countdown/CountdownTimer.h"
-#include "platform/FlatBttn.h"
 #include "platform/SOTimer.h"
 
 #include <QElapsedTimer>

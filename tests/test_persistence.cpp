@@ -2,9 +2,9 @@
 #include "SoundFiles.h"
 #include "TestWindow.h"
 #include "colours/frmColor.h"
+#include "controls/Controls.h"
 #include "persistence/Autostart.h"
 #include "platform/ConfigFolder.h"
-#include "platform/Controls.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,6 +1,6 @@
 #include "app/frmTivvet.h"
+#include "controls/FlatBttn.h"
 #include "countdown/CountdownTimer.h"
-#include "platform/FlatBttn.h"
 #include "platform/RealPlatform.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "alarms/FieldStepping.h"
 
+#include "controls/UpDown.h"
 #include "core/ClockText.h"
-#include "platform/UpDown.h"
 
 #include <QLineEdit>
 

@@ -2,10 +2,10 @@
 
 #include "alerts/AlertWindow.h"
 #include "alerts/ProgramCommand.h"
-#include "platform/MessageBox.h"
+#include "controls/MessageBox.h"
 #include "platform/Notifier.h"
 #include "platform/ProgramLauncher.h"
-#include "platform/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 
 #include <QDir>
 #include <QFileInfo>

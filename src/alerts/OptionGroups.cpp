@@ -1,10 +1,10 @@
 #include "alerts/OptionGroups.h"
 
 #include "alerts/AlertActions.h"
-#include "platform/Controls.h"
-#include "platform/FileDialog.h"
-#include "platform/FlatBttn.h"
-#include "platform/Frame.h"
+#include "controls/Controls.h"
+#include "controls/FileDialog.h"
+#include "controls/FlatBttn.h"
+#include "controls/Frame.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "alerts/OptionsArea.h"
 
-#include "platform/Controls.h"
-#include "platform/FlatBttn.h"
-#include "platform/Frame.h"
+#include "controls/Controls.h"
+#include "controls/FlatBttn.h"
+#include "controls/Frame.h"
 
 #include <QLabel>
 

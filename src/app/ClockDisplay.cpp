@@ -1,8 +1,8 @@
 #include "app/ClockDisplay.h"
 
+#include "controls/Controls.h"
 #include "core/ClockText.h"
 #include "platform/Clock.h"
-#include "platform/Controls.h"
 #include "platform/MinuteTimer.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "app/StartOptions.h"
 
+#include "controls/Controls.h"
 #include "persistence/Autostart.h"
-#include "platform/Controls.h"
 
 #include <QCheckBox>
 

@@ -1,6 +1,6 @@
 #include "app/frmTivvet.h"
+#include "controls/FontWarmUp.h"
 #include "platform/ConfigFolder.h"
-#include "platform/FontWarmUp.h"
 #include "platform/RealPlatform.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"

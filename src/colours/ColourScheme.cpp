@@ -1,7 +1,7 @@
 #include "colours/ColourScheme.h"
 
+#include "controls/Controls.h"
 #include "persistence/SettingsStore.h"
-#include "platform/Controls.h"
 
 #include <QString>
 #include <QWidget>

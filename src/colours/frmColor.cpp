@@ -1,9 +1,9 @@
 #include "colours/frmColor.h"
 
-#include "platform/ClickEvents.h"
-#include "platform/Controls.h"
-#include "platform/FlatBttn.h"
-#include "platform/Frame.h"
+#include "controls/ClickEvents.h"
+#include "controls/Controls.h"
+#include "controls/FlatBttn.h"
+#include "controls/Frame.h"
 
 #include <QCloseEvent>
 #include <QFrame>

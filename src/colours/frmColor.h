@@ -1,8 +1,8 @@
 #pragma once
 
 #include "colours/ColourScheme.h"
+#include "controls/ColourDialog.h"
 #include "persistence/SettingsStore.h"
-#include "platform/ColourDialog.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 #include "countdown/CountdownTick.h"
 
 #include "alerts/AlertActions.h"
+#include "controls/FlatBttn.h"
 #include "core/ClockText.h"
 #include "countdown/CountdownTimer.h"
 #include "countdown/NotifySettings.h"
 #include "platform/Clock.h"
-#include "platform/FlatBttn.h"
 #include "platform/SOTimer.h"
 
 #include <QLabel>

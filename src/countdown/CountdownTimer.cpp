@@ -1,9 +1,9 @@
 #include "countdown/CountdownTimer.h"
 
+#include "controls/Controls.h"
+#include "controls/FlatBttn.h"
+#include "controls/Frame.h"
 #include "core/NumberReader.h"
-#include "platform/Controls.h"
-#include "platform/FlatBttn.h"
-#include "platform/Frame.h"
 #include "platform/SOTimer.h"
 
 #include <QLabel>

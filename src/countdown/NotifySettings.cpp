@@ -1,11 +1,11 @@
 #include "countdown/NotifySettings.h"
 
 #include "alarms/FieldStepping.h"
+#include "controls/Controls.h"
+#include "controls/Frame.h"
+#include "controls/UpDown.h"
 #include "core/ClockText.h"
 #include "core/FieldSelection.h"
-#include "platform/Controls.h"
-#include "platform/Frame.h"
-#include "platform/UpDown.h"
 
 #include <QCheckBox>
 #include <QLabel>

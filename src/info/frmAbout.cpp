@@ -1,9 +1,9 @@
 #include "info/frmAbout.h"
 
+#include "controls/ClickEvents.h"
+#include "controls/Controls.h"
+#include "controls/Frame.h"
 #include "info/ProductInfo.h"
-#include "platform/ClickEvents.h"
-#include "platform/Controls.h"
-#include "platform/Frame.h"
 
 #include <QDesktopServices>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #include "info/frmHelp.h"
 
-#include "platform/Controls.h"
-#include "platform/Frame.h"
+#include "controls/Controls.h"
+#include "controls/Frame.h"
 
 #include <QFile>
 #include <QPlainTextEdit>

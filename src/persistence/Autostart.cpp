@@ -1,8 +1,8 @@
 #include "persistence/Autostart.h"
 
 #include "alerts/AlertActions.h"
+#include "controls/MessageBox.h"
 #include "persistence/AtomicFile.h"
-#include "platform/MessageBox.h"
 
 #include <QDir>
 

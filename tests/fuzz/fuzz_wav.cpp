@@ -1,5 +1,5 @@
 // The WAV loading path up to the sound device (SDL's dummy driver) on any bytes.
-#include "platform/SdlSoundPlayer.h"
+#include "sound/SdlSoundPlayer.h"
 
 #include <QApplication>
 #include <QFile>

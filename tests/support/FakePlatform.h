@@ -1,15 +1,15 @@
 #pragma once
 
+#include "controls/ColourDialog.h"
+#include "controls/FileDialog.h"
+#include "controls/MessageBox.h"
 #include "platform/Clock.h"
-#include "platform/ColourDialog.h"
-#include "platform/FileDialog.h"
-#include "platform/MessageBox.h"
 #include "platform/Notifier.h"
 #include "platform/PlatformServices.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/SleepInhibitor.h"
-#include "platform/SoundPlayer.h"
 #include "platform/TrayIcon.h"
+#include "sound/SoundPlayer.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

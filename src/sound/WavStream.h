@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/SdlAudio.h"
-#include "platform/WavFile.h"
+#include "sound/SdlAudio.h"
+#include "sound/WavFile.h"
 
 #include <QIODevice>
 

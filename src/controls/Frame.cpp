@@ -1,4 +1,4 @@
-#include "platform/Frame.h"
+#include "controls/Frame.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "platform/MessageBox.h"
+#include "controls/MessageBox.h"
 
 #include <QGridLayout>
 #include <QMessageBox>

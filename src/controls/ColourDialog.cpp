@@ -1,6 +1,6 @@
-#include "platform/ColourDialog.h"
+#include "controls/ColourDialog.h"
 
-#include "platform/Controls.h"
+#include "controls/Controls.h"
 
 #include <QColorDialog>
 

@@ -1,6 +1,6 @@
-#include "platform/Controls.h"
+#include "controls/Controls.h"
 
-#include "platform/AROnTop.h"
+#include "controls/AROnTop.h"
 
 #include <QDir>
 #include <QGuiApplication>

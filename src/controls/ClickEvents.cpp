@@ -1,4 +1,4 @@
-#include "platform/ClickEvents.h"
+#include "controls/ClickEvents.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "platform/FileDialog.h"
+#include "controls/FileDialog.h"
 
 #include <QFileDialog>
 

@@ -1,4 +1,4 @@
-#include "platform/AROnTop.h"
+#include "controls/AROnTop.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "platform/UpDown.h"
+#include "controls/UpDown.h"
 
-#include "platform/ClickEvents.h"
+#include "controls/ClickEvents.h"
 
 #include <QToolButton>
 

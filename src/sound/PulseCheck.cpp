@@ -1,4 +1,4 @@
-#include "platform/PulseCheck.h"
+#include "sound/PulseCheck.h"
 
 #include <QLibrary>
 

@@ -1,9 +1,9 @@
-#include "platform/SdlSoundPlayer.h"
+#include "sound/SdlSoundPlayer.h"
 
-#include "platform/PulseCheck.h"
 #include "platform/RegularFile.h"
-#include "platform/SdlAudio.h"
-#include "platform/WavStream.h"
+#include "sound/PulseCheck.h"
+#include "sound/SdlAudio.h"
+#include "sound/WavStream.h"
 
 #include <QApplication>
 #include <QFile>

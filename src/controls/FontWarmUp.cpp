@@ -1,4 +1,4 @@
-#include "platform/FontWarmUp.h"
+#include "controls/FontWarmUp.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,4 +1,4 @@
-#include "platform/WavStream.h"
+#include "sound/WavStream.h"
 
 #include <algorithm>
 

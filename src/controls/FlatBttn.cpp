@@ -1,4 +1,4 @@
-#include "platform/FlatBttn.h"
+#include "controls/FlatBttn.h"
 
 FlatBttn::FlatBttn(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent) {

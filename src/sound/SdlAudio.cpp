@@ -1,4 +1,4 @@
-#include "platform/SdlAudio.h"
+#include "sound/SdlAudio.h"
 
 namespace {
 

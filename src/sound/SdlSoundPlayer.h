@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 
 #include <QTimer>
 

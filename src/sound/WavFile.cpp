@@ -1,4 +1,4 @@
-#include "platform/WavFile.h"
+#include "sound/WavFile.h"
 
 #include <QtEndian>
 
