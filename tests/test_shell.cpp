@@ -333,19 +333,24 @@ private Q_SLOTS:
         }
     }
 
+    // In English, C and POSIX the program's own patterns; in other languages the locale's.
+    void clockAndDateFollowTheClock_data() {
+        addRows({{"row", "locale", "moment", "clock", "date"},
+                 {"midnight", "en_US", "2026-12-05T00:05", "12:05 am", "Saturday,  December 05, 2026"},
+                 {"afternoon", "C", "2027-03-09T13:07", "1:07 pm", "Tuesday,  March 09, 2027"},
+                 {"British", "en_GB", "2026-12-09T19:31", "7:31 pm", "Wednesday,  December 09, 2026"},
+                 {"German", "de_DE", "2026-12-09T19:31", "19:31", "Mittwoch, 9. Dezember 2026"},
+                 {"Polish", "pl_PL", "2027-03-09T07:05", "07:05", "wtorek, 9 marca 2027"}});
+    }
     void clockAndDateFollowTheClock() {
         ClockDisplay &display = *w->window->clock;
         QVERIFY(display.tmrClock->isEnabled() && display.tmrDate->isEnabled());
-        const std::tuple<QDateTime, QString, QString> rows[] = {
-            {QDateTime(QDate(2026, 12, 5), QTime(0, 5)), u"12:05 am"_s, u"Saturday,  December 05, 2026"_s},
-            {QDateTime(QDate(2027, 3, 9), QTime(13, 7)), u"1:07 pm"_s, u"Tuesday,  March 09, 2027"_s},
-        };
-        for (const auto &[now, clock, date] : rows) {
-            w->platform.current = now;
-            Q_EMIT w->platform.minuteChanged();
-            QCOMPARE(display.lblClock->text(), clock);
-            QCOMPARE(display.lblDate->text(), date);
-        }
+        const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+        QLocale::setDefault(QLocale(column("locale")));
+        w->platform.current = QDateTime::fromString(column("moment"), Qt::ISODate);
+        Q_EMIT w->platform.minuteChanged();
+        QTEST(display.lblClock->text(), "clock");
+        QTEST(display.lblDate->text(), "date");
     }
 
     // The kernel's own news of a clock set, raised by setting the clock to the time it shows.

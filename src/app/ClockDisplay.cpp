@@ -43,7 +43,7 @@ ClockDisplay::ClockDisplay(QWidget *window, const Clock &clock)
 
 // Sized to its text, with its right edge where it always is.
 void ClockDisplay::tmrClock_Timer() {
-    lblClock->setText(ClockText::hmmAmPm(m_clock.now().time().msecsSinceStartOfDay() / 1000));
+    lblClock->setText(ClockText::clockTime(m_clock.now().time().msecsSinceStartOfDay() / 1000, QLocale()));
     lblClock->adjustSize();
     lblClock->move(twipsToPixels(ClockRightEdge) - lblClock->width(), lblClock->y());
 }

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QStringList>
+#include <QTime>
 
 using namespace Qt::StringLiterals;
 
@@ -34,6 +35,11 @@ std::optional<int> readPart(QStringView part, int maximum) {
     return value;
 }
 
+// The program's own patterns were written for English; other languages get their own forms.
+bool keepsEnglishPatterns(const QLocale &locale) {
+    return locale.language() == QLocale::English || locale.language() == QLocale::C;
+}
+
 } // namespace
 
 QString twoDigits(int value) {
@@ -55,7 +61,15 @@ QString hmmAmPm(int secondOfDay) {
     return u"%1:%2 %3"_s.arg(QString::number(hour12(hour)), twoDigits(secondOfDay / 60 % 60), amPm(hour));
 }
 
+QString clockTime(int secondOfDay, const QLocale &locale) {
+    if (keepsEnglishPatterns(locale))
+        return hmmAmPm(secondOfDay);
+    return locale.toString(QTime::fromMSecsSinceStartOfDay(secondOfDay * 1000), QLocale::ShortFormat);
+}
+
 QString longDate(const QDate &date, const QLocale &locale) {
+    if (!keepsEnglishPatterns(locale))
+        return locale.toString(date, QLocale::LongFormat);
     return u"%1,  %2 %3, %4"_s.arg(locale.dayName(date.dayOfWeek(), QLocale::LongFormat),
                                    locale.monthName(date.month(), QLocale::LongFormat), twoDigits(date.day()),
                                    QString::number(date.year()));

@@ -19,7 +19,11 @@ QString hhmmss(int secondOfDay);
 QString hhnnAmPm(int secondOfDay);
 // "h:mm am/pm": as above without a leading zero on the hour, "9:05 am".
 QString hmmAmPm(int secondOfDay);
-// "dddd,  mmmm dd, yyyy" with the locale's day and month names: "Saturday,  December 05, 2026".
+// The clock's time of day as the locale writes it ("19:31" in German); English and C keep
+// "h:mm am/pm".
+QString clockTime(int secondOfDay, const QLocale &locale);
+// The date as the locale writes it in full ("Mittwoch, 9. Dezember 2026"); English and C keep
+// "dddd,  mmmm dd, yyyy": "Saturday,  December 05, 2026".
 QString longDate(const QDate &date, const QLocale &locale);
 
 // Reads "h:m:s": each part one or two digits with blanks around it allowed, hour 0-23,

@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 
 #include <algorithm>
 #include <optional>
@@ -59,8 +60,8 @@ void CountdownTick::expire(int secondsAgo) {
     const QDateTime ranOut = m_clock.now().addSecs(-secondsAgo);
     m_alerts.NotifyUser(u"countdown"_s,
                         secondsAgo <= 1 ? u"The countdown has run out."_s
-                                        : u"The countdown ran out at %1."_s.arg(ClockText::hmmAmPm(
-                                              ranOut.time().msecsSinceStartOfDay() / 1000)),
+                                        : u"The countdown ran out at %1."_s.arg(ClockText::clockTime(
+                                              ranOut.time().msecsSinceStartOfDay() / 1000, QLocale())),
                         true);
 }
 
