@@ -10,23 +10,53 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// Qt's own options, taken by QApplication after this: -style, -platform, -session from a session
+// manager's restart and the rest, with one dash or two.
+const char *const QtValueOptions[] = {"platform",      "platformpluginpath",
+                                      "platformtheme", "plugin",
+                                      "display",       "qwindowgeometry",
+                                      "geometry",      "qwindowtitle",
+                                      "title",         "qwindowicon",
+                                      "icon",          "session",
+                                      "name",          "style",
+                                      "stylesheet"};
+const char *const QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
 // As Linux programs have it: --help and --version answer and end, anything else ends with an error.
-// Qt's own options (-platform, -style) are taken by QApplication before.
-void answerCommandLine(const QApplication &app) {
+// Read in a QCoreApplication of its own before the window system is opened, so that they answer
+// where there is no display (a text console, ssh, a package build); its translations would load here.
+void answerCommandLine(int &argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"A countdown timer with warnings before it expires, two alarm clocks and "
-        u"a clock, in a small window that stays on top."_s);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "tivvet",
+        "A countdown timer with warnings before it expires, two alarm clocks and a clock, in a small "
+        "window that stays on top."));
     parser.addHelpOption();
     parser.addVersionOption();
-    if (!parser.parse(app.arguments()) || !parser.positionalArguments().isEmpty()) {
-        const QString error = parser.errorText().isEmpty() ? u"no arguments are taken"_s : parser.errorText();
-        std::fprintf(stderr, "tivvet: %s\nTry 'tivvet --help' for more.\n", qPrintable(error));
+    for (const char *name : QtValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), u"value"_s);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : QtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+        const QString error = parser.errorText().isEmpty()
+                                  ? QCoreApplication::translate("tivvet", "no arguments are taken")
+                                  : parser.errorText();
+        std::fprintf(stderr, "tivvet: %s\n%s\n", qPrintable(error),
+                     qPrintable(QCoreApplication::translate("tivvet", "Try 'tivvet --help' for more.")));
         std::exit(2);
     }
     if (parser.isSet(u"help"_s))
@@ -38,6 +68,9 @@ void answerCommandLine(const QApplication &app) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    QCoreApplication::setApplicationName(u"Tivvet"_s);
+    QCoreApplication::setApplicationVersion(u"3.0"_s);
+    answerCommandLine(argc, argv);
     // Idle, the window repaints one label a minute. Through X shared memory each paint ends in a
     // round trip to learn that the server has read the image, which wakes two threads; an image
     // this small costs nothing over the socket. A user's own choice is kept.
@@ -46,9 +79,6 @@ int main(int argc, char *argv[]) {
     FontWarmUp fonts;
     QApplication app(argc, argv);
     fonts.finish();
-    QApplication::setApplicationName(u"Tivvet"_s);
-    QApplication::setApplicationVersion(u"3.0"_s);
-    answerCommandLine(app);
     QGuiApplication::setDesktopFileName(u"org.example.tivvet"_s);
     // The main window decides when the program ends: a window closed while it is in the tray
     // must not end it.
