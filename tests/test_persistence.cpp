@@ -1,6 +1,7 @@
 #include "Rows.h"
 #include "SoundFiles.h"
 #include "TestWindow.h"
+#include "app/ProgramEnd.h"
 #include "colours/frmColor.h"
 #include "controls/Controls.h"
 #include "persistence/Autostart.h"
@@ -236,7 +237,7 @@ private Q_SLOTS:
         }
         QTEST(shown, "shows");
         w->window->close();
-        w->window->unload(); // a SIGTERM after the window has closed saves nothing again
+        w->window->end->commitData(); // the session manager's save: nothing once the window has closed
         const QString error = w->platform.takeLog().join(u'\n');
         QCOMPARE(error.count(u"Unable to save the options!"_s) == 1 &&
                      error.contains(QFileInfo(optionsFile).fileName() + u": "_s),

@@ -2,6 +2,7 @@
 #include "TestWindow.h"
 #include "alarms/AlarmClock.h"
 #include "app/ClockDisplay.h"
+#include "app/ProgramEnd.h"
 #include "colours/frmColor.h"
 #include "controls/AROnTop.h"
 #include "controls/ColourDialog.h"
@@ -239,7 +240,7 @@ private Q_SLOTS:
             else if (action == u"tray Close"_s)
                 w->platform.tray.menu->actions().last()->trigger();
             else if (action == u"signal"_s)
-                w->window->endOnSignal();
+                w->window->end->endOnSignal();
             else if (action == u"minute check"_s)
                 Q_EMIT w->platform.minuteChanged();
             else if (action == u"Show"_s)

@@ -6,6 +6,7 @@
 #include "alerts/OptionGroups.h"
 #include "alerts/OptionsArea.h"
 #include "app/ClockDisplay.h"
+#include "app/ProgramEnd.h"
 #include "app/StartOptions.h"
 #include "app/TrayMenu.h"
 #include "colours/ColourScheme.h"
@@ -31,7 +32,6 @@
 #include "platform/SleepInhibitor.h"
 #include "platform/TrayIcon.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QIcon>
@@ -78,6 +78,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
                                             services.notifier, *this))
     , settings(std::make_unique<SettingsStore>(services.configFolder))
     , autostart(std::make_unique<Autostart>(services.configFolder, services.messages))
+    , end(new ProgramEnd(this))
     , AROnTop1(new AROnTop(withCaptionFont(this)))
     , clock(new ClockDisplay(this, services.clock))
     , Frame1(place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880)))
@@ -125,6 +126,8 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     connect(m_saveSoon, &QTimer::timeout, this, &frmTivvet::saveChanges);
     options->bottomRow = {startOptions->CheckStart, startOptions->CheckMin,
                           findChild<QWidget *>(u"Label17"_s), findChild<QWidget *>(u"Label16"_s)};
+    connect(end, &ProgramEnd::unloading, this, &frmTivvet::Form_Unload);
+    connect(end, &ProgramEnd::saveRequested, this, &frmTivvet::saveChoices);
     connect(options, &OptionsArea::optionsClosed, this,
             [this] { report(u"Unable to save the options!"_s, optionsTexts->SaveOptionsFiles()); });
     applyCompactSize();
@@ -222,7 +225,7 @@ void frmTivvet::watchForChanges() {
 
 void frmTivvet::saveSoon(bool startOptionsOrColours) {
     m_settingsChanged = m_settingsChanged || startOptionsOrColours;
-    if (!m_unloaded)
+    if (end->isRunning())
         m_saveSoon->start();
 }
 
@@ -289,7 +292,7 @@ void frmTivvet::report(const QString &heading, const QStringList &failures) {
     if (failures.isEmpty())
         return;
     const QString text = heading + u"\n\n"_s + failures.join(u'\n');
-    if (m_endingOnSignal)
+    if (end->stage() == ProgramEnd::Stage::Gone)
         qWarning().noquote() << text;
     else
         m_messages.show(ApplicationTitle.toString(), text);
@@ -308,48 +311,13 @@ void frmTivvet::saveStartOptions() {
                            startOptions->CheckMin->isChecked() ? u"1"_s : u"0"_s);
 }
 
-void frmTivvet::unload() {
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
-    // Any window that closes from now on, a message box or a dialog too, may be the last one.
-    qApp->installEventFilter(this);
-    Form_Unload();
-    Q_EMIT unloaded();
-    endIfNoWindowIsShown();
-}
-
-void frmTivvet::endOnSignal() {
-    m_endingOnSignal = true;
-    unload();
-    // Ends every event loop, the open boxes' too, without asking any window.
-    QCoreApplication::exit(0);
-}
-
 bool frmTivvet::isLeaving() const {
-    return m_unloaded;
+    return !end->isRunning();
 }
 
 void frmTivvet::closeEvent(QCloseEvent *event) {
-    unload();
+    end->leave();
     event->accept();
-}
-
-bool frmTivvet::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::Hide && watched->isWidgetType() &&
-        static_cast<QWidget *>(watched)->isWindow())
-        endIfNoWindowIsShown();
-    return QWidget::eventFilter(watched, event);
-}
-
-// Checked once the closing window has gone from the screen.
-void frmTivvet::endIfNoWindowIsShown() {
-    QTimer::singleShot(0, qApp, [] {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        if (std::none_of(windows.begin(), windows.end(),
-                         [](const QWidget *window) { return window->isVisible(); }))
-            QApplication::quit();
-    });
 }
 
 template <class Window, class... Arguments>
@@ -368,7 +336,7 @@ void frmTivvet::FlatBttnColor_Click() {
     if (opening)
         connect(colorWindow, &frmColor::slotApplied, this,
                 [this](ColourScheme::Slot slot, ColourValue colour) {
-                    if (m_unloaded)
+                    if (!end->isRunning())
                         return;
                     colours->applySlot(slot, colour);
                     saveSoon(true);
@@ -434,7 +402,7 @@ void frmTivvet::Form_Resize() {
 // A plain show() leaves a window that was minimised and then hidden iconic.
 void frmTivvet::restore() {
     // An unloaded window never comes back: it no longer ticks, rings or has a tray icon.
-    if (m_unloaded)
+    if (!end->isRunning())
         return;
     // Told as a place the window asks for, which the window manager keeps; Qt passes on only a
     // place that differs from the one it knows.

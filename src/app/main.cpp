@@ -1,3 +1,4 @@
+#include "app/ProgramEnd.h"
 #include "app/frmTivvet.h"
 #include "controls/FontWarmUp.h"
 #include "platform/ConfigFolder.h"
@@ -100,11 +101,9 @@ int main(int argc, char *argv[]) {
     platform.setOwner(&window);
     QObject::connect(&instance, &SingleInstance::restoreRequested, &window, &frmTivvet::mnuTrayRestore_Click);
 
-    // At logout and shutdown: the session manager asks for a save, then the process gets SIGTERM.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &frmTivvet::saveChoices);
     TerminationSignals terminations;
-    QObject::connect(&terminations, &TerminationSignals::received, &window, &frmTivvet::endOnSignal);
-    QObject::connect(&window, &frmTivvet::unloaded, &instance, &SingleInstance::release);
+    QObject::connect(&terminations, &TerminationSignals::received, window.end, &ProgramEnd::endOnSignal);
+    QObject::connect(window.end, &ProgramEnd::unloaded, &instance, &SingleInstance::release);
 
     // No part of the first frame: the tray icon, and the bus, on which a later start keeps asking
     // until this one answers.
