@@ -8,10 +8,13 @@
 #include "platform/ConfigFolder.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QSettings>
 #include <QTimer>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -172,7 +175,8 @@ private Q_SLOTS:
             {"LF only", "Options/wav.txt", "/s/a.wav\n", "txtWav", "/s/a.wav", ""},
             {"lines", "Options/message.txt", "a\r\nb\r\n\r\n", "txtMessage", "a\nb\n", ""},
             {"not UTF-8", "Options/message2.txt", "caf\u00e9!\r\n", "txtMessage2", "caf\ufffd!", ""},
-            {"3 MB", "Options/message.txt", "3 MB", "txtMessage", "1 MiB", ""},
+            {"3 MB", "Options/message.txt", "3 MB", "txtMessage", "", "unreadable"},
+            {"mode 000", "Options/wav2.txt", "mode 000", "txtWav2", "", "unreadable"},
             {"a folder", "Options/program.txt/x", "", "txtProgram", "", "unreadable"},
             {"the settings a folder", "Tivvet.ini/x", "", "CheckMin", "0", "unwritable"},
             {"a FIFO", "Options/message.txt", "FIFO", "txtMessage", "", "unreadable"},
@@ -193,6 +197,8 @@ private Q_SLOTS:
     // What cannot be written at exit is named in one message; the rest is saved.
     void hostileInputs() {
         const QString file = column("file"), control = column("control"), content = column("content");
+        if (content == u"mode 000"_s && ::geteuid() == 0) // root reads every file
+            return runAsAnUnprivilegedUser();
         const QString path = w->platform.configFolder.filePath(u"Tivvet/"_s + file);
         w->window->close();
         QDir(w->platform.configFolder.filePath(u"Tivvet"_s)).removeRecursively();
@@ -205,15 +211,18 @@ private Q_SLOTS:
         } else if (content == u"link"_s) { // to a file of the user's elsewhere
             const QString elsewhere = w->platform.configFolder.filePath(u"elsewhere.txt"_s);
             QVERIFY(SoundFiles::write(elsewhere, "/s/linked.wav\r\n") && QFile::link(elsewhere, path));
+        } else if (content == u"mode 000"_s) {
+            QVERIFY(SoundFiles::write(path, "/s/old.wav\r\n") && QFile::setPermissions(path, {}));
         } else {
             QVERIFY(stored.open(QIODevice::WriteOnly));
             stored.write(content == u"3 MB"_s ? (QByteArray(999, 'a') + '\n').repeated(3000)
                                               : content.toLatin1());
             stored.close();
         }
+        const QString optionsFile = file.endsWith(u"/x"_s) ? path.chopped(2) : path;
+        const ino_t before = status(optionsFile).st_ino;
         w->start();
-        const QString started = w->platform.takeLog().join(u'\n'), told = column("told"),
-                      optionsFile = file.endsWith(u"/x"_s) ? path.chopped(2) : path;
+        const QString started = w->platform.takeLog().join(u'\n'), told = column("told");
         QCOMPARE(started.count(u"Unable to read the options!"_s) == 1 &&
                      started.contains(QFileInfo(optionsFile).fileName() + u": "_s),
                  told == u"unreadable"_s);
@@ -232,8 +241,6 @@ private Q_SLOTS:
             shown = QFile::exists(QFileInfo(path).path() + u'/' + control) ? u"kept"_s : u"gone"_s;
         } else if (shown.isEmpty()) {
             shown = w->text(qPrintable(control));
-            if (shown.size() == 1024 * 1024)
-                shown = u"1 MiB"_s;
         }
         QTEST(shown, "shows");
         w->window->close();
@@ -243,13 +250,46 @@ private Q_SLOTS:
                      error.contains(QFileInfo(optionsFile).fileName() + u": "_s),
                  told == u"unwritable"_s);
         if (told == u"unreadable"_s) // and not written back
-            QVERIFY(!QFileInfo(optionsFile).isFile());
+            QCOMPARE(status(optionsFile).st_ino, before);
         QCOMPARE(QFileInfo(path).isSymLink(), content == u"link"_s || content.startsWith(u"/dev/"_s));
         QVERIFY(!error.contains(u"wav.txt"_s));
         QCOMPARE(w->file(u"Tivvet/Options/wav3.txt"_s), QByteArray("\r\n"));
+        if (content == u"mode 000"_s) { // what the user types instead is written so that it reads back
+            w->start();
+            w->type(qPrintable(control), u"/s/new.wav"_s);
+            w->restart();
+            QCOMPARE(w->text(qPrintable(control)), u"/s/new.wav"_s);
+            QCOMPARE(status(path).st_mode & 07777, 0600u);
+        }
     }
 
 private:
+    static struct stat status(const QString &path) {
+        struct stat status {};
+        ::lstat(QFile::encodeName(path).constData(), &status);
+        return status;
+    }
+
+    // The current row again, in a copy of this test run by nobody from a folder that nobody can read.
+    void runAsAnUnprivilegedUser() {
+        QTemporaryDir place;
+        const QString copy = place.filePath(u"test"_s), home = place.filePath(u"home"_s);
+        const passwd *nobody = ::getpwnam("nobody");
+        QVERIFY(nobody && QFile::copy(QCoreApplication::applicationFilePath(), copy) && QDir().mkdir(home) &&
+                ::chown(QFile::encodeName(home).constData(), nobody->pw_uid, nobody->pw_gid) == 0 &&
+                ::chmod(QFile::encodeName(place.path()).constData(), 0755) == 0);
+        QProcess row;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"HOME"_s, home);
+        environment.insert(u"XDG_CONFIG_HOME"_s, home);
+        row.setProcessEnvironment(environment);
+        row.setProcessChannelMode(QProcess::MergedChannels);
+        row.start(u"setpriv"_s, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, copy,
+                                 u"hostileInputs:"_s + QString::fromLatin1(QTest::currentDataTag())});
+        QVERIFY(row.waitForFinished(60000));
+        QVERIFY2(row.exitStatus() == QProcess::NormalExit && row.exitCode() == 0, row.readAll().constData());
+    }
+
     QSettings ini() const {
         return {w->platform.configFolder.filePath(u"Tivvet/Tivvet.ini"_s), QSettings::IniFormat};
     }
