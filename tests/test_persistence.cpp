@@ -147,6 +147,11 @@ private Q_SLOTS:
         QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("<none>"));
         QCOMPARE(ini().value(u"ControlSettings/CheckMinValue"_s).toString(), u"1"_s);
         QVERIFY(!w->find<QTimer>("tmrSave")->isActive());
+        QTimer typing; // on and on, yet saved within five seconds
+        connect(&typing, &QTimer::timeout, this,
+                [this] { w->type("txtProgram2", w->text("txtProgram2") + u'x'); });
+        typing.start(200);
+        QTRY_VERIFY_WITH_TIMEOUT(w->file(u"Tivvet/Options/program2.txt"_s).contains("xxx"), 6000);
     }
 
     // Each row: a file put under the configuration folder's "Tivvet" before the start (its bytes the

@@ -122,7 +122,6 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     connect(&services.notifier, &Notifier::showRequested, this, [this] { alerts->RestoreMainWindow(); });
     m_saveSoon->setObjectName(u"tmrSave"_s);
     m_saveSoon->setSingleShot(true);
-    m_saveSoon->setInterval(1000);
     connect(m_saveSoon, &QTimer::timeout, this, &frmTivvet::saveChanges);
     options->bottomRow = {startOptions->CheckStart, startOptions->CheckMin,
                           findChild<QWidget *>(u"Label17"_s), findChild<QWidget *>(u"Label16"_s)};
@@ -225,8 +224,11 @@ void frmTivvet::watchForChanges() {
 
 void frmTivvet::saveSoon(bool startOptionsOrColours) {
     m_settingsChanged = m_settingsChanged || startOptionsOrColours;
-    if (end->isRunning())
-        m_saveSoon->start();
+    if (!end->isRunning())
+        return;
+    if (!m_saveSoon->isActive())
+        m_saveAtLatest.setRemainingTime(5000);
+    m_saveSoon->start(int(std::min<qint64>(1000, m_saveAtLatest.remainingTime())));
 }
 
 void frmTivvet::saveChanges() {

@@ -3,6 +3,7 @@
 #include "alerts/AlertWindow.h"
 #include "core/FieldSelection.h"
 
+#include <QDeadlineTimer>
 #include <QIcon>
 #include <QPointer>
 #include <QWidget>
@@ -55,8 +56,8 @@ public:
     void showAfterLoad();
     // Saves the choices and stops; run once, when the program's end unloads the window.
     void Form_Unload();
-    // Saves a change a second after it, so that nothing is lost to a crash or a lost display;
-    // nothing runs while nothing changes.
+    // Saves a change a second after it, and while changes go on at least every five seconds, so that
+    // little is lost to a crash or a lost display; nothing runs while nothing changes.
     void saveSoon(bool startOptionsOrColours);
     void applyCompactSize();
 
@@ -155,6 +156,7 @@ private:
     const QIcon m_programIcon;
     bool m_startFinished = false;
     QTimer *m_saveSoon;
+    QDeadlineTimer m_saveAtLatest; // five seconds after the first change not yet saved
     bool m_settingsChanged = false;
     std::optional<QPoint> m_placeBeforeTray;
 };
