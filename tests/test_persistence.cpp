@@ -147,6 +147,13 @@ private Q_SLOTS:
         QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("<none>"));
         QCOMPARE(ini().value(u"ControlSettings/CheckMinValue"_s).toString(), u"1"_s);
         QVERIFY(!w->find<QTimer>("tmrSave")->isActive());
+        w->window->setOwnsUserFiles(false); // beside another Tivvet: nothing written until that one ends
+        w->type("txtProgram2", u"/bin/3"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->find<QTimer>("tmrSave")->isActive(), 1500);
+        w->window->end->commitData();
+        QCOMPARE(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/two\r\n"));
+        w->window->setOwnsUserFiles(true);
+        QCOMPARE(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/3\r\n"));
         QTimer typing; // on and on, yet saved within five seconds
         connect(&typing, &QTimer::timeout, this,
                 [this] { w->type("txtProgram2", w->text("txtProgram2") + u'x'); });

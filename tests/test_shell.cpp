@@ -398,10 +398,15 @@ private Q_SLOTS:
     // One start for each configuration folder; a lock that cannot be made at all stops none.
     void theFirstStartHoldsTheLock() {
         const QString runtime = w->platform.configFolder.path(), config = runtime + u"/a"_s;
-        SingleInstance first(runtime, config), second(runtime, config), elsewhere(runtime, runtime + u"/b"_s);
+        SingleInstance first(runtime, config), second(runtime, config), third(runtime, config),
+            elsewhere(runtime, runtime + u"/b"_s);
         QVERIFY(first.claim() && !second.claim() && elsewhere.claim());
-        first.release(); // the window has unloaded: the next start is one of its own
-        QVERIFY(second.claim());
+        first.release(); // its window unloaded as the second start asks it: the second takes its place
+        QVERIFY(!second.askRunningToRestore() && second.isOwner() && !third.claim());
+        QSignalSpy taken(&third, &SingleInstance::lockTaken);
+        third.waitForTheLock(); // beside a hung one, until that one ends
+        second.release();
+        QVERIFY(taken.wait(3000) && third.isOwner());
         QVERIFY(SingleInstance(u"/nonexistent"_s, config).claim());
     }
 

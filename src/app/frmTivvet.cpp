@@ -127,8 +127,10 @@ frmTivvet::frmTivvet(const PlatformServices &services)
                           findChild<QWidget *>(u"Label17"_s), findChild<QWidget *>(u"Label16"_s)};
     connect(end, &ProgramEnd::unloading, this, &frmTivvet::Form_Unload);
     connect(end, &ProgramEnd::saveRequested, this, &frmTivvet::saveChoices);
-    connect(options, &OptionsArea::optionsClosed, this,
-            [this] { report(u"Unable to save the options!"_s, optionsTexts->SaveOptionsFiles()); });
+    connect(options, &OptionsArea::optionsClosed, this, [this] {
+        if (m_ownsUserFiles)
+            report(u"Unable to save the options!"_s, optionsTexts->SaveOptionsFiles());
+    });
     applyCompactSize();
 }
 
@@ -231,7 +233,20 @@ void frmTivvet::saveSoon(bool startOptionsOrColours) {
     m_saveSoon->start(int(std::min<qint64>(1000, m_saveAtLatest.remainingTime())));
 }
 
+void frmTivvet::setOwnsUserFiles(bool owns) {
+    m_ownsUserFiles = startOptions->ownsUserFiles = owns;
+    if (colorWindow)
+        colorWindow->ownsUserFiles = owns;
+    if (!owns || !end->isRunning())
+        return;
+    if (startOptions->CheckStart->isChecked()) // registered again, as at every start
+        startOptions->CheckStart_Click();
+    saveChanges();
+}
+
 void frmTivvet::saveChanges() {
+    if (!m_ownsUserFiles)
+        return;
     if (std::exchange(m_settingsChanged, false))
         saveSettings();
     optionsTexts->SaveChangedOptionsFiles();
@@ -283,6 +298,8 @@ void frmTivvet::Form_Unload() {
 }
 
 void frmTivvet::saveChoices() {
+    if (!m_ownsUserFiles)
+        return;
     const QString settingsFailure = saveSettings();
     const QStringList optionsFailures = optionsTexts->SaveOptionsFiles();
     report(u"Unable to save the options!"_s,
@@ -334,6 +351,7 @@ void frmTivvet::showOnce(QPointer<Window> &window, Arguments &...arguments) {
 void frmTivvet::FlatBttnColor_Click() {
     const bool opening = !colorWindow;
     showOnce(colorWindow, m_configFolder, m_colourDialog);
+    colorWindow->ownsUserFiles = m_ownsUserFiles;
     // Once the main window has gone, a colour chosen changes only the colour window.
     if (opening)
         connect(colorWindow, &frmColor::slotApplied, this,

@@ -60,6 +60,9 @@ public:
     // little is lost to a crash or a lost display; nothing runs while nothing changes.
     void saveSoon(bool startOptionsOrColours);
     void applyCompactSize();
+    // Whether this instance writes the user's files: one started beside another Tivvet writes none
+    // until that one has ended, then saves what changed meanwhile.
+    void setOwnsUserFiles(bool owns);
 
     void FlatBttnExit_Click();
     void FlatBttnColor_Click();
@@ -155,6 +158,7 @@ private:
     QString m_programPath;
     const QIcon m_programIcon;
     bool m_startFinished = false;
+    bool m_ownsUserFiles = true;
     QTimer *m_saveSoon;
     QDeadlineTimer m_saveAtLatest; // five seconds after the first change not yet saved
     bool m_settingsChanged = false;

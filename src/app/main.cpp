@@ -87,18 +87,24 @@ int main(int argc, char *argv[]) {
 
     const QString configFolder = userConfigFolder();
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), configFolder);
-    if (!instance.claim()) {
-        if (instance.askRunningToRestore()) {
-            qInfo("Tivvet runs already: its window is brought back.");
-            return 0;
-        }
-        // One that does not answer is hung: better two instances than none that works.
-        qInfo("Tivvet runs already but does not answer: this one starts beside it.");
+    if (!instance.claim() && instance.askRunningToRestore()) {
+        qInfo("Tivvet runs already: its window is brought back.");
+        return 0;
     }
 
     RealPlatform platform;
     frmTivvet window(platform.services(configFolder));
     platform.setOwner(&window);
+    // One that does not answer is hung: better two instances than none that works, but only one
+    // writes the user's files.
+    if (!instance.isOwner()) {
+        qInfo("Tivvet runs already but does not answer: this one starts beside it, and saves nothing "
+              "until that one has ended.");
+        window.setOwnsUserFiles(false);
+        QObject::connect(&instance, &SingleInstance::lockTaken, &window,
+                         [&window] { window.setOwnsUserFiles(true); });
+        instance.waitForTheLock();
+    }
     QObject::connect(&instance, &SingleInstance::restoreRequested, &window, &frmTivvet::mnuTrayRestore_Click);
 
     TerminationSignals terminations;

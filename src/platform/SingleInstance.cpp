@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDeadlineTimer>
 #include <QThread>
@@ -13,6 +14,7 @@ namespace {
 const QString ObjectPath = u"/org/example/tivvet"_s;
 const QString Interface = u"org.example.tivvet.Instance"_s;
 constexpr int AnswerWithinMilliseconds = 3000;
+constexpr int TryTheLockEveryMilliseconds = 1000;
 
 // The same for every start with this configuration folder, and a valid bus and file name.
 QString instanceKey(const QString &configFolder) {
@@ -25,32 +27,63 @@ QString instanceKey(const QString &configFolder) {
 SingleInstance::SingleInstance(const QString &runtimeFolder, const QString &configFolder)
     : m_key(instanceKey(configFolder))
     , m_lock(runtimeFolder + u"/tivvet-"_s + m_key + u".lock"_s)
-    , m_service(u"org.example.tivvet.i"_s + m_key) {}
+    , m_service(u"org.example.tivvet.i"_s + m_key) {
+    m_tryAgain.setInterval(TryTheLockEveryMilliseconds);
+    connect(&m_tryAgain, &QTimer::timeout, this, [this] {
+        if (!takeLock())
+            return;
+        m_tryAgain.stop();
+        registerOnTheBus();
+        Q_EMIT lockTaken();
+    });
+}
 
 // A lock that cannot be made at all (no runtime folder, no right to write there) does not stop a
 // start: better two instances than none.
 bool SingleInstance::claim() {
-    return m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError;
+    m_owner = m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError;
+    return m_owner;
+}
+
+bool SingleInstance::takeLock() {
+    m_owner = m_lock.tryLock(0);
+    return m_owner;
 }
 
 void SingleInstance::answerLaterStarts() {
-    if (m_released)
+    m_answering = true;
+    registerOnTheBus();
+}
+
+// Queued for the name, which the instance that held the lock may not have let go of yet.
+void SingleInstance::registerOnTheBus() {
+    if (!m_answering || m_released || !m_owner)
         return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.registerObject(ObjectPath, this, QDBusConnection::ExportAllSlots);
-    bus.registerService(m_service);
+    if (bus.interface())
+        bus.interface()->registerService(m_service, QDBusConnectionInterface::QueueService,
+                                         QDBusConnectionInterface::DontAllowReplacement);
 }
 
-bool SingleInstance::askRunningToRestore() const {
+bool SingleInstance::askRunningToRestore() {
     const QDBusMessage call = QDBusMessage::createMethodCall(m_service, ObjectPath, Interface, u"Restore"_s);
-    for (QDeadlineTimer deadline(AnswerWithinMilliseconds); !deadline.hasExpired(); QThread::msleep(50))
+    for (QDeadlineTimer deadline(AnswerWithinMilliseconds); !deadline.hasExpired(); QThread::msleep(50)) {
+        if (takeLock())
+            return false;
         if (QDBusConnection::sessionBus().call(call, QDBus::Block, 1000).type() == QDBusMessage::ReplyMessage)
             return true;
+    }
     return false;
+}
+
+void SingleInstance::waitForTheLock() {
+    m_tryAgain.start();
 }
 
 void SingleInstance::release() {
     m_released = true;
+    m_tryAgain.stop();
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.unregisterService(m_service);
     bus.unregisterObject(ObjectPath);

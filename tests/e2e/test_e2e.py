@@ -6,6 +6,7 @@
 import array
 import configparser
 import ctypes
+import hashlib
 import os
 import re
 import signal
@@ -341,6 +342,15 @@ class Stories(unittest.TestCase):
         os.kill(self.tivvet.pid, signal.SIGSTOP)  # hung: a start gives up asking and runs beside it
         beside = self.start()
         self.assertTrue(wait(lambda: len(windows(TITLE)) == 2, 15), 'none beside a hung one')
+        os.kill(self.tivvet.pid, signal.SIGTERM)  # it ends after all: the one beside takes its place
+        os.kill(self.tivvet.pid, signal.SIGCONT)
+        self.assertEqual(self.tivvet.wait(10), 0)
+        name = 'org.example.tivvet.i' + hashlib.sha1(f'{self.home.name}/.config'.encode()).hexdigest()[:16]
+        self.assertTrue(wait(lambda: f'uint32 {beside.pid},' in run(
+            'gdbus', 'call', '--session', '--dest', 'org.freedesktop.DBus', '--object-path', '/org/freedesktop/DBus',
+            '--method', 'org.freedesktop.DBus.GetConnectionUnixProcessID', name)), 'not taken')
+        self.assertEqual(self.start().wait(10), 0)  # and a third start finds it
+        self.assertEqual(len(windows(TITLE)), 1)
         beside.kill()
         beside.wait()
         self.launch()  # after a crash
