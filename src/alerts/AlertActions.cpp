@@ -64,11 +64,16 @@ void AlertActions::NotifyUser(const QString &source, const QString &body, bool u
     m_notifier.notify(source, body, urgent);
 }
 
+// Another alarm's box may open while one waits: the window is kept on top again only once the last
+// has closed.
 void AlertActions::ShowAlertMessage(const QString &text) {
-    m_window.setOnTop(false);
+    if (m_messagesOpen++ == 0)
+        m_window.setOnTop(false);
     message = {text, 0, ApplicationTitle.toString()};
-    m_messages.show(message.strMsgTitle, message.strMsgPrompt);
-    m_window.setOnTop(true);
+    // Not the record, which a box opened inside this one's wait replaces.
+    m_messages.show(ApplicationTitle.toString(), text);
+    if (--m_messagesOpen == 0)
+        m_window.setOnTop(true);
 }
 
 bool AlertActions::isLeaving() const {

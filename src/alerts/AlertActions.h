@@ -39,6 +39,7 @@ private:
     ProgramLauncher &m_launcher;
     Notifier &m_notifier;
     AlertWindow &m_window;
+    int m_messagesOpen = 0;
 };
 
 // The application title, shown by every message box that has no title of its own.

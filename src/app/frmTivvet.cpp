@@ -112,10 +112,12 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     buildCommands();
     orderTabs();
     connectTray();
+    const auto checkAlarms = [this] { AlarmCheck::goOffInTimeOrder({alarm1Check, alarm2Check}); };
     for (AlarmClock *alarm : {alarm1, alarm2})
-        connect(alarm->tmrAlarm, &MinuteTimer::Timer, this, [this] {
-            AlarmCheck::goOffInTimeOrder({alarm1Check, alarm2Check});
-        });
+        connect(alarm->tmrAlarm, &MinuteTimer::Timer, this, checkAlarms);
+    // Checked again inside the wait of an alarm's box, so that the other goes off in its minute.
+    for (AlarmCheck *check : {alarm1Check, alarm2Check})
+        connect(check, &AlarmCheck::waitsForTheUser, this, checkAlarms, Qt::QueuedConnection);
     // A running countdown keeps the computer awake; an alarm set for the morning must not.
     connect(countdown, &CountdownTimer::counting, this,
             [&sleep = services.sleep](bool counting) { sleep.setInhibited(counting); });
