@@ -116,12 +116,14 @@ private Q_SLOTS:
     void startOptionsAndTheAutostartEntry() {
         const QString entry = u"autostart/Tivvet.desktop"_s;
         w->click("CheckStart");
-        QVERIFY(w->file(entry).contains("\nComment=A countdown timer and two alarm "
-                                        "clocks\nIcon=org.example.tivvet\nExec=\"/opt/tivvet/bin/tivvet\"\n"
-                                        "Hidden=false\n")); // the running program
+        QVERIFY(
+            w->file(entry).contains("\nComment=A countdown timer and two alarm "
+                                    "clocks\nIcon=org.example.tivvet\nExec=\"/opt/tivvet/bin/tivvet\"\n"
+                                    "TryExec=/opt/tivvet/bin/tivvet\nHidden=false\n")); // the running program
         QVERIFY(
             autostartEntry(u"Tivvet"_s, u"/opt/100%/tivvet"_s)
-                .contains(u"\nExec=\"/opt/100%%/tivvet\"\nHidden=false\nX-GNOME-Autostart-enabled=true\n"_s));
+                .contains(
+                    u"\nExec=\"/opt/100%%/tivvet\"\nTryExec=/opt/100%/tivvet\nHidden=false\nX-GNOME-Autostart-enabled=true\n"_s));
         w->click("CheckMin");
         w->restart();
         QCOMPARE(ini().value(u"ControlSettings/CheckStartValue"_s).toString() + w->text("CheckStart"),
