@@ -151,7 +151,7 @@ private Q_SLOTS:
         QCOMPARE(w->platform.takeLog(),
                  QStringList({u"sound 1 /home/u/alarm.wav"_s,
                               u"notify Alarm I urgent|Alarm I at 07:30 pm\nTake the pills"_s, u"visible"_s,
-                              u"not on top"_s, u"box The Tivvet|Take the pills"_s,
+                              u"not on top"_s, u"box The Tivvet|Take the pills"_s, u"withdraw"_s,
                               u"start|/usr/bin/player|two words"_s}));
         QVERIFY(w->window->AROnTop1->ontop());
         QVERIFY(w->checked("Option2"));
@@ -184,7 +184,7 @@ private Q_SLOTS:
                  QStringList({u"sound 1 /one.wav"_s, u"notify Alarm I urgent|Alarm I at 06:00 am"_s,
                               u"start|/bin/one"_s, u"sound 1 /two.wav"_s,
                               u"notify Alarm II urgent|Alarm II at 06:00 am\nsecond"_s,
-                              u"box The Tivvet|second"_s, u"start|/bin/two"_s}));
+                              u"box The Tivvet|second"_s, u"withdraw"_s, u"start|/bin/two"_s}));
     }
 
     // Each row: the alarms switched on (an empty time is off), then the wall clock goes from one time
@@ -208,7 +208,7 @@ private Q_SLOTS:
             {"both in a minute, with messages", "07:00:am", "07:00:am", "06:59", "07:00", "messages",
              "sound 1 |notify Alarm I urgent|Alarm I at 07:00 am\nI|sound 1 |notify Alarm II urgent|Alarm II "
              "at "
-             "07:00 am\nII|not on top|box The Tivvet|II|not on top|box The Tivvet|I"},
+             "07:00 am\nII|not on top|box The Tivvet|II|withdraw|not on top|box The Tivvet|I"},
         });
     }
 

@@ -197,20 +197,19 @@ private Q_SLOTS:
     // write. What the alerts and boxes told (first lines), and whether the program ended by itself.
     void theProgramEndsWithItsLastWindow_data() {
         const char *failure = "box The Tivvet|Unable to save the options!";
-        const char *alarm1 = "sound 1 /one.wav|notify Alarm I urgent|Alarm I at 06:00 am";
-        const QByteArray message = QByteArray(alarm1) + "|box The Tivvet|first";
-        const QByteArray bothAlarms =
-            QByteArray(alarm1) +
-            "|sound 1 /two.wav|notify Alarm II urgent|Alarm II at 06:00 am|start|/bin/two|"
-            "box The Tivvet|first|start|/bin/one";
+        // Alarm II, due in the same minute, goes off inside the wait of Alarm I's box.
+        const QByteArray bothAlarms = "sound 1 /one.wav|notify Alarm I urgent|Alarm I at 06:00 am|sound 1 "
+                                      "/two.wav|notify Alarm II urgent|Alarm II at 06:00 am|start|/bin/two",
+                         message = bothAlarms + "|box The Tivvet|first";
         addRows({
             {"", "open", "ending", "then", "told", "ends"},
             {"About, exit, Show", "About", "exit", "Show", failure, "yes"},
             {"About, close box, a second start", "About", "close box", "second start", failure, "yes"},
             {"message, tray Close", "message", "tray Close", "",
-             (QByteArray(alarm1) + '|' + failure + "|box The Tivvet|first").constData(), "yes"},
+             (bothAlarms + '|' + failure + "|box The Tivvet|first").constData(), "yes"},
             {"message, signal", "message", "signal", "", message.constData(), "yes"},
-            {"message, a minute check", "message", "minute check", "", bothAlarms.constData(), "no"},
+            {"message, a minute check", "message", "minute check", "",
+             (message + "|withdraw|start|/bin/one").constData(), "no"},
             {"exit's failure box, signal", "failure box", "signal", "", failure, "yes"},
         });
     }

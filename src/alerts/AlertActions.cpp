@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -62,6 +63,12 @@ void AlertActions::RestoreMainWindow() {
 
 void AlertActions::NotifyUser(const QString &source, const QString &body, bool urgent) {
     m_notifier.notify(source, body, urgent);
+    m_alertUnseen = true;
+}
+
+void AlertActions::alertSeen() {
+    if (std::exchange(m_alertUnseen, false))
+        m_notifier.withdraw();
 }
 
 // Another alarm's box may open while one waits: the window is kept on top again only once the last
@@ -74,6 +81,9 @@ void AlertActions::ShowAlertMessage(const QString &text) {
     m_messages.show(ApplicationTitle.toString(), text);
     if (--m_messagesOpen == 0)
         m_window.setOnTop(true);
+    // Ended by a signal rather than by OK, the box may not have been seen.
+    if (!m_window.isLeaving())
+        alertSeen();
 }
 
 bool AlertActions::isLeaving() const {

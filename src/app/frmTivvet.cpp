@@ -32,6 +32,7 @@
 #include "platform/SleepInhibitor.h"
 #include "platform/TrayIcon.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QIcon>
@@ -121,7 +122,9 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     // A running countdown keeps the computer awake; an alarm set for the morning must not.
     connect(countdown, &CountdownTimer::counting, this,
             [&sleep = services.sleep](bool counting) { sleep.setInhibited(counting); });
-    connect(&services.notifier, &Notifier::showRequested, this, [this] { alerts->RestoreMainWindow(); });
+    connect(&services.notifier, &Notifier::showRequested, this, &frmTivvet::mnuTrayRestore_Click);
+    // A click or a key in the window shows that the user has seen what brought it back.
+    qApp->installEventFilter(this);
     m_saveSoon->setObjectName(u"tmrSave"_s);
     m_saveSoon->setSingleShot(true);
     connect(m_saveSoon, &QTimer::timeout, this, &frmTivvet::saveChanges);
@@ -180,7 +183,7 @@ void frmTivvet::orderTabs() {
 }
 
 void frmTivvet::connectTray() {
-    connect(&m_tray, &TrayIcon::restoreClicked, this, [this] { alerts->RestoreMainWindow(); });
+    connect(&m_tray, &TrayIcon::restoreClicked, this, &frmTivvet::mnuTrayRestore_Click);
     connect(&m_tray, &TrayIcon::menuOpening, this, &frmTivvet::bringToForeground);
     connect(&m_tray, &TrayIcon::appeared, this, &frmTivvet::Form_Resize);
     connect(mnuTray->mnuTrayRestore, &QAction::triggered, this, &frmTivvet::mnuTrayRestore_Click);
@@ -336,6 +339,13 @@ bool frmTivvet::isLeaving() const {
     return !end->isRunning();
 }
 
+bool frmTivvet::eventFilter(QObject *watched, QEvent *event) {
+    if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) &&
+        watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this)
+        alerts->alertSeen();
+    return QWidget::eventFilter(watched, event);
+}
+
 void frmTivvet::closeEvent(QCloseEvent *event) {
     end->leave();
     event->accept();
@@ -386,8 +396,10 @@ void frmTivvet::FlatBttnExit_Click() {
     close();
 }
 
+// Brought back by the user: also by a notification's "Show", a click on the tray icon or a later start.
 void frmTivvet::mnuTrayRestore_Click() {
     alerts->RestoreMainWindow();
+    alerts->alertSeen();
 }
 
 void frmTivvet::mnuTrayClose_Click() {

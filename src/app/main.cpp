@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -69,6 +70,8 @@ void answerCommandLine(int &argc, char *argv[]) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // What the programs that alarms launch get: not what this program sets for itself.
+    const QProcessEnvironment usersEnvironment = QProcessEnvironment::systemEnvironment();
     QCoreApplication::setApplicationName(u"Tivvet"_s);
     QCoreApplication::setApplicationVersion(u"3.0"_s);
     answerCommandLine(argc, argv);
@@ -92,7 +95,7 @@ int main(int argc, char *argv[]) {
         return 0;
     }
 
-    RealPlatform platform;
+    RealPlatform platform(usersEnvironment);
     frmTivvet window(platform.services(configFolder));
     platform.setOwner(&window);
     // One that does not answer is hung: better two instances than none that works, but only one

@@ -181,8 +181,8 @@ class Stories(unittest.TestCase):
         return max(map(abs, samples))
 
     # The first start, then countdowns that bring the window back from the tray with their sound and
-    # a notification each, the second replacing the first; the notification's Show brings it back
-    # too. While a countdown runs the desktop is asked not to suspend for being idle, and no longer
+    # a notification each, withdrawn once the user has seen it (a click in the window, Show); the
+    # notification's Show brings the window back too. While a countdown runs the desktop is asked not to suspend for being idle, and no longer
     # after the expiry, Pause or the end; an alarm asks nothing. At logout the program gets SIGTERM:
     # what was typed is saved and it ends normally.
     def test_countdownFromTheTrayAndBack(self):
@@ -215,17 +215,24 @@ class Stories(unittest.TestCase):
             self.assertTrue(told(close), 'not given back at the expiry')
 
         self.assertGreater(self.loudest_while(lambda: countdown_from_the_tray('3'), 2), 0.2, 'no sound heard')
-        countdown_from_the_tray('2')  # its notification replaces the first
-        notification = (' "org.example.tivvet" "The Tivvet" "The countdown has run out." ["default", "Show"] '
-                        '{"desktop-entry": "org.example.tivvet", "urgency": 2} -1\n')
-        expected = f'Notify "Tivvet" 0{notification}Notify "Tivvet" 1{notification}'
+        countdown_from_the_tray('2')  # its start's click withdrew the first notification
+        notification = ('Notify "Tivvet" 0 "org.example.tivvet" "The Tivvet" "The countdown has run out." '
+                        '["default", "Show"] {"desktop-entry": "org.example.tivvet", "urgency": 2} -1\n')
+
+        def closed(number):  # withdrawn, which the server confirms
+            return (f'CloseNotification {number}\nemit /org/freedesktop/Notifications '
+                    f'org.freedesktop.Notifications.NotificationClosed {number} 1\n')
+
+        expected = f'{notification}{closed(1)}{notification}'
         self.assertTrue(wait(lambda: calls('notifications') == expected, 3), calls('notifications'))
         xdotool('windowminimize', self.window)
         self.assertTrue(self.hidden(), 'still shown')
         run('gdbus', 'call', '--session', '--dest', 'org.freedesktop.Notifications', '--object-path',
             '/org/freedesktop/Notifications', '--method', 'org.freedesktop.DBus.Mock.EmitSignal',
-            'org.freedesktop.Notifications', 'ActionInvoked', 'us', "[<uint32 1>, <'default'>]")  # Show
+            'org.freedesktop.Notifications', 'ActionInvoked', 'us', "[<uint32 2>, <'default'>]")  # Show
         self.assertTrue(self.shown(), 'Show did not restore')
+        show = 'emit /org/freedesktop/Notifications org.freedesktop.Notifications.ActionInvoked 2 "default"\n'
+        self.assertTrue(wait(lambda: calls('notifications') == expected + show + closed(2)), calls('notifications'))
         self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after Show')
         start_countdown('30')
         self.click_control('FlatBttnPause')
@@ -242,11 +249,12 @@ class Stories(unittest.TestCase):
         self.assertEqual(calls('portal'), (inhibit + close) * 4)  # and never asked for the alarm
 
     # At 7:30 pm the sound plays and the message waits for OK while the window is not kept on top;
-    # the program starts only after OK.
+    # the program starts only after OK, with the user's environment but no start-up token.
     def test_alarmWithMessageAndProgram(self):
         marker, script = self.home.name + '/program-ran', self.home.name + '/alarm program.sh'
         with open(script, 'w', encoding='utf-8') as file:
-            file.write(f"#!/bin/sh\ntouch '{marker}'\n")
+            file.write(f"#!/bin/sh\nenv > '{marker}.part' && mv '{marker}.part' '{marker}'\n")
+        os.environ.update(TIVVET_STORY='mine', DESKTOP_STARTUP_ID='start', XDG_ACTIVATION_TOKEN='token')
         os.chmod(script, 0o500)
         self.launch(datetime.now().replace(hour=19, minute=29, second=40))
         self.type_into('txtHour', '07')
@@ -270,6 +278,10 @@ class Stories(unittest.TestCase):
         xdotool('windowactivate', '--sync', windows('^The Tivvet$')[0])
         key('Return')
         self.assertTrue(wait(lambda: os.path.exists(marker), 10), 'the program did not run after OK')
+        with open(marker, encoding='utf-8') as file:
+            environment = file.read()
+        self.assertIn('\nTIVVET_STORY=mine\n', environment)
+        self.assertEqual(re.findall('(?m)^(QT_XCB_NO_MITSHM|DESKTOP_STARTUP_ID|XDG_ACTIVATION_TOKEN)=', environment), [])
         self.assertTrue(wait(lambda: kept_above(self.window), 3), 'on top again after OK')
 
     # What the user typed and chose is on disk after Close in the tray menu, and the next start is

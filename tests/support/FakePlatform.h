@@ -63,6 +63,7 @@ struct FakePlatform : SoundPlayer,
         log << QStringLiteral("notify %1 %2|%3")
                    .arg(source, urgent ? QStringLiteral("urgent") : QString(), body);
     }
+    void withdraw() override { log << QStringLiteral("withdraw"); }
     void setInhibited(bool on) override { inhibited = on; }
     QDateTime now() const override { return current; }
     void setTime(const QTime &time) { current = QDateTime(QDate(2026, 12, 5), time); }
