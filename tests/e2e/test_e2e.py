@@ -182,8 +182,9 @@ class Stories(unittest.TestCase):
 
     # The first start, then countdowns that bring the window back from the tray with their sound and
     # a notification each, withdrawn once the user has seen it (a click in the window, Show); the
-    # notification's Show brings the window back too. While a countdown runs the desktop is asked not to suspend for being idle, and no longer
-    # after the expiry, Pause or the end; an alarm asks nothing. At logout the program gets SIGTERM:
+    # notification's Show brings the window back too. While a countdown runs the desktop is asked
+    # not to suspend for being idle, and no longer after the expiry, Pause or the end; an alarm asks
+    # nothing. At logout the program gets SIGTERM:
     # what was typed is saved and it ends normally.
     def test_countdownFromTheTrayAndBack(self):
         self.launch()
@@ -281,7 +282,8 @@ class Stories(unittest.TestCase):
         with open(marker, encoding='utf-8') as file:
             environment = file.read()
         self.assertIn('\nTIVVET_STORY=mine\n', environment)
-        self.assertEqual(re.findall('(?m)^(QT_XCB_NO_MITSHM|DESKTOP_STARTUP_ID|XDG_ACTIVATION_TOKEN)=', environment), [])
+        leaked = re.findall('(?m)^(QT_XCB_NO_MITSHM|DESKTOP_STARTUP_ID|XDG_ACTIVATION_TOKEN)=', environment)
+        self.assertEqual(leaked, [])
         self.assertTrue(wait(lambda: kept_above(self.window), 3), 'on top again after OK')
 
     # What the user typed and chose is on disk after Close in the tray menu, and the next start is
