@@ -184,8 +184,7 @@ class Stories(unittest.TestCase):
     # a notification each, withdrawn once the user has seen it (a click in the window, Show); the
     # notification's Show brings the window back too. While a countdown runs the desktop is asked
     # not to suspend for being idle, and no longer after the expiry, Pause or the end; an alarm asks
-    # nothing. At logout the program gets SIGTERM:
-    # what was typed is saved and it ends normally.
+    # nothing. At logout the program gets SIGTERM: what was typed is saved and it ends normally.
     def test_countdownFromTheTrayAndBack(self):
         self.launch()
         self.assertTrue(kept_above(self.window), 'kept above other windows')
@@ -233,7 +232,7 @@ class Stories(unittest.TestCase):
             'org.freedesktop.Notifications', 'ActionInvoked', 'us', "[<uint32 2>, <'default'>]")  # Show
         self.assertTrue(self.shown(), 'Show did not restore')
         show = 'emit /org/freedesktop/Notifications org.freedesktop.Notifications.ActionInvoked 2 "default"\n'
-        self.assertTrue(wait(lambda: calls('notifications') == expected + show + closed(2)), calls('notifications'))
+        self.assertTrue(wait(lambda: calls('notifications') == expected + show + closed(2)), 'not withdrawn')
         self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after Show')
         start_countdown('30')
         self.click_control('FlatBttnPause')
@@ -360,9 +359,9 @@ class Stories(unittest.TestCase):
         os.kill(self.tivvet.pid, signal.SIGCONT)
         self.assertEqual(self.tivvet.wait(10), 0)
         name = 'org.example.tivvet.i' + hashlib.sha1(f'{self.home.name}/.config'.encode()).hexdigest()[:16]
-        self.assertTrue(wait(lambda: f'uint32 {beside.pid},' in run(
-            'gdbus', 'call', '--session', '--dest', 'org.freedesktop.DBus', '--object-path', '/org/freedesktop/DBus',
-            '--method', 'org.freedesktop.DBus.GetConnectionUnixProcessID', name)), 'not taken')
+        owner = ['gdbus', 'call', '--session', '--dest', 'org.freedesktop.DBus', '--object-path',
+                 '/org/freedesktop/DBus', '--method', 'org.freedesktop.DBus.GetConnectionUnixProcessID', name]
+        self.assertTrue(wait(lambda: f'uint32 {beside.pid},' in run(*owner)), 'not taken')
         self.assertEqual(self.start().wait(10), 0)  # and a third start finds it
         self.assertEqual(len(windows(TITLE)), 1)
         beside.kill()
