@@ -124,8 +124,8 @@ class Stories(unittest.TestCase):
         self.assertTrue(tray_host_ready(), 'no tray host')
 
     # Starts the installed program, with its wall clock (not its monotonic one) at fake_start; what
-    # it writes goes to the home's errors.txt unless output is subprocess.PIPE.
-    def start(self, *arguments, fake_start=None, output=None):
+    # it writes goes to the home's errors.txt.
+    def start(self, fake_start=None):
         environment = dict(os.environ, HOME=self.home.name, XDG_CONFIG_HOME=self.home.name + '/.config',
                            QT_QPA_PLATFORM='xcb', SDL_AUDIODRIVER='pulseaudio')
         if fake_start:
@@ -133,8 +133,7 @@ class Stories(unittest.TestCase):
                                FAKETIME='%+d' % (fake_start - datetime.now()).total_seconds(),
                                ASAN_OPTIONS='verify_asan_link_order=0')
         with open(self.home.name + '/errors.txt', 'a', encoding='utf-8') as errors:
-            return subprocess.Popen([PROGRAM, *arguments], env=environment, stdout=output or errors,
-                                    stderr=output or subprocess.STDOUT, text=True)
+            return subprocess.Popen([PROGRAM], env=environment, stdout=errors, stderr=subprocess.STDOUT)
 
     # Starts it (the last one ended first) and waits for its main window unless it starts in the tray.
     def launch(self, fake_start=None, shows_window=True):
