@@ -18,17 +18,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Qt's own options, taken by QApplication after this: -style, -platform, -session from a session
-// manager's restart and the rest, with one dash or two.
-const char *const QtValueOptions[] = {"platform",      "platformpluginpath",
-                                      "platformtheme", "plugin",
-                                      "display",       "qwindowgeometry",
-                                      "geometry",      "qwindowtitle",
-                                      "title",         "qwindowicon",
-                                      "icon",          "session",
-                                      "name",          "style",
-                                      "stylesheet"};
-const char *const QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+// Qt's own options, which QApplication takes after this (-platform, -style, -session from a session
+// manager's restart and the rest, with one dash or two), each name with a value or none.
+void acceptQtsOptions(QCommandLineParser &parser, const QString &names, const QString &valueName) {
+    for (const QString &name : names.split(u' ')) {
+        QCommandLineOption option(name, QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
 
 // As Linux programs have it: --help and --version answer and end, anything else ends with an error.
 // Read in a QCoreApplication of its own before the window system is opened, so that they answer
@@ -43,16 +41,11 @@ void answerCommandLine(int &argc, char *argv[]) {
         "window that stays on top."));
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const char *name : QtValueOptions) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), u"value"_s);
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char *name : QtFlags) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    acceptQtsOptions(parser,
+                     u"platform platformpluginpath platformtheme plugin display qwindowgeometry geometry "
+                     u"qwindowtitle title qwindowicon icon session name style stylesheet"_s,
+                     u"value"_s);
+    acceptQtsOptions(parser, u"reverse widgetcount nograb dograb sync"_s, QString());
     if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
         const QString error = parser.errorText().isEmpty()
                                   ? QCoreApplication::translate("tivvet", "no arguments are taken")
