@@ -5,6 +5,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDeadlineTimer>
+#include <QFileSystemWatcher>
 #include <QThread>
 
 using namespace Qt::StringLiterals;
@@ -26,16 +27,11 @@ QString instanceKey(const QString &configFolder) {
 
 SingleInstance::SingleInstance(const QString &runtimeFolder, const QString &configFolder)
     : m_key(instanceKey(configFolder))
-    , m_lock(runtimeFolder + u"/tivvet-"_s + m_key + u".lock"_s)
+    , m_lockPath(runtimeFolder + u"/tivvet-"_s + m_key + u".lock"_s)
+    , m_lock(m_lockPath)
     , m_service(u"org.example.tivvet.i"_s + m_key) {
     m_tryAgain.setInterval(TryTheLockEveryMilliseconds);
-    connect(&m_tryAgain, &QTimer::timeout, this, [this] {
-        if (!takeLock())
-            return;
-        m_tryAgain.stop();
-        registerOnTheBus();
-        Q_EMIT lockTaken();
-    });
+    connect(&m_tryAgain, &QTimer::timeout, this, &SingleInstance::tryTheLockAgain);
 }
 
 // A lock that cannot be made at all (no runtime folder, no right to write there) does not stop a
@@ -77,8 +73,20 @@ bool SingleInstance::askRunningToRestore() {
     return false;
 }
 
+// Its holder removes the lock file as it lets it go; one that crashed leaves it, found stale at one
+// of the looks every second.
 void SingleInstance::waitForTheLock() {
+    connect(new QFileSystemWatcher({m_lockPath}, this), &QFileSystemWatcher::fileChanged, this,
+            &SingleInstance::tryTheLockAgain);
     m_tryAgain.start();
+}
+
+void SingleInstance::tryTheLockAgain() {
+    if (!m_tryAgain.isActive() || !takeLock())
+        return;
+    m_tryAgain.stop();
+    registerOnTheBus();
+    Q_EMIT lockTaken();
 }
 
 void SingleInstance::release() {

@@ -26,8 +26,8 @@ public:
     // Asks the running instance to restore its window, waiting while it is still starting; false
     // when it never answered. One that is ending answers no more: its lock, once free, is taken.
     bool askRunningToRestore();
-    // Beside an instance that does not answer: tries the lock now and then, without blocking, and
-    // takes it as soon as that one has ended.
+    // Beside an instance that does not answer: tries the lock again, without blocking, and takes it
+    // as soon as that one has ended.
     void waitForTheLock();
     // Gives up the lock and the bus name for good: the window has unloaded, so a later start is a
     // start of its own.
@@ -43,9 +43,11 @@ Q_SIGNALS:
 
 private:
     bool takeLock();
+    void tryTheLockAgain();
     void registerOnTheBus();
 
     QString m_key; // the same for every start with this configuration folder
+    QString m_lockPath;
     QLockFile m_lock;
     QString m_service;
     QTimer m_tryAgain;
