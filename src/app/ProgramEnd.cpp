@@ -50,8 +50,7 @@ bool ProgramEnd::eventFilter(QObject *watched, QEvent *event) {
 void ProgramEnd::endIfNoWindowIsShown() {
     QTimer::singleShot(0, this, [this] {
         const QWidgetList windows = QApplication::topLevelWidgets();
-        if (m_stage == Stage::Leaving &&
-            std::none_of(windows.begin(), windows.end(),
+        if (std::none_of(windows.begin(), windows.end(),
                          [](const QWidget *window) { return window->isVisible(); })) {
             m_stage = Stage::Gone;
             QApplication::quit();
