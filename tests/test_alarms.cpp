@@ -203,8 +203,8 @@ private Q_SLOTS:
             {"overnight", "09:10:pm", "", "21:00", "07:00", "sleep",
              "sound 1 |notify Alarm I urgent|Alarm I at 09:10 pm, 9 h 50 min late: the computer was asleep"},
             {"clock set forward", "", "07:30:pm", "19:20", "19:45", "hand", ""},
-            {"held up", "", "07:30:pm", "19:20", "19:45", "held up",
-             "sound 1 |notify Alarm II urgent|Alarm II at 07:30 pm, 15 min late"},
+            {"held up", "", "07:30:pm", "19:29", "19:31", "held up",
+             "sound 1 |notify Alarm II urgent|Alarm II at 07:30 pm, 1 min late"},
             {"both in a minute, with messages", "07:00:am", "07:00:am", "06:59", "07:00", "messages",
              "sound 1 |notify Alarm I urgent|Alarm I at 07:00 am\nI|sound 1 |notify Alarm II urgent|Alarm II "
              "at "

@@ -189,7 +189,8 @@ private Q_SLOTS:
             {"LF only", "Options/wav.txt", "/s/a.wav\n", "txtWav", "/s/a.wav", ""},
             {"lines", "Options/message.txt", "a\r\nb\r\n\r\n", "txtMessage", "a\nb\n", ""},
             {"not UTF-8", "Options/message2.txt", "caf\u00e9!\r\n", "txtMessage2", "caf\ufffd!", ""},
-            {"3 MB", "Options/message.txt", "3 MB", "txtMessage", "", "unreadable"},
+            {"1 MiB", "Options/message.txt", "1 MiB", "txtMessage", "1 MiB", ""},
+            {"a byte more", "Options/message.txt", "1 MiB and a byte", "txtMessage", "", "unreadable"},
             {"mode 000", "Options/wav2.txt", "mode 000", "txtWav2", "", "unreadable"},
             {"a folder", "Options/program.txt/x", "", "txtProgram", "", "unreadable"},
             {"the settings a folder", "Tivvet.ini/x", "", "CheckMin", "0", "unwritable"},
@@ -229,8 +230,9 @@ private Q_SLOTS:
             QVERIFY(SoundFiles::write(path, "/s/old.wav\r\n") && QFile::setPermissions(path, {}));
         } else {
             QVERIFY(stored.open(QIODevice::WriteOnly));
-            stored.write(content == u"3 MB"_s ? (QByteArray(999, 'a') + '\n').repeated(3000)
-                                              : content.toLatin1());
+            stored.write(content.startsWith(u"1 MiB"_s)
+                             ? QByteArray(1024 * 1024 + int(content.endsWith(u"a byte"_s)), 'a')
+                             : content.toLatin1());
             stored.close();
         }
         const QString optionsFile = file.endsWith(u"/x"_s) ? path.chopped(2) : path;
@@ -255,6 +257,8 @@ private Q_SLOTS:
             shown = QFile::exists(QFileInfo(path).path() + u'/' + control) ? u"kept"_s : u"gone"_s;
         } else if (shown.isEmpty()) {
             shown = w->text(qPrintable(control));
+            if (shown.size() == 1024 * 1024)
+                shown = u"1 MiB"_s;
         }
         QTEST(shown, "shows");
         w->window->close();
