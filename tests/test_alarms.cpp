@@ -151,7 +151,7 @@ private Q_SLOTS:
         QCOMPARE(w->platform.takeLog(),
                  QStringList({u"sound 1 /home/u/alarm.wav"_s,
                               u"notify Alarm I urgent|Alarm I at 07:30 pm\nTake the pills"_s, u"visible"_s,
-                              u"not on top"_s, u"box The Tivvet|Take the pills"_s,
+                              u"not on top"_s, u"box The Tivvet|Take the pills"_s, u"withdraw"_s,
                               u"start|/usr/bin/player|two words"_s}));
         QVERIFY(w->window->AROnTop1->ontop());
         QVERIFY(w->checked("Option2"));
@@ -184,11 +184,12 @@ private Q_SLOTS:
                  QStringList({u"sound 1 /one.wav"_s, u"notify Alarm I urgent|Alarm I at 06:00 am"_s,
                               u"start|/bin/one"_s, u"sound 1 /two.wav"_s,
                               u"notify Alarm II urgent|Alarm II at 06:00 am\nsecond"_s,
-                              u"box The Tivvet|second"_s, u"start|/bin/two"_s}));
+                              u"box The Tivvet|second"_s, u"withdraw"_s, u"start|/bin/two"_s}));
     }
 
     // Each row: the alarms switched on (an empty time is off), then the wall clock goes from one time
-    // to the next, by a sleep of the computer or set forward by hand; what the alarms tell at the wake.
+    // to the next, by a sleep of the computer, the program held up, set forward by hand, or by hand
+    // with each alarm's message box open for five minutes of minute signals; what the alarms tell.
     void missedWhileAsleepGoesOffLate_data() {
         addRows({
             {"", "alarm1", "alarm2", "from", "to", "by", "told"},
@@ -202,6 +203,12 @@ private Q_SLOTS:
             {"overnight", "09:10:pm", "", "21:00", "07:00", "sleep",
              "sound 1 |notify Alarm I urgent|Alarm I at 09:10 pm, 9 h 50 min late: the computer was asleep"},
             {"clock set forward", "", "07:30:pm", "19:20", "19:45", "hand", ""},
+            {"held up", "", "07:30:pm", "19:29", "19:31", "held up",
+             "sound 1 |notify Alarm II urgent|Alarm II at 07:30 pm, 1 min late"},
+            {"both in a minute, with messages", "07:00:am", "07:00:am", "06:59", "07:00", "messages",
+             "sound 1 |notify Alarm I urgent|Alarm I at 07:00 am\nI|sound 1 |notify Alarm II urgent|Alarm II "
+             "at "
+             "07:00 am\nII|not on top|box The Tivvet|II|withdraw|not on top|box The Tivvet|I"},
         });
     }
 
@@ -217,10 +224,22 @@ private Q_SLOTS:
                 w->click(qPrintable(alarm[1]));
                 ++switchedOn;
             }
+        if (column("by") == u"messages"_s) {
+            w->type("txtMessage", u"I"_s);
+            w->type("txtMessage2", u"II"_s);
+            w->click("Check4");
+            w->click("Check7");
+            w->platform.onShow = [this] { // the other alarm's check is queued before the box
+                QCoreApplication::processEvents();
+                for (int minute = 1; minute <= 5; ++minute)
+                    w->platform.sleepFor(60, false);
+                w->platform.log << (w->window->AROnTop1->ontop() ? u"on top"_s : u"not on top"_s);
+            };
+        }
         QVERIFY(w->platform.takeLog().isEmpty());
         const QTime to = QTime::fromString(column("to"));
-        if (column("by") == u"sleep"_s) {
-            w->platform.sleepFor((from.secsTo(to) + 86400) % 86400);
+        if (column("by") == u"sleep"_s || column("by") == u"held up"_s) {
+            w->platform.sleepFor((from.secsTo(to) + 86400) % 86400, column("by") == u"sleep"_s);
         } else {
             w->platform.setTime(to);
             Q_EMIT w->platform.minuteChanged();

@@ -117,6 +117,9 @@ private Q_SLOTS:
         QCOMPARE(tick(), u"sound 1 ,notify countdown |The countdown has 00:00:02 left. shown"_s);
         QCOMPARE(tick(), u" hidden"_s);
         QCOMPARE(tick(), u"sound 1 ,notify countdown urgent|The countdown has run out. shown"_s);
+        for (int clicks = 2; clicks > 0; --clicks) // seen: its notification is withdrawn, once
+            QTest::mouseClick(w->find("lblCounter"), Qt::LeftButton);
+        QCOMPARE(w->platform.takeLog(), QStringList{u"withdraw"_s});
         QVERIFY(!running() && resetEnabled() && !w->platform.inhibited);
         w->click("FlatBttnStart"); // the fields still hold the entry, but there is nothing to count
         QCOMPARE(tick(), u" hidden"_s);

@@ -1,16 +1,20 @@
 #include "Rows.h"
 #include "SoundFiles.h"
 #include "TestWindow.h"
+#include "app/ProgramEnd.h"
 #include "colours/frmColor.h"
 #include "controls/Controls.h"
 #include "persistence/Autostart.h"
 #include "platform/ConfigFolder.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QSettings>
 #include <QTimer>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -112,12 +116,14 @@ private Q_SLOTS:
     void startOptionsAndTheAutostartEntry() {
         const QString entry = u"autostart/Tivvet.desktop"_s;
         w->click("CheckStart");
-        QVERIFY(w->file(entry).contains("\nComment=A countdown timer and two alarm "
-                                        "clocks\nIcon=org.example.tivvet\nExec=\"/opt/tivvet/bin/tivvet\"\n"
-                                        "Hidden=false\n")); // the running program
+        QVERIFY(
+            w->file(entry).contains("\nComment=A countdown timer and two alarm "
+                                    "clocks\nIcon=org.example.tivvet\nExec=\"/opt/tivvet/bin/tivvet\"\n"
+                                    "TryExec=/opt/tivvet/bin/tivvet\nHidden=false\n")); // the running program
         QVERIFY(
             autostartEntry(u"Tivvet"_s, u"/opt/100%/tivvet"_s)
-                .contains(u"\nExec=\"/opt/100%%/tivvet\"\nHidden=false\nX-GNOME-Autostart-enabled=true\n"_s));
+                .contains(
+                    u"\nExec=\"/opt/100%%/tivvet\"\nTryExec=/opt/100%/tivvet\nHidden=false\nX-GNOME-Autostart-enabled=true\n"_s));
         w->click("CheckMin");
         w->restart();
         QCOMPARE(ini().value(u"ControlSettings/CheckStartValue"_s).toString() + w->text("CheckStart"),
@@ -143,6 +149,18 @@ private Q_SLOTS:
         QCOMPARE(w->file(u"Tivvet/Options/wav.txt"_s), QByteArray("<none>"));
         QCOMPARE(ini().value(u"ControlSettings/CheckMinValue"_s).toString(), u"1"_s);
         QVERIFY(!w->find<QTimer>("tmrSave")->isActive());
+        w->window->setOwnsUserFiles(false); // beside another Tivvet: nothing written until that one ends
+        w->type("txtProgram2", u"/bin/3"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->find<QTimer>("tmrSave")->isActive(), 1500);
+        w->window->end->commitData();
+        QCOMPARE(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/two\r\n"));
+        w->window->setOwnsUserFiles(true);
+        QCOMPARE(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/3\r\n"));
+        QTimer typing; // on and on, yet saved within five seconds
+        connect(&typing, &QTimer::timeout, this,
+                [this] { w->type("txtProgram2", w->text("txtProgram2") + u'x'); });
+        typing.start(200);
+        QTRY_VERIFY_WITH_TIMEOUT(w->file(u"Tivvet/Options/program2.txt"_s).contains("xxx"), 6000);
     }
 
     // Each row: a file put under the configuration folder's "Tivvet" before the start (its bytes the
@@ -171,7 +189,9 @@ private Q_SLOTS:
             {"LF only", "Options/wav.txt", "/s/a.wav\n", "txtWav", "/s/a.wav", ""},
             {"lines", "Options/message.txt", "a\r\nb\r\n\r\n", "txtMessage", "a\nb\n", ""},
             {"not UTF-8", "Options/message2.txt", "caf\u00e9!\r\n", "txtMessage2", "caf\ufffd!", ""},
-            {"3 MB", "Options/message.txt", "3 MB", "txtMessage", "1 MiB", ""},
+            {"1 MiB", "Options/message.txt", "1 MiB", "txtMessage", "1 MiB", ""},
+            {"a byte more", "Options/message.txt", "1 MiB and a byte", "txtMessage", "", "unreadable"},
+            {"mode 000", "Options/wav2.txt", "mode 000", "txtWav2", "", "unreadable"},
             {"a folder", "Options/program.txt/x", "", "txtProgram", "", "unreadable"},
             {"the settings a folder", "Tivvet.ini/x", "", "CheckMin", "0", "unwritable"},
             {"a FIFO", "Options/message.txt", "FIFO", "txtMessage", "", "unreadable"},
@@ -192,6 +212,8 @@ private Q_SLOTS:
     // What cannot be written at exit is named in one message; the rest is saved.
     void hostileInputs() {
         const QString file = column("file"), control = column("control"), content = column("content");
+        if (content == u"mode 000"_s && ::geteuid() == 0) // root reads every file
+            return runAsAnUnprivilegedUser();
         const QString path = w->platform.configFolder.filePath(u"Tivvet/"_s + file);
         w->window->close();
         QDir(w->platform.configFolder.filePath(u"Tivvet"_s)).removeRecursively();
@@ -204,15 +226,19 @@ private Q_SLOTS:
         } else if (content == u"link"_s) { // to a file of the user's elsewhere
             const QString elsewhere = w->platform.configFolder.filePath(u"elsewhere.txt"_s);
             QVERIFY(SoundFiles::write(elsewhere, "/s/linked.wav\r\n") && QFile::link(elsewhere, path));
+        } else if (content == u"mode 000"_s) {
+            QVERIFY(SoundFiles::write(path, "/s/old.wav\r\n") && QFile::setPermissions(path, {}));
         } else {
             QVERIFY(stored.open(QIODevice::WriteOnly));
-            stored.write(content == u"3 MB"_s ? (QByteArray(999, 'a') + '\n').repeated(3000)
-                                              : content.toLatin1());
+            stored.write(content.startsWith(u"1 MiB"_s)
+                             ? QByteArray(1024 * 1024 + int(content.endsWith(u"a byte"_s)), 'a')
+                             : content.toLatin1());
             stored.close();
         }
+        const QString optionsFile = file.endsWith(u"/x"_s) ? path.chopped(2) : path;
+        const ino_t before = status(optionsFile).st_ino;
         w->start();
-        const QString started = w->platform.takeLog().join(u'\n'), told = column("told"),
-                      optionsFile = file.endsWith(u"/x"_s) ? path.chopped(2) : path;
+        const QString started = w->platform.takeLog().join(u'\n'), told = column("told");
         QCOMPARE(started.count(u"Unable to read the options!"_s) == 1 &&
                      started.contains(QFileInfo(optionsFile).fileName() + u": "_s),
                  told == u"unreadable"_s);
@@ -236,19 +262,52 @@ private Q_SLOTS:
         }
         QTEST(shown, "shows");
         w->window->close();
-        w->window->unload(); // a SIGTERM after the window has closed saves nothing again
+        w->window->end->commitData(); // the session manager's save: nothing once the window has closed
         const QString error = w->platform.takeLog().join(u'\n');
         QCOMPARE(error.count(u"Unable to save the options!"_s) == 1 &&
                      error.contains(QFileInfo(optionsFile).fileName() + u": "_s),
                  told == u"unwritable"_s);
         if (told == u"unreadable"_s) // and not written back
-            QVERIFY(!QFileInfo(optionsFile).isFile());
+            QCOMPARE(status(optionsFile).st_ino, before);
         QCOMPARE(QFileInfo(path).isSymLink(), content == u"link"_s || content.startsWith(u"/dev/"_s));
         QVERIFY(!error.contains(u"wav.txt"_s));
         QCOMPARE(w->file(u"Tivvet/Options/wav3.txt"_s), QByteArray("\r\n"));
+        if (content == u"mode 000"_s) { // what the user types instead is written so that it reads back
+            w->start();
+            w->type(qPrintable(control), u"/s/new.wav"_s);
+            w->restart();
+            QCOMPARE(w->text(qPrintable(control)), u"/s/new.wav"_s);
+            QCOMPARE(status(path).st_mode & 07777, 0600u);
+        }
     }
 
 private:
+    static struct stat status(const QString &path) {
+        struct stat status {};
+        ::lstat(QFile::encodeName(path).constData(), &status);
+        return status;
+    }
+
+    // The current row again, in a copy of this test run by nobody from a folder that nobody can read.
+    void runAsAnUnprivilegedUser() {
+        QTemporaryDir place;
+        const QString copy = place.filePath(u"test"_s), home = place.filePath(u"home"_s);
+        const passwd *nobody = ::getpwnam("nobody");
+        QVERIFY(nobody && QFile::copy(QCoreApplication::applicationFilePath(), copy) && QDir().mkdir(home) &&
+                ::chown(QFile::encodeName(home).constData(), nobody->pw_uid, nobody->pw_gid) == 0 &&
+                ::chmod(QFile::encodeName(place.path()).constData(), 0755) == 0);
+        QProcess row;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"HOME"_s, home);
+        environment.insert(u"XDG_CONFIG_HOME"_s, home);
+        row.setProcessEnvironment(environment);
+        row.setProcessChannelMode(QProcess::MergedChannels);
+        row.start(u"setpriv"_s, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, copy,
+                                 u"hostileInputs:"_s + QString::fromLatin1(QTest::currentDataTag())});
+        QVERIFY(row.waitForFinished(60000));
+        QVERIFY2(row.exitStatus() == QProcess::NormalExit && row.exitCode() == 0, row.readAll().constData());
+    }
+
     QSettings ini() const {
         return {w->platform.configFolder.filePath(u"Tivvet/Tivvet.ini"_s), QSettings::IniFormat};
     }

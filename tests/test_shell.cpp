@@ -2,6 +2,7 @@
 #include "TestWindow.h"
 #include "alarms/AlarmClock.h"
 #include "app/ClockDisplay.h"
+#include "app/ProgramEnd.h"
 #include "colours/frmColor.h"
 #include "controls/AROnTop.h"
 #include "controls/ColourDialog.h"
@@ -196,20 +197,19 @@ private Q_SLOTS:
     // write. What the alerts and boxes told (first lines), and whether the program ended by itself.
     void theProgramEndsWithItsLastWindow_data() {
         const char *failure = "box The Tivvet|Unable to save the options!";
-        const char *alarm1 = "sound 1 /one.wav|notify Alarm I urgent|Alarm I at 06:00 am";
-        const QByteArray message = QByteArray(alarm1) + "|box The Tivvet|first";
-        const QByteArray bothAlarms =
-            QByteArray(alarm1) +
-            "|sound 1 /two.wav|notify Alarm II urgent|Alarm II at 06:00 am|start|/bin/two|"
-            "box The Tivvet|first|start|/bin/one";
+        // Alarm II, due in the same minute, goes off inside the wait of Alarm I's box.
+        const QByteArray bothAlarms = "sound 1 /one.wav|notify Alarm I urgent|Alarm I at 06:00 am|sound 1 "
+                                      "/two.wav|notify Alarm II urgent|Alarm II at 06:00 am|start|/bin/two",
+                         message = bothAlarms + "|box The Tivvet|first";
         addRows({
             {"", "open", "ending", "then", "told", "ends"},
             {"About, exit, Show", "About", "exit", "Show", failure, "yes"},
             {"About, close box, a second start", "About", "close box", "second start", failure, "yes"},
             {"message, tray Close", "message", "tray Close", "",
-             (QByteArray(alarm1) + '|' + failure + "|box The Tivvet|first").constData(), "yes"},
+             (bothAlarms + '|' + failure + "|box The Tivvet|first").constData(), "yes"},
             {"message, signal", "message", "signal", "", message.constData(), "yes"},
-            {"message, a minute check", "message", "minute check", "", bothAlarms.constData(), "no"},
+            {"message, a minute check", "message", "minute check", "",
+             (message + "|withdraw|start|/bin/one").constData(), "no"},
             {"exit's failure box, signal", "failure box", "signal", "", failure, "yes"},
         });
     }
@@ -239,7 +239,7 @@ private Q_SLOTS:
             else if (action == u"tray Close"_s)
                 w->platform.tray.menu->actions().last()->trigger();
             else if (action == u"signal"_s)
-                w->window->endOnSignal();
+                w->window->end->endOnSignal();
             else if (action == u"minute check"_s)
                 Q_EMIT w->platform.minuteChanged();
             else if (action == u"Show"_s)
@@ -402,10 +402,15 @@ private Q_SLOTS:
     // One start for each configuration folder; a lock that cannot be made at all stops none.
     void theFirstStartHoldsTheLock() {
         const QString runtime = w->platform.configFolder.path(), config = runtime + u"/a"_s;
-        SingleInstance first(runtime, config), second(runtime, config), elsewhere(runtime, runtime + u"/b"_s);
+        SingleInstance first(runtime, config), second(runtime, config), third(runtime, config),
+            elsewhere(runtime, runtime + u"/b"_s);
         QVERIFY(first.claim() && !second.claim() && elsewhere.claim());
-        first.release(); // the window has unloaded: the next start is one of its own
-        QVERIFY(second.claim());
+        first.release(); // its window unloaded as the second start asks it: the second takes its place
+        QVERIFY(!second.askRunningToRestore() && second.isOwner() && !third.claim());
+        QSignalSpy taken(&third, &SingleInstance::lockTaken);
+        third.waitForTheLock(); // beside a hung one, until that one ends
+        second.release();
+        QVERIFY(taken.wait(3000) && third.isOwner());
         QVERIFY(SingleInstance(u"/nonexistent"_s, config).claim());
     }
 

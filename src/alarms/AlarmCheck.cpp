@@ -20,6 +20,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr qint64 NanosecondsPerMillisecond = 1'000'000;
+constexpr qint64 NanosecondsPerSecond = 1'000'000'000;
 // How far the wall clock may run ahead of the time that really passed and still count as time
 // gone by: more is the clock set forward.
 constexpr qint64 ClockSlackMilliseconds = 2000;
@@ -49,10 +50,10 @@ AlarmCheck::AlarmCheck(AlarmClock &alarm, const AlarmOptions &options, AlertActi
     , m_alarm(alarm)
     , m_options(options)
     , m_alerts(alerts)
-    , m_clock(clock) {
-    startLooking();
+    , m_clock(clock)
+    , m_checked(look()) {
     connect(&alarm, &AlarmClock::switchedOn, this, [this] {
-        startLooking();
+        m_checked = look();
         goOffInTimeOrder({this});
     });
     // A time set to the present minute while the alarm is on goes off at once.
@@ -75,9 +76,13 @@ QString AlarmCheck::clockText() const {
 
 void AlarmCheck::goOffInTimeOrder(const QList<AlarmCheck *> &checks) {
     QList<std::pair<QDateTime, AlarmCheck *>> dueAlarms;
-    for (AlarmCheck *check : checks)
-        if (const std::optional<QDateTime> due = check->due())
+    for (AlarmCheck *check : checks) {
+        const Look now = check->look();
+        if (const std::optional<QDateTime> due = check->due(now))
             dueAlarms.append({*due, check});
+        else
+            check->m_checked = now;
+    }
     std::stable_sort(dueAlarms.begin(), dueAlarms.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     // An earlier alarm's message box waits for the user, and meanwhile anything may happen: a nested
@@ -87,22 +92,18 @@ void AlarmCheck::goOffInTimeOrder(const QList<AlarmCheck *> &checks) {
             check->goOff(due);
 }
 
-void AlarmCheck::startLooking() {
-    m_lookedAt = m_clock.now();
-    m_lookedAtPassed = m_clock.nsecsPassed();
+AlarmCheck::Look AlarmCheck::look() const {
+    return {m_clock.now(), m_clock.nsecsPassed(), m_clock.nsecsAsleep()};
 }
 
 // Due while the clock shows its minute (either time, in the hour that the clocks repeat), in the
-// first minute after the gap where the clocks skipped its time, or missed since the last look
+// first minute after the gap where the clocks skipped its time, or missed since it was last checked
 // while the clock went on with the time that really passed.
-std::optional<QDateTime> AlarmCheck::due() {
-    const QDateTime lookedAt = m_lookedAt;
-    const qint64 lookedAtPassed = m_lookedAtPassed;
-    startLooking();
+std::optional<QDateTime> AlarmCheck::due(const Look &look) const {
     const std::optional<int> second = ClockText::readHourMinuteAmPm(composedText());
     if (!m_alarm.tmrAlarm->isEnabled() || !second)
         return std::nullopt;
-    const QDateTime now = m_lookedAt;
+    const QDateTime &now = look.wall;
     const int intoItsMinute = now.time().msecsSinceStartOfDay() / 1000 - *second;
     if (intoItsMinute >= 0 && intoItsMinute < 60)
         return now.addSecs(-intoItsMinute);
@@ -112,9 +113,23 @@ std::optional<QDateTime> AlarmCheck::due() {
     if (!latest)
         return std::nullopt;
     const bool afterAGap = latest->secsTo(now) < 60;
-    const qint64 passed = (m_lookedAtPassed - lookedAtPassed) / NanosecondsPerMillisecond;
-    const bool missed = *latest > lookedAt && lookedAt.msecsTo(now) <= passed + ClockSlackMilliseconds;
+    const qint64 passed = (look.passed - m_checked.passed) / NanosecondsPerMillisecond;
+    const bool missed =
+        *latest > m_checked.wall && m_checked.wall.msecsTo(now) <= passed + ClockSlackMilliseconds;
     return afterAGap || missed ? latest : std::nullopt;
+}
+
+// Late, and whether the computer slept since the alarm was last checked; or due at another time of
+// day than its own, where the clocks skipped its time.
+QString AlarmCheck::whyNotInItsMinute(const QDateTime &due) const {
+    const Look now = look();
+    const qint64 late = due.secsTo(now.wall);
+    const bool slept = now.asleep - m_checked.asleep >= NanosecondsPerSecond;
+    if (late >= 60)
+        return u", %1 late"_s.arg(lateBy(late)) + (slept ? u": the computer was asleep"_s : QString());
+    if (ClockText::readHourMinuteAmPm(composedText()) != due.time().msecsSinceStartOfDay() / 1000)
+        return u": the clocks went forward"_s;
+    return QString();
 }
 
 void AlarmCheck::goOff(const QDateTime &due) {
@@ -123,18 +138,14 @@ void AlarmCheck::goOff(const QDateTime &due) {
     m_alerts.RestoreMainWindow();
     const bool showsMessage = m_options.message->Check4->isChecked();
     const QString message = m_options.message->txtMessage->toPlainText();
-    const qint64 late = due.secsTo(m_lookedAt);
-    // Due at another time of day than its own: the clocks skipped its time.
-    const bool skipped =
-        ClockText::readHourMinuteAmPm(composedText()) != due.time().msecsSinceStartOfDay() / 1000;
-    const QString when = late >= 60 ? u", %1 late: the computer was asleep"_s.arg(lateBy(late))
-                         : skipped  ? u": the clocks went forward"_s
-                                    : QString();
-    m_alerts.NotifyUser(
-        m_alarm.name,
-        m_alarm.name + u" at "_s + alarmText() + when + (showsMessage ? u'\n' + message : QString()), true);
-    if (showsMessage)
+    m_alerts.NotifyUser(m_alarm.name,
+                        m_alarm.name + u" at "_s + alarmText() + whyNotInItsMinute(due) +
+                            (showsMessage ? u'\n' + message : QString()),
+                        true);
+    if (showsMessage) {
+        Q_EMIT waitsForTheUser();
         m_alerts.ShowAlertMessage(message);
+    }
     // Only after OK, and never once the program has been asked to end meanwhile.
     if (m_alerts.isLeaving())
         return;

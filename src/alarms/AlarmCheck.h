@@ -13,8 +13,9 @@ class Clock;
 
 // Checks an alarm against the clock while it is on, and sets it off in its minute: sound, switched
 // off, window back, then its message and its program when they are activated. An alarm whose
-// minute passed while the computer slept goes off at the wake, late; one skipped by a clock set
-// forward does not.
+// minute passed since it was last checked, while the clock went on with the time that really passed
+// (the computer asleep, the program held up), goes off late; one skipped by a clock set forward
+// does not.
 class AlarmCheck : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AlarmCheck)
@@ -31,17 +32,29 @@ public:
     QString alarmText() const;
     QString clockText() const;
 
+Q_SIGNALS:
+    // Its message box is about to wait for the user: the other alarm, due meanwhile, is to go off in
+    // its minute rather than after OK.
+    void waitsForTheUser();
+
 private:
+    // The clocks at one moment.
+    struct Look {
+        QDateTime wall;
+        qint64 passed = 0;
+        qint64 asleep = 0;
+    };
+
+    Look look() const;
     QString composedText() const;
-    // When the alarm was due, if it is to go off now; each call is a look at the clock.
-    std::optional<QDateTime> due();
-    void startLooking();
+    // When the alarm was due, if it is to go off at the moment looked at.
+    std::optional<QDateTime> due(const Look &now) const;
+    QString whyNotInItsMinute(const QDateTime &due) const;
     void goOff(const QDateTime &due);
 
     AlarmClock &m_alarm;
     const AlarmOptions &m_options;
     AlertActions &m_alerts;
     const Clock &m_clock;
-    QDateTime m_lookedAt;
-    qint64 m_lookedAtPassed = 0;
+    Look m_checked; // when it was switched on, or last found not due
 };

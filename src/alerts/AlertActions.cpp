@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -62,13 +63,27 @@ void AlertActions::RestoreMainWindow() {
 
 void AlertActions::NotifyUser(const QString &source, const QString &body, bool urgent) {
     m_notifier.notify(source, body, urgent);
+    m_alertUnseen = true;
 }
 
+void AlertActions::alertSeen() {
+    if (std::exchange(m_alertUnseen, false))
+        m_notifier.withdraw();
+}
+
+// Another alarm's box may open while one waits: the window is kept on top again only once the last
+// has closed.
 void AlertActions::ShowAlertMessage(const QString &text) {
-    m_window.setOnTop(false);
+    if (m_messagesOpen++ == 0)
+        m_window.setOnTop(false);
     message = {text, 0, ApplicationTitle.toString()};
-    m_messages.show(message.strMsgTitle, message.strMsgPrompt);
-    m_window.setOnTop(true);
+    // Not the record, which a box opened inside this one's wait replaces.
+    m_messages.show(ApplicationTitle.toString(), text);
+    if (--m_messagesOpen == 0)
+        m_window.setOnTop(true);
+    // Ended by a signal rather than by OK, the box may not have been seen.
+    if (!m_window.isLeaving())
+        alertSeen();
 }
 
 bool AlertActions::isLeaving() const {

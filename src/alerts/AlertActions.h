@@ -26,6 +26,10 @@ public:
     void NotifyUser(const QString &source, const QString &body, bool urgent);
     // Shows an alarm's message while the main window is not kept on top; returns after OK.
     void ShowAlertMessage(const QString &text);
+    // The user has seen the alerts so far: OK on an alarm's box, "Show" on a notification, Restore
+    // from the tray, a click or a key in the main window. Their notifications are withdrawn; those
+    // of an alert not seen stay.
+    void alertSeen();
     // The program is on its way out: a message box's wait may have seen it close.
     bool isLeaving() const;
     // Starts an alarm's program on its own; says so when it cannot be started.
@@ -39,6 +43,8 @@ private:
     ProgramLauncher &m_launcher;
     Notifier &m_notifier;
     AlertWindow &m_window;
+    int m_messagesOpen = 0;
+    bool m_alertUnseen = false;
 };
 
 // The application title, shown by every message box that has no title of its own.

@@ -19,6 +19,8 @@ StartOptions::StartOptions(QWidget *window, Autostart &autostart, const QString 
 }
 
 void StartOptions::CheckStart_Click() {
+    if (!ownsUserFiles)
+        return;
     const QString command = CheckStart->isChecked() ? m_programPath : QString();
     m_autostart.WriteRegistryString(u"Tivvet"_s, command);
 }

@@ -20,6 +20,8 @@ public:
 
     QCheckBox *CheckStart;
     QCheckBox *CheckMin;
+    // False while another instance owns the user's files: the entry is left as it is.
+    bool ownsUserFiles = true;
 
 private:
     Autostart &m_autostart;

@@ -6,6 +6,7 @@
 #include "alerts/OptionGroups.h"
 #include "alerts/OptionsArea.h"
 #include "app/ClockDisplay.h"
+#include "app/ProgramEnd.h"
 #include "app/StartOptions.h"
 #include "app/TrayMenu.h"
 #include "colours/ColourScheme.h"
@@ -78,6 +79,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
                                             services.notifier, *this))
     , settings(std::make_unique<SettingsStore>(services.configFolder))
     , autostart(std::make_unique<Autostart>(services.configFolder, services.messages))
+    , end(new ProgramEnd(this))
     , AROnTop1(new AROnTop(withCaptionFont(this)))
     , clock(new ClockDisplay(this, services.clock))
     , Frame1(place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880)))
@@ -111,22 +113,29 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     buildCommands();
     orderTabs();
     connectTray();
+    const auto checkAlarms = [this] { AlarmCheck::goOffInTimeOrder({alarm1Check, alarm2Check}); };
     for (AlarmClock *alarm : {alarm1, alarm2})
-        connect(alarm->tmrAlarm, &MinuteTimer::Timer, this, [this] {
-            AlarmCheck::goOffInTimeOrder({alarm1Check, alarm2Check});
-        });
+        connect(alarm->tmrAlarm, &MinuteTimer::Timer, this, checkAlarms);
+    // Checked again inside the wait of an alarm's box, so that the other goes off in its minute.
+    for (AlarmCheck *check : {alarm1Check, alarm2Check})
+        connect(check, &AlarmCheck::waitsForTheUser, this, checkAlarms, Qt::QueuedConnection);
     // A running countdown keeps the computer awake; an alarm set for the morning must not.
     connect(countdown, &CountdownTimer::counting, this,
             [&sleep = services.sleep](bool counting) { sleep.setInhibited(counting); });
-    connect(&services.notifier, &Notifier::showRequested, this, [this] { alerts->RestoreMainWindow(); });
+    connect(&services.notifier, &Notifier::showRequested, this, &frmTivvet::mnuTrayRestore_Click);
+    // A click or a key in the window shows that the user has seen what brought it back.
+    qApp->installEventFilter(this);
     m_saveSoon->setObjectName(u"tmrSave"_s);
     m_saveSoon->setSingleShot(true);
-    m_saveSoon->setInterval(1000);
     connect(m_saveSoon, &QTimer::timeout, this, &frmTivvet::saveChanges);
     options->bottomRow = {startOptions->CheckStart, startOptions->CheckMin,
                           findChild<QWidget *>(u"Label17"_s), findChild<QWidget *>(u"Label16"_s)};
-    connect(options, &OptionsArea::optionsClosed, this,
-            [this] { report(u"Unable to save the options!"_s, optionsTexts->SaveOptionsFiles()); });
+    connect(end, &ProgramEnd::unloading, this, &frmTivvet::Form_Unload);
+    connect(end, &ProgramEnd::saveRequested, this, &frmTivvet::saveChoices);
+    connect(options, &OptionsArea::optionsClosed, this, [this] {
+        if (m_ownsUserFiles)
+            report(u"Unable to save the options!"_s, optionsTexts->SaveOptionsFiles());
+    });
     applyCompactSize();
 }
 
@@ -174,7 +183,7 @@ void frmTivvet::orderTabs() {
 }
 
 void frmTivvet::connectTray() {
-    connect(&m_tray, &TrayIcon::restoreClicked, this, [this] { alerts->RestoreMainWindow(); });
+    connect(&m_tray, &TrayIcon::restoreClicked, this, &frmTivvet::mnuTrayRestore_Click);
     connect(&m_tray, &TrayIcon::menuOpening, this, &frmTivvet::bringToForeground);
     connect(&m_tray, &TrayIcon::appeared, this, &frmTivvet::Form_Resize);
     connect(mnuTray->mnuTrayRestore, &QAction::triggered, this, &frmTivvet::mnuTrayRestore_Click);
@@ -222,11 +231,27 @@ void frmTivvet::watchForChanges() {
 
 void frmTivvet::saveSoon(bool startOptionsOrColours) {
     m_settingsChanged = m_settingsChanged || startOptionsOrColours;
-    if (!m_unloaded)
-        m_saveSoon->start();
+    if (!end->isRunning())
+        return;
+    if (!m_saveSoon->isActive())
+        m_saveAtLatest.setRemainingTime(5000);
+    m_saveSoon->start(int(std::min<qint64>(1000, m_saveAtLatest.remainingTime())));
+}
+
+void frmTivvet::setOwnsUserFiles(bool owns) {
+    m_ownsUserFiles = startOptions->ownsUserFiles = owns;
+    if (colorWindow)
+        colorWindow->ownsUserFiles = owns;
+    if (!owns || !end->isRunning())
+        return;
+    if (startOptions->CheckStart->isChecked()) // registered again, as at every start
+        startOptions->CheckStart_Click();
+    saveChanges();
 }
 
 void frmTivvet::saveChanges() {
+    if (!m_ownsUserFiles)
+        return;
     if (std::exchange(m_settingsChanged, false))
         saveSettings();
     optionsTexts->SaveChangedOptionsFiles();
@@ -278,6 +303,8 @@ void frmTivvet::Form_Unload() {
 }
 
 void frmTivvet::saveChoices() {
+    if (!m_ownsUserFiles)
+        return;
     const QString settingsFailure = saveSettings();
     const QStringList optionsFailures = optionsTexts->SaveOptionsFiles();
     report(u"Unable to save the options!"_s,
@@ -289,7 +316,7 @@ void frmTivvet::report(const QString &heading, const QStringList &failures) {
     if (failures.isEmpty())
         return;
     const QString text = heading + u"\n\n"_s + failures.join(u'\n');
-    if (m_endingOnSignal)
+    if (end->stage() == ProgramEnd::Stage::Gone)
         qWarning().noquote() << text;
     else
         m_messages.show(ApplicationTitle.toString(), text);
@@ -308,48 +335,20 @@ void frmTivvet::saveStartOptions() {
                            startOptions->CheckMin->isChecked() ? u"1"_s : u"0"_s);
 }
 
-void frmTivvet::unload() {
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
-    // Any window that closes from now on, a message box or a dialog too, may be the last one.
-    qApp->installEventFilter(this);
-    Form_Unload();
-    Q_EMIT unloaded();
-    endIfNoWindowIsShown();
-}
-
-void frmTivvet::endOnSignal() {
-    m_endingOnSignal = true;
-    unload();
-    // Ends every event loop, the open boxes' too, without asking any window.
-    QCoreApplication::exit(0);
-}
-
 bool frmTivvet::isLeaving() const {
-    return m_unloaded;
-}
-
-void frmTivvet::closeEvent(QCloseEvent *event) {
-    unload();
-    event->accept();
+    return !end->isRunning();
 }
 
 bool frmTivvet::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::Hide && watched->isWidgetType() &&
-        static_cast<QWidget *>(watched)->isWindow())
-        endIfNoWindowIsShown();
+    if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) &&
+        watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this)
+        alerts->alertSeen();
     return QWidget::eventFilter(watched, event);
 }
 
-// Checked once the closing window has gone from the screen.
-void frmTivvet::endIfNoWindowIsShown() {
-    QTimer::singleShot(0, qApp, [] {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        if (std::none_of(windows.begin(), windows.end(),
-                         [](const QWidget *window) { return window->isVisible(); }))
-            QApplication::quit();
-    });
+void frmTivvet::closeEvent(QCloseEvent *event) {
+    end->leave();
+    event->accept();
 }
 
 template <class Window, class... Arguments>
@@ -364,11 +363,12 @@ void frmTivvet::showOnce(QPointer<Window> &window, Arguments &...arguments) {
 void frmTivvet::FlatBttnColor_Click() {
     const bool opening = !colorWindow;
     showOnce(colorWindow, m_configFolder, m_colourDialog);
+    colorWindow->ownsUserFiles = m_ownsUserFiles;
     // Once the main window has gone, a colour chosen changes only the colour window.
     if (opening)
         connect(colorWindow, &frmColor::slotApplied, this,
                 [this](ColourScheme::Slot slot, ColourValue colour) {
-                    if (m_unloaded)
+                    if (!end->isRunning())
                         return;
                     colours->applySlot(slot, colour);
                     saveSoon(true);
@@ -396,8 +396,10 @@ void frmTivvet::FlatBttnExit_Click() {
     close();
 }
 
+// Brought back by the user: also by a notification's "Show", a click on the tray icon or a later start.
 void frmTivvet::mnuTrayRestore_Click() {
     alerts->RestoreMainWindow();
+    alerts->alertSeen();
 }
 
 void frmTivvet::mnuTrayClose_Click() {
@@ -434,7 +436,7 @@ void frmTivvet::Form_Resize() {
 // A plain show() leaves a window that was minimised and then hidden iconic.
 void frmTivvet::restore() {
     // An unloaded window never comes back: it no longer ticks, rings or has a tray icon.
-    if (m_unloaded)
+    if (!end->isRunning())
         return;
     // Told as a place the window asks for, which the window manager keeps; Qt passes on only a
     // place that differs from the one it knows.

@@ -3,6 +3,7 @@
 #include "alerts/AlertWindow.h"
 #include "core/FieldSelection.h"
 
+#include <QDeadlineTimer>
 #include <QIcon>
 #include <QPointer>
 #include <QWidget>
@@ -30,6 +31,7 @@ class frmHelp;
 class NotifySettings;
 class OptionsArea;
 class OptionsTexts;
+class ProgramEnd;
 struct PlatformServices;
 class SettingsStore;
 class SoundGroup;
@@ -52,20 +54,15 @@ public:
     // Shows the window after the load: with "start minimized" only the tray icon, or the window
     // minimised where there is no tray.
     void showAfterLoad();
-    // Saves the choices; run once when the window closes, whichever way.
+    // Saves the choices and stops; run once, when the program's end unloads the window.
     void Form_Unload();
-    // The unload, once, whichever way the window or the program ends. From then on the program is
-    // on its way out: it ends as soon as no window of its own is shown.
-    void unload();
-    // A termination signal (logout, shutdown, Ctrl+C): saves what it can, tells on standard error
-    // what it could not, and ends at once, whatever box is open.
-    void endOnSignal();
-    // What the unload saves: the start options, the colours and the option texts.
-    void saveChoices();
-    // Saves a change a second after it, so that nothing is lost to a crash or a lost display;
-    // nothing runs while nothing changes.
+    // Saves a change a second after it, and while changes go on at least every five seconds, so that
+    // little is lost to a crash or a lost display; nothing runs while nothing changes.
     void saveSoon(bool startOptionsOrColours);
     void applyCompactSize();
+    // Whether this instance writes the user's files: one started beside another Tivvet writes none
+    // until that one has ended, then saves what changed meanwhile.
+    void setOwnsUserFiles(bool owns);
 
     void FlatBttnExit_Click();
     void FlatBttnColor_Click();
@@ -89,6 +86,8 @@ public:
     std::unique_ptr<AlertActions> alerts;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Autostart> autostart;
+    // Where the program stands on its way out; every way out goes through it.
+    ProgramEnd *end;
 
     AROnTop *AROnTop1;
     ClockDisplay *clock;
@@ -125,8 +124,6 @@ Q_SIGNALS:
     // The window's first frame is painted, or there is none to wait for: what is no part of it
     // comes now.
     void startFinished();
-    // The window has unloaded: a later start is a start of its own.
-    void unloaded();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -136,6 +133,8 @@ protected:
 
 private:
     void finishStart();
+    // What the unload saves: the start options, the colours and the option texts.
+    void saveChoices();
     void buildCommands();
     void orderTabs();
     void connectTray();
@@ -146,8 +145,6 @@ private:
     // Shows the window, creating it first unless it is open already.
     template <class Window, class... Arguments>
     void showOnce(QPointer<Window> &window, Arguments &...arguments);
-    // The program ends once the main window has gone and no other window is shown.
-    void endIfNoWindowIsShown();
     // What could not be read or saved, under its heading.
     void report(const QString &heading, const QStringList &failures);
     void watchForChanges();
@@ -162,9 +159,9 @@ private:
     QString m_programPath;
     const QIcon m_programIcon;
     bool m_startFinished = false;
-    bool m_unloaded = false;
-    bool m_endingOnSignal = false;
+    bool m_ownsUserFiles = true;
     QTimer *m_saveSoon;
+    QDeadlineTimer m_saveAtLatest; // five seconds after the first change not yet saved
     bool m_settingsChanged = false;
     std::optional<QPoint> m_placeBeforeTray;
 };

@@ -1,3 +1,4 @@
+#include "app/ProgramEnd.h"
 #include "app/frmTivvet.h"
 #include "controls/FontWarmUp.h"
 #include "platform/ConfigFolder.h"
@@ -7,26 +8,50 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// Qt's own options, which QApplication takes after this (-platform, -style, -session from a session
+// manager's restart and the rest, with one dash or two), each name with a value or none.
+void acceptQtsOptions(QCommandLineParser &parser, const QString &names, const QString &valueName) {
+    for (const QString &name : names.split(u' ')) {
+        QCommandLineOption option(name, QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 // As Linux programs have it: --help and --version answer and end, anything else ends with an error.
-// Qt's own options (-platform, -style) are taken by QApplication before.
-void answerCommandLine(const QApplication &app) {
+// Read in a QCoreApplication of its own before the window system is opened, so that they answer
+// where there is no display (a text console, ssh, a package build); its translations would load here.
+void answerCommandLine(int &argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"A countdown timer with warnings before it expires, two alarm clocks and "
-        u"a clock, in a small window that stays on top."_s);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "tivvet",
+        "A countdown timer with warnings before it expires, two alarm clocks and a clock, in a small "
+        "window that stays on top."));
     parser.addHelpOption();
     parser.addVersionOption();
-    if (!parser.parse(app.arguments()) || !parser.positionalArguments().isEmpty()) {
-        const QString error = parser.errorText().isEmpty() ? u"no arguments are taken"_s : parser.errorText();
-        std::fprintf(stderr, "tivvet: %s\nTry 'tivvet --help' for more.\n", qPrintable(error));
+    acceptQtsOptions(parser,
+                     u"platform platformpluginpath platformtheme plugin display qwindowgeometry geometry "
+                     u"qwindowtitle title qwindowicon icon session name style stylesheet"_s,
+                     u"value"_s);
+    acceptQtsOptions(parser, u"reverse widgetcount nograb dograb sync"_s, QString());
+    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+        const QString error = parser.errorText().isEmpty()
+                                  ? QCoreApplication::translate("tivvet", "no arguments are taken")
+                                  : parser.errorText();
+        std::fprintf(stderr, "tivvet: %s\n%s\n", qPrintable(error),
+                     qPrintable(QCoreApplication::translate("tivvet", "Try 'tivvet --help' for more.")));
         std::exit(2);
     }
     if (parser.isSet(u"help"_s))
@@ -38,6 +63,11 @@ void answerCommandLine(const QApplication &app) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // What the programs that alarms launch get: not what this program sets for itself.
+    const QProcessEnvironment usersEnvironment = QProcessEnvironment::systemEnvironment();
+    QCoreApplication::setApplicationName(u"Tivvet"_s);
+    QCoreApplication::setApplicationVersion(u"3.0"_s);
+    answerCommandLine(argc, argv);
     // Idle, the window repaints one label a minute. Through X shared memory each paint ends in a
     // round trip to learn that the server has read the image, which wakes two threads; an image
     // this small costs nothing over the socket. A user's own choice is kept.
@@ -46,9 +76,6 @@ int main(int argc, char *argv[]) {
     FontWarmUp fonts;
     QApplication app(argc, argv);
     fonts.finish();
-    QApplication::setApplicationName(u"Tivvet"_s);
-    QApplication::setApplicationVersion(u"3.0"_s);
-    answerCommandLine(app);
     QGuiApplication::setDesktopFileName(u"org.example.tivvet"_s);
     // The main window decides when the program ends: a window closed while it is in the tray
     // must not end it.
@@ -56,25 +83,29 @@ int main(int argc, char *argv[]) {
 
     const QString configFolder = userConfigFolder();
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), configFolder);
-    if (!instance.claim()) {
-        if (instance.askRunningToRestore()) {
-            qInfo("Tivvet runs already: its window is brought back.");
-            return 0;
-        }
-        // One that does not answer is hung: better two instances than none that works.
-        qInfo("Tivvet runs already but does not answer: this one starts beside it.");
+    if (!instance.claim() && instance.askRunningToRestore()) {
+        qInfo("Tivvet runs already: its window is brought back.");
+        return 0;
     }
 
-    RealPlatform platform;
+    RealPlatform platform(usersEnvironment);
     frmTivvet window(platform.services(configFolder));
     platform.setOwner(&window);
+    // One that does not answer is hung: better two instances than none that works, but only one
+    // writes the user's files.
+    if (!instance.isOwner()) {
+        qInfo("Tivvet runs already but does not answer: this one starts beside it, and saves nothing "
+              "until that one has ended.");
+        window.setOwnsUserFiles(false);
+        QObject::connect(&instance, &SingleInstance::lockTaken, &window,
+                         [&window] { window.setOwnsUserFiles(true); });
+        instance.waitForTheLock();
+    }
     QObject::connect(&instance, &SingleInstance::restoreRequested, &window, &frmTivvet::mnuTrayRestore_Click);
 
-    // At logout and shutdown: the session manager asks for a save, then the process gets SIGTERM.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &frmTivvet::saveChoices);
     TerminationSignals terminations;
-    QObject::connect(&terminations, &TerminationSignals::received, &window, &frmTivvet::endOnSignal);
-    QObject::connect(&window, &frmTivvet::unloaded, &instance, &SingleInstance::release);
+    QObject::connect(&terminations, &TerminationSignals::received, window.end, &ProgramEnd::endOnSignal);
+    QObject::connect(window.end, &ProgramEnd::unloaded, &instance, &SingleInstance::release);
 
     // No part of the first frame: the tray icon, and the bus, on which a later start keeps asking
     // until this one answers.

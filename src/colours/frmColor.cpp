@@ -112,8 +112,10 @@ void frmColor::Swatch_Click(Slot slot) {
         Q_EMIT slotApplied(slot, *colour);
         customColours = chosenCustom;
     }
-    writeSwatchKey(slot);
-    m_settings.sync();
+    if (ownsUserFiles) {
+        writeSwatchKey(slot);
+        m_settings.sync();
+    }
 }
 
 // The key takes the default when the window closes.
@@ -129,8 +131,10 @@ void frmColor::writeSwatchKey(Slot slot) {
 }
 
 void frmColor::closeEvent(QCloseEvent *event) {
-    for (int slot = 0; slot < int(m_swatches.size()); ++slot)
-        writeSwatchKey(Slot(slot));
-    m_settings.sync();
+    if (ownsUserFiles) {
+        for (int slot = 0; slot < int(m_swatches.size()); ++slot)
+            writeSwatchKey(Slot(slot));
+        m_settings.sync();
+    }
     event->accept();
 }

@@ -30,6 +30,8 @@ public:
     ColourValue swatchColour(ColourScheme::Slot slot) const;
 
     CustomColours customColours{};
+    // False while another instance owns the user's files: the swatch keys are not written.
+    bool ownsUserFiles = true;
 
 Q_SIGNALS:
     void slotApplied(ColourScheme::Slot slot, ColourValue colour);

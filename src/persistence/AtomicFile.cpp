@@ -8,6 +8,18 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// A file keeps its permissions, but never ones that keep its user from reading it back: mode 000
+// becomes 600.
+QFileDevice::Permissions readableByItsUser(QFileDevice::Permissions permissions) {
+    return permissions & QFileDevice::ReadOwner
+               ? permissions
+               : permissions | QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+}
+
+} // namespace
+
 QString unfinishedWriteOf(const QString &fileName) {
     return u'.' + fileName + u".tivvet-"_s;
 }
@@ -22,7 +34,7 @@ QString writeFileAtomically(const QString &path, const QByteArray &content) {
     if (!file.open())
         return file.errorString();
     if (target.exists())
-        file.setPermissions(target.permissions());
+        file.setPermissions(readableByItsUser(target.permissions()));
     if (file.write(content) != content.size() || !file.flush())
         return file.errorString();
     // A full disk can show only here, where the file system places what was written.

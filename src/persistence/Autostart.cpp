@@ -13,13 +13,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A value as a desktop entry string.
+QString escapedString(QString text) {
+    return text.replace(u"\\"_s, u"\\\\"_s);
+}
+
 // An Exec argument quoted as the desktop entry rules ask, then escaped as a desktop entry string;
 // a "%" would start a field code.
 QString quotedExecArgument(QString argument) {
     for (QChar reserved : {u'\\', u'"', u'`', u'$'})
         argument.replace(reserved, QString(u'\\') + reserved);
-    QString quoted = u'"' + argument + u'"';
-    return quoted.replace(u"\\"_s, u"\\\\"_s).replace(u'%', u"%%"_s);
+    return escapedString(u'"' + argument + u'"').replace(u'%', u"%%"_s);
 }
 
 } // namespace
@@ -32,10 +36,13 @@ QString autostartEntry(const QString &name, const QString &command) {
            u"Comment=A countdown timer and two alarm clocks\n"
            u"Icon=org.example.tivvet\n"
            u"Exec=%2\n"
-           u"Hidden=%3\n"
-           u"X-GNOME-Autostart-enabled=%4\n"_s.arg(name, runs ? quotedExecArgument(command) : QString(),
-                                                   runs ? u"false"_s : u"true"_s,
-                                                   runs ? u"true"_s : u"false"_s);
+           u"%3"
+           u"Hidden=%4\n"
+           u"X-GNOME-Autostart-enabled=%5\n"_s.arg(
+               name, runs ? quotedExecArgument(command) : QString(),
+               // Once the program has been removed, the desktop skips the entry.
+               runs ? u"TryExec="_s + escapedString(command) + u'\n' : QString(),
+               runs ? u"false"_s : u"true"_s, runs ? u"true"_s : u"false"_s);
 }
 
 QString runTimeErrorText(int number, const QString &message) {

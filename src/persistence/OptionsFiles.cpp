@@ -11,7 +11,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// Far more than any path or message; a larger file is read up to here.
+// Far more than any path or message: a larger file is none of this program's.
 constexpr qint64 MaximumRead = 1024 * 1024;
 } // namespace
 
@@ -24,10 +24,12 @@ OptionsFiles::Read OptionsFiles::read(const QString &fileName) const {
         return {};
     if (const QString failure = openRegularFile(file); !failure.isEmpty())
         return {QString(), failure};
-    // What the file holds, up to the limit: a read of the limit would allocate all of it first.
-    QByteArray bytes = file.read(std::min(file.size(), MaximumRead));
+    // A byte past the limit tells a file over it; a read of the limit would allocate all of it first.
+    QByteArray bytes = file.read(std::min(file.size(), MaximumRead + 1));
     if (file.error() != QFileDevice::NoError)
         return {QString(), file.errorString()};
+    if (bytes.size() > MaximumRead)
+        return {QString(), u"larger than 1 MiB"_s};
     // The final line end, as this program writes it or as editors do.
     if (bytes.endsWith("\r\n"))
         bytes.chop(2);

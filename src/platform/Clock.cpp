@@ -15,6 +15,12 @@ namespace {
 constexpr qint64 NanosecondsPerSecond = 1'000'000'000;
 constexpr qint64 MillisecondsPerMinute = 60'000;
 constexpr int MillisecondsPastTheMinute = 1;
+
+qint64 nsecsOf(clockid_t clock) {
+    timespec time{};
+    clock_gettime(clock, &time);
+    return time.tv_sec * NanosecondsPerSecond + time.tv_nsec;
+}
 } // namespace
 
 // The start of each minute comes from a wall-clock timer, which the kernel cancels when the clock
@@ -40,9 +46,13 @@ SystemClock::~SystemClock() {
 }
 
 qint64 SystemClock::nsecsPassed() const {
-    timespec time{};
-    clock_gettime(CLOCK_BOOTTIME, &time);
-    return time.tv_sec * NanosecondsPerSecond + time.tv_nsec;
+    return nsecsOf(CLOCK_BOOTTIME);
+}
+
+// What CLOCK_BOOTTIME has gained on CLOCK_MONOTONIC, which stops while the computer sleeps.
+qint64 SystemClock::nsecsAsleep() const {
+    const qint64 awake = nsecsOf(CLOCK_MONOTONIC);
+    return nsecsOf(CLOCK_BOOTTIME) - awake;
 }
 
 // Time zones differ by whole minutes, so the start of a minute is the same moment in any zone.

@@ -17,6 +17,8 @@ public:
     // Nanoseconds from a fixed moment, counting the time the computer was asleep and never set
     // back: what a countdown counts.
     virtual qint64 nsecsPassed() const = 0;
+    // Nanoseconds the computer has been asleep since it started.
+    virtual qint64 nsecsAsleep() const = 0;
 
 Q_SIGNALS:
     // At the start of each minute of the wall clock, and at once when the clock is set, the time
@@ -36,6 +38,7 @@ public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     qint64 msecsSinceEpoch() const override { return QDateTime::currentMSecsSinceEpoch(); }
     qint64 nsecsPassed() const override;
+    qint64 nsecsAsleep() const override;
 
 private:
     bool armWallClockForNextMinute();

@@ -4,6 +4,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -38,6 +40,15 @@ void DBusNotifier::notify(const QString &source, const QString &body, bool urgen
             m_shown[source] = id.value();
         call->deleteLater();
     });
+}
+
+void DBusNotifier::withdraw() {
+    for (const uint id : std::as_const(m_shown)) {
+        QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, u"CloseNotification"_s);
+        call << id;
+        QDBusConnection::sessionBus().asyncCall(call);
+    }
+    m_shown.clear();
 }
 
 // Qt's Wayland platform reads the token from the environment as the window asks for the focus,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -13,8 +14,15 @@ public:
     virtual QString homeFolder() const = 0;
 };
 
+// The programs get the environment given, the one the user started this program with, less a
+// start-up or activation token, which was this program's own.
 class QProcessLauncher : public ProgramLauncher {
 public:
+    explicit QProcessLauncher(QProcessEnvironment environment);
+
     bool startDetached(const QString &program, const QStringList &arguments) override;
     QString homeFolder() const override;
+
+private:
+    QProcessEnvironment m_environment;
 };

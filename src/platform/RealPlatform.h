@@ -15,6 +15,11 @@
 
 // The real platform services, for whatever runs the main window as a user meets it.
 struct RealPlatform {
+    // Launched programs get the environment given, by default the one the program has now.
+    explicit RealPlatform(
+        const QProcessEnvironment &usersEnvironment = QProcessEnvironment::systemEnvironment())
+        : launcher(usersEnvironment) {}
+
     SdlSoundPlayer sound;
     QtMessageBox messages;
     QProcessLauncher launcher;

@@ -6,6 +6,7 @@
 import array
 import configparser
 import ctypes
+import hashlib
 import os
 import re
 import signal
@@ -123,8 +124,8 @@ class Stories(unittest.TestCase):
         self.assertTrue(tray_host_ready(), 'no tray host')
 
     # Starts the installed program, with its wall clock (not its monotonic one) at fake_start; what
-    # it writes goes to the home's errors.txt unless output is subprocess.PIPE.
-    def start(self, *arguments, fake_start=None, output=None):
+    # it writes goes to the home's errors.txt.
+    def start(self, fake_start=None):
         environment = dict(os.environ, HOME=self.home.name, XDG_CONFIG_HOME=self.home.name + '/.config',
                            QT_QPA_PLATFORM='xcb', SDL_AUDIODRIVER='pulseaudio')
         if fake_start:
@@ -132,8 +133,7 @@ class Stories(unittest.TestCase):
                                FAKETIME='%+d' % (fake_start - datetime.now()).total_seconds(),
                                ASAN_OPTIONS='verify_asan_link_order=0')
         with open(self.home.name + '/errors.txt', 'a', encoding='utf-8') as errors:
-            return subprocess.Popen([PROGRAM, *arguments], env=environment, stdout=output or errors,
-                                    stderr=output or subprocess.STDOUT, text=True)
+            return subprocess.Popen([PROGRAM], env=environment, stdout=errors, stderr=subprocess.STDOUT)
 
     # Starts it (the last one ended first) and waits for its main window unless it starts in the tray.
     def launch(self, fake_start=None, shows_window=True):
@@ -180,10 +180,10 @@ class Stories(unittest.TestCase):
         return max(map(abs, samples))
 
     # The first start, then countdowns that bring the window back from the tray with their sound and
-    # a notification each, the second replacing the first; the notification's Show brings it back
-    # too. While a countdown runs the desktop is asked not to suspend for being idle, and no longer
-    # after the expiry, Pause or the end; an alarm asks nothing. At logout the program gets SIGTERM:
-    # what was typed is saved and it ends normally.
+    # a notification each, withdrawn once the user has seen it (a click in the window, Show); the
+    # notification's Show brings the window back too. While a countdown runs the desktop is asked
+    # not to suspend for being idle, and no longer after the expiry, Pause or the end; an alarm asks
+    # nothing. At logout the program gets SIGTERM: what was typed is saved and it ends normally.
     def test_countdownFromTheTrayAndBack(self):
         self.launch()
         self.assertTrue(kept_above(self.window), 'kept above other windows')
@@ -214,17 +214,24 @@ class Stories(unittest.TestCase):
             self.assertTrue(told(close), 'not given back at the expiry')
 
         self.assertGreater(self.loudest_while(lambda: countdown_from_the_tray('3'), 2), 0.2, 'no sound heard')
-        countdown_from_the_tray('2')  # its notification replaces the first
-        notification = (' "org.example.tivvet" "The Tivvet" "The countdown has run out." ["default", "Show"] '
-                        '{"desktop-entry": "org.example.tivvet", "urgency": 2} -1\n')
-        expected = f'Notify "Tivvet" 0{notification}Notify "Tivvet" 1{notification}'
+        countdown_from_the_tray('2')  # its start's click withdrew the first notification
+        notification = ('Notify "Tivvet" 0 "org.example.tivvet" "The Tivvet" "The countdown has run out." '
+                        '["default", "Show"] {"desktop-entry": "org.example.tivvet", "urgency": 2} -1\n')
+
+        def closed(number):  # withdrawn, which the server confirms
+            return (f'CloseNotification {number}\nemit /org/freedesktop/Notifications '
+                    f'org.freedesktop.Notifications.NotificationClosed {number} 1\n')
+
+        expected = f'{notification}{closed(1)}{notification}'
         self.assertTrue(wait(lambda: calls('notifications') == expected, 3), calls('notifications'))
         xdotool('windowminimize', self.window)
         self.assertTrue(self.hidden(), 'still shown')
         run('gdbus', 'call', '--session', '--dest', 'org.freedesktop.Notifications', '--object-path',
             '/org/freedesktop/Notifications', '--method', 'org.freedesktop.DBus.Mock.EmitSignal',
-            'org.freedesktop.Notifications', 'ActionInvoked', 'us', "[<uint32 1>, <'default'>]")  # Show
+            'org.freedesktop.Notifications', 'ActionInvoked', 'us', "[<uint32 2>, <'default'>]")  # Show
         self.assertTrue(self.shown(), 'Show did not restore')
+        show = 'emit /org/freedesktop/Notifications org.freedesktop.Notifications.ActionInvoked 2 "default"\n'
+        self.assertTrue(wait(lambda: calls('notifications') == expected + show + closed(2)), 'not withdrawn')
         self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after Show')
         start_countdown('30')
         self.click_control('FlatBttnPause')
@@ -241,11 +248,12 @@ class Stories(unittest.TestCase):
         self.assertEqual(calls('portal'), (inhibit + close) * 4)  # and never asked for the alarm
 
     # At 7:30 pm the sound plays and the message waits for OK while the window is not kept on top;
-    # the program starts only after OK.
+    # the program starts only after OK, with the user's environment but no start-up token.
     def test_alarmWithMessageAndProgram(self):
         marker, script = self.home.name + '/program-ran', self.home.name + '/alarm program.sh'
         with open(script, 'w', encoding='utf-8') as file:
-            file.write(f"#!/bin/sh\ntouch '{marker}'\n")
+            file.write(f"#!/bin/sh\nenv > '{marker}.part' && mv '{marker}.part' '{marker}'\n")
+        os.environ.update(TIVVET_STORY='mine', DESKTOP_STARTUP_ID='start', XDG_ACTIVATION_TOKEN='token')
         os.chmod(script, 0o500)
         self.launch(datetime.now().replace(hour=19, minute=29, second=40))
         self.type_into('txtHour', '07')
@@ -269,6 +277,11 @@ class Stories(unittest.TestCase):
         xdotool('windowactivate', '--sync', windows('^The Tivvet$')[0])
         key('Return')
         self.assertTrue(wait(lambda: os.path.exists(marker), 10), 'the program did not run after OK')
+        with open(marker, encoding='utf-8') as file:
+            environment = file.read()
+        self.assertIn('\nTIVVET_STORY=mine\n', environment)
+        leaked = re.findall('(?m)^(QT_XCB_NO_MITSHM|DESKTOP_STARTUP_ID|XDG_ACTIVATION_TOKEN)=', environment)
+        self.assertEqual(leaked, [])
         self.assertTrue(wait(lambda: kept_above(self.window), 3), 'on top again after OK')
 
     # What the user typed and chose is on disk after Close in the tray menu, and the next start is
@@ -326,18 +339,11 @@ class Stories(unittest.TestCase):
         self.assertTrue(wait(tray_icon, 20), 'no icon')
         self.assertTrue(wait(lambda: 'Iconic' not in state(), 10), state())
 
-    # From a terminal, --help and --version answer and an unknown option is an error, with no window.
     # Started again from the menu while it runs in the tray: one program, one window, one icon. A
     # start while the first hangs, and one after it was killed, work. Exited while About is still
     # open, it runs on for that window alone, and a start then is one of its own: a window whose
     # clock moves, and a tray icon.
     def test_aSecondStartBringsBackTheFirst(self):
-        for option, exit_code, says in [('--help', 0, 'Usage: '), ('--version', 0, 'Tivvet 3.0\n'),
-                                         ('--bogus', 2, "tivvet: Unknown option 'bogus'.")]:
-            answering = self.start(option, output=subprocess.PIPE)
-            output, errors = answering.communicate(timeout=10)
-            self.assertEqual((answering.returncode, (output + errors)[:len(says)]), (exit_code, says))
-        self.assertFalse(windows(TITLE), 'a window for the terminal')
         self.launch()
         xdotool('windowminimize', self.window)
         self.assertTrue(self.hidden(), 'still shown')
@@ -348,6 +354,15 @@ class Stories(unittest.TestCase):
         os.kill(self.tivvet.pid, signal.SIGSTOP)  # hung: a start gives up asking and runs beside it
         beside = self.start()
         self.assertTrue(wait(lambda: len(windows(TITLE)) == 2, 15), 'none beside a hung one')
+        os.kill(self.tivvet.pid, signal.SIGTERM)  # it ends after all: the one beside takes its place
+        os.kill(self.tivvet.pid, signal.SIGCONT)
+        self.assertEqual(self.tivvet.wait(10), 0)
+        name = 'org.example.tivvet.i' + hashlib.sha1(f'{self.home.name}/.config'.encode()).hexdigest()[:16]
+        owner = ['gdbus', 'call', '--session', '--dest', 'org.freedesktop.DBus', '--object-path',
+                 '/org/freedesktop/DBus', '--method', 'org.freedesktop.DBus.GetConnectionUnixProcessID', name]
+        self.assertTrue(wait(lambda: f'uint32 {beside.pid},' in run(*owner)), 'not taken')
+        self.assertEqual(self.start().wait(10), 0)  # and a third start finds it
+        self.assertEqual(len(windows(TITLE)), 1)
         beside.kill()
         beside.wait()
         self.launch()  # after a crash

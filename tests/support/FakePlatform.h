@@ -63,15 +63,18 @@ struct FakePlatform : SoundPlayer,
         log << QStringLiteral("notify %1 %2|%3")
                    .arg(source, urgent ? QStringLiteral("urgent") : QString(), body);
     }
+    void withdraw() override { log << QStringLiteral("withdraw"); }
     void setInhibited(bool on) override { inhibited = on; }
     QDateTime now() const override { return current; }
     void setTime(const QTime &time) { current = QDateTime(QDate(2026, 12, 5), time); }
     // Awake, the time passed is the monotonic clock's.
-    qint64 nsecsPassed() const override { return awake.nsecsElapsed() + asleepNsecs; }
+    qint64 nsecsPassed() const override { return awake.nsecsElapsed() + asleepNsecs + heldUpNsecs; }
+    qint64 nsecsAsleep() const override { return asleepNsecs; }
     // A sleep of the computer as the program sees it at the wake: the wall clock and the time
-    // passed jump, the monotonic clock does not, and the kernel tells of a clock change.
-    void sleepFor(int seconds) {
-        asleepNsecs += seconds * 1'000'000'000LL;
+    // passed jump, the monotonic clock does not, and the kernel tells of a clock change. Not
+    // asleep, the program was held up and the monotonic clock went on.
+    void sleepFor(int seconds, bool asleep = true) {
+        (asleep ? asleepNsecs : heldUpNsecs) += seconds * 1'000'000'000LL;
         current = current.addSecs(seconds);
         Q_EMIT minuteChanged();
     }
@@ -101,7 +104,7 @@ struct FakePlatform : SoundPlayer,
         started.start();
         return started;
     }();
-    qint64 asleepNsecs = 0;
+    qint64 asleepNsecs = 0, heldUpNsecs = 0;
     QString nextFileName;
     QString programPath = QStringLiteral("/opt/tivvet/bin/tivvet");
     std::optional<ColourValue> nextColour;
