@@ -6,9 +6,12 @@
 #include "controls/AROnTop.h"
 #include "controls/ColourDialog.h"
 #include "controls/FileDialog.h"
+#include "controls/Frame.h"
 #include "controls/MessageBox.h"
 #include "countdown/CountdownTimer.h"
+#include "info/ProductInfo.h"
 #include "info/frmAbout.h"
+#include "info/frmHelp.h"
 #include "platform/MinuteTimer.h"
 #include "platform/SOTimer.h"
 #include "platform/SingleInstance.h"
@@ -17,6 +20,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMenu>
@@ -29,6 +33,7 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QToolButton>
 
 #include <ctime>
 
@@ -299,38 +304,117 @@ private Q_SLOTS:
         }
     }
 
-    // Compact, and with each options panel open: Tab reaches only controls inside the window, each
-    // with a name of its own, and nothing outside the window is shown (to assistive technology
-    // either).
+    // Every window, the main one compact and with each options panel open: Tab reaches only controls
+    // inside it, in reading order; each control that takes the focus, each arrow and each swatch has a
+    // name of its own, and the window its title; nothing outside the window is shown (to assistive
+    // technology either). Enter and Space click, Escape is the close box.
     void theKeyboardReachesOnlyWhatIsShown() {
-        QWidget *window = w->window.get();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        for (const char *panel : {"", "FlatBttnTimer", "FlatBttnAlarm1", "FlatBttnAlarm2"}) {
-            if (*panel)
-                w->click(panel);
+        QDesktopServices::setUrlHandler(u"https"_s, this, "openUrl");
+        const auto noUrlHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"https"_s); });
+        const auto nameOf = [](QObject *object) {
+            return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+        };
+        QString walked; // from the control that has the focus, once around
+        const auto walk = [&](QWidget *window) {
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(nameOf(window) == window->windowTitle() &&
+                    QAccessible::queryAccessibleInterface(window)->role() == QAccessible::Window);
             for (const QWidget *control : window->findChildren<QWidget *>())
                 QVERIFY2(!control->isVisible() || window->rect().intersects(QRect(
                                                       control->mapTo(window, QPoint()), control->size())),
                          qPrintable(control->objectName()));
-            w->find("FlatBttnStart")->setFocus();
             QStringList names, order;
-            for (QWidget *focused = nullptr; focused != w->find("FlatBttnStart");) {
+            for (QToolButton *arrow : window->findChildren<QToolButton *>())
+                names << nameOf(arrow);
+            QWidget *const start = QApplication::focusWidget();
+            QVERIFY(start && start->window() == window);
+            for (QWidget *focused = nullptr; focused != start && order.size() < 80;) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 focused = QApplication::focusWidget();
                 order << focused->objectName();
                 QVERIFY2(window->rect().contains(QRect(focused->mapTo(window, QPoint()), focused->size())),
                          qPrintable(focused->objectName()));
-                names << QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name);
-                QVERIFY2(!names.last().isEmpty() && names.size() < 80, qPrintable(focused->objectName()));
+                names << nameOf(focused);
             }
-            QVERIFY2(names.removeDuplicates() == 0, qPrintable(names.join(u", "_s)));
-            const QString walked = order.join(u' '); // in reading order
-            QVERIFY2(walked.contains(u"Alarm2 FlatBttnColor FlatBttnHelp FlatBttnAbout FlatBttnExit "_s +
-                                     (*panel ? u"txtWav"_s : u"txtHours"_s)) &&
-                         (!*panel || walked.contains(u"FlatBttnClose CheckStart CheckMin txtHours"_s)),
+            QVERIFY2(!names.contains(QString()) && names.removeDuplicates() == 0,
+                     qPrintable(names.join(u", "_s)));
+            walked = order.join(u' ');
+        };
+        const auto press = [](QWidget *control, Qt::Key key) {
+            control->setFocus();
+            QTest::keyClick(control, key);
+        };
+        w->window->activateWindow();
+        w->find("FlatBttnStart")->setFocus();
+        walk(w->window.get());
+        QVERIFY2(walked.contains(u"Alarm2 FlatBttnColor FlatBttnHelp FlatBttnAbout FlatBttnExit txtHours"_s),
+                 qPrintable(walked));
+        for (const char *panel : {"FlatBttnTimer", "FlatBttnAlarm1", "FlatBttnAlarm2"}) {
+            press(w->find(panel), Qt::Key_Return);
+            walk(w->window.get());
+            QVERIFY2(walked.contains(u"FlatBttnExit txtWav"_s) &&
+                         walked.contains(u"CheckStart CheckMin FlatBttnClose txtHours"_s),
                      qPrintable(walked));
         }
+        press(w->find("txtSeconds"), Qt::Key_Enter);
+        QVERIFY(w->window->countdown->tmrCounter->isEnabled());
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->find("FlatBttn1"))->role(),
+                 QAccessible::StaticText);
+
+        press(w->find("FlatBttnColor"), Qt::Key_Enter);
+        frmColor *colours = w->window->colorWindow;
+        walk(colours);
+        QVERIFY2(walked.contains(u"FlatBttnEnter lblEnter2 FlatBttnEnter2"_s), qPrintable(walked));
+        w->platform.nextColour = 658188;
+        press(w->find("lblEnter", colours), Qt::Key_Space);
+        QCOMPARE(colours->swatchColour(ColourScheme::EntryBack), 658188);
+        const QImage focused = w->find("lblEnter", colours)->grab().toImage(); // framed, on any colour
+        QVERIFY(focused.pixel(0, 0) != focused.pixel(focused.rect().center()));
+        press(w->find("FlatBttnEnter", colours), Qt::Key_Return); // its key is stored at the close
+        QTest::keyClick(colours, Qt::Key_Escape);
+        QTRY_VERIFY(!w->window->colorWindow);
+        QVERIFY(w->file(u"Tivvet/Tivvet.ini"_s).contains("lblEnterBackColor=0\n"));
+
+        press(w->find("FlatBttnAbout"), Qt::Key_Return);
+        walk(w->window->aboutWindow); // from the link: the window gives it the focus
+        QCOMPARE(walked, u"Label2"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(openedUrls, QStringList(2, QString::fromLatin1(ProductInfo::HomePage)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!w->window->aboutWindow);
+        press(w->find("FlatBttnHelp"), Qt::Key_Return);
+        walk(w->window->helpWindow);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!w->window->helpWindow);
+    }
+
+    // Each row: a window, the button that opens it, and the titles on its frames' top edges. Every
+    // other control of each frame lies inside the frame's line. Run at 1, 1.5 and 2 times.
+    void everyControlLiesInsideItsFrame_data() {
+        addRows({
+            {"", "window", "opener", "titles"},
+            {"main", "frmTivvet", "", "Label2 Label1 Label15"},
+            {"colour", "frmColor", "FlatBttnColor", "lblTimer lblAlarmI lblAlarmII"},
+            {"about", "frmAbout", "FlatBttnAbout", ""},
+            {"help", "frmHelp", "FlatBttnHelp", ""},
+        });
+    }
+
+    void everyControlLiesInsideItsFrame() {
+        if (!column("opener").isEmpty())
+            w->click(qPrintable(column("opener")));
+        const QStringList titles = column("titles").split(u' ', Qt::SkipEmptyParts);
+        QList<Frame *> frames;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->objectName() == column("window"))
+                frames += window->findChildren<Frame *>();
+        QVERIFY(!frames.isEmpty());
+        for (const Frame *frame : frames)
+            for (const QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(titles.contains(control->objectName()) ||
+                             frame->inside().contains(control->geometry()),
+                         qPrintable(frame->objectName() + u' ' + control->objectName()));
     }
 
     void clockAndDateFollowTheClock() {
@@ -470,8 +554,13 @@ private Q_SLOTS:
         QCOMPARE(QtFileDialog().getOpenFileName(u"Select Sound"_s, u"Wav Files (*.wav *.WAV)"_s), typed);
     }
 
+public Q_SLOTS:
+    // The browser, as the About window's link asks for it.
+    void openUrl(const QUrl &url) { openedUrls << url.toString(); }
+
 private:
     std::unique_ptr<TestWindow> w;
+    QStringList openedUrls;
 };
 
 QTEST_MAIN(TestShell)
