@@ -43,8 +43,8 @@ private Q_SLOTS:
             {"keys", "txtHour2 Up Down Down txtAmPm Up Down txtSecond Up Down Down",
              "txtHour2 txtAmPm txtSecond",
              "01:am:00 12:am:00 11:am:00 11:pm:00 11:am:00 11:am:01 11:am:00 11:am:59"},
-            {"an hour typed", "txtHour 19 txtHour 00 txtHour 25 txtHour 7 txtHour a", "txtHour txtAmPm",
-             "07:pm 12:am 2:am 7:am 7:am"},
+            {"an hour typed", "txtHour 13 txtHour 00 txtHour 25 txtHour 01 txtHour 12 txtHour a",
+             "txtHour txtAmPm", "01:pm 12:am 2:am 01:am 12:am 12:am"},
             {"a minute typed", "txtMinute2 61 txtMinute2 5x", "txtMinute2", "6 5"},
             {"am or pm typed", "txtAmPm2 p txtAmPm2 A txtAmPm2 x", "txtAmPm2", "pm am am"},
         });

@@ -328,16 +328,20 @@ private Q_SLOTS:
         }
         press(w->find("txtSeconds"), Qt::Key_Enter);
         QVERIFY(w->window->countdown->tmrCounter->isEnabled());
-        QCOMPARE(accessible(w->find("FlatBttn1"))->role(), QAccessible::StaticText); // the timer's title
+        QVERIFY(accessible(w->find("FlatBttn1"))->role() == QAccessible::StaticText && // the timer's title
+                accessible(w->find("Frame2"))->role() != QAccessible::Window);
 
         press(w->find("FlatBttnColor"), Qt::Key_Enter);
         walk(w->window->colorWindow);
         QVERIFY2(walked.contains(u"FlatBttnEnter lblEnter2 FlatBttnEnter2"_s), qPrintable(walked));
         w->platform.nextColour = 658188;
         press(w->find("lblEnter", w->window->colorWindow), Qt::Key_Space);
-        const QImage swatch = QApplication::focusWidget()->grab().toImage(); // framed, on any colour
-        QVERIFY(swatch.pixel(swatch.rect().center()) == qRgb(12, 11, 10) &&
-                swatch.pixel(0, 0) != qRgb(12, 11, 10));
+        QCOMPARE(w->window->colorWindow->swatchColour(ColourScheme::EntryBack), 658188);
+        const auto framed = [](QWidget *swatch) { // the focus shows on any colour
+            const QImage shown = swatch->grab().toImage();
+            return shown.pixel(0, 0) != shown.pixel(shown.rect().center());
+        };
+        QVERIFY(framed(QApplication::focusWidget()) && !framed(w->find("lblEnter2", w->window->colorWindow)));
         press(w->find("FlatBttnEnter", w->window->colorWindow), Qt::Key_Return); // stored at the close
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!w->window->colorWindow);

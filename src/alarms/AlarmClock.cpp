@@ -27,12 +27,10 @@ class AmPmValidator : public QValidator {
 public:
     using QValidator::QValidator;
 
-    State validate(QString &input, int &position) const override {
+    State validate(QString &input, int &) const override {
         input = input.toLower();
-        if (input == u"a"_s || input == u"p"_s) {
+        if (input == u"a"_s || input == u"p"_s)
             input += u'm';
-            position = 2;
-        }
         return input.isEmpty() || input == u"am"_s || input == u"pm"_s ? Acceptable : Invalid;
     }
 };

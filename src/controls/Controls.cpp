@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include <mutex>
+
 using namespace Qt::StringLiterals;
 
 namespace Controls {
@@ -191,8 +193,8 @@ void setUpSecondaryWindow(QWidget *window, const QString &caption, int widthTwip
 }
 
 void announceWindowsAsWindows() {
-    static const bool installed = (QAccessible::installFactory(windowInterface), true);
-    Q_UNUSED(installed);
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(windowInterface); });
 }
 
 } // namespace Controls

@@ -5,17 +5,18 @@
 namespace {
 // About half the height of a title label.
 constexpr int BorderTop = 6;
+// The etched line is a dark line with a light one a pixel below and to the right of it.
+constexpr int LinesWidth = 2;
 
-// The dark line of the border; the light one runs a pixel below and to the right of it.
+// The dark line's rectangle. An outline is drawn a pixel beyond a rectangle's right and bottom
+// edges: room is left there for both lines.
 QRect border(const QRect &frame) {
-    return frame.adjusted(0, BorderTop, -2, -2);
+    return frame.adjusted(0, BorderTop, -LinesWidth, -LinesWidth);
 }
 } // namespace
 
-// An outline is drawn a pixel beyond a rectangle's right and bottom edges, so there the dark line
-// lies just outside the rectangle; at the left and top both lines lie on it.
 QRect Frame::inside() const {
-    return border(rect()).adjusted(2, 2, 0, 0);
+    return border(rect()).adjusted(LinesWidth, LinesWidth, 0, 0);
 }
 
 void Frame::paintEvent(QPaintEvent *) {
