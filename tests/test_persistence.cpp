@@ -96,12 +96,12 @@ private Q_SLOTS:
             picked[target + property] = u"658188"_s;
         w->click("FlatBttnColor");
         frmColor *window = w->window->colorWindow;
-        auto *swatchLabel = w->find<QLabel>(qPrintable(swatch), window);
-        QCOMPARE(swatchLabel->accessibleName(), back ? u"back color"_s : u"font color"_s);
-        QTEST(QString::number(Controls::backColour(swatchLabel)), "byDefault");
+        auto *swatchButton = w->find(qPrintable(swatch), window);
+        QVERIFY(swatchButton->accessibleName().endsWith(back ? u" background"_s : u" text"_s));
+        QTEST(QString::number(Controls::backColour(swatchButton)), "byDefault");
         w->platform.nextColour = 658188;
-        QTest::mouseClick(swatchLabel, Qt::LeftButton);
-        QCOMPARE(Controls::backColour(swatchLabel), 658188);
+        QTest::mouseClick(swatchButton, Qt::LeftButton);
+        QCOMPARE(Controls::backColour(swatchButton), 658188);
         QCOMPARE(scheme(), picked);
         QCOMPARE(ini().value(key).toString(), u"658188"_s);
         const QString lastTarget = u"ColorSettings/"_s + column("targets").section(u' ', -1) + property;

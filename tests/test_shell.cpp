@@ -7,9 +7,12 @@
 #include "controls/AROnTop.h"
 #include "controls/ColourDialog.h"
 #include "controls/FileDialog.h"
+#include "controls/Frame.h"
 #include "controls/MessageBox.h"
 #include "countdown/CountdownTimer.h"
+#include "info/ProductInfo.h"
 #include "info/frmAbout.h"
+#include "info/frmHelp.h"
 #include "platform/MinuteTimer.h"
 #include "platform/SOTimer.h"
 #include "platform/SingleInstance.h"
@@ -18,6 +21,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMenu>
@@ -30,6 +34,7 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QToolButton>
 
 #include <ctime>
 
@@ -52,36 +57,9 @@ private Q_SLOTS:
         QCOMPARE(w->texts({"txtHour", "txtMinute", "txtAmPm", "Option1", "Option2", "Option3", "Option4"}),
                  u"12:00:am:0:1:0:1"_s);
         QVERIFY(!w->window->alarm1->tmrAlarm->isEnabled() && !w->window->alarm2->tmrAlarm->isEnabled());
-        QVERIFY(!w->find("FlatBttn1")->isEnabled()); // the timer's title, not a button to press
         QVERIFY(w->window->windowFlags() & Qt::WindowStaysOnTopHint);
         w->window->AROnTop1->setOntop(false);
         QVERIFY(w->window->isVisible() && !(w->window->windowFlags() & Qt::WindowStaysOnTopHint));
-    }
-
-    // Each box with the widest text it holds, and every label of the main window and the colour window
-    // with its own text, on a desktop whose own font is smaller than the window's. Run at 96 dpi and at
-    // 1.5 times.
-    void everyTextIsWhole() {
-        const auto fits = [](QWidget *box, const QString &text) {
-            const auto *line = qobject_cast<QLineEdit *>(box);
-            const QMargins margins =
-                line ? line->textMargins() + QMargins(2, 0, 2, 0) : QMargins(); // Qt's own
-            return QFontMetrics(box->font()).horizontalAdvance(text) <=
-                   box->contentsRect().width() - margins.left() - margins.right();
-        };
-        const QFont desktopFont = QApplication::font();
-        QApplication::setFont(QFont(u"DejaVu Sans"_s, 5));
-        w = std::make_unique<TestWindow>();
-        QApplication::setFont(desktopFont);
-        for (const QString &box :
-             u"txtHours=99 txtMinutes=99 txtSeconds=99 txtHour=12 txtMinute=00 txtAmPm=pm "
-             u"txtHour2=12 txtMinute2=59 txtAmPm2=am txtHour3=00 txtMinute3=59 txtSecond=00"_s.split(u' '))
-            QVERIFY2(fits(w->find(qPrintable(box.section(u'=', 0, 0))), box.section(u'=', 1)),
-                     qPrintable(box));
-        w->click("FlatBttnColor");
-        for (const QWidget *window : QWidgetList{w->window.get(), w->window->colorWindow})
-            for (QLabel *label : window->findChildren<QLabel *>())
-                QVERIFY2(fits(label, label->text()), qPrintable(label->objectName() + label->text()));
     }
 
     void trayMenuItems_data() {
@@ -299,38 +277,134 @@ private Q_SLOTS:
         }
     }
 
-    // Compact, and with each options panel open: Tab reaches only controls inside the window, each
-    // with a name of its own, and nothing outside the window is shown (to assistive technology
-    // either).
+    // Every window, the main one compact and with each options panel open: Tab reaches only controls
+    // inside it, in reading order; each control that takes the focus, each arrow and each swatch has a
+    // name of its own, and the window its title; nothing outside the window is shown (to assistive
+    // technology either). Enter and Space click, Escape is the close box.
     void theKeyboardReachesOnlyWhatIsShown() {
-        QWidget *window = w->window.get();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        for (const char *panel : {"", "FlatBttnTimer", "FlatBttnAlarm1", "FlatBttnAlarm2"}) {
-            if (*panel)
-                w->click(panel);
+        QDesktopServices::setUrlHandler(u"https"_s, this, "openUrl");
+        const auto noUrlHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"https"_s); });
+        const auto accessible = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
+        const auto press = [](QWidget *control, Qt::Key key) {
+            control->setFocus();
+            QTest::keyClick(control, key);
+        };
+        QString walked; // by Tab, once around the window from the control that has the focus
+        const auto walk = [&](QWidget *window) {
+            QVERIFY(QTest::qWaitForWindowActive(window) &&
+                    accessible(window)->role() == QAccessible::Window &&
+                    accessible(window)->text(QAccessible::Name) == window->windowTitle());
             for (const QWidget *control : window->findChildren<QWidget *>())
                 QVERIFY2(!control->isVisible() || window->rect().intersects(QRect(
                                                       control->mapTo(window, QPoint()), control->size())),
                          qPrintable(control->objectName()));
-            w->find("FlatBttnStart")->setFocus();
             QStringList names, order;
-            for (QWidget *focused = nullptr; focused != w->find("FlatBttnStart");) {
+            for (QToolButton *arrow : window->findChildren<QToolButton *>())
+                names << accessible(arrow)->text(QAccessible::Name);
+            QWidget *const start = QApplication::focusWidget();
+            QVERIFY(start && start->window() == window);
+            for (QWidget *focused = nullptr; focused != start && order.size() < 80;) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 focused = QApplication::focusWidget();
                 order << focused->objectName();
+                names << accessible(focused)->text(QAccessible::Name);
                 QVERIFY2(window->rect().contains(QRect(focused->mapTo(window, QPoint()), focused->size())),
-                         qPrintable(focused->objectName()));
-                names << QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name);
-                QVERIFY2(!names.last().isEmpty() && names.size() < 80, qPrintable(focused->objectName()));
+                         qPrintable(order.last()));
             }
-            QVERIFY2(names.removeDuplicates() == 0, qPrintable(names.join(u", "_s)));
-            const QString walked = order.join(u' '); // in reading order
+            QVERIFY2(!names.contains(QString()) && names.removeDuplicates() == 0,
+                     qPrintable(names.join(u", "_s)));
+            walked = order.join(u' ');
+        };
+        w->window->activateWindow();
+        for (const char *panel : {"", "FlatBttnTimer", "FlatBttnAlarm1", "FlatBttnAlarm2"}) {
+            if (*panel)
+                press(w->find(panel), Qt::Key_Return);
+            w->find("FlatBttnStart")->setFocus();
+            walk(w->window.get());
             QVERIFY2(walked.contains(u"Alarm2 FlatBttnColor FlatBttnHelp FlatBttnAbout FlatBttnExit "_s +
                                      (*panel ? u"txtWav"_s : u"txtHours"_s)) &&
-                         (!*panel || walked.contains(u"FlatBttnClose CheckStart CheckMin txtHours"_s)),
+                         (!*panel || walked.contains(u"CheckStart CheckMin FlatBttnClose txtHours"_s)),
                      qPrintable(walked));
         }
+        press(w->find("txtSeconds"), Qt::Key_Enter);
+        QVERIFY(w->window->countdown->tmrCounter->isEnabled());
+        QVERIFY(accessible(w->find("FlatBttn1"))->role() == QAccessible::StaticText && // the timer's title
+                accessible(w->find("Frame2"))->role() != QAccessible::Window);
+
+        press(w->find("FlatBttnColor"), Qt::Key_Enter);
+        walk(w->window->colorWindow);
+        QVERIFY2(walked.contains(u"FlatBttnEnter lblEnter2 FlatBttnEnter2"_s), qPrintable(walked));
+        w->platform.nextColour = 658188;
+        press(w->find("lblEnter", w->window->colorWindow), Qt::Key_Space);
+        QCOMPARE(w->window->colorWindow->swatchColour(ColourScheme::EntryBack), 658188);
+        const auto framed = [](QWidget *swatch) { // the focus shows on any colour
+            const QImage shown = swatch->grab().toImage();
+            return shown.pixel(0, 0) != shown.pixel(shown.rect().center());
+        };
+        QVERIFY(framed(QApplication::focusWidget()) && !framed(w->find("lblEnter2", w->window->colorWindow)));
+        press(w->find("FlatBttnEnter", w->window->colorWindow), Qt::Key_Return); // stored at the close
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!w->window->colorWindow);
+        QVERIFY(w->file(u"Tivvet/Tivvet.ini"_s).contains("lblEnterBackColor=0\n"));
+        press(w->find("FlatBttnAbout"), Qt::Key_Return);
+        walk(w->window->aboutWindow); // from its link: the window gives it the focus
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(walked == u"Label2"_s &&
+                openedUrls == QStringList(QString::fromLatin1(ProductInfo::HomePage)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        press(w->find("FlatBttnHelp"), Qt::Key_Return);
+        walk(w->window->helpWindow);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!w->window->aboutWindow && !w->window->helpWindow);
+    }
+
+    // Each row: a window, the button that opens it, and the titles on its frames' top edges, on a
+    // desktop whose own font is smaller than the window's. Each label shows its whole text, and each
+    // other control of a frame lies inside the frame's line; the time fields hold their widest texts.
+    // Run at 1, 1.5 and 2 times.
+    void everyControlIsWholeInsideItsFrame_data() {
+        addRows({
+            {"", "window", "opener", "titles"},
+            {"main", "frmTivvet", "", "Label2 Label1 Label15"},
+            {"colour", "frmColor", "FlatBttnColor", "lblTimer lblAlarmI lblAlarmII"},
+            {"about", "frmAbout", "FlatBttnAbout", ""},
+            {"help", "frmHelp", "FlatBttnHelp", ""},
+        });
+    }
+
+    void everyControlIsWholeInsideItsFrame() {
+        const auto fits = [](QWidget *box, const QString &text) {
+            const auto *line = qobject_cast<QLineEdit *>(box);
+            const QMargins margins =
+                line ? line->textMargins() + QMargins(2, 0, 2, 0) : QMargins(); // Qt's own
+            return QFontMetrics(box->font()).horizontalAdvance(text) <=
+                   box->contentsRect().width() - margins.left() - margins.right();
+        };
+        const QFont desktopFont = QApplication::font();
+        QApplication::setFont(QFont(u"DejaVu Sans"_s, 5));
+        w = std::make_unique<TestWindow>();
+        if (!column("opener").isEmpty())
+            w->click(qPrintable(column("opener")));
+        QApplication::setFont(desktopFont);
+        for (const QString &box :
+             u"txtHours=99 txtMinutes=99 txtSeconds=99 txtHour=12 txtMinute=00 txtAmPm=pm "
+             u"txtHour2=12 txtMinute2=59 txtAmPm2=am txtHour3=00 txtMinute3=59 txtSecond=00"_s.split(u' '))
+            QVERIFY2(fits(w->find(qPrintable(box.section(u'=', 0, 0))), box.section(u'=', 1)),
+                     qPrintable(box));
+        const QStringList titles = column("titles").split(u' ', Qt::SkipEmptyParts);
+        QList<Frame *> frames;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->objectName() == column("window")) {
+                frames += window->findChildren<Frame *>();
+                for (QLabel *label : window->findChildren<QLabel *>())
+                    QVERIFY2(fits(label, label->text()), qPrintable(label->objectName() + label->text()));
+            }
+        QVERIFY(!frames.isEmpty());
+        for (const Frame *frame : frames)
+            for (const QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(titles.contains(control->objectName()) ||
+                             frame->inside().contains(control->geometry()),
+                         qPrintable(frame->objectName() + u' ' + control->objectName()));
     }
 
     // In English, C and POSIX the program's own patterns; in other languages the locale's.
@@ -480,8 +554,13 @@ private Q_SLOTS:
         QCOMPARE(QtFileDialog().getOpenFileName(u"Select Sound"_s, u"Wav Files (*.wav *.WAV)"_s), typed);
     }
 
+public Q_SLOTS:
+    // The browser, as the About window's link asks for it.
+    void openUrl(const QUrl &url) { openedUrls << url.toString(); }
+
 private:
     std::unique_ptr<TestWindow> w;
+    QStringList openedUrls;
 };
 
 QTEST_MAIN(TestShell)

@@ -62,7 +62,7 @@ AlarmCheck::AlarmCheck(AlarmClock &alarm, const AlarmOptions &options, AlertActi
 }
 
 QString AlarmCheck::composedText() const {
-    return m_alarm.txtHour->text() + u':' + m_alarm.txtMinute->text() + m_alarm.txtAmPm->text();
+    return m_alarm.composedTime();
 }
 
 QString AlarmCheck::alarmText() const {

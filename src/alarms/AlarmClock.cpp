@@ -1,18 +1,45 @@
 #include "alarms/AlarmClock.h"
 
 #include "alarms/FieldStepping.h"
+#include "alerts/AlertActions.h"
 #include "controls/Controls.h"
 #include "controls/Frame.h"
+#include "controls/MessageBox.h"
 #include "controls/UpDown.h"
+#include "core/ClockText.h"
 #include "core/FieldSelection.h"
 #include "platform/MinuteTimer.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 
 using namespace Qt::StringLiterals;
 using Controls::place;
+
+namespace {
+
+// The am/pm field holds "am", "pm" or nothing; "a" or "p" typed is the whole marker.
+class AmPmValidator : public QValidator {
+    Q_DISABLE_COPY_MOVE(AmPmValidator)
+
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &) const override {
+        input = input.toLower();
+        if (input == u"a"_s || input == u"p"_s)
+            input += u'm';
+        return input.isEmpty() || input == u"am"_s || input == u"pm"_s ? Acceptable : Invalid;
+    }
+};
+
+void takeOnly(QLineEdit *field, const QString &pattern) {
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
+}
+
+} // namespace
 
 const AlarmClockNames AlarmClock::AlarmI{
     "Frame14", "lblAlarm", "Picture1", "txtHour", "Label3",   "txtMinute", "txtAmPm", "UpDown1",
@@ -22,18 +49,19 @@ const AlarmClockNames AlarmClock::AlarmII{
     "Option3", "Label6", "Option4",  "Label7",   "tmrAlarm2", "alarm II",   1450,       1310};
 
 AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection,
-                       const Clock &clock)
+                       const Clock &clock, MessageBox &messages)
     : QObject(mainArea)
     , Frame14(place(new Frame(mainArea), names.frame, QRect(2170, names.top, 1910, names.height)))
     , tmrAlarm(new MinuteTimer(clock, this))
-    , m_selection(selection) {
+    , m_selection(selection)
+    , m_messages(messages) {
     const QString caption = QString::fromLatin1(names.caption);
     name = caption.front().toUpper() + caption.mid(1);
     Controls::boldLabel(Frame14, names.title, caption, 150, 180);
     buildTimeDisplay(names);
 
     UpDown1 = place(new UpDown(Frame14), names.upDown, QRect(1600, 480, 240, 360));
-    UpDown1->setAccessibleName(caption);
+    UpDown1->setNames(caption);
     Option1 = Controls::labelledButton<QRadioButton>(Frame14, names.on, names.onLabel, u"on"_s, 150, 960);
     Option2 = Controls::labelledButton<QRadioButton>(Frame14, names.off, names.offLabel, u"off"_s, 900, 960);
     Option1->setAccessibleName(caption + u" on"_s);
@@ -44,6 +72,7 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
 }
 
 void AlarmClock::connectHandlers() {
+    takeOnlyTimes();
     UpDown1->steps(txtHour, [this] { txtHour_Click(); });
     UpDown1->steps(txtMinute, [this] { txtMinute_Click(); });
     UpDown1->steps(txtAmPm, [this] { txtAmPm_Click(); });
@@ -58,6 +87,34 @@ void AlarmClock::connectHandlers() {
         if (selected)
             Option2_Click();
     });
+    for (QLineEdit *field : {txtHour, txtMinute, txtAmPm})
+        connect(field, &QLineEdit::textChanged, this, [this](const QString &text) {
+            if (text.isEmpty() && Option1->isChecked())
+                switchOffUnreadable();
+        });
+}
+
+// Only what can make a time is taken as typed: an hour up to 23 and a minute up to 59 in digits,
+// "a" or "p" for the marker.
+void AlarmClock::takeOnlyTimes() {
+    takeOnly(txtHour, u"[01]?[0-9]|2[0-3]"_s);
+    takeOnly(txtMinute, u"[0-5]?[0-9]"_s);
+    txtAmPm->setValidator(new AmPmValidator(txtAmPm));
+    connect(txtHour, &QLineEdit::textEdited, this, &AlarmClock::txtHour_Edited);
+}
+
+// An hour of the 24-hour clock becomes the 12-hour one with its marker, the marker first: the time
+// never reads, even for a moment, as another one.
+void AlarmClock::txtHour_Edited(const QString &typed) {
+    const int hour = typed.toInt();
+    if (typed.size() < 2 || (hour >= 1 && hour <= 12))
+        return;
+    txtAmPm->setText(hour < 12 ? u"am"_s : u"pm"_s);
+    txtHour->setText(ClockText::twoDigits(hour == 0 ? 12 : hour - 12));
+}
+
+QString AlarmClock::composedTime() const {
+    return txtHour->text() + u':' + txtMinute->text() + txtAmPm->text();
 }
 
 // A click selects the whole field, so that typing replaces it, and makes its kind the one that
@@ -91,19 +148,25 @@ void AlarmClock::UpDown1_DownClick() {
 
 void AlarmClock::stepSelectedFields(bool up) {
     if (m_selection.blnHourSel)
-        writeSpinValue(*UpDown1, *txtHour, 1, 12);
+        stepField(*txtHour, 1, 12, up);
     if (m_selection.blnMinuteSel)
-        writeSpinValue(*UpDown1, *txtMinute, 0, 59);
-    if (m_selection.blnAmPmSel) {
-        UpDown1->setWrappingRange(0, 1);
-        const bool pm = (UpDown1->value() == 1) == up;
-        txtAmPm->setText(pm ? u"pm"_s : u"am"_s);
-    }
+        stepField(*txtMinute, 0, 59, up);
+    if (m_selection.blnAmPmSel)
+        stepAmPm(*txtAmPm, up);
 }
 
 void AlarmClock::Option1_Click() {
+    if (!ClockText::readHourMinuteAmPm(composedTime())) {
+        switchOffUnreadable();
+        return;
+    }
     tmrAlarm->setEnabled(true);
     Q_EMIT switchedOn();
+}
+
+void AlarmClock::switchOffUnreadable() {
+    Option2->setChecked(true);
+    m_messages.show(ApplicationTitle.toString(), tr("The alarm time cannot be read: the alarm is off."));
 }
 
 void AlarmClock::Option2_Click() {

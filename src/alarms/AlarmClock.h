@@ -5,6 +5,7 @@
 class Clock;
 struct FieldSelection;
 class Frame;
+class MessageBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -30,12 +31,16 @@ public:
     static const AlarmClockNames AlarmI;
     static const AlarmClockNames AlarmII;
 
-    AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection,
-               const Clock &clock);
+    AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection, const Clock &clock,
+               MessageBox &messages);
+
+    // The set time as its fields compose it, "07:30pm"; it may not read as a time of day.
+    QString composedTime() const;
 
     void txtHour_Click();
     void txtMinute_Click();
     void txtAmPm_Click();
+    void txtHour_Edited(const QString &typed);
     void UpDown1_UpClick();
     void UpDown1_DownClick();
     void Option1_Click();
@@ -60,10 +65,14 @@ Q_SIGNALS:
 
 private:
     void buildTimeDisplay(const AlarmClockNames &names);
+    void takeOnlyTimes();
     void connectHandlers();
+    // An alarm that could never go off is off, and the user is told so.
+    void switchOffUnreadable();
     void selectField(QLineEdit *field, bool hour, bool minute, bool amPm);
-    // The fields a spin click rewrites; an up click reads spin value 1 as "pm", a down click as "am".
+    // Each field of a selected kind, one step up or down from what it shows.
     void stepSelectedFields(bool up);
 
     FieldSelection &m_selection;
+    MessageBox &m_messages;
 };

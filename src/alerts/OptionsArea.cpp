@@ -49,7 +49,9 @@ OptionsArea::OptionsArea(QWidget *window, QWidget *mainArea)
 void OptionsArea::buildButtons() {
     Controls::groupCaption(Frame4, "lblNotify", u"options"_s);
     const auto optionsButton = [this](const char *name, const QString &caption, int top) {
-        return place(new FlatBttn(caption, Frame4), name, QRect(90, top, 900, 270));
+        auto *button = place(new FlatBttn(caption, Frame4), name, QRect(90, top, 900, 255));
+        button->setAccessibleName(caption + u" options"_s);
+        return button;
     };
     FlatBttnTimer = optionsButton("FlatBttnTimer", u"timer"_s, 420);
     FlatBttnAlarm1 = optionsButton("FlatBttnAlarm1", u"alarm I"_s, 720);

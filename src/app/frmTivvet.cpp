@@ -63,10 +63,12 @@ OptionsTexts::Box messageBox(const char *fileName, QPlainTextEdit *box,
             [box](const QString &text) { box->setPlainText(text); }};
 }
 
-// Labels size themselves to their text as they are built, so the window has its font before its
-// first control: the desktop's own font may be smaller.
-QWidget *withCaptionFont(QWidget *window) {
+// Before the first control: labels size themselves to their text as they are built, so the window
+// has its font first (the desktop's own font may be smaller); assistive technology may hear of the
+// window with its first control, so it learns first to tell of it as a window.
+QWidget *readyForControls(QWidget *window) {
     window->setFont(Controls::captionFont());
+    Controls::announceWindowsAsWindows();
     return window;
 }
 
@@ -80,12 +82,12 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , settings(std::make_unique<SettingsStore>(services.configFolder))
     , autostart(std::make_unique<Autostart>(services.configFolder, services.messages))
     , end(new ProgramEnd(this))
-    , AROnTop1(new AROnTop(withCaptionFont(this)))
+    , AROnTop1(new AROnTop(readyForControls(this)))
     , clock(new ClockDisplay(this, services.clock))
     , Frame1(place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880)))
     , countdown(new CountdownTimer(Frame1, services.clock))
-    , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.clock))
-    , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII, selection, services.clock))
+    , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.clock, services.messages))
+    , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII, selection, services.clock, services.messages))
     , options(new OptionsArea(this, Frame1))
     , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer, u"timer"_s,
                                 defaultSoundOf(services.programPath), services.files, *alerts))
@@ -157,29 +159,30 @@ std::unique_ptr<OptionsTexts> frmTivvet::makeOptionsTexts(const PlatformServices
 
 void frmTivvet::buildCommands() {
     Frame3 = place(new Frame(Frame1), "Frame3", QRect(4190, 1450, 1080, 1310));
+    // Four rows inside the frame's line, two pixels apart.
     const auto command = [this](const char *name, const QString &caption, int top) {
-        return place(new FlatBttn(caption, Frame3), name, QRect(90, top, 900, 270));
+        return place(new FlatBttn(caption, Frame3), name, QRect(90, top, 900, 255));
     };
     FlatBttnColor = command("FlatBttnColor", u"color"_s, 150);
-    FlatBttnHelp = command("FlatBttnHelp", u"help"_s, 440);
-    FlatBttnAbout = command("FlatBttnAbout", u"about"_s, 730);
-    FlatBttnExit = command("FlatBttnExit", u"exit"_s, 1020);
+    FlatBttnHelp = command("FlatBttnHelp", u"help"_s, 435);
+    FlatBttnAbout = command("FlatBttnAbout", u"about"_s, 720);
+    FlatBttnExit = command("FlatBttnExit", u"exit"_s, 1005);
     connect(FlatBttnColor, &FlatBttn::Click, this, &frmTivvet::FlatBttnColor_Click);
     connect(FlatBttnHelp, &FlatBttn::Click, this, &frmTivvet::FlatBttnHelp_Click);
     connect(FlatBttnAbout, &FlatBttn::Click, this, &frmTivvet::FlatBttnAbout_Click);
     connect(FlatBttnExit, &FlatBttn::Click, this, &frmTivvet::FlatBttnExit_Click);
 }
 
-// In reading order: the commands frame lies below the options buttons, and the bottom row below
-// the options panels.
+// In reading order: the commands frame lies below the options buttons, and the bottom row, read
+// left to right, below the options panels.
 void frmTivvet::orderTabs() {
     const auto chain = [this](std::initializer_list<QWidget *> controls) {
         for (auto next = controls.begin() + 1; next != controls.end(); ++next)
             setTabOrder(*(next - 1), *next);
     };
     chain({options->FlatBttnAlarm2, FlatBttnColor, FlatBttnHelp, FlatBttnAbout, FlatBttnExit});
-    chain({alarm2Options->message->FlatBttnClear2, options->FlatBttnClose, startOptions->CheckStart,
-           startOptions->CheckMin});
+    chain({alarm2Options->message->FlatBttnClear2, startOptions->CheckStart, startOptions->CheckMin,
+           options->FlatBttnClose});
 }
 
 void frmTivvet::connectTray() {

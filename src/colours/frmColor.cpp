@@ -1,6 +1,5 @@
 #include "colours/frmColor.h"
 
-#include "controls/ClickEvents.h"
 #include "controls/Controls.h"
 #include "controls/FlatBttn.h"
 #include "controls/Frame.h"
@@ -18,20 +17,21 @@ namespace {
 const QString ColorSettings = u"ColorSettings"_s;
 
 struct Row {
-    const char *swatch, *picture, *button;
+    const char *swatch, *picture, *button, *display;
     bool background;
 };
 
-// The rows in slot order: swatch label, its picture box and its "default" button.
+// The rows in slot order: swatch, its picture box, its "default" button, and the display whose
+// background or text it colours.
 constexpr std::array<Row, 8> Rows{{
-    {"lblEnter", "Picture1", "FlatBttnEnter", true},
-    {"lblEnter2", "Picture2", "FlatBttnEnter2", false},
-    {"lblRemain", "Picture3", "FlatBttnRemain", true},
-    {"lblRemain2", "Picture4", "FlatBttnRemain2", false},
-    {"lblAlarmIback", "Picture5", "FlatBttnAlarmI", true},
-    {"lblAlarmIfont", "Picture6", "FlatBttnAlarmI2", false},
-    {"lblAlarmIIback", "Picture7", "FlatBttnAlarmII", true},
-    {"lblAlarmIIfont", "Picture8", "FlatBttnAlarmII2", false},
+    {"lblEnter", "Picture1", "FlatBttnEnter", "timer entry", true},
+    {"lblEnter2", "Picture2", "FlatBttnEnter2", "timer entry", false},
+    {"lblRemain", "Picture3", "FlatBttnRemain", "timer remaining", true},
+    {"lblRemain2", "Picture4", "FlatBttnRemain2", "timer remaining", false},
+    {"lblAlarmIback", "Picture5", "FlatBttnAlarmI", "alarm I", true},
+    {"lblAlarmIfont", "Picture6", "FlatBttnAlarmI2", "alarm I", false},
+    {"lblAlarmIIback", "Picture7", "FlatBttnAlarmII", "alarm II", true},
+    {"lblAlarmIIfont", "Picture8", "FlatBttnAlarmII2", "alarm II", false},
 }};
 
 // A bold maroon title centred on the frame's top edge.
@@ -78,15 +78,19 @@ void frmColor::buildFrames() {
 void frmColor::buildRow(QWidget *frame, Slot slot, int top) {
     const Row &row = Rows[slot];
     const QString caption = row.background ? u"back color"_s : u"font color"_s;
+    const QString name = QLatin1StringView(row.display) + (row.background ? u" background"_s : u" text"_s);
     auto *box = place(new QFrame(frame), row.picture, QRect(100, top, 300, 275));
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    QLabel *swatch = place(new QLabel(box), row.swatch, QRect(15, 15, 270, 245));
-    swatch->setAccessibleName(caption);
+    // A button that shows only its colour, so that the keyboard reaches it too.
+    auto *swatch = place(new FlatBttn(QString(), box), row.swatch, QRect(15, 15, 270, 245));
+    swatch->setBorderless(true);
+    swatch->setAccessibleName(name);
     swatch->setCursor(Qt::PointingHandCursor);
-    onClick(swatch, [this, slot] { Swatch_Click(slot); });
+    connect(swatch, &FlatBttn::Click, this, [this, slot] { Swatch_Click(slot); });
     m_swatches[slot] = swatch;
     Controls::label(frame, nullptr, caption, 480, top + 30);
     auto *button = place(new FlatBttn(u"default"_s, frame), row.button, QRect(1450, top, 600, 275));
+    button->setAccessibleName(name + u" default"_s);
     connect(button, &FlatBttn::Click, this, [this, slot] { Default_Click(slot); });
 }
 

@@ -8,7 +8,7 @@
 
 #include <array>
 
-class QLabel;
+class FlatBttn;
 
 // The colour window: one swatch per colour slot, which opens the colour dialog, and a "default"
 // button beside it. A chosen colour shows at once in the swatch and, through slotApplied, in the
@@ -46,5 +46,5 @@ private:
 
     SettingsStore m_settings;
     ColourDialog &m_dialog;
-    std::array<QLabel *, 8> m_swatches{};
+    std::array<FlatBttn *, 8> m_swatches{};
 };

@@ -2,6 +2,7 @@
 
 #include "controls/AROnTop.h"
 
+#include <QAccessibleWidget>
 #include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
@@ -12,6 +13,9 @@
 #include <QPixmap>
 #include <QResource>
 #include <QScreen>
+#include <QShortcut>
+
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +25,15 @@ namespace {
 // Fonts are sized in pixels, like every designed place, so that text and boxes scale together.
 int pointsToPixels(double points) {
     return qRound(points * 96.0 / 72.0);
+}
+
+// A window made straight from QWidget, as each of the program's is; Qt tells of such a widget as a
+// part of a window.
+QAccessibleInterface *windowInterface(const QString &, QObject *object) {
+    auto *window = qobject_cast<QWidget *>(object);
+    if (!window || !window->isWindow() || object->metaObject()->superClass() != &QWidget::staticMetaObject)
+        return nullptr;
+    return new QAccessibleWidget(window, QAccessible::Window);
 }
 
 } // namespace
@@ -165,6 +178,7 @@ QLineEdit *pathBox(QWidget *parent, QAnyStringView name, const QRect &twips) {
 }
 
 void setUpSecondaryWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips) {
+    announceWindowsAsWindows();
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -172,9 +186,15 @@ void setUpSecondaryWindow(QWidget *window, const QString &caption, int widthTwip
     window->setWindowIcon(programIcon());
     window->setFont(captionFont());
     window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    QObject::connect(new QShortcut(Qt::Key_Escape, window), &QShortcut::activated, window, &QWidget::close);
     new AROnTop(window);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+void announceWindowsAsWindows() {
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(windowInterface); });
 }
 
 } // namespace Controls

@@ -11,6 +11,9 @@ class Frame : public QWidget {
 public:
     using QWidget::QWidget;
 
+    // Where the frame's controls go: inside its border, clear of both of its lines.
+    QRect inside() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 };

@@ -44,20 +44,22 @@ void CountdownTimer::buildEntry() {
     Controls::boldLabel(Frame2, "lblEnter", u"timer"_s, 150, 180);
 
     const auto entryField = [this](const char *picture, const char *field, const char *label,
-                                   const QString &caption, int left) {
+                                   const QString &caption, const QString &unit, int left) {
         QWidget *box = Controls::pictureBox(Frame2, picture, QRect(left, 480, 450, 360), Colour::Black);
         QLineEdit *text = Controls::digitBox(box, field, BoxInside(450, 15), QString(), DigitPoints);
         Controls::setBackColour(text, Colour::Black);
         Controls::setForeColour(text, Colour::Grey);
-        text->setAccessibleName(caption);
+        text->setAccessibleName(u"timer "_s + unit);
+        // Enter starts the countdown, as "start" does.
+        connect(text, &QLineEdit::returnPressed, this, &CountdownTimer::FlatBttnStart_Click);
         QLabel *under = Controls::label(Frame2, label, caption, left, 870);
         under->setFixedWidth(twipsToPixels(450));
         under->setAlignment(Qt::AlignHCenter);
         return text;
     };
-    txtHours = entryField("Picture2", "txtHours", "lblHours", u"hrs"_s, 150);
-    txtMinutes = entryField("Picture3", "txtMinutes", "lblMinutes", u"mins"_s, 740);
-    txtSeconds = entryField("Picture4", "txtSeconds", "lblSeconds", u"secs"_s, 1320);
+    txtHours = entryField("Picture2", "txtHours", "lblHours", u"hrs"_s, u"hours"_s, 150);
+    txtMinutes = entryField("Picture3", "txtMinutes", "lblMinutes", u"mins"_s, u"minutes"_s, 740);
+    txtSeconds = entryField("Picture4", "txtSeconds", "lblSeconds", u"secs"_s, u"seconds"_s, 1320);
 
     connect(txtHours, &QLineEdit::textChanged, this, &CountdownTimer::txtHours_Change);
     connect(txtMinutes, &QLineEdit::textChanged, this, &CountdownTimer::txtMinutes_Change);
@@ -65,8 +67,9 @@ void CountdownTimer::buildEntry() {
 }
 
 void CountdownTimer::buildDisplay() {
-    auto *title = place(new FlatBttn(u"The Tivvet  3.0"_s, Frame2), "FlatBttn1", QRect(60, 1200, 1830, 300));
-    title->setBorderless(true);
+    // The title strip: greyed text, as the caption of a button that cannot be pressed looks.
+    auto *title = place(new QLabel(u"The Tivvet  3.0"_s, Frame2), "FlatBttn1", QRect(60, 1200, 1830, 300));
+    title->setAlignment(Qt::AlignCenter);
     title->setEnabled(false);
     title->setFont(Controls::captionFont(true));
 
@@ -78,9 +81,14 @@ void CountdownTimer::buildDisplay() {
 }
 
 void CountdownTimer::buildButtons() {
-    FlatBttnStart = place(new FlatBttn(u"start"_s, Frame2), "FlatBttnStart", QRect(150, 2250, 540, 285));
-    FlatBttnPause = place(new FlatBttn(u"pause"_s, Frame2), "FlatBttnPause", QRect(705, 2250, 540, 285));
-    FlatBttnReset = place(new FlatBttn(u"reset"_s, Frame2), "FlatBttnReset", QRect(1260, 2250, 540, 285));
+    const auto button = [this](const char *name, const QString &caption, int left) {
+        auto *button = place(new FlatBttn(caption, Frame2), name, QRect(left, 2250, 540, 285));
+        button->setAccessibleName(u"timer "_s + caption);
+        return button;
+    };
+    FlatBttnStart = button("FlatBttnStart", u"start"_s, 150);
+    FlatBttnPause = button("FlatBttnPause", u"pause"_s, 705);
+    FlatBttnReset = button("FlatBttnReset", u"reset"_s, 1260);
     connect(FlatBttnStart, &FlatBttn::Click, this, &CountdownTimer::FlatBttnStart_Click);
     connect(FlatBttnPause, &FlatBttn::Click, this, &CountdownTimer::FlatBttnPause_Click);
     connect(FlatBttnReset, &FlatBttn::Click, this, &CountdownTimer::FlatBttnReset_Click);

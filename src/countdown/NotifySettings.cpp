@@ -38,7 +38,9 @@ NotifySettings::NotifySettings(QWidget *timerPanel, FieldSelection &selection)
 void NotifySettings::buildNotifyTimes() {
     Controls::groupCaption(Frame8, "lblProgram", u"notify times"_s);
     const auto notifyBox = [this](const char *name, const QString &caption, int top) {
-        return place(new QCheckBox(caption, Frame8), name, QRect(120, top, 1440, 255));
+        auto *box = place(new QCheckBox(caption, Frame8), name, QRect(120, top, 1440, 255));
+        box->setAccessibleName(u"timer notify "_s + caption);
+        return box;
     };
     Check60 = notifyBox("Check60", u"60 minutes"_s, 420);
     Check30 = notifyBox("Check30", u"30 minutes"_s, 690);
@@ -67,8 +69,8 @@ void NotifySettings::buildCustomTime() {
     colon("Label14", 880);
     txtSecond = field("txtSecond", u"custom notify seconds"_s, 1050);
 
-    UpDown3 = place(new UpDown(Frame9), "UpDown3", QRect(1530, 480, 240, 360));
-    UpDown3->setAccessibleName(u"custom notify time"_s);
+    UpDown3 = place(new UpDown(Frame9), "UpDown3", QRect(1515, 480, 240, 360));
+    UpDown3->setNames(u"custom notify time"_s);
     Check2 = Controls::labelledButton<QCheckBox>(Frame9, "Check2", "lblActivate2", u"activate"_s, 120, 1080);
     Check2->setAccessibleName(u"custom notify activate"_s);
 }
@@ -119,20 +121,21 @@ void NotifySettings::txtSecond_Click() {
 }
 
 void NotifySettings::UpDown3_UpClick() {
-    stepSelectedField();
+    stepSelectedField(true);
 }
 
 void NotifySettings::UpDown3_DownClick() {
-    stepSelectedField();
+    stepSelectedField(false);
 }
 
-void NotifySettings::stepSelectedField() {
+// The hours step through 01 to 12 like an alarm's: 00 comes only from the start or from typing.
+void NotifySettings::stepSelectedField(bool up) {
     if (m_selection.blnHourSel)
-        writeSpinValue(*UpDown3, *txtHour3, 1, 12);
+        stepField(*txtHour3, 1, 12, up);
     if (m_selection.blnMinuteSel)
-        writeSpinValue(*UpDown3, *txtMinute3, 0, 59);
+        stepField(*txtMinute3, 0, 59, up);
     if (m_selection.blnSecondSel)
-        writeSpinValue(*UpDown3, *txtSecond, 0, 59);
+        stepField(*txtSecond, 0, 59, up);
 }
 
 // A custom notify time of zero, or one that is not a time of day, cannot be activated.

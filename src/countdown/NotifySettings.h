@@ -50,7 +50,7 @@ private:
     void buildCustomTime();
     void connectHandlers();
     void selectField(QLineEdit *field, bool hour, bool minute, bool second);
-    void stepSelectedField();
+    void stepSelectedField(bool up);
 
     FieldSelection &m_selection;
 };

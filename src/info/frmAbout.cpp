@@ -1,7 +1,7 @@
 #include "info/frmAbout.h"
 
-#include "controls/ClickEvents.h"
 #include "controls/Controls.h"
+#include "controls/FlatBttn.h"
 #include "controls/Frame.h"
 #include "info/ProductInfo.h"
 
@@ -28,17 +28,22 @@ frmAbout::frmAbout() {
     version->adjustSize();
     Controls::setForeColour(version, Colour::Maroon);
     Controls::label(frame, "Label1", u"Please visit our home on the Web at:"_s, 920, 1060);
-    QLabel *home = Controls::label(frame, "Label2", QString::fromLatin1(ProductInfo::HomePage), 540, 1310);
+    // A link the keyboard reaches too: the one control to take the focus, it has it once the window
+    // is active.
+    auto *home = place(new FlatBttn(QString::fromLatin1(ProductInfo::HomePage), frame), "Label2",
+                       QRect(540, 1280, 0, 255));
+    home->setBorderless(true);
+    home->setFixedWidth(home->fontMetrics().horizontalAdvance(home->text()) + twipsToPixels(120));
     Controls::setForeColour(home, Colour::Blue);
     home->setCursor(Qt::PointingHandCursor);
-    onClick(home, [this] { Label2_Click(); });
+    connect(home, &FlatBttn::Click, this, &frmAbout::Label2_Click);
     Controls::setForeColour(
         Controls::label(frame, "Label4", QString::fromLatin1(ProductInfo::ContactAddress), 1330, 1540),
         Colour::Navy);
     Controls::label(frame, "lblCopyright", QString::fromLatin1(ProductInfo::Ownership), 1030, 1920);
 
     // Each line centred across the frame, as its designed place roughly is.
-    for (QLabel *line : frame->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+    for (QWidget *line : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         if (line != logo)
             line->move((frame->width() - line->width()) / 2, line->y());
 }

@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-// The About window: the version, the logo, the home page (a click opens it) and the contact lines.
+// The About window: the version, the logo, the home page (a click, or Space or Enter on it, opens
+// it) and the contact lines.
 class frmAbout : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmAbout)

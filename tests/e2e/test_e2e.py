@@ -317,7 +317,7 @@ class Stories(unittest.TestCase):
         time.sleep(0.5)
         key('Up', 'Up', 'Return')
         self.assertTrue(self.shown(10, '^  About$'), 'no About')
-        key('alt+F4')
+        key('Escape')
         self.assertTrue(self.hidden(10, '^  About$'), 'About stays')
         time.sleep(0.5)
         self.assertIsNone(self.tivvet.poll(), 'ended with the About window')
