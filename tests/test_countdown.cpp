@@ -6,13 +6,21 @@
 #include "platform/SOTimer.h"
 
 #include <QElapsedTimer>
-#include <QThread>
+#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 const std::initializer_list<const char *> Entry{"txtHours", "txtMinutes", "txtSeconds"};
 const std::initializer_list<const char *> CustomTime{"txtHour3", "txtMinute3", "txtSecond"};
+
+// The time passed, as the test sets it.
+struct ManualClock : Clock {
+    QDateTime now() const override { return {}; }
+    qint64 nsecsPassed() const override { return passed; }
+    qint64 nsecsAsleep() const override { return 0; }
+    qint64 passed = 0;
+};
 } // namespace
 
 // The countdown's entry, its buttons, its tick with expiry and notify times, and the custom
@@ -126,27 +134,10 @@ private Q_SLOTS:
         QCOMPARE(w->texts(Entry) + w->text("lblCounter"), u"::300:00:00"_s);
     }
 
-    // Ticks missed while the program was held up come as one: the count catches up, the latest notify
-    // time passed alerts once, and an expiry passed expires once.
-    void heldUpItCatchesUpAndAlertsOnce() {
-        for (const char *box : {"Check30", "Check15", "Check5"})
-            w->click(box);
-        w->typeParts(Entry, u"0:30:10"_s);
-        w->click("FlatBttnStart");
-        w->window->countdownTick->tmrCounter_Timer(1208);
-        QCOMPARE(w->text("lblCounter"), u"00:10:02"_s);
-        QCOMPARE(w->platform.takeLog(),
-                 QStringList({u"sound 1 "_s, u"notify countdown |The countdown has 00:15:00 left."_s}));
-        w->window->countdownTick->tmrCounter_Timer(700);
-        QCOMPARE(w->text("lblCounter"), u"00:00:00"_s);
-        QCOMPARE(
-            w->platform.takeLog(),
-            QStringList({u"sound 1 "_s, u"notify countdown urgent|The countdown ran out at 8:58 am."_s}));
-        QVERIFY(!running());
-    }
-
-    // Each row: the entry and notify boxes, a sleep of the computer right after Start (or after Start
-    // and Pause), then what the first tick after the wake shows and tells.
+    // Each row: the entry and notify boxes, a sleep of the computer (or the program held up) right
+    // after Start (or after Start and Pause), then what the first tick after the wake shows and
+    // tells: the count catches up at once, the latest notify time passed alerts once, and an expiry
+    // passed expires once.
     void countsTheTimeAsleep_data() {
         addRows({
             {"", "entry", "checked", "paused", "asleep", "shown", "told"},
@@ -157,6 +148,10 @@ private Q_SLOTS:
             {"passed two, the latest alerts", "0:20:0", "Check15 Check5", "", "960", "00:03:59",
              "sound 1 |notify countdown |The countdown has 00:05:00 left."},
             {"passed none", "0:10:0", "Check5", "", "120", "00:07:59", ""},
+            {"held up past two", "0:30:10", "Check30 Check15 Check5", "", "held up 1208", "00:10:01",
+             "sound 1 |notify countdown |The countdown has 00:15:00 left."},
+            {"held up, ran out", "0:10:0", "Check5", "", "held up 900", "00:00:00",
+             "sound 1 |notify countdown urgent|The countdown ran out at 9:10 am."},
             {"paused", "0:10:0", "Check5", "yes", "900", "00:10:00", ""},
         });
     }
@@ -170,46 +165,40 @@ private Q_SLOTS:
         const bool paused = !column("paused").isEmpty();
         if (paused)
             w->click("FlatBttnPause");
-        w->platform.sleepFor(column("asleep").toInt());
-        if (paused)
-            QTest::qWait(1500);
+        const QString asleep = column("asleep");
+        w->platform.sleepFor(asleep.split(u' ').last().toInt(), !asleep.startsWith(u"held up"_s));
         QTRY_COMPARE(w->text("lblCounter"), column("shown"));
         QTEST(w->platform.takeLog().join(u'|'), "told");
-        if (paused) { // the second begun before the pause is still the next
+        if (paused) { // the time asleep did not count: the next tick is one second on
             w->click("FlatBttnStart");
             QTRY_COMPARE(w->text("lblCounter"), u"00:09:59"_s);
+            QCOMPARE(w->platform.takeLog(), QStringList());
         }
     }
 
-    // Ticks come a whole interval apart; a pause keeps the part of the interval already run, a new
-    // entry forgets it.
+    // On a clock of the test's own: ticks are due at whole intervals, and one tick reports the
+    // intervals missed; a pause keeps the part of the interval already run, a rewind forgets it.
     void tickSourceKeepsTheSecondAcrossPause() {
-        SOTimer timer(w->platform, nullptr);
-        timer.setInterval(300);
-        QList<qint64> ticks;
-        QElapsedTimer clock;
-        int reported = 0;
-        connect(&timer, &SOTimer::Timer, this, [&](int intervals) {
-            ticks << clock.elapsed();
-            reported = intervals;
-        });
-        clock.start();
+        ManualClock clock;
+        SOTimer timer(clock, nullptr);
+        timer.setInterval(100);
+        QSignalSpy ticks(&timer, &SOTimer::Timer);
+        const auto intervalsAt = [&](int milliseconds) {
+            clock.passed = milliseconds * 1'000'000LL;
+            return ticks.wait() ? ticks.takeFirst().at(0).toInt() : 0;
+        };
         timer.setEnabled(true);
-        QTRY_COMPARE(ticks.size(), 2);
-        QVERIFY2(ticks[0] >= 300 && ticks[1] >= 600 && ticks[1] < 900, qPrintable(QString::number(ticks[1])));
-        QTest::qWait(200);
+        QCOMPARE(intervalsAt(100), 1);
+        clock.passed = 150'000'000; // half an interval run
         timer.setEnabled(false);
-        QTest::qWait(400);
-        QCOMPARE(ticks.size(), 2);
-        clock.restart();
+        clock.passed = 1000'000'000;
         timer.setEnabled(true);
-        QTRY_COMPARE(ticks.size(), 3);
-        QVERIFY2(ticks[2] < 250, qPrintable(QString::number(ticks[2])));
-        QCOMPARE(reported, 1);
-        QThread::msleep(1000); // held up: the next tick reports the intervals missed, and comes at once
-        clock.restart();
-        QTRY_COMPARE(ticks.size(), 4);
-        QVERIFY2(reported >= 3 && ticks[3] < 100, qPrintable(QString::number(reported)));
+        QCOMPARE(intervalsAt(1250), 3); // due at 1050, 1150 and 1250
+        clock.passed = 1300'000'000;
+        timer.setEnabled(false);
+        timer.rewind();
+        timer.setEnabled(true);
+        QCOMPARE(intervalsAt(1450), 1); // due at 1400 only
         timer.setEnabled(false);
         // A new entry while stopped starts the count on a whole second, not on the rest of the last.
         w->typeParts(Entry, u"::5"_s);
@@ -217,10 +206,11 @@ private Q_SLOTS:
         QTest::qWait(500);
         w->click("FlatBttnPause");
         w->typeParts(Entry, u"::9"_s);
-        clock.restart();
+        QElapsedTimer started;
+        started.start();
         w->click("FlatBttnStart");
         QTRY_COMPARE_WITH_TIMEOUT(w->text("lblCounter"), u"00:00:08"_s, 2000);
-        QVERIFY2(clock.elapsed() >= 950, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(started.elapsed() >= 950, qPrintable(QString::number(started.elapsed())));
     }
 
 private:
