@@ -174,23 +174,6 @@ private Q_SLOTS:
         }
     }
 
-    void sevenTextsComeBackFromTheirFiles() {
-        const std::tuple<const char *, const char *, QString> rows[] = {
-            {"txtWav", "wav.txt", u"/s/timer, loud.wav"_s},  {"txtWav2", "wav2.txt", u" \"/s/one.wav\""_s},
-            {"txtProgram", "program.txt", u"/bin/one -a"_s}, {"txtMessage", "message.txt", u"Tea,\n now"_s},
-            {"txtWav3", "wav3.txt", u"/s/two.wav"_s},        {"txtProgram2", "program2.txt", u"/bin/two"_s},
-            {"txtMessage2", "message2.txt", u"second"_s},
-        };
-        for (const auto &[box, file, text] : rows)
-            w->type(box, text);
-        w->restart();
-        for (const auto &[box, file, text] : rows) {
-            QCOMPARE(w->text(box), text);
-            QCOMPARE(w->file(u"Tivvet/Options/"_s + QLatin1StringView(file)),
-                     text.toUtf8().replace("\n", "\r\n") + "\r\n");
-        }
-    }
-
 private:
     std::unique_ptr<TestWindow> w;
 };

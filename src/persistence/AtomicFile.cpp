@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
 #include <unistd.h>
 
@@ -16,6 +17,20 @@ QFileDevice::Permissions readableByItsUser(QFileDevice::Permissions permissions)
     return permissions & QFileDevice::ReadOwner
                ? permissions
                : permissions | QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+}
+
+// Every byte, or why not: a write cut short (a full disk, a limit on the file's size) fails too,
+// where a buffered write would only say that fewer bytes went.
+QString writeAll(int descriptor, QByteArrayView content) {
+    while (!content.isEmpty()) {
+        const ssize_t written = ::write(descriptor, content.data(), size_t(content.size()));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return qt_error_string(written < 0 ? errno : ENOSPC);
+        content = content.sliced(written);
+    }
+    return QString();
 }
 
 } // namespace
@@ -35,8 +50,8 @@ QString writeFileAtomically(const QString &path, const QByteArray &content) {
         return file.errorString();
     if (target.exists())
         file.setPermissions(readableByItsUser(target.permissions()));
-    if (file.write(content) != content.size() || !file.flush())
-        return file.errorString();
+    if (const QString failure = writeAll(file.handle(), content); !failure.isEmpty())
+        return failure;
     // A full disk can show only here, where the file system places what was written.
     if (::fsync(file.handle()) != 0)
         return qt_error_string(errno);
