@@ -132,7 +132,7 @@ int main(int argc, char *argv[]) {
     const int flags = SoundPlayer::SND_ASYNC | SoundPlayer::SND_NODEFAULT;
     QElapsedTimer first;
     first.start();
-    player.play(folder.filePath(u"1 s.wav"_s), flags);
+    player.play(folder.filePath(u"1 s.wav"_s), flags, nullptr);
     std::printf("first play (loads SDL): %.1f ms\n", double(first.nsecsElapsed()) / 1e6);
     QTest::qWait(2000);
     std::printf("RSS idle with SDL loaded: %.1f MB\n\n", rssMb());
@@ -142,12 +142,12 @@ int main(int argc, char *argv[]) {
         std::vector<double> returns, heard;
         double peak = 0;
         for (int round = 0; round < 7; ++round) {
-            player.play(silence, flags); // cuts the last sound off: the device closes after it,
-            QTest::qWait(2500);          // as at an alert after a quiet spell
+            player.play(silence, flags, nullptr); // cuts the last sound off: the device closes after it,
+            QTest::qWait(2500);                   // as at an alert after a quiet spell
             listener.mark();
             QElapsedTimer call;
             call.start();
-            if (!player.play(path, flags))
+            if (!player.play(path, flags, nullptr))
                 return 1;
             returns.push_back(double(call.nsecsElapsed()) / 1e6);
             heard.push_back(listener.msToFirstSound());

@@ -5,6 +5,9 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QTimer>
+
+#include <optional>
 
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -44,72 +47,108 @@ private Q_SLOTS:
         qputenv("SDL_AUDIODRIVER", "pulseaudio");
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(server.runtimeDir()));
         qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(server.socket()));
+        QVERIFY(server.start() && sinkless.start(false));
+        sockaddr_un address{AF_UNIX, {}};
+        QFile::encodeName(folder.filePath(u"hung"_s))
+            .toStdString()
+            .copy(address.sun_path, sizeof address.sun_path - 1);
+        QVERIFY(::bind(hung, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+                ::listen(hung, 4) == 0);
     }
 
-    // No sound server, a device that cannot be opened, a server without a device to play on, a
-    // server that takes the connection and never answers.
-    void withoutASoundDeviceNothingPlays() {
-        QVERIFY(!plays(SoundFiles::toneWav(0.2)));
-        QVERIFY(!player.play(QString(), SoundPlayer::SND_ASYNC)); // the beep, which says nothing
-        qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", "/nonexistent/sound.raw");
-        QVERIFY(!plays(SoundFiles::toneWav(0.2)));
-        qputenv("SDL_AUDIODRIVER", "pulseaudio");
-        QVERIFY(server.start(false));
-        QVERIFY(!plays(SoundFiles::toneWav(0.2)));
-        server.stop();
-        QVERIFY(server.start());
-        const QByteArray hung = QFile::encodeName(folder.filePath(u"hung"_s)),
-                         pulse = qgetenv("PULSE_SERVER");
-        sockaddr_un address{AF_UNIX, {}};
-        hung.toStdString().copy(address.sun_path, sizeof address.sun_path - 1);
-        const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        QVERIFY(::bind(listening, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
-        QVERIFY(::listen(listening, 4) == 0);
-        qputenv("PULSE_SERVER", "unix:" + hung);
-        QVERIFY(!plays(SoundFiles::toneWav(0.2)));
-        ::close(listening);
-        qputenv("PULSE_SERVER", pulse);
+    // Where nothing can play, the sound's failure is told late, with the window's thread free
+    // meanwhile, and no thread stays behind.
+    void withoutASoundDeviceTheFailureIsTold_data() {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<SoundPlayer::Failure>("failure");
+        QTest::newRow("no server") << QByteArray("PULSE_SERVER")
+                                   << "unix:" + QFile::encodeName(folder.filePath(u"none"_s))
+                                   << SoundPlayer::Failure::NoServer;
+        QTest::newRow("a server that never answers")
+            << QByteArray("PULSE_SERVER") << "unix:" + QFile::encodeName(folder.filePath(u"hung"_s))
+            << SoundPlayer::Failure::NoServer;
+        QTest::newRow("a server without a device")
+            << QByteArray("PULSE_SERVER") << "unix:" + QFile::encodeName(sinkless.socket())
+            << SoundPlayer::Failure::NoDevice;
+        QTest::newRow("a device that cannot be opened")
+            << QByteArray("SDL_AUDIODRIVER") << QByteArray("none such") << SoundPlayer::Failure::NoDevice;
+    }
+
+    void withoutASoundDeviceTheFailureIsTold() {
+        QFETCH(QByteArray, variable);
+        QFETCH(QByteArray, value);
+        const QByteArray kept = qgetenv(variable);
+        qputenv(variable, value);
+        std::optional<SoundPlayer::Failure> failure;
+        QVERIFY(player.play(SoundFiles::write(folder.filePath(u"file.wav"_s), SoundFiles::toneWav(0.2))
+                                ? folder.filePath(u"file.wav"_s)
+                                : QString(),
+                            Test, [&failure](SoundPlayer::Failure failed) { failure = failed; }));
+        QVERIFY(!failure);
+        QTRY_VERIFY_WITH_TIMEOUT(failure, 10000);
+        qputenv(variable, kept);
+        QTEST(*failure, "failure");
+        QTRY_COMPARE_WITH_TIMEOUT(threads(), idleThreads, 5000);
     }
 
     void whatIsNoSoundIsRefused() {
-        QVERIFY(!player.play(folder.filePath(u"missing.wav"_s), Test));
+        QVERIFY(!player.play(folder.filePath(u"missing.wav"_s), Test, nullptr));
         const QString fifo = folder.filePath(u"fifo.wav"_s); // opened, it would wait for a writer
         QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
         for (const QString &notAFile : {fifo, u"/dev/zero"_s})
-            QVERIFY(!player.play(notAFile, Test));
+            QVERIFY(!player.play(notAFile, Test, nullptr));
     }
 
-    void aSoundAndTheDefaultAreHeardAlsoAfterARestart() {
-        const double tone =
-            loudestPlaying(toneWith(40, 0xFFFFFFF0, 0.5), Test); // a data size beyond the file
-        QVERIFY2(tone > 0.3 && tone < 0.7, qPrintable(QString::number(tone)));
-        const double fallback = loudestPlaying(QByteArray(), SoundPlayer::SND_ASYNC);
-        QVERIFY2(fallback > 0.2, qPrintable(QString::number(fallback)));
-        server.stop();
-        QVERIFY(server.start());
-        const double afterRestart = loudestPlaying(SoundFiles::toneWav(0.5), Test);
-        QVERIFY2(afterRestart > 0.3, qPrintable(QString::number(afterRestart)));
-    }
-
-    // Read a piece at a time: the last one is heard too, and the audio thread goes once it has played.
-    void aLongSoundPlaysToItsEndThenLetsTheDeviceGo() {
-        QByteArray wav =
+    // The loudest sample heard, around what befell the server: a long sound is read a piece at a
+    // time, and the device is let go once it has played.
+    void whatIsHeard_data() {
+        QTest::addColumn<QByteArray>("wav"); // none: the default sound
+        QTest::addColumn<QString>("around");
+        QTest::addColumn<double>("quietest");
+        QTest::addColumn<double>("loudest");
+        QByteArray longSound =
             SoundFiles::toneWav(1.2, 22050, 4000) + SoundFiles::toneWav(0.3, 22050, 24000).mid(44);
-        qToLittleEndian<quint32>(quint32(wav.size() - 8), wav.data() + 4);
-        qToLittleEndian<quint32>(quint32(wav.size() - 44), wav.data() + 40);
-        const double loudest = loudestPlaying(wav, Test);
-        QVERIFY2(loudest > 0.6 && loudest < 0.8, qPrintable(QString::number(loudest)));
-        QTRY_COMPARE_WITH_TIMEOUT(threads(), idleThreads, 5000);
-        QVERIFY(player.play(folder.filePath(u"sound.wav"_s), Test));
-        QCOMPARE_GT(threads(), idleThreads);
-        QTRY_COMPARE_WITH_TIMEOUT(threads(), idleThreads, 5000);
+        qToLittleEndian<quint32>(quint32(longSound.size() - 8), longSound.data() + 4);
+        qToLittleEndian<quint32>(quint32(longSound.size() - 44), longSound.data() + 40);
+        QTest::newRow("a tone, its data size beyond the file")
+            << toneWith(40, 0xFFFFFFF0, 1) << QString() << 0.3 << 0.7;
+        QTest::newRow("the default in place of no file") << QByteArray() << QString() << 0.2 << 1.0;
+        QTest::newRow("a long sound's last piece") << longSound << QString() << 0.6 << 0.8;
+        QTest::newRow("after a restart") << SoundFiles::toneWav(1) << u"restarted"_s << 0.3 << 0.7;
+        QTest::newRow("the server stalled across the play")
+            << SoundFiles::toneWav(1) << u"stalled"_s << 0.3 << 0.7;
+        QTest::newRow("dropped while the server stalled")
+            << SoundFiles::toneWav(1) << u"stalled, dropped"_s << 0.0 << 0.01;
+        QTest::newRow("cutting off a loud sound")
+            << SoundFiles::toneWav(1, 22050, 4000) << u"a loud sound playing"_s << 0.08 << 0.2;
     }
 
-    void aNewSoundCutsOffTheOldOne() {
-        QVERIFY(plays(SoundFiles::toneWav(6, 22050, 24000)));
-        const double loudest = loudestLater(SoundFiles::toneWav(4, 22050, 4000));
-        QVERIFY2(loudest > 0.08 && loudest < 0.2, qPrintable(QString::number(loudest)));
+    void whatIsHeard() {
+        QFETCH(QByteArray, wav);
+        QFETCH(QString, around);
+        const QString path = folder.filePath(u"sound.wav"_s), loud = folder.filePath(u"loud.wav"_s);
+        QVERIFY(SoundFiles::write(path, wav) &&
+                SoundFiles::write(loud, SoundFiles::toneWav(6, 22050, 24000)));
+        if (around == u"restarted"_s) {
+            server.stop();
+            QVERIFY(server.start());
+        }
+        if (around == u"a loud sound playing"_s)
+            QVERIFY(player.play(loud, Test, nullptr));
+        if (around.startsWith(u"stalled"_s)) { // for longer than a server is given to answer at once
+            const pid_t pid = server.pid();
+            QVERIFY(::kill(pid, SIGSTOP) == 0);
+            QTimer::singleShot(800, [pid] { ::kill(pid, SIGCONT); });
+        }
+        QVERIFY(player.play(wav.isEmpty() ? QString() : path, wav.isEmpty() ? SoundPlayer::SND_ASYNC : Test,
+                            nullptr));
+        if (around.endsWith(u"dropped"_s))
+            player.dropWaitingSound();
+        QFETCH(double, quietest);
+        QFETCH(double, loudest);
+        const double heard = loudestHeard();
+        QVERIFY2(heard >= quietest && heard <= loudest, qPrintable(QString::number(heard)));
     }
 
     // Where the samples lie, with sizes that say they hold gigabytes cut to what the file holds, and
@@ -167,39 +206,27 @@ private Q_SLOTS:
     }
 
 private:
-    // The loudest sample recorded while the file played.
-    double loudestPlaying(const QByteArray &wav, int flags) {
-        const QString path = folder.filePath(u"sound.wav"_s), recording = folder.filePath(u"recorded.raw"_s);
-        SoundFiles::write(path, wav);
+    // The loudest sample heard until the device was let go, from a quarter second after the
+    // recording began, which the monitor fills with what the sink had mixed before.
+    double loudestHeard() {
+        const QString recording = folder.filePath(u"recorded.raw"_s);
         MonitorRecorder recorder(server.environment(), recording);
-        if (!recorder.waitUntilStreaming() || !player.play(wav.isEmpty() ? QString() : path, flags))
+        if (!recorder.waitUntilStreaming() ||
+            !QTest::qWaitFor([this] { return threads() == idleThreads; }, 10000))
             return -1;
-        QTest::qWait(2500); // after a restart the sound comes late
-        recorder.stop();
-        return SoundFiles::maximumAmplitude(recording);
-    }
-    // The loudest sample recorded after the file started, less the first quarter second, which
-    // the monitor fills with what the sink had already mixed.
-    double loudestLater(const QByteArray &wav) {
-        const QString path = folder.filePath(u"later.wav"_s), recording = folder.filePath(u"later.raw"_s);
-        if (!SoundFiles::write(path, wav) || !player.play(path, Test))
-            return -1;
-        MonitorRecorder recorder(server.environment(), recording);
-        if (!recorder.waitUntilStreaming())
-            return -1;
-        QTest::qWait(1000);
         recorder.stop();
         return SoundFiles::maximumAmplitude(recording, QuarterSecondOfRecording);
     }
     bool plays(const QByteArray &wav) {
         return SoundFiles::write(folder.filePath(u"file.wav"_s), wav) &&
-               player.play(folder.filePath(u"file.wav"_s), Test);
+               player.play(folder.filePath(u"file.wav"_s), Test, nullptr);
     }
 
     static qsizetype threads() { return QDir(u"/proc/self/task"_s).count(); }
 
     QTemporaryDir folder;
-    PulseAudioServer server;
+    PulseAudioServer server, sinkless;
+    const int hung = ::socket(AF_UNIX, SOCK_STREAM, 0); // takes the connection and never answers
     qsizetype idleThreads = 0;
     SdlSoundPlayer player;
 };

@@ -114,9 +114,16 @@ private Q_SLOTS:
             w->window->countdownTick->tmrCounter_Timer();
             return w->platform.takeLog().join(u',') + (w->window->isVisible() ? u" shown"_s : u" hidden"_s);
         };
-        QCOMPARE(tick(), u"sound 1 ,notify countdown |The countdown has 00:00:02 left. shown"_s);
+        // Without a sound, the notification says why: known at once, or only later.
+        w->platform.onPlay = [this] { w->platform.soundFails(SoundPlayer::Failure::NoDevice); };
+        QCOMPARE(tick(), u"sound 1 ,notify countdown |The countdown has 00:00:02 left.\nNo sound could be "
+                         u"played: no sound device shown"_s);
+        w->platform.onPlay = nullptr;
         QCOMPARE(tick(), u" hidden"_s);
         QCOMPARE(tick(), u"sound 1 ,notify countdown urgent|The countdown has run out. shown"_s);
+        w->platform.soundFails(SoundPlayer::Failure::NoServer);
+        QCOMPARE(w->platform.takeLog(), QStringList(u"notify countdown urgent|The countdown has run out.\nNo "
+                                                    u"sound could be played: no sound server answered"_s));
         QVERIFY(!running() && resetEnabled() && !w->platform.inhibited);
         w->click("FlatBttnStart"); // the fields still hold the entry, but there is nothing to count
         QCOMPARE(tick(), u" hidden"_s);

@@ -120,10 +120,12 @@ private Q_SLOTS:
         w->click(play);
         w->platform.soundPlays = true;
         w->click(play);
+        w->platform.soundFails(SoundPlayer::Failure::NoServer); // however late
         const QString tried = u"sound 3 "_s + chosen;
         QCOMPARE(w->platform.takeLog(),
                  QStringList({tried, u"box The Tivvet|Unable to play the sound! File not found!"_s, tried,
-                              u"box The Tivvet|Unable to play the sound!"_s, tried}));
+                              u"box The Tivvet|Unable to play the sound!"_s, tried,
+                              u"box The Tivvet|Unable to play the sound!"_s}));
         w->platform.soundPlays = false;
         for (const char *missing :
              {"/", "/Not a sound [1].wav", "/not a sound 1.wav"}) { // a folder, a case, a set

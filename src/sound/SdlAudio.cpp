@@ -1,13 +1,6 @@
 #include "sound/SdlAudio.h"
 
-namespace {
-
-template <class Function> bool resolve(QLibrary &library, Function &function, const char *name) {
-    function = reinterpret_cast<Function>(library.resolve(name));
-    return function != nullptr;
-}
-
-} // namespace
+#include "sound/LoadedLibrary.h"
 
 std::unique_ptr<SdlAudio> SdlAudio::load() {
     auto sdl = std::make_unique<SdlAudio>();
@@ -16,6 +9,7 @@ std::unique_ptr<SdlAudio> SdlAudio::load() {
                           resolve(library, sdl->InitSubSystem, "SDL_InitSubSystem") &&
                           resolve(library, sdl->QuitSubSystem, "SDL_QuitSubSystem") &&
                           resolve(library, sdl->OpenAudioDevice, "SDL_OpenAudioDevice") &&
+                          resolve(library, sdl->CloseAudioDevice, "SDL_CloseAudioDevice") &&
                           resolve(library, sdl->PauseAudioDevice, "SDL_PauseAudioDevice") &&
                           resolve(library, sdl->GetAudioDeviceStatus, "SDL_GetAudioDeviceStatus") &&
                           resolve(library, sdl->LockAudioDevice, "SDL_LockAudioDevice") &&

@@ -28,6 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         return 0;
     file.write(reinterpret_cast<const char *>(data), qint64(size));
     file.close();
-    player.play(path, SoundPlayer::SND_ASYNC | SoundPlayer::SND_NODEFAULT);
+    player.play(path, SoundPlayer::SND_ASYNC | SoundPlayer::SND_NODEFAULT, nullptr);
     return 0;
 }

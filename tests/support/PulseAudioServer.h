@@ -35,15 +35,19 @@ public:
                QTest::qWaitFor([this] { return QFile::exists(socket()); }, 10000);
     }
 
-    void stop() {
+    pid_t pid() const {
         QFile pidFile(m_runtime.filePath(QStringLiteral("pulse/pid")));
-        const pid_t pid = pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toInt() : 0;
-        if (pid <= 0 || ::kill(pid, SIGTERM) != 0)
+        return pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toInt() : 0;
+    }
+
+    void stop() {
+        const pid_t running = pid();
+        if (running <= 0 || ::kill(running, SIGTERM) != 0)
             return;
-        if (!QTest::qWaitFor([pid] { return ::kill(pid, 0) != 0; }, 10000))
-            ::kill(pid, SIGKILL);
+        if (!QTest::qWaitFor([running] { return ::kill(running, 0) != 0; }, 10000))
+            ::kill(running, SIGKILL);
         QFile::remove(socket());
-        pidFile.remove();
+        QFile::remove(m_runtime.filePath(QStringLiteral("pulse/pid")));
     }
 
 private:
