@@ -130,9 +130,6 @@ bool SdlSoundPlayer::play(const QString &path, int flags, Failed failed) {
     m_waiting = std::move(sound);
     m_failed = std::move(failed);
     m_closing.stop();
-    // A sound server that stopped or restarted is picked up by opening audio afresh.
-    if (m_device && !m_opening && m_sdl->GetAudioDeviceStatus(m_device->id) == SDL_AUDIO_STOPPED)
-        closeDevice();
     if (!m_device)
         openDevice();
     else if (!m_opening)
@@ -178,8 +175,14 @@ void SdlSoundPlayer::deviceOpened(std::optional<Failure> failure) {
     }
 }
 
-// A new sound cuts off the one playing; the old one is let go outside the device's lock.
+// A new sound cuts off the one playing; the old one is let go outside the device's lock. A device
+// whose server stopped or restarted is opened afresh.
 void SdlSoundPlayer::handOver() {
+    if (m_sdl->GetAudioDeviceStatus(m_device->id) == SDL_AUDIO_STOPPED) {
+        closeDevice();
+        openDevice();
+        return;
+    }
     std::unique_ptr<WavStream> sound = std::move(m_waiting);
     m_failed = nullptr;
     m_sdl->LockAudioDevice(m_device->id);
