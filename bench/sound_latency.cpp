@@ -72,7 +72,8 @@ public:
     // the recording's own latency is in it.
     double msToFirstSound() {
         while (m_since.elapsed() < 5000) {
-            m_parec.waitForReadyRead(5);
+            QCoreApplication::processEvents(); // the player's device opens on a thread, and says so here
+            m_parec.waitForReadyRead(1);
             const QByteArray samples = m_parec.readAll();
             for (qsizetype at = 0; at + 4 <= samples.size(); at += 4)
                 if (std::abs(qFromLittleEndian<float>(samples.constData() + at)) > 0.05f)

@@ -47,9 +47,23 @@ struct SdlSoundPlayer::Device {
     std::shared_ptr<SdlAudio> sdl;
     std::shared_ptr<Link> link;
     SDL_AudioDeviceID id = 0;
-    // Read and written on the device's thread too, under the device's lock.
+    // The sound, handed over even while the device opens, so that its first samples are the first
+    // played; read on SDL's audio thread too.
+    std::mutex mutex;
     std::unique_ptr<WavStream> playing;
     bool ended = false;
+
+    // Returns the sound cut off, to be let go outside the lock.
+    std::unique_ptr<WavStream> swap(std::unique_ptr<WavStream> sound) {
+        const std::lock_guard lock(mutex);
+        ended = false;
+        playing.swap(sound);
+        return sound;
+    }
+    bool hasEnded() {
+        const std::lock_guard lock(mutex);
+        return ended;
+    }
 
     // Tried again until the server answers, for a few seconds at most.
     std::optional<Failure> open() {
@@ -127,18 +141,20 @@ bool SdlSoundPlayer::play(const QString &path, int flags, Failed failed) {
         sound = openSound(QStringLiteral(":/tivvet.wav"));
     if (!sound)
         return false;
-    m_waiting = std::move(sound);
-    m_failed = std::move(failed);
     m_closing.stop();
     if (!m_device)
         openDevice();
-    else if (!m_opening)
-        handOver();
+    m_device->swap(std::move(sound));
+    if (!m_opening)
+        reopenIfStopped();
+    m_failed = m_opening ? std::move(failed) : nullptr;
     return true;
 }
 
+// Opened, the device plays nothing, ends at once and goes again.
 void SdlSoundPlayer::dropWaitingSound() {
-    m_waiting.reset();
+    if (m_opening)
+        m_device->swap(nullptr);
     m_failed = nullptr;
 }
 
@@ -160,55 +176,43 @@ void SdlSoundPlayer::openDevice() {
     });
 }
 
-// A sound dropped or cut off meanwhile leaves nothing to play: the device goes again.
 void SdlSoundPlayer::deviceOpened(std::optional<Failure> failure) {
     m_opening = false;
     if (failure) {
         m_device.reset();
-        m_waiting.reset();
         if (const Failed failed = std::exchange(m_failed, nullptr))
             failed(*failure);
-    } else if (m_waiting) {
-        handOver();
-    } else {
-        closeDevice();
-    }
-}
-
-// A new sound cuts off the one playing; the old one is let go outside the device's lock. A device
-// whose server stopped or restarted is opened afresh.
-void SdlSoundPlayer::handOver() {
-    if (m_sdl->GetAudioDeviceStatus(m_device->id) == SDL_AUDIO_STOPPED) {
-        closeDevice();
-        openDevice();
         return;
     }
-    std::unique_ptr<WavStream> sound = std::move(m_waiting);
-    m_failed = nullptr;
-    m_sdl->LockAudioDevice(m_device->id);
-    m_device->playing.swap(sound);
-    m_device->ended = false;
-    m_sdl->UnlockAudioDevice(m_device->id);
+    reopenIfStopped();
+    if (!m_opening)
+        m_failed = nullptr;
+}
+
+// A device whose server stopped or restarted is opened afresh, with its sound.
+void SdlSoundPlayer::reopenIfStopped() {
+    if (m_sdl->GetAudioDeviceStatus(m_device->id) != SDL_AUDIO_STOPPED)
+        return;
+    std::unique_ptr<WavStream> sound = m_device->swap(nullptr);
+    closeDevice();
+    openDevice();
+    m_device->swap(std::move(sound));
 }
 
 // On SDL's audio thread: the sound, then silence until the device is closed.
 void SdlSoundPlayer::fill(void *device, uint8_t *into, int size) {
     auto &self = *static_cast<Device *>(device);
+    const std::lock_guard lock(self.mutex);
     const int filled = self.playing ? self.playing->read(into, size) : 0;
     std::memset(into + filled, 0, size_t(size - filled));
-    if (self.playing && filled < size && !self.ended) {
+    if (filled < size && !self.ended) {
         self.ended = true;
         self.link->post([](SdlSoundPlayer &player) { player.m_closing.start(); });
     }
 }
 
 void SdlSoundPlayer::closeIfEnded() {
-    if (!m_device || m_opening)
-        return;
-    m_sdl->LockAudioDevice(m_device->id);
-    const bool ended = m_device->ended;
-    m_sdl->UnlockAudioDevice(m_device->id);
-    if (ended)
+    if (m_device && !m_opening && m_device->hasEnded())
         closeDevice();
 }
 

@@ -34,7 +34,7 @@ private:
     std::unique_ptr<WavStream> openSound(const QString &path) const;
     void openDevice();
     void deviceOpened(std::optional<Failure> failure);
-    void handOver();
+    void reopenIfStopped();
     void closeDevice();
     void closeIfEnded();
     static void fill(void *device, uint8_t *into, int size);
@@ -44,8 +44,7 @@ private:
     JobThread m_jobs;
     std::shared_ptr<Device> m_device; // open, or being opened
     bool m_opening = false;
-    // The sound that waits for the device to open, and whom to tell when it cannot.
-    std::unique_ptr<WavStream> m_waiting;
+    // Whom to tell when the device cannot be opened.
     Failed m_failed;
     QTimer m_closing;
 };
