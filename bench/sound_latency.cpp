@@ -134,9 +134,9 @@ int main(int argc, char *argv[]) {
     QElapsedTimer first;
     first.start();
     player.play(folder.filePath(u"1 s.wav"_s), flags, nullptr);
-    std::printf("first play (loads SDL): %.1f ms\n", double(first.nsecsElapsed()) / 1e6);
+    std::printf("first play (loads SDL and libsndfile): %.1f ms\n", double(first.nsecsElapsed()) / 1e6);
     QTest::qWait(2000);
-    std::printf("RSS idle with SDL loaded: %.1f MB\n\n", rssMb());
+    std::printf("RSS idle with them loaded: %.1f MB\n\n", rssMb());
     std::printf("sound     play returns ms (median, max)   first sound ms (median)   RSS playing MB\n");
     for (const auto &[name, seconds] : sounds) {
         const QString path = folder.filePath(QString::fromLatin1(name) + u".wav"_s);

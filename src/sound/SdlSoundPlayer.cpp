@@ -1,9 +1,9 @@
 #include "sound/SdlSoundPlayer.h"
 
 #include "platform/RegularFile.h"
+#include "sound/AudioLibraries.h"
 #include "sound/PulseCheck.h"
-#include "sound/SdlAudio.h"
-#include "sound/WavStream.h"
+#include "sound/SoundStream.h"
 
 #include <QFile>
 
@@ -16,7 +16,7 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr WavStream::Output Output{AUDIO_F32SYS, 2, 48000};
+constexpr SoundStream::Output Output{AUDIO_F32SYS, 2, 48000};
 // Some 20 ms: the first sample is heard soon after play.
 constexpr Uint16 DeviceFrames = 1024;
 // After the last samples were handed over, the device and the sound server still play them.
@@ -44,17 +44,17 @@ struct SdlSoundPlayer::Link {
 // A sound device and the sound it plays, opened and closed on the player's job thread and fed on
 // SDL's own; kept for as long as any of them needs it.
 struct SdlSoundPlayer::Device {
-    std::shared_ptr<SdlAudio> sdl;
+    std::shared_ptr<AudioLibraries> audio;
     std::shared_ptr<Link> link;
     SDL_AudioDeviceID id = 0;
     // The sound, handed over even while the device opens, so that its first samples are the first
     // played; read on SDL's audio thread too.
     std::mutex mutex;
-    std::unique_ptr<WavStream> playing;
+    std::unique_ptr<SoundStream> playing;
     bool ended = false;
 
     // Returns the sound cut off, to be let go outside the lock.
-    std::unique_ptr<WavStream> swap(std::unique_ptr<WavStream> sound) {
+    std::unique_ptr<SoundStream> swap(std::unique_ptr<SoundStream> sound) {
         const std::lock_guard lock(mutex);
         ended = false;
         playing.swap(sound);
@@ -83,8 +83,8 @@ struct SdlSoundPlayer::Device {
             return Failure::NoServer;
         if (answer == PulseCheck::Answer::NoDevice)
             return Failure::NoDevice;
-        sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (sdl->InitSubSystem(SDL_INIT_AUDIO) == 0) {
+        audio->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (audio->InitSubSystem(SDL_INIT_AUDIO) == 0) {
             SDL_AudioSpec wanted{};
             wanted.freq = Output.rate;
             wanted.format = Output.format;
@@ -92,12 +92,12 @@ struct SdlSoundPlayer::Device {
             wanted.samples = DeviceFrames;
             wanted.callback = fill;
             wanted.userdata = this;
-            id = sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+            id = audio->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
             if (id != 0) {
-                sdl->PauseAudioDevice(id, 0);
+                audio->PauseAudioDevice(id, 0);
                 return std::nullopt;
             }
-            sdl->QuitSubSystem(SDL_INIT_AUDIO);
+            audio->QuitSubSystem(SDL_INIT_AUDIO);
         }
         return answer == PulseCheck::Answer::CanPlay ? Failure::NoDevice : Failure::NoServer;
     }
@@ -105,8 +105,8 @@ struct SdlSoundPlayer::Device {
     void close() {
         if (id == 0)
             return;
-        sdl->CloseAudioDevice(id);
-        sdl->QuitSubSystem(SDL_INIT_AUDIO);
+        audio->CloseAudioDevice(id);
+        audio->QuitSubSystem(SDL_INIT_AUDIO);
     }
 };
 
@@ -128,14 +128,14 @@ SdlSoundPlayer::~SdlSoundPlayer() {
 }
 
 bool SdlSoundPlayer::play(const QString &path, int flags, Failed failed) {
-    if (!m_sdl)
-        m_sdl = SdlAudio::load();
-    if (!m_sdl) {
+    if (!m_audio)
+        m_audio = AudioLibraries::load();
+    if (!m_audio) {
         if (failed)
             failed(Failure::NoDevice);
         return true;
     }
-    std::unique_ptr<WavStream> sound = openSound(path);
+    std::unique_ptr<SoundStream> sound = openSound(path);
     // The default sound is built in, so that it is there even when no file is.
     if (!sound && !(flags & SND_NODEFAULT))
         sound = openSound(QStringLiteral(":/tivvet.wav"));
@@ -158,17 +158,17 @@ void SdlSoundPlayer::dropWaitingSound() {
     m_failed = nullptr;
 }
 
-std::unique_ptr<WavStream> SdlSoundPlayer::openSound(const QString &path) const {
+std::unique_ptr<SoundStream> SdlSoundPlayer::openSound(const QString &path) const {
     auto file = std::make_unique<QFile>(path);
     if (path.isEmpty() || !openRegularFile(*file).isEmpty())
         return nullptr;
-    return WavStream::open(*m_sdl, std::move(file), Output);
+    return SoundStream::open(*m_audio, std::move(file), Output);
 }
 
 void SdlSoundPlayer::openDevice() {
     m_opening = true;
     m_device = std::make_shared<Device>();
-    m_device->sdl = m_sdl;
+    m_device->audio = m_audio;
     m_device->link = m_link;
     m_jobs.run([device = m_device] {
         const std::optional<Failure> failure = device->open();
@@ -191,9 +191,9 @@ void SdlSoundPlayer::deviceOpened(std::optional<Failure> failure) {
 
 // A device whose server stopped or restarted is opened afresh, with its sound.
 void SdlSoundPlayer::reopenIfStopped() {
-    if (m_sdl->GetAudioDeviceStatus(m_device->id) != SDL_AUDIO_STOPPED)
+    if (m_audio->GetAudioDeviceStatus(m_device->id) != SDL_AUDIO_STOPPED)
         return;
-    std::unique_ptr<WavStream> sound = m_device->swap(nullptr);
+    std::unique_ptr<SoundStream> sound = m_device->swap(nullptr);
     closeDevice();
     openDevice();
     m_device->swap(std::move(sound));

@@ -10,8 +10,8 @@
 #include <memory>
 #include <optional>
 
-struct SdlAudio;
-class WavStream;
+struct AudioLibraries;
+class SoundStream;
 
 // Plays sound files through SDL's audio, read from the file as the device asks for them. The
 // device is opened for a sound and closed soon after it ends, both on a thread of their own: a
@@ -31,7 +31,7 @@ private:
     struct Device;
     struct Link;
 
-    std::unique_ptr<WavStream> openSound(const QString &path) const;
+    std::unique_ptr<SoundStream> openSound(const QString &path) const;
     void openDevice();
     void deviceOpened(std::optional<Failure> failure);
     void reopenIfStopped();
@@ -39,7 +39,7 @@ private:
     void closeIfEnded();
     static void fill(void *device, uint8_t *into, int size);
 
-    std::shared_ptr<SdlAudio> m_sdl;
+    std::shared_ptr<AudioLibraries> m_audio;
     std::shared_ptr<Link> m_link;
     JobThread m_jobs;
     std::shared_ptr<Device> m_device; // open, or being opened

@@ -4,14 +4,21 @@
 
 #include <functional>
 
-// Plays sound files in the background. play() returns at once: true when the sound is on its way,
-// which may still take a sound server's while; a new play cuts off a sound still playing or waiting.
+// Plays sound files (WAV, FLAC, Ogg, MP3 and whatever else libsndfile reads) in the background. play()
+// returns at once: true when the sound is on its way, which may still take a sound server's while; a new play
+// cuts off a sound still playing or waiting.
 class SoundPlayer {
 public:
     // Start the sound and return at once (every play is asynchronous).
     static constexpr int SND_ASYNC = 1;
     // Play nothing in place of a file that cannot be played.
     static constexpr int SND_NODEFAULT = 2;
+
+    // How the kinds of sound file that play() reads are named.
+    static constexpr const char16_t *FileExtensions[] = {
+        u"wav", u"flac", u"ogg", u"oga", u"opus", u"mp3", u"aif", u"aiff", u"aifc",
+        u"au",  u"snd",  u"caf", u"w64", u"rf64", u"voc", u"wve", u"avr",  u"htk",
+        u"iff", u"svx",  u"mpc", u"paf", u"pvf",  u"sd2", u"sds", u"sf",   u"xi"};
 
     // Why a sound on its way was never heard.
     enum class Failure { NoServer, NoDevice };

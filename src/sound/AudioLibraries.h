@@ -1,14 +1,16 @@
 #pragma once
 
 #include <SDL.h>
+#include <sndfile.h>
 
 #include <QLibrary>
 
 #include <memory>
 
-// SDL's audio functions, loaded when the first sound plays rather than when the program starts:
-// SDL brings some thirty libraries with it, and most runs of a timer play no sound for hours.
-struct SdlAudio {
+// The functions of SDL's audio and of libsndfile, loaded when the first sound plays rather than
+// when the program starts: between them they bring some forty libraries, codecs among them, and
+// most runs of a timer play no sound for hours.
+struct AudioLibraries {
     decltype(&SDL_SetHint) SetHint;
     decltype(&SDL_InitSubSystem) InitSubSystem;
     decltype(&SDL_QuitSubSystem) QuitSubSystem;
@@ -16,21 +18,19 @@ struct SdlAudio {
     decltype(&SDL_CloseAudioDevice) CloseAudioDevice;
     decltype(&SDL_PauseAudioDevice) PauseAudioDevice;
     decltype(&SDL_GetAudioDeviceStatus) GetAudioDeviceStatus;
-    decltype(&SDL_LockAudioDevice) LockAudioDevice;
-    decltype(&SDL_UnlockAudioDevice) UnlockAudioDevice;
-    decltype(&SDL_RWFromConstMem) RWFromConstMem;
-    decltype(&SDL_LoadWAV_RW) LoadWAV_RW;
-    decltype(&SDL_FreeWAV) FreeWAV;
     decltype(&SDL_NewAudioStream) NewAudioStream;
     decltype(&SDL_AudioStreamPut) AudioStreamPut;
     decltype(&SDL_AudioStreamFlush) AudioStreamFlush;
-    decltype(&SDL_AudioStreamAvailable) AudioStreamAvailable;
     decltype(&SDL_AudioStreamGet) AudioStreamGet;
     decltype(&SDL_FreeAudioStream) FreeAudioStream;
+    decltype(&sf_open_virtual) SfOpenVirtual;
+    decltype(&sf_readf_float) SfReadfFloat;
+    decltype(&sf_close) SfClose;
 
-    // Nothing when SDL is not installed or lacks a function.
-    static std::unique_ptr<SdlAudio> load();
+    // Nothing when either is not installed or lacks a function.
+    static std::unique_ptr<AudioLibraries> load();
 
 private:
-    QLibrary m_library{QStringLiteral("SDL2-2.0"), 0};
+    QLibrary m_sdl{QStringLiteral("SDL2-2.0"), 0};
+    QLibrary m_sndfile{QStringLiteral("sndfile"), 1};
 };
