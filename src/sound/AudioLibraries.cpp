@@ -15,7 +15,6 @@ std::unique_ptr<AudioLibraries> AudioLibraries::load() {
                           resolve(sdl, audio->GetAudioDeviceStatus, "SDL_GetAudioDeviceStatus") &&
                           resolve(sdl, audio->NewAudioStream, "SDL_NewAudioStream") &&
                           resolve(sdl, audio->AudioStreamPut, "SDL_AudioStreamPut") &&
-                          resolve(sdl, audio->AudioStreamFlush, "SDL_AudioStreamFlush") &&
                           resolve(sdl, audio->AudioStreamGet, "SDL_AudioStreamGet") &&
                           resolve(sdl, audio->FreeAudioStream, "SDL_FreeAudioStream") && sndfile.load() &&
                           resolve(sndfile, audio->SfOpenVirtual, "sf_open_virtual") &&

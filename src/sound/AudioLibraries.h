@@ -20,7 +20,6 @@ struct AudioLibraries {
     decltype(&SDL_GetAudioDeviceStatus) GetAudioDeviceStatus;
     decltype(&SDL_NewAudioStream) NewAudioStream;
     decltype(&SDL_AudioStreamPut) AudioStreamPut;
-    decltype(&SDL_AudioStreamFlush) AudioStreamFlush;
     decltype(&SDL_AudioStreamGet) AudioStreamGet;
     decltype(&SDL_FreeAudioStream) FreeAudioStream;
     decltype(&sf_open_virtual) SfOpenVirtual;

@@ -1,5 +1,6 @@
 #include "sound/SoundStream.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -68,14 +69,18 @@ int SoundStream::read(uint8_t *into, int size) {
     return filled;
 }
 
-// More samples for the converter; false once it holds them all.
+// More samples for the converter; false once it holds them all. Its filter keeps back the last
+// few hundred frames until more follow (SDL 2.26's flush lets them out only when it holds part of
+// a packet), so a piece of silence follows the sound.
 bool SoundStream::feed() {
-    if (m_flushed)
+    if (m_ended)
         return false;
     if (decodeNextPiece())
         return true;
-    m_flushed = true;
-    return m_audio.AudioStreamFlush(m_converter.get()) == 0;
+    m_ended = true;
+    std::fill(m_piece.begin(), m_piece.end(), 0.0f);
+    return m_audio.AudioStreamPut(m_converter.get(), m_piece.data(), int(m_piece.size() * sizeof(float))) ==
+           0;
 }
 
 // False at the end of the samples or at a piece the library cannot decode.

@@ -38,5 +38,5 @@ private:
     std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)> m_converter;
     std::vector<float> m_piece;
     int m_channels = 0;
-    bool m_flushed = false;
+    bool m_ended = false;
 };
