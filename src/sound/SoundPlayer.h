@@ -4,9 +4,9 @@
 
 #include <functional>
 
-// Plays sound files (WAV, FLAC, Ogg, MP3 and whatever else libsndfile reads) in the background. play()
-// returns at once: true when the sound is on its way, which may still take a sound server's while; a new play
-// cuts off a sound still playing or waiting.
+// Plays sound files (WAV, FLAC, Ogg, MP3 and whatever else libsndfile reads) in the background.
+// play() returns at once: true when the sound is on its way, which may still take a sound server's
+// while; a new play cuts off a sound still playing or waiting.
 class SoundPlayer {
 public:
     // Start the sound and return at once (every play is asynchronous).
