@@ -160,6 +160,7 @@ private Q_SLOTS:
         const QByteArray tone = SoundFiles::toneWav(0.001); // 44 bytes of header and 44 of samples
         QTest::newRow("not a sound") << QByteArray("RIFX and so on, on and on") << false;
         QTest::newRow("no samples") << tone.left(36) << false;
+        QTest::newRow("no format") << tone.left(12) + tone.mid(36) << false;
         QTest::newRow("no sample at all") << SoundFiles::toneWav(0) << false;
         QTest::newRow("less than one sample") << toneWith(40, 1, 0) + '\1' << false;
         QTest::newRow("999 Hz") << toneWith(24, 999, 0.001) << false;
