@@ -122,12 +122,20 @@ private Q_SLOTS:
             w->window->countdownTick->tmrCounter_Timer();
             return w->platform.takeLog().join(u',') + (w->window->isVisible() ? u" shown"_s : u" hidden"_s);
         };
-        QCOMPARE(tick(), u"sound 1 ,notify countdown |The countdown has 00:00:02 left. shown"_s);
+        // Without a sound, the notification says why: known at once, or only later.
+        w->platform.onPlay = [this] { w->platform.soundFails(SoundPlayer::Failure::NoDevice); };
+        QCOMPARE(tick(), u"sound 1 ,notify countdown |The countdown has 00:00:02 left.\nNo sound could be "
+                         u"played: no sound device shown"_s);
+        w->platform.onPlay = nullptr;
         QCOMPARE(tick(), u" hidden"_s);
         QCOMPARE(tick(), u"sound 1 ,notify countdown urgent|The countdown has run out. shown"_s);
-        for (int clicks = 2; clicks > 0; --clicks) // seen: its notification is withdrawn, once
-            QTest::mouseClick(w->find("lblCounter"), Qt::LeftButton);
+        w->platform.soundFails(SoundPlayer::Failure::NoServer);
+        QCOMPARE(w->platform.takeLog(), QStringList(u"notify countdown urgent|The countdown has run out.\nNo "
+                                                    u"sound could be played: no sound server answered"_s));
+        for (int clicks = 2; clicks > 0; --clicks) // seen: its notification is withdrawn, once, and a
+            QTest::mouseClick(w->find("lblCounter"), Qt::LeftButton); // sound still waiting dropped
         QCOMPARE(w->platform.takeLog(), QStringList{u"withdraw"_s});
+        QVERIFY(!w->platform.soundFails);
         QVERIFY(!running() && resetEnabled() && !w->platform.inhibited);
         w->click("FlatBttnStart"); // the fields still hold the entry, but there is nothing to count
         QCOMPARE(tick(), u" hidden"_s);

@@ -6,6 +6,14 @@
 
 using namespace Qt::StringLiterals;
 
+// The WAV files first, then every kind of sound file the player reads.
+constexpr const char *SoundDialog =
+    "Select Sound|Wav Files (*.wav *.WAV)"
+    ";;Sound Files (*.wav *.WAV *.flac *.FLAC *.ogg *.OGG *.oga *.OGA *.opus *.OPUS *.mp3 *.MP3 *.aif *.AIF "
+    "*.aiff *.AIFF *.aifc *.AIFC *.au *.AU *.snd *.SND *.caf *.CAF *.w64 *.W64 *.rf64 *.RF64 *.voc *.VOC "
+    "*.wve *.WVE *.avr *.AVR *.htk *.HTK *.iff *.IFF *.svx *.SVX *.mpc *.MPC *.paf *.PAF *.pvf *.PVF *.sd2 "
+    "*.SD2 *.sds *.SDS *.sf *.SF *.xi *.XI)";
+
 // The options panels: opening and closing, browse, play, default and clear, the "activate"
 // rule, and the seven option texts kept in their files.
 class TestOptions : public QObject {
@@ -88,12 +96,9 @@ private Q_SLOTS:
     void browseDefaultAndPlay_data() {
         addRows({
             {"", "browse", "box", "dialog", "play", "byDefault"},
-            {"timer", "FlatBttnBrowse", "txtWav", "Select Sound|Wav Files (*.wav *.WAV)", "FlatBttnPlay",
-             "FlatBttnDefault"},
-            {"alarm I", "FlatBttnBrowse3", "txtWav2", "Select Sound|Wav Files (*.wav *.WAV)", "FlatBttnPlay2",
-             "FlatBttnDefault2"},
-            {"alarm II", "FlatBttnBrowse5", "txtWav3", "Select Sound|Wav Files (*.wav *.WAV)",
-             "FlatBttnPlay3", "FlatBttnDefault3"},
+            {"timer", "FlatBttnBrowse", "txtWav", SoundDialog, "FlatBttnPlay", "FlatBttnDefault"},
+            {"alarm I", "FlatBttnBrowse3", "txtWav2", SoundDialog, "FlatBttnPlay2", "FlatBttnDefault2"},
+            {"alarm II", "FlatBttnBrowse5", "txtWav3", SoundDialog, "FlatBttnPlay3", "FlatBttnDefault3"},
             {"alarm I program", "FlatBttnBrowse4", "txtProgram", "Select Program|Executable Files (*)", "",
              ""},
             {"alarm II program", "FlatBttnBrowse6", "txtProgram2", "Select Program|Executable Files (*)", "",
@@ -120,10 +125,12 @@ private Q_SLOTS:
         w->click(play);
         w->platform.soundPlays = true;
         w->click(play);
+        w->platform.soundFails(SoundPlayer::Failure::NoServer); // however late
         const QString tried = u"sound 3 "_s + chosen;
         QCOMPARE(w->platform.takeLog(),
                  QStringList({tried, u"box The Tivvet|Unable to play the sound! File not found!"_s, tried,
-                              u"box The Tivvet|Unable to play the sound!"_s, tried}));
+                              u"box The Tivvet|Unable to play the sound!"_s, tried,
+                              u"box The Tivvet|Unable to play the sound!"_s}));
         w->platform.soundPlays = false;
         for (const char *missing :
              {"/", "/Not a sound [1].wav", "/not a sound 1.wav"}) { // a folder, a case, a set

@@ -46,11 +46,20 @@ AlertActions::AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLaun
     , m_window(window) {}
 
 void AlertActions::PlayAlertSound(const QString &path) {
-    m_sound.play(path, AlertSoundFlags);
+    m_alert = {};
+    m_sound.play(path, AlertSoundFlags, [this](SoundPlayer::Failure failure) {
+        m_alert.noSound =
+            failure == SoundPlayer::Failure::NoServer ? u"no sound server answered"_s : u"no sound device"_s;
+        if (!m_alert.source.isEmpty())
+            notifyAlert();
+    });
 }
 
 void AlertActions::TestPlaySound(const QString &path) {
-    if (m_sound.play(path, TestSoundFlags))
+    const auto failedLate = [this](SoundPlayer::Failure) {
+        m_messages.show(ApplicationTitle.toString(), u"Unable to play the sound!"_s);
+    };
+    if (m_sound.play(path, TestSoundFlags, failedLate))
         return;
     m_messages.show(ApplicationTitle.toString(), ordinaryFileMatches(path)
                                                      ? u"Unable to play the sound!"_s
@@ -62,13 +71,26 @@ void AlertActions::RestoreMainWindow() {
 }
 
 void AlertActions::NotifyUser(const QString &source, const QString &body, bool urgent) {
-    m_notifier.notify(source, body, urgent);
+    m_alert = {source, body, urgent, m_alert.noSound};
+    notifyAlert();
     m_alertUnseen = true;
 }
 
+// Sent again when the sound fails later: the notification of the same source replaces the first.
+void AlertActions::notifyAlert() {
+    m_notifier.notify(m_alert.source,
+                      m_alert.noSound.isEmpty()
+                          ? m_alert.body
+                          : m_alert.body + u"\nNo sound could be played: "_s + m_alert.noSound,
+                      m_alert.urgent);
+}
+
+// A sound still waiting for a slow server would come too late to tell anything.
 void AlertActions::alertSeen() {
-    if (std::exchange(m_alertUnseen, false))
-        m_notifier.withdraw();
+    if (!std::exchange(m_alertUnseen, false))
+        return;
+    m_notifier.withdraw();
+    m_sound.dropWaitingSound();
 }
 
 // Another alarm's box may open while one waits: the window is kept on top again only once the last

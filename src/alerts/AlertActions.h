@@ -17,9 +17,10 @@ public:
     AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLauncher &launcher, Notifier &notifier,
                  AlertWindow &window);
 
-    // Plays the file in the background; a file that cannot be played gives the default sound.
+    // Plays the file in the background; a file that cannot be played gives the default sound. Where
+    // no sound can be played at all, the alert's notification says so.
     void PlayAlertSound(const QString &path);
-    // Plays the file with no fallback and says why when it cannot.
+    // Plays the file with no fallback and says why when it cannot, at once or once the device fails.
     void TestPlaySound(const QString &path);
     void RestoreMainWindow();
     // A desktop notification that says what fired, for where a sound or a window is not enough.
@@ -38,6 +39,16 @@ public:
     AlertMessage message;
 
 private:
+    // The alert of the last PlayAlertSound: its notification, once sent, and why it has no sound.
+    struct Alert {
+        QString source;
+        QString body;
+        bool urgent = false;
+        QString noSound;
+    };
+
+    void notifyAlert();
+
     SoundPlayer &m_sound;
     MessageBox &m_messages;
     ProgramLauncher &m_launcher;
@@ -45,6 +56,7 @@ private:
     AlertWindow &m_window;
     int m_messagesOpen = 0;
     bool m_alertUnseen = false;
+    Alert m_alert;
 };
 
 // The application title, shown by every message box that has no title of its own.

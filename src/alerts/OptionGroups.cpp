@@ -5,6 +5,7 @@
 #include "controls/FileDialog.h"
 #include "controls/FlatBttn.h"
 #include "controls/Frame.h"
+#include "sound/SoundPlayer.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -21,6 +22,16 @@ constexpr int GroupHeight = 1520;
 constexpr QRect PathBox(120, 360, 1215, 285);
 constexpr int ButtonWidth = 615;
 constexpr int ButtonHeight = 255;
+
+// The WAV files first, then every kind of sound file the player reads, named in either case.
+QString soundFilter() {
+    QStringList patterns;
+    for (const char16_t *extension : SoundPlayer::FileExtensions) {
+        const QString pattern = u"*."_s + QString::fromUtf16(extension);
+        patterns << pattern << pattern.toUpper();
+    }
+    return u"Wav Files (*.wav *.WAV);;Sound Files ("_s + patterns.join(u' ') + u')';
+}
 
 Frame *group(QWidget *panel, const char *name, int left, int width) {
     return place(new Frame(panel), name, QRect(left, GroupTop, width, GroupHeight));
@@ -78,7 +89,7 @@ SoundGroup::SoundGroup(QWidget *panel, const SoundGroupNames &names, const QStri
 
 // A cancelled browse keeps the path the box had.
 void SoundGroup::FlatBttnBrowse_Click() {
-    const QString chosen = m_files.getOpenFileName(u"Select Sound"_s, u"Wav Files (*.wav *.WAV)"_s);
+    const QString chosen = m_files.getOpenFileName(u"Select Sound"_s, soundFilter());
     if (!chosen.isEmpty())
         txtWav->setText(chosen);
 }

@@ -2,8 +2,11 @@
 
 #include <QString>
 
-// Plays WAV files in the background. play() returns at once, true when playback has started; a
-// new play cuts off a sound still playing.
+#include <functional>
+
+// Plays sound files (WAV, FLAC, Ogg, MP3 and whatever else libsndfile reads) in the background.
+// play() returns at once: true when the sound is on its way, which may still take a sound server's
+// while; a new play cuts off a sound still playing or waiting.
 class SoundPlayer {
 public:
     // Start the sound and return at once (every play is asynchronous).
@@ -11,6 +14,20 @@ public:
     // Play nothing in place of a file that cannot be played.
     static constexpr int SND_NODEFAULT = 2;
 
+    // How the kinds of sound file that play() reads are named.
+    static constexpr const char16_t *FileExtensions[] = {
+        u"wav", u"flac", u"ogg", u"oga", u"opus", u"mp3", u"aif", u"aiff", u"aifc",
+        u"au",  u"snd",  u"caf", u"w64", u"rf64", u"voc", u"wve", u"avr",  u"htk",
+        u"iff", u"svx",  u"mpc", u"paf", u"pvf",  u"sd2", u"sds", u"sf",   u"xi"};
+
+    // Why a sound on its way was never heard.
+    enum class Failure { NoServer, NoDevice };
+    // Told on the window's thread, at most once, once the sound can no longer be played.
+    using Failed = std::function<void(Failure)>;
+
     virtual ~SoundPlayer() = default;
-    virtual bool play(const QString &path, int flags) = 0;
+    // False at once for a file that cannot be played (and no default in its place).
+    virtual bool play(const QString &path, int flags, Failed failed) = 0;
+    // A sound still waiting for the device is not played, and its failure is not told.
+    virtual void dropWaitingSound() = 0;
 };

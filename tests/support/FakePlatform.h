@@ -43,12 +43,14 @@ struct FakePlatform : SoundPlayer,
                       ColourDialog,
                       Notifier,
                       SleepInhibitor {
-    bool play(const QString &path, int flags) override {
+    bool play(const QString &path, int flags, Failed failed) override {
         log << QStringLiteral("sound %1 %2").arg(flags).arg(path);
+        soundFails = std::move(failed);
         if (onPlay)
             onPlay();
         return soundPlays;
     }
+    void dropWaitingSound() override { soundFails = nullptr; }
     void show(const QString &title, const QString &text) override {
         if (onShow)
             onShow();
@@ -95,6 +97,7 @@ struct FakePlatform : SoundPlayer,
 
     QStringList log;
     bool soundPlays = true;
+    Failed soundFails; // the last sound's, for a test to tell it failed later
     bool inhibited = false;
     bool programStarts = true;
     std::function<void()> onPlay, onShow;
