@@ -16,7 +16,8 @@ class UpDown;
 struct AlarmClockNames {
     const char *frame, *title, *picture, *hour, *colon, *minute, *amPm, *upDown, *on, *onLabel, *off,
         *offLabel, *timer;
-    const char *caption;
+    // The caption over it and its name in notifications, in English: the source texts of their translations.
+    const char *caption, *name;
     int top, height;
 };
 

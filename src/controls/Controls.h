@@ -70,7 +70,8 @@ Button *labelledButton(QWidget *parent, QAnyStringView name, QAnyStringView labe
     return button;
 }
 
-// Sets up one of the small windows besides the main one: a caption, the program's icon, a close
+// Sets up one of the small windows besides the main one: a caption after two blanks, as every
+// caption of the program begins, the program's icon, a close
 // box but no minimise or maximise button, Escape as a click on the close box, a fixed client size
 // given in twips, kept on top, centred on the screen, and deleted when closed.
 void setUpSecondaryWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips);
