@@ -41,40 +41,16 @@ void takeOnly(QLineEdit *field, const QString &pattern) {
 
 } // namespace
 
-const AlarmClockNames AlarmClock::AlarmI{"Frame14",
-                                         "lblAlarm",
-                                         "Picture1",
-                                         "txtHour",
-                                         "Label3",
-                                         "txtMinute",
-                                         "txtAmPm",
-                                         "UpDown1",
-                                         "Option1",
-                                         "Label9",
-                                         "Option2",
-                                         "Label10",
-                                         "tmrAlarm",
-                                         QT_TRANSLATE_NOOP("AlarmClock", "alarm I"),
-                                         QT_TRANSLATE_NOOP("AlarmClock", "Alarm I"),
-                                         115,
-                                         1320};
-const AlarmClockNames AlarmClock::AlarmII{"Frame7",
-                                          "Label5",
-                                          "Picture6",
-                                          "txtHour2",
-                                          "Label4",
-                                          "txtMinute2",
-                                          "txtAmPm2",
-                                          "UpDown2",
-                                          "Option3",
-                                          "Label6",
-                                          "Option4",
-                                          "Label7",
-                                          "tmrAlarm2",
-                                          QT_TRANSLATE_NOOP("AlarmClock", "alarm II"),
-                                          QT_TRANSLATE_NOOP("AlarmClock", "Alarm II"),
-                                          1450,
-                                          1310};
+const AlarmClockNames AlarmClock::AlarmI{
+    "Frame14",  "lblAlarm",  "Picture1", "txtHour",
+    "Label3",   "txtMinute", "txtAmPm",  "UpDown1",
+    "Option1",  "Label9",    "Option2",  "Label10",
+    "tmrAlarm", 115,         1320,       {QT_TR_NOOP("alarm I"), QT_TR_NOOP("Alarm I")}};
+const AlarmClockNames AlarmClock::AlarmII{
+    "Frame7",    "Label5",     "Picture6", "txtHour2",
+    "Label4",    "txtMinute2", "txtAmPm2", "UpDown2",
+    "Option3",   "Label6",     "Option4",  "Label7",
+    "tmrAlarm2", 1450,         1310,       {QT_TR_NOOP("alarm II"), QT_TR_NOOP("Alarm II")}};
 
 AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection,
                        const Clock &clock, MessageBox &messages)
@@ -83,8 +59,8 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
     , tmrAlarm(new MinuteTimer(clock, this))
     , m_selection(selection)
     , m_messages(messages) {
-    const QString caption = tr(names.caption);
-    name = tr(names.name);
+    const QString caption = tr(names.texts.caption);
+    name = tr(names.texts.name);
     Controls::boldLabel(Frame14, names.title, caption, 150, 180);
     buildTimeDisplay(names);
 
@@ -218,7 +194,7 @@ void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {
     txtMinute = field(names.minute, u"00"_s, 625, 405, 14.25);
     txtAmPm = field(names.amPm, u"am"_s, 1035, 375, 12);
 
-    const QString caption = tr(names.caption);
+    const QString caption = tr(names.texts.caption);
     txtHour->setAccessibleName(tr("%1 hour").arg(caption));
     txtMinute->setAccessibleName(tr("%1 minute").arg(caption));
     txtAmPm->setAccessibleName(tr("%1 am or pm").arg(caption));
