@@ -3,12 +3,14 @@
 #include "alarms/AlarmClock.h"
 #include "app/ClockDisplay.h"
 #include "app/ProgramEnd.h"
+#include "app/Translations.h"
 #include "colours/frmColor.h"
 #include "controls/AROnTop.h"
 #include "controls/ColourDialog.h"
 #include "controls/FileDialog.h"
 #include "controls/Frame.h"
 #include "controls/MessageBox.h"
+#include "core/ClockText.h"
 #include "countdown/CountdownTimer.h"
 #include "info/ProductInfo.h"
 #include "info/frmAbout.h"
@@ -20,6 +22,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -32,6 +35,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
@@ -358,46 +362,93 @@ private Q_SLOTS:
         QTRY_VERIFY(!w->window->aboutWindow && !w->window->helpWindow);
     }
 
-    // Each row: a window, the button that opens it, and the titles on its frames' top edges, on a
-    // desktop whose own font is smaller than the window's. Each label shows its whole text, and each
-    // other control of a frame lies inside the frame's line; the time fields hold their widest texts.
-    // Run at 1, 1.5 and 2 times.
+    // Each row: a language (English and each one the program is translated into), a window, the
+    // button that opens it, and the titles on its frames' top edges, on a desktop whose own font is
+    // smaller than the window's. Each label and button shows its whole text, no label runs into
+    // another control (the longest date of the year into the clock neither), and each other control
+    // of a frame lies inside the frame's line; the time fields hold their widest texts, and a
+    // message box its title. Run at 1, 1.5 and 2 times.
     void everyControlIsWholeInsideItsFrame_data() {
-        addRows({
-            {"", "window", "opener", "titles"},
-            {"main", "frmTivvet", "", "Label2 Label1 Label15"},
-            {"colour", "frmColor", "FlatBttnColor", "lblTimer lblAlarmI lblAlarmII"},
-            {"about", "frmAbout", "FlatBttnAbout", ""},
-            {"help", "frmHelp", "FlatBttnHelp", ""},
-        });
+        for (const char *name : {"language", "window", "opener", "titles"})
+            QTest::addColumn<QString>(name);
+        QStringList languages{u"en"_s};
+        for (const QString &file : QDir(u":/i18n"_s).entryList())
+            languages << file.section(u'_', 1).section(u'.', 0, 0);
+        const std::array<const char *, 3> windows[] = {
+            {"frmTivvet", "FlatBttnTimer", "Label2 Label1 Label15"},
+            {"frmColor", "FlatBttnColor", "lblTimer lblAlarmI lblAlarmII"},
+            {"frmAbout", "FlatBttnAbout", ""},
+            {"frmHelp", "FlatBttnHelp", ""}};
+        for (const QString &language : languages)
+            for (const auto &[window, opener, titles] : windows)
+                QTest::addRow("%s %s", qPrintable(language), window)
+                    << language << QString::fromLatin1(window) << QString::fromLatin1(opener)
+                    << QString::fromLatin1(titles);
     }
 
     void everyControlIsWholeInsideItsFrame() {
-        const auto fits = [](QWidget *box, const QString &text) {
-            const auto *line = qobject_cast<QLineEdit *>(box);
-            const QMargins margins =
-                line ? line->textMargins() + QMargins(2, 0, 2, 0) : QMargins(); // Qt's own
-            return QFontMetrics(box->font()).horizontalAdvance(text) <=
-                   box->contentsRect().width() - margins.left() - margins.right();
+        const auto room = [](QWidget *box) {
+            if (const auto *line = qobject_cast<QLineEdit *>(box)) // less Qt's own margins
+                return line->contentsRect().width() - line->textMargins().left() -
+                       line->textMargins().right() - 4;
+            if (!qobject_cast<QAbstractButton *>(box))
+                return box->contentsRect().width();
+            QStyleOptionButton option; // beside a check box's box, inside a button's frame
+            option.initFrom(box);
+            const auto contents =
+                qobject_cast<QCheckBox *>(box) ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
+            return box->style()->subElementRect(contents, &option, box).width();
         };
+        const auto fits = [room](QWidget *box, const QString &text) {
+            return QFontMetrics(box->font()).horizontalAdvance(text) <= room(box);
+        };
+        const auto english = qScopeGuard([before = QLocale()] {
+            QLocale::setDefault(before);
+            installTranslations();
+        });
+        QLocale::setDefault(QLocale(column("language")));
+        installTranslations();
         const QFont desktopFont = QApplication::font();
         QApplication::setFont(QFont(u"DejaVu Sans"_s, 5));
         w = std::make_unique<TestWindow>();
-        if (!column("opener").isEmpty())
-            w->click(qPrintable(column("opener")));
+        w->click(qPrintable(column("opener")));
         QApplication::setFont(desktopFont);
+        QDate longest(2027, 1, 1);
+        const QFontMetrics dateFont(w->window->clock->lblDate->font());
+        for (QDate day = longest; day.year() == 2027; day = day.addDays(1))
+            if (dateFont.horizontalAdvance(ClockText::longDate(day, QLocale())) >
+                dateFont.horizontalAdvance(ClockText::longDate(longest, QLocale())))
+                longest = day;
+        w->platform.current = QDateTime(longest, QTime(22, 58)); // a clock of two-digit hours
+        Q_EMIT w->platform.minuteChanged();
+        w->type("txtHour", QString());
+        w->click("Option1"); // an alarm time that cannot be read: a box says so
+        const QString box = w->platform.takeLog().constLast().sliced(4);
+        QCOMPARE_GE(showBox(box.section(u'|', 0, 0), box.section(u'|', 1)).roomBesideTitle, 150);
         for (const QString &box :
              u"txtHours=99 txtMinutes=99 txtSeconds=99 txtHour=12 txtMinute=00 txtAmPm=pm "
              u"txtHour2=12 txtMinute2=59 txtAmPm2=am txtHour3=00 txtMinute3=59 txtSecond=00"_s.split(u' '))
             QVERIFY2(fits(w->find(qPrintable(box.section(u'=', 0, 0))), box.section(u'=', 1)),
                      qPrintable(box));
         const QStringList titles = column("titles").split(u' ', Qt::SkipEmptyParts);
+        static const QRegularExpression letter(u"\\p{L}"_s); // in captions, not in time displays
         QList<Frame *> frames;
         for (QWidget *window : QApplication::topLevelWidgets())
             if (window->objectName() == column("window")) {
                 frames += window->findChildren<Frame *>();
-                for (QLabel *label : window->findChildren<QLabel *>())
+                for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+                    QVERIFY2(button->text().isEmpty() || fits(button, button->text()),
+                             qPrintable(button->objectName() + button->text()));
+                for (QLabel *label : window->findChildren<QLabel *>()) {
                     QVERIFY2(fits(label, label->text()), qPrintable(label->objectName() + label->text()));
+                    for (QWidget *other :
+                         label->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                        QVERIFY2(other == label || label->isHidden() || other->isHidden() ||
+                                     titles.contains(label->objectName()) ||
+                                     !label->text().contains(letter) ||
+                                     !label->geometry().intersects(other->geometry()),
+                                 qPrintable(label->text() + u" on "_s + other->objectName()));
+                }
             }
         QVERIFY(!frames.isEmpty());
         for (const Frame *frame : frames)
@@ -407,20 +458,32 @@ private Q_SLOTS:
                          qPrintable(frame->objectName() + u' ' + control->objectName()));
     }
 
-    // In English, C and POSIX the program's own patterns; in other languages the locale's.
+    // In English, C and POSIX the program's own patterns; in other languages the locale's. The
+    // window's texts, and those of Qt's dialogs, are translated where a translation has them.
     void clockAndDateFollowTheClock_data() {
-        addRows({{"row", "locale", "moment", "clock", "date"},
-                 {"midnight", "en_US", "2026-12-05T00:05", "12:05 am", "Saturday,  December 05, 2026"},
-                 {"afternoon", "C", "2027-03-09T13:07", "1:07 pm", "Tuesday,  March 09, 2027"},
-                 {"British", "en_GB", "2026-12-09T19:31", "7:31 pm", "Wednesday,  December 09, 2026"},
-                 {"German", "de_DE", "2026-12-09T19:31", "19:31", "Mittwoch, 9. Dezember 2026"},
-                 {"Polish", "pl_PL", "2027-03-09T07:05", "07:05", "wtorek, 9 marca 2027"}});
+        addRows({{"row", "locale", "moment", "clock", "date", "texts"},
+                 {"midnight", "en_US", "2026-12-05T00:05", "12:05 am", "Saturday,  December 05, 2026",
+                  "time remaining|Show Details..."},
+                 {"afternoon", "C", "2027-03-09T13:07", "1:07 pm", "Tuesday,  March 09, 2027",
+                  "time remaining|Show Details..."},
+                 {"British", "en_GB", "2026-12-09T19:31", "7:31 pm", "Wednesday,  December 09, 2026",
+                  "time remaining|Show Details..."},
+                 {"German", "de_DE", "2026-12-09T19:31", "19:31", "Mittwoch, 9. Dezember 2026",
+                  "Restzeit|Details einblenden..."},
+                 {"Polish", "pl_PL", "2027-03-09T07:05", "07:05", "wtorek, 9 marca 2027",
+                  "time remaining|Pokaż szczegóły..."}});
     }
     void clockAndDateFollowTheClock() {
+        const auto restore = qScopeGuard([before = QLocale()] {
+            QLocale::setDefault(before);
+            installTranslations();
+        });
+        QLocale::setDefault(QLocale(column("locale")));
+        installTranslations();
+        w = std::make_unique<TestWindow>();
         ClockDisplay &display = *w->window->clock;
         QVERIFY(display.tmrClock->isEnabled() && display.tmrDate->isEnabled());
-        const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
-        QLocale::setDefault(QLocale(column("locale")));
+        QTEST(w->text("lblRemaining") + u'|' + QMessageBox::tr("Show Details..."), "texts");
         w->platform.current = QDateTime::fromString(column("moment"), Qt::ISODate);
         Q_EMIT w->platform.minuteChanged();
         QTEST(display.lblClock->text(), "clock");
@@ -501,23 +564,11 @@ private Q_SLOTS:
             {ours, QString(1500, u'x'), QString(1000, u'x') + u'\u2026'},
             {ours, QString(25, u'\n'), QString(19, u'\n') + u'\u2026'},
             {longTitle, u"short"_s, u"short"_s}};
-        QtMessageBox messages;
         for (const auto &[title, text, shown] : rows) {
-            QString seen, details;
-            int roomBesideTitle = 0; // for the window manager's icon and buttons, beside a bold title
-            QTimer::singleShot(0, this, [&] {
-                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-                seen = box->windowTitle() + box->text();
-                QFont bold = box->font();
-                bold.setBold(true);
-                roomBesideTitle = box->width() - QFontMetrics(bold).horizontalAdvance(box->windowTitle());
-                details = box->detailedText();
-                box->accept();
-            });
-            messages.show(title, text);
-            QCOMPARE(seen, title + shown);
-            QCOMPARE_GE(roomBesideTitle, 150);
-            QCOMPARE(details, text == shown ? QString() : text);
+            const Shown box = showBox(title, text);
+            QCOMPARE(box.seen, title + shown);
+            QCOMPARE_GE(box.roomBesideTitle, 150);
+            QCOMPARE(box.details, text == shown ? QString() : text);
         }
     }
 
@@ -559,6 +610,26 @@ public Q_SLOTS:
     void openUrl(const QUrl &url) { openedUrls << url.toString(); }
 
 private:
+    // What a real message box showed: its title and text, its details, and the room beside its
+    // title, in the bold of a title bar, for the window manager's icon and buttons.
+    struct Shown {
+        QString seen, details;
+        int roomBesideTitle = 0;
+    };
+    Shown showBox(const QString &title, const QString &text) {
+        Shown shown;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QFont bold = box->font();
+            bold.setBold(true);
+            shown = {box->windowTitle() + box->text(), box->detailedText(),
+                     box->width() - QFontMetrics(bold).horizontalAdvance(box->windowTitle())};
+            box->accept();
+        });
+        QtMessageBox().show(title, text);
+        return shown;
+    }
+
     std::unique_ptr<TestWindow> w;
     QStringList openedUrls;
 };

@@ -15,8 +15,6 @@
 #include <algorithm>
 #include <utility>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 constexpr qint64 NanosecondsPerMillisecond = 1'000'000;
@@ -38,8 +36,9 @@ std::optional<QDateTime> momentOn(QDate date, int second) {
 }
 
 QString lateBy(qint64 seconds) {
-    const qint64 minutes = seconds / 60;
-    return minutes < 60 ? u"%1 min"_s.arg(minutes) : u"%1 h %2 min"_s.arg(minutes / 60).arg(minutes % 60);
+    const int minutes = int(seconds / 60);
+    return minutes < 60 ? AlarmCheck::tr(", %n min late", nullptr, minutes)
+                        : AlarmCheck::tr(", %n h %1 min late", nullptr, minutes / 60).arg(minutes % 60);
 }
 
 } // namespace
@@ -126,9 +125,9 @@ QString AlarmCheck::whyNotInItsMinute(const QDateTime &due) const {
     const qint64 late = due.secsTo(now.wall);
     const bool slept = now.asleep - m_checked.asleep >= NanosecondsPerSecond;
     if (late >= 60)
-        return u", %1 late"_s.arg(lateBy(late)) + (slept ? u": the computer was asleep"_s : QString());
+        return lateBy(late) + (slept ? tr(": the computer was asleep") : QString());
     if (ClockText::readHourMinuteAmPm(composedText()) != due.time().msecsSinceStartOfDay() / 1000)
-        return u": the clocks went forward"_s;
+        return tr(": the clocks went forward");
     return QString();
 }
 
@@ -139,7 +138,8 @@ void AlarmCheck::goOff(const QDateTime &due) {
     const bool showsMessage = m_options.message->Check4->isChecked();
     const QString message = m_options.message->txtMessage->toPlainText();
     m_alerts.NotifyUser(m_alarm.name,
-                        m_alarm.name + u" at "_s + alarmText() + whyNotInItsMinute(due) +
+                        //: An alarm's notification: "Alarm I at 07:30 am", then why it is late.
+                        tr("%1 at %2").arg(m_alarm.name, alarmText()) + whyNotInItsMinute(due) +
                             (showsMessage ? u'\n' + message : QString()),
                         true);
     if (showsMessage) {

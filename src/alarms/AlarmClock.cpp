@@ -42,11 +42,15 @@ void takeOnly(QLineEdit *field, const QString &pattern) {
 } // namespace
 
 const AlarmClockNames AlarmClock::AlarmI{
-    "Frame14", "lblAlarm", "Picture1", "txtHour", "Label3",   "txtMinute", "txtAmPm", "UpDown1",
-    "Option1", "Label9",   "Option2",  "Label10", "tmrAlarm", "alarm I",   115,       1320};
+    "Frame14",  "lblAlarm",  "Picture1", "txtHour",
+    "Label3",   "txtMinute", "txtAmPm",  "UpDown1",
+    "Option1",  "Label9",    "Option2",  "Label10",
+    "tmrAlarm", 115,         1320,       {QT_TR_NOOP("alarm I"), QT_TR_NOOP("Alarm I")}};
 const AlarmClockNames AlarmClock::AlarmII{
-    "Frame7",  "Label5", "Picture6", "txtHour2", "Label4",    "txtMinute2", "txtAmPm2", "UpDown2",
-    "Option3", "Label6", "Option4",  "Label7",   "tmrAlarm2", "alarm II",   1450,       1310};
+    "Frame7",    "Label5",     "Picture6", "txtHour2",
+    "Label4",    "txtMinute2", "txtAmPm2", "UpDown2",
+    "Option3",   "Label6",     "Option4",  "Label7",
+    "tmrAlarm2", 1450,         1310,       {QT_TR_NOOP("alarm II"), QT_TR_NOOP("Alarm II")}};
 
 AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection,
                        const Clock &clock, MessageBox &messages)
@@ -55,17 +59,18 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
     , tmrAlarm(new MinuteTimer(clock, this))
     , m_selection(selection)
     , m_messages(messages) {
-    const QString caption = QString::fromLatin1(names.caption);
-    name = caption.front().toUpper() + caption.mid(1);
+    const QString caption = tr(names.texts.caption);
+    name = tr(names.texts.name);
     Controls::boldLabel(Frame14, names.title, caption, 150, 180);
     buildTimeDisplay(names);
 
     UpDown1 = place(new UpDown(Frame14), names.upDown, QRect(1600, 480, 240, 360));
     UpDown1->setNames(caption);
-    Option1 = Controls::labelledButton<QRadioButton>(Frame14, names.on, names.onLabel, u"on"_s, 150, 960);
-    Option2 = Controls::labelledButton<QRadioButton>(Frame14, names.off, names.offLabel, u"off"_s, 900, 960);
-    Option1->setAccessibleName(caption + u" on"_s);
-    Option2->setAccessibleName(caption + u" off"_s);
+    Option1 = Controls::labelledButton<QRadioButton>(Frame14, names.on, names.onLabel, tr("on"), 150, 960);
+    Option2 = Controls::labelledButton<QRadioButton>(Frame14, names.off, names.offLabel, tr("off"), 900, 960);
+    //: The parts of an alarm, for assistive technology: "alarm I on".
+    Option1->setAccessibleName(tr("%1 on").arg(caption));
+    Option2->setAccessibleName(tr("%1 off").arg(caption));
 
     tmrAlarm->setObjectName(QLatin1StringView(names.timer));
     connectHandlers();
@@ -189,8 +194,8 @@ void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {
     txtMinute = field(names.minute, u"00"_s, 625, 405, 14.25);
     txtAmPm = field(names.amPm, u"am"_s, 1035, 375, 12);
 
-    const QString caption = QString::fromLatin1(names.caption);
-    txtHour->setAccessibleName(caption + u" hour"_s);
-    txtMinute->setAccessibleName(caption + u" minute"_s);
-    txtAmPm->setAccessibleName(caption + u" am or pm"_s);
+    const QString caption = tr(names.texts.caption);
+    txtHour->setAccessibleName(tr("%1 hour").arg(caption));
+    txtMinute->setAccessibleName(tr("%1 minute").arg(caption));
+    txtAmPm->setAccessibleName(tr("%1 am or pm").arg(caption));
 }

@@ -16,8 +16,11 @@ class UpDown;
 struct AlarmClockNames {
     const char *frame, *title, *picture, *hour, *colon, *minute, *amPm, *upDown, *on, *onLabel, *off,
         *offLabel, *timer;
-    const char *caption;
     int top, height;
+    // The caption over it and its name in notifications: the source texts of their translations.
+    struct {
+        const char *caption, *name;
+    } texts;
 };
 
 // One alarm clock of the main area: hour, minute and am/pm fields, a spin button, "on" and "off".

@@ -33,13 +33,13 @@ OptionsArea::OptionsArea(QWidget *window, QWidget *mainArea)
     : QObject(window)
     , Frame4(place(new Frame(mainArea), "Frame4", QRect(4190, 115, 1080, 1320)))
     , Frame5(panel(window, "Frame5", 5640))
-    , Label2(panelTitle(Frame5, "Label2", u"timer"_s))
+    , Label2(panelTitle(Frame5, "Label2", tr("timer")))
     , Frame10(panel(window, "Frame10", 7680))
-    , Label1(panelTitle(Frame10, "Label1", u"alarm I"_s))
+    , Label1(panelTitle(Frame10, "Label1", tr("alarm I")))
     , Frame16(panel(window, "Frame16", 9720))
-    , Label15(panelTitle(Frame16, "Label15", u"alarm II"_s))
+    , Label15(panelTitle(Frame16, "Label15", tr("alarm II")))
     , FlatBttnClose(
-          place(new FlatBttn(u"close options"_s, window), "FlatBttnClose", QRect(4320, 4950, 1160, 270)))
+          place(new FlatBttn(tr("close options"), window), "FlatBttnClose", QRect(4320, 4950, 1160, 270)))
     , m_window(window) {
     buildButtons();
     Label2->hide();
@@ -47,15 +47,16 @@ OptionsArea::OptionsArea(QWidget *window, QWidget *mainArea)
 }
 
 void OptionsArea::buildButtons() {
-    Controls::groupCaption(Frame4, "lblNotify", u"options"_s);
-    const auto optionsButton = [this](const char *name, const QString &caption, int top) {
+    Controls::groupCaption(Frame4, "lblNotify", tr("options"));
+    const auto optionsButton = [this](const char *name, const QString &caption, const QString &accessibleName,
+                                      int top) {
         auto *button = place(new FlatBttn(caption, Frame4), name, QRect(90, top, 900, 255));
-        button->setAccessibleName(caption + u" options"_s);
+        button->setAccessibleName(accessibleName);
         return button;
     };
-    FlatBttnTimer = optionsButton("FlatBttnTimer", u"timer"_s, 420);
-    FlatBttnAlarm1 = optionsButton("FlatBttnAlarm1", u"alarm I"_s, 720);
-    FlatBttnAlarm2 = optionsButton("FlatBttnAlarm2", u"alarm II"_s, 1020);
+    FlatBttnTimer = optionsButton("FlatBttnTimer", tr("timer"), tr("timer options"), 420);
+    FlatBttnAlarm1 = optionsButton("FlatBttnAlarm1", tr("alarm I"), tr("alarm I options"), 720);
+    FlatBttnAlarm2 = optionsButton("FlatBttnAlarm2", tr("alarm II"), tr("alarm II options"), 1020);
     connect(FlatBttnTimer, &FlatBttn::Click, this, &OptionsArea::FlatBttnTimer_Click);
     connect(FlatBttnAlarm1, &FlatBttn::Click, this, &OptionsArea::FlatBttnAlarm1_Click);
     connect(FlatBttnAlarm2, &FlatBttn::Click, this, &OptionsArea::FlatBttnAlarm2_Click);

@@ -9,9 +9,9 @@ using namespace Qt::StringLiterals;
 
 StartOptions::StartOptions(QWidget *window, Autostart &autostart, const QString &programPath)
     : QObject(window)
-    , CheckStart(Controls::labelledButton<QCheckBox>(window, "CheckStart", "Label17", u"start with windows"_s,
-                                                     95, 4980))
-    , CheckMin(Controls::labelledButton<QCheckBox>(window, "CheckMin", "Label16", u"start minimized"_s, 2330,
+    , CheckStart(Controls::labelledButton<QCheckBox>(window, "CheckStart", "Label17",
+                                                     tr("start with windows"), 95, 4980))
+    , CheckMin(Controls::labelledButton<QCheckBox>(window, "CheckMin", "Label16", tr("start minimized"), 2330,
                                                    4980))
     , m_autostart(autostart)
     , m_programPath(programPath) {

@@ -13,10 +13,10 @@ QAction *menuItem(QMenu *menu, const char *name, const QString &caption) {
 } // namespace
 
 TrayMenu::TrayMenu(QWidget *window)
-    : QMenu(u"Popup"_s, window)
-    , mnuTrayRestore(menuItem(this, "mnuTrayRestore", u"Restore"_s))
-    , mnuHelp(menuItem(this, "mnuHelp", u"Help"_s))
-    , mnuAbout(menuItem(this, "mnuAbout", u"About"_s))
-    , mnuTrayClose(menuItem(this, "mnuTrayClose", u"Close"_s)) {
+    : QMenu(tr("Popup"), window)
+    , mnuTrayRestore(menuItem(this, "mnuTrayRestore", tr("Restore")))
+    , mnuHelp(menuItem(this, "mnuHelp", tr("Help")))
+    , mnuAbout(menuItem(this, "mnuAbout", tr("About")))
+    , mnuTrayClose(menuItem(this, "mnuTrayClose", tr("Close"))) {
     setObjectName(u"mnuTray"_s);
 }

@@ -1,4 +1,5 @@
 #include "app/ProgramEnd.h"
+#include "app/Translations.h"
 #include "app/frmTivvet.h"
 #include "controls/FontWarmUp.h"
 #include "platform/ConfigFolder.h"
@@ -67,6 +68,8 @@ int main(int argc, char *argv[]) {
     const QProcessEnvironment usersEnvironment = QProcessEnvironment::systemEnvironment();
     QCoreApplication::setApplicationName(u"Tivvet"_s);
     QCoreApplication::setApplicationVersion(u"3.0"_s);
+    // Each application made from here on, the command line's and the window's, speaks the user's language.
+    qAddPreRoutine(installTranslations);
     answerCommandLine(argc, argv);
     // Idle, the window repaints one label a minute. Through X shared memory each paint ends in a
     // round trip to learn that the server has read the image, which wakes two threads; an image

@@ -17,21 +17,25 @@ namespace {
 const QString ColorSettings = u"ColorSettings"_s;
 
 struct Row {
-    const char *swatch, *picture, *button, *display;
+    const char *swatch, *picture, *button, *name;
     bool background;
 };
 
-// The rows in slot order: swatch, its picture box, its "default" button, and the display whose
-// background or text it colours.
+// The rows in slot order: swatch, its picture box, its "default" button, and the name of what it
+// colours.
 constexpr std::array<Row, 8> Rows{{
-    {"lblEnter", "Picture1", "FlatBttnEnter", "timer entry", true},
-    {"lblEnter2", "Picture2", "FlatBttnEnter2", "timer entry", false},
-    {"lblRemain", "Picture3", "FlatBttnRemain", "timer remaining", true},
-    {"lblRemain2", "Picture4", "FlatBttnRemain2", "timer remaining", false},
-    {"lblAlarmIback", "Picture5", "FlatBttnAlarmI", "alarm I", true},
-    {"lblAlarmIfont", "Picture6", "FlatBttnAlarmI2", "alarm I", false},
-    {"lblAlarmIIback", "Picture7", "FlatBttnAlarmII", "alarm II", true},
-    {"lblAlarmIIfont", "Picture8", "FlatBttnAlarmII2", "alarm II", false},
+    {"lblEnter", "Picture1", "FlatBttnEnter", QT_TRANSLATE_NOOP("frmColor", "timer entry background"), true},
+    {"lblEnter2", "Picture2", "FlatBttnEnter2", QT_TRANSLATE_NOOP("frmColor", "timer entry text"), false},
+    {"lblRemain", "Picture3", "FlatBttnRemain", QT_TRANSLATE_NOOP("frmColor", "timer remaining background"),
+     true},
+    {"lblRemain2", "Picture4", "FlatBttnRemain2", QT_TRANSLATE_NOOP("frmColor", "timer remaining text"),
+     false},
+    {"lblAlarmIback", "Picture5", "FlatBttnAlarmI", QT_TRANSLATE_NOOP("frmColor", "alarm I background"),
+     true},
+    {"lblAlarmIfont", "Picture6", "FlatBttnAlarmI2", QT_TRANSLATE_NOOP("frmColor", "alarm I text"), false},
+    {"lblAlarmIIback", "Picture7", "FlatBttnAlarmII", QT_TRANSLATE_NOOP("frmColor", "alarm II background"),
+     true},
+    {"lblAlarmIIfont", "Picture8", "FlatBttnAlarmII2", QT_TRANSLATE_NOOP("frmColor", "alarm II text"), false},
 }};
 
 // A bold maroon title centred on the frame's top edge.
@@ -50,7 +54,7 @@ frmColor::frmColor(const QString &configFolder, ColourDialog &dialog)
     : m_settings(configFolder)
     , m_dialog(dialog) {
     setObjectName(u"frmColor"_s);
-    Controls::setUpSecondaryWindow(this, u"  Custom Color"_s, 4830, 2505);
+    Controls::setUpSecondaryWindow(this, tr("Custom Color"), 4830, 2505);
     buildFrames();
     Form_Load();
 }
@@ -60,11 +64,11 @@ void frmColor::buildFrames() {
     auto *timer = place(new Frame(outer), "Frame2", QRect(115, 120, 2160, 2190));
     auto *alarm1 = place(new Frame(outer), "Frame7", QRect(2380, 120, 2160, 1090));
     auto *alarm2 = place(new Frame(outer), "Frame8", QRect(2380, 1230, 2160, 1080));
-    frameTitle(timer, "lblTimer", u"timer"_s);
-    frameTitle(alarm1, "lblAlarmI", u"alarm I"_s);
-    frameTitle(alarm2, "lblAlarmII", u"alarm II"_s);
-    subHeading(timer, "lblEnterTime", u"enter time"_s, 180);
-    subHeading(timer, "lblTimeRemaining", u"time remaining"_s, 1140);
+    frameTitle(timer, "lblTimer", tr("timer"));
+    frameTitle(alarm1, "lblAlarmI", tr("alarm I"));
+    frameTitle(alarm2, "lblAlarmII", tr("alarm II"));
+    subHeading(timer, "lblEnterTime", tr("enter time"), 180);
+    subHeading(timer, "lblTimeRemaining", tr("time remaining"), 1140);
     buildRow(timer, ColourScheme::EntryBack, 430);
     buildRow(timer, ColourScheme::EntryText, 780);
     buildRow(timer, ColourScheme::RemainingBack, 1410);
@@ -77,8 +81,8 @@ void frmColor::buildFrames() {
 
 void frmColor::buildRow(QWidget *frame, Slot slot, int top) {
     const Row &row = Rows[slot];
-    const QString caption = row.background ? u"back color"_s : u"font color"_s;
-    const QString name = QLatin1StringView(row.display) + (row.background ? u" background"_s : u" text"_s);
+    const QString caption = row.background ? tr("back color") : tr("font color");
+    const QString name = tr(row.name);
     auto *box = place(new QFrame(frame), row.picture, QRect(100, top, 300, 275));
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // A button that shows only its colour, so that the keyboard reaches it too.
@@ -89,8 +93,9 @@ void frmColor::buildRow(QWidget *frame, Slot slot, int top) {
     connect(swatch, &FlatBttn::Click, this, [this, slot] { Swatch_Click(slot); });
     m_swatches[slot] = swatch;
     Controls::label(frame, nullptr, caption, 480, top + 30);
-    auto *button = place(new FlatBttn(u"default"_s, frame), row.button, QRect(1450, top, 600, 275));
-    button->setAccessibleName(name + u" default"_s);
+    auto *button = place(new FlatBttn(tr("default"), frame), row.button, QRect(1450, top, 600, 275));
+    //: The "default" button of a colour, for assistive technology.
+    button->setAccessibleName(tr("%1 default").arg(name));
     connect(button, &FlatBttn::Click, this, [this, slot] { Default_Click(slot); });
 }
 

@@ -182,7 +182,7 @@ void setUpSecondaryWindow(QWidget *window, const QString &caption, int widthTwip
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(caption);
+    window->setWindowTitle(u"  "_s + caption);
     window->setWindowIcon(programIcon());
     window->setFont(captionFont());
     window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));

@@ -70,9 +70,10 @@ Button *labelledButton(QWidget *parent, QAnyStringView name, QAnyStringView labe
     return button;
 }
 
-// Sets up one of the small windows besides the main one: a caption, the program's icon, a close
-// box but no minimise or maximise button, Escape as a click on the close box, a fixed client size
-// given in twips, kept on top, centred on the screen, and deleted when closed.
+// Sets up one of the small windows besides the main one: a caption, after the two blanks that
+// every caption of the program begins with, the program's icon, a close box but no minimise or
+// maximise button, Escape as a click on the close box, a fixed client size given in twips, kept on
+// top, centred on the screen, and deleted when closed.
 void setUpSecondaryWindow(QWidget *window, const QString &caption, int widthTwips, int heightTwips);
 // From now on assistive technology is told of each of the program's windows as a window, named by
 // its title. Run before the first window is built.

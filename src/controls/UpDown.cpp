@@ -37,8 +37,9 @@ void UpDown::steps(QWidget *field, const std::function<void()> &selectField) {
 
 void UpDown::setNames(const QString &owner) {
     setAccessibleName(owner);
-    m_up->setAccessibleName(owner + u" up"_s);
-    m_down->setAccessibleName(owner + u" down"_s);
+    //: The arrows of a spin button, for assistive technology: "alarm I up".
+    m_up->setAccessibleName(tr("%1 up").arg(owner));
+    m_down->setAccessibleName(tr("%1 down").arg(owner));
 }
 
 void UpDown::resizeEvent(QResizeEvent *) {

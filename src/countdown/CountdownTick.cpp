@@ -59,14 +59,16 @@ void CountdownTick::expire(int secondsAgo) {
     // Told late (the computer slept or the program was held up), the user learns when it ran out.
     const QDateTime ranOut = m_clock.now().addSecs(-secondsAgo);
     m_alerts.NotifyUser(u"countdown"_s,
-                        secondsAgo <= 1 ? u"The countdown has run out."_s
-                                        : u"The countdown ran out at %1."_s.arg(ClockText::clockTime(
-                                              ranOut.time().msecsSinceStartOfDay() / 1000, QLocale())),
+                        secondsAgo <= 1 ? tr("The countdown has run out.")
+                                        : tr("The countdown ran out at %1.")
+                                              .arg(ClockText::clockTime(
+                                                  ranOut.time().msecsSinceStartOfDay() / 1000, QLocale())),
                         true);
 }
 
 void CountdownTick::alert(const QString &remaining) {
     m_alerts.PlayAlertSound(m_txtWav.text());
     m_alerts.RestoreMainWindow();
-    m_alerts.NotifyUser(u"countdown"_s, u"The countdown has %1 left."_s.arg(remaining), false);
+    //: The time left is written as 00:05:00.
+    m_alerts.NotifyUser(u"countdown"_s, tr("The countdown has %1 left.").arg(remaining), false);
 }

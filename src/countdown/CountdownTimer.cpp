@@ -41,15 +41,15 @@ CountdownTimer::CountdownTimer(QWidget *mainArea, const Clock &clock)
 }
 
 void CountdownTimer::buildEntry() {
-    Controls::boldLabel(Frame2, "lblEnter", u"timer"_s, 150, 180);
+    Controls::boldLabel(Frame2, "lblEnter", tr("timer"), 150, 180);
 
     const auto entryField = [this](const char *picture, const char *field, const char *label,
-                                   const QString &caption, const QString &unit, int left) {
+                                   const QString &caption, const QString &accessibleName, int left) {
         QWidget *box = Controls::pictureBox(Frame2, picture, QRect(left, 480, 450, 360), Colour::Black);
         QLineEdit *text = Controls::digitBox(box, field, BoxInside(450, 15), QString(), DigitPoints);
         Controls::setBackColour(text, Colour::Black);
         Controls::setForeColour(text, Colour::Grey);
-        text->setAccessibleName(u"timer "_s + unit);
+        text->setAccessibleName(accessibleName);
         // Enter starts the countdown, as "start" does.
         connect(text, &QLineEdit::returnPressed, this, &CountdownTimer::FlatBttnStart_Click);
         QLabel *under = Controls::label(Frame2, label, caption, left, 870);
@@ -57,9 +57,9 @@ void CountdownTimer::buildEntry() {
         under->setAlignment(Qt::AlignHCenter);
         return text;
     };
-    txtHours = entryField("Picture2", "txtHours", "lblHours", u"hrs"_s, u"hours"_s, 150);
-    txtMinutes = entryField("Picture3", "txtMinutes", "lblMinutes", u"mins"_s, u"minutes"_s, 740);
-    txtSeconds = entryField("Picture4", "txtSeconds", "lblSeconds", u"secs"_s, u"seconds"_s, 1320);
+    txtHours = entryField("Picture2", "txtHours", "lblHours", tr("hrs"), tr("timer hours"), 150);
+    txtMinutes = entryField("Picture3", "txtMinutes", "lblMinutes", tr("mins"), tr("timer minutes"), 740);
+    txtSeconds = entryField("Picture4", "txtSeconds", "lblSeconds", tr("secs"), tr("timer seconds"), 1320);
 
     connect(txtHours, &QLineEdit::textChanged, this, &CountdownTimer::txtHours_Change);
     connect(txtMinutes, &QLineEdit::textChanged, this, &CountdownTimer::txtMinutes_Change);
@@ -73,7 +73,7 @@ void CountdownTimer::buildDisplay() {
     title->setEnabled(false);
     title->setFont(Controls::captionFont(true));
 
-    Controls::label(Frame2, "lblRemaining", u"time remaining"_s, 150, 1560);
+    Controls::label(Frame2, "lblRemaining", tr("time remaining"), 150, 1560);
     QWidget *box = Controls::pictureBox(Frame2, "Picture5", QRect(150, 1810, 1650, 360), Colour::Black);
     lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, BoxInside(1650, 0), DigitPoints);
     Controls::setBackColour(lblCounter, Colour::Black);
@@ -81,14 +81,15 @@ void CountdownTimer::buildDisplay() {
 }
 
 void CountdownTimer::buildButtons() {
-    const auto button = [this](const char *name, const QString &caption, int left) {
+    const auto button = [this](const char *name, const QString &caption, const QString &accessibleName,
+                               int left) {
         auto *button = place(new FlatBttn(caption, Frame2), name, QRect(left, 2250, 540, 285));
-        button->setAccessibleName(u"timer "_s + caption);
+        button->setAccessibleName(accessibleName);
         return button;
     };
-    FlatBttnStart = button("FlatBttnStart", u"start"_s, 150);
-    FlatBttnPause = button("FlatBttnPause", u"pause"_s, 705);
-    FlatBttnReset = button("FlatBttnReset", u"reset"_s, 1260);
+    FlatBttnStart = button("FlatBttnStart", tr("start"), tr("timer start"), 150);
+    FlatBttnPause = button("FlatBttnPause", tr("pause"), tr("timer pause"), 705);
+    FlatBttnReset = button("FlatBttnReset", tr("reset"), tr("timer reset"), 1260);
     connect(FlatBttnStart, &FlatBttn::Click, this, &CountdownTimer::FlatBttnStart_Click);
     connect(FlatBttnPause, &FlatBttn::Click, this, &CountdownTimer::FlatBttnPause_Click);
     connect(FlatBttnReset, &FlatBttn::Click, this, &CountdownTimer::FlatBttnReset_Click);

@@ -36,20 +36,22 @@ NotifySettings::NotifySettings(QWidget *timerPanel, FieldSelection &selection)
 }
 
 void NotifySettings::buildNotifyTimes() {
-    Controls::groupCaption(Frame8, "lblProgram", u"notify times"_s);
-    const auto notifyBox = [this](const char *name, const QString &caption, int top) {
+    Controls::groupCaption(Frame8, "lblProgram", tr("notify times"));
+    const auto notifyBox = [this](const char *name, int minutes, int top) {
+        const QString caption = tr("%n minutes", nullptr, minutes);
         auto *box = place(new QCheckBox(caption, Frame8), name, QRect(120, top, 1440, 255));
-        box->setAccessibleName(u"timer notify "_s + caption);
+        //: A notify time's box, for assistive technology: "timer notify 5 minutes".
+        box->setAccessibleName(tr("timer notify %1").arg(caption));
         return box;
     };
-    Check60 = notifyBox("Check60", u"60 minutes"_s, 420);
-    Check30 = notifyBox("Check30", u"30 minutes"_s, 690);
-    Check15 = notifyBox("Check15", u"15 minutes"_s, 960);
-    Check5 = notifyBox("Check5", u"5 minutes"_s, 1230);
+    Check60 = notifyBox("Check60", 60, 420);
+    Check30 = notifyBox("Check30", 30, 690);
+    Check15 = notifyBox("Check15", 15, 960);
+    Check5 = notifyBox("Check5", 5, 1230);
 }
 
 void NotifySettings::buildCustomTime() {
-    Controls::groupCaption(Frame9, "lblMessage", u"custom notify time"_s);
+    Controls::groupCaption(Frame9, "lblMessage", tr("custom notify time"));
     QWidget *box = Controls::pictureBox(Frame9, "Picture7", QRect(120, 480, 1395, 360), FieldGrey);
     const auto field = [box](const char *name, const QString &caption, int left) {
         QLineEdit *text = Controls::digitBox(box, name, QRect(left, 0, 345, 360), u"00"_s, FieldPoints);
@@ -63,16 +65,16 @@ void NotifySettings::buildCustomTime() {
         Controls::setForeColour(label, FieldNavy);
     };
     // The digits and colons as wide as their text, so that none is cut.
-    txtHour3 = field("txtHour3", u"custom notify hours"_s, 15);
+    txtHour3 = field("txtHour3", tr("custom notify hours"), 15);
     colon("Label13", 360);
-    txtMinute3 = field("txtMinute3", u"custom notify minutes"_s, 535);
+    txtMinute3 = field("txtMinute3", tr("custom notify minutes"), 535);
     colon("Label14", 880);
-    txtSecond = field("txtSecond", u"custom notify seconds"_s, 1050);
+    txtSecond = field("txtSecond", tr("custom notify seconds"), 1050);
 
     UpDown3 = place(new UpDown(Frame9), "UpDown3", QRect(1515, 480, 240, 360));
-    UpDown3->setNames(u"custom notify time"_s);
-    Check2 = Controls::labelledButton<QCheckBox>(Frame9, "Check2", "lblActivate2", u"activate"_s, 120, 1080);
-    Check2->setAccessibleName(u"custom notify activate"_s);
+    UpDown3->setNames(tr("custom notify time"));
+    Check2 = Controls::labelledButton<QCheckBox>(Frame9, "Check2", "lblActivate2", tr("activate"), 120, 1080);
+    Check2->setAccessibleName(tr("custom notify activate"));
 }
 
 void NotifySettings::connectHandlers() {

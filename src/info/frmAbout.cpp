@@ -5,6 +5,7 @@
 #include "controls/Frame.h"
 #include "info/ProductInfo.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QIcon>
 #include <QLabel>
@@ -15,7 +16,7 @@ using Controls::place;
 
 frmAbout::frmAbout() {
     setObjectName(u"frmAbout"_s);
-    Controls::setUpSecondaryWindow(this, u"  About"_s, 4680, 2445);
+    Controls::setUpSecondaryWindow(this, tr("About"), 4680, 2445);
     auto *frame = place(new Frame(this), "Frame1", QRect(95, 10, 4500, 2340));
 
     auto *logo = place(new QLabel(frame), "Picture1", QRect(280, 240, 3915, 390));
@@ -23,11 +24,12 @@ frmAbout::frmAbout() {
     logo->setAlignment(Qt::AlignCenter);
     logo->setAccessibleName(u"The Tivvet"_s);
 
-    QLabel *version = Controls::label(frame, "Label3", u"Version 3.0 for Windows 95, 98, and NT"_s, 530, 660);
+    QLabel *version =
+        Controls::label(frame, "Label3", tr("Version 3.0 for Windows 95, 98, and NT"), 530, 660);
     version->setFont(Controls::captionFont(true));
     version->adjustSize();
     Controls::setForeColour(version, Colour::Maroon);
-    Controls::label(frame, "Label1", u"Please visit our home on the Web at:"_s, 920, 1060);
+    Controls::label(frame, "Label1", tr("Please visit our home on the Web at:"), 920, 1060);
     // A link the keyboard reaches too: the one control to take the focus, it has it once the window
     // is active.
     auto *home = place(new FlatBttn(QString::fromLatin1(ProductInfo::HomePage), frame), "Label2",
@@ -40,7 +42,8 @@ frmAbout::frmAbout() {
     Controls::setForeColour(
         Controls::label(frame, "Label4", QString::fromLatin1(ProductInfo::ContactAddress), 1330, 1540),
         Colour::Navy);
-    Controls::label(frame, "lblCopyright", QString::fromLatin1(ProductInfo::Ownership), 1030, 1920);
+    Controls::label(frame, "lblCopyright", QCoreApplication::translate("ProductInfo", ProductInfo::Ownership),
+                    1030, 1920);
 
     // Each line centred across the frame, as its designed place roughly is.
     for (QWidget *line : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))

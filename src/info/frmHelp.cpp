@@ -2,8 +2,9 @@
 
 #include "controls/Controls.h"
 #include "controls/Frame.h"
+#include "info/ProductInfo.h"
 
-#include <QFile>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -12,19 +13,149 @@ using namespace Qt::StringLiterals;
 using Controls::place;
 
 namespace {
-constexpr ColourValue LightGrey = 0xF0F0F0;
-} // namespace
 
-QString frmHelp::helpText(const QString &programPath) {
-    QFile text(u":/help.txt"_s);
-    return text.open(QIODevice::ReadOnly)
-               ? QString::fromUtf8(text.readAll()).replace(u"@PROGRAM_PATH@"_s, programPath)
-               : QString();
+constexpr ColourValue LightGrey = 0xF0F0F0;
+
+// The user guide, a message a section, so that it is translated section by section.
+const char *const Sections[] = {
+    //: A section of the user guide: its heading, a rule (a line of asterisks only, drawn as wide as
+    //: the window) and lines of at most 59 characters.
+    QT_TRANSLATE_NOOP("frmHelp", "TIMER\n"
+                                 "*********\n"
+                                 "Type the time to count down into the three boxes under\n"
+                                 "\"hrs\", \"mins\" and \"secs\", at most two digits each. The\n"
+                                 "display under \"time remaining\" shows the whole time at\n"
+                                 "once: 90 minutes shows as 01:30:00, and 99 hours, 99\n"
+                                 "minutes and 99 seconds as 100:40:39. The countdown runs\n"
+                                 "for the whole time entered, also beyond a day."),
+    QT_TRANSLATE_NOOP("frmHelp", "START BUTTON \n"
+                                 "*********************\n"
+                                 "Press \"start\" to count down one second every second.\n"
+                                 "While the timer runs, \"reset\" is disabled. When the\n"
+                                 "count reaches 00:00:00 the timer sound plays, the timer\n"
+                                 "stops and the window comes back, even from the tray."),
+    QT_TRANSLATE_NOOP("frmHelp", "PAUSE BUTTON\n"
+                                 "*********************\n"
+                                 "Press \"pause\" to stop the count where it is. Press\n"
+                                 "\"start\" to go on from there; the part of the second that\n"
+                                 "had run is kept, so the timer still keeps exact time."),
+    QT_TRANSLATE_NOOP("frmHelp", "RESET BUTTON\n"
+                                 "*********************\n"
+                                 "Press \"reset\" (after \"pause\", or once the timer has gone\n"
+                                 "off) to empty the three boxes and set the display back\n"
+                                 "to 00:00:00. The cursor is then in the hours box."),
+    QT_TRANSLATE_NOOP("frmHelp", "ALARM  I and II\n"
+                                 "*******************\n"
+                                 "Each alarm shows its time as hour, minute and am or pm.\n"
+                                 "Click a field, then use the arrows beside the alarm, or\n"
+                                 "the Up and Down keys, to step it one up or down from\n"
+                                 "what it shows: hours go from 01 to 12, minutes from 00\n"
+                                 "to 59, and am and pm take turns. You may also type into\n"
+                                 "the fields: an hour of 13 to 23 becomes 01 to 11 pm,\n"
+                                 "and a or p sets am or pm. Click \"on\" to arm the alarm\n"
+                                 "and \"off\" to disarm it; an alarm whose time cannot be\n"
+                                 "read stays off, and a box tells you so. At the set\n"
+                                 "minute the alarm plays its sound, brings the window\n"
+                                 "back, shows its message and starts its program (when\n"
+                                 "these are activated), and switches itself off. Switched\n"
+                                 "on inside its own minute, it goes off at once."),
+    QT_TRANSLATE_NOOP("frmHelp", "TIMER OPTIONS\n"
+                                 "*********************\n"
+                                 "Press \"timer\" under \"options\" to open the timer's panel:\n"
+                                 "its sound, the notify times and the custom notify time.\n"
+                                 "Press \"close options\" to shrink the window again; the\n"
+                                 "options are saved at once."),
+    QT_TRANSLATE_NOOP("frmHelp", "ALARM I OPTIONS\n"
+                                 "***********************\n"
+                                 "Press \"alarm I\" under \"options\" to open the panel of\n"
+                                 "Alarm I: its sound, the program it starts and the\n"
+                                 "message it shows."),
+    QT_TRANSLATE_NOOP("frmHelp", "ALARM II OPTIONS\n"
+                                 "************************\n"
+                                 "Press \"alarm II\" under \"options\" to open the panel of\n"
+                                 "Alarm II, which has the same choices as Alarm I."),
+    QT_TRANSLATE_NOOP("frmHelp", "SELECT SOUND\n"
+                                 "*********************\n"
+                                 "Type the path of a WAV file into the sound box, or press\n"
+                                 "\"browse\" to choose one. Press \"play\" to hear it; a file\n"
+                                 "that cannot be played is reported. Press \"default\" to\n"
+                                 "use the sound that comes with The Tivvet. A sound that\n"
+                                 "cannot be played when a timer goes off is replaced by\n"
+                                 "the default sound.\n"
+                                 "\n"
+                                 "* NOTE *  The complete file path must be used.\n"
+                                 "\n"
+                                 "/home/ann/Sounds/gong.wav"),
+    QT_TRANSLATE_NOOP("frmHelp", "SELECT PROGRAM\n"
+                                 "*************************\n"
+                                 "Type the program an alarm starts into the program box,\n"
+                                 "with its arguments if it needs any, or press \"browse\" to\n"
+                                 "choose it. Check \"activate\" to have the alarm start it.\n"
+                                 "A program that cannot be started is reported.\n"
+                                 "\n"
+                                 "* NOTE *  The complete file path must be used.\n"
+                                 "\n"
+                                 "/home/ann/bin/backup.sh"),
+    QT_TRANSLATE_NOOP("frmHelp", "CUSTOM MESSAGE\n"
+                                 "*************************\n"
+                                 "Type a message into the message box and check\n"
+                                 "\"activate\" to have the alarm show it. The program, if\n"
+                                 "any, starts after you close the message with OK. Press\n"
+                                 "\"clear\" to empty the box; an empty box cannot be\n"
+                                 "activated."),
+    QT_TRANSLATE_NOOP("frmHelp", "NOTIFY TIMES  ( * timer only * )\n"
+                                 "**************************************\n"
+                                 "Check \"60 minutes\", \"30 minutes\", \"15 minutes\" or\n"
+                                 "\"5 minutes\" to be warned when that much time is left:\n"
+                                 "the timer sound plays and the window comes back."),
+    QT_TRANSLATE_NOOP("frmHelp", "CUSTOM NOTIFY TIME  ( * timer only * )\n"
+                                 "*************************************************\n"
+                                 "Set a time of your own with the three fields and the\n"
+                                 "arrows beside them, then check \"activate\". The timer\n"
+                                 "warns you when the time left reaches it. A time of\n"
+                                 "00:00:00, or one that is not a time of day, cannot be\n"
+                                 "activated."),
+    QT_TRANSLATE_NOOP("frmHelp", "CUSTOM COLOR\n"
+                                 "**********************\n"
+                                 "Press \"color\" to choose the colours of the four\n"
+                                 "displays. Click a colour box to pick a colour; the\n"
+                                 "display changes at once. Press \"default\" beside it to\n"
+                                 "go back to the colour it had at first."),
+    QT_TRANSLATE_NOOP("frmHelp", "START MINIMIZED\n"
+                                 "************************\n"
+                                 "Check \"start minimized\" (in the options area) to have\n"
+                                 "The Tivvet start with only its icon in the tray.\n"
+                                 "Minimising the window also hides it in the tray; double\n"
+                                 "click the icon, or use its menu, to bring it back."),
+    QT_TRANSLATE_NOOP("frmHelp", "START WITH WINDOWS ( * 95/98 only * )\n"
+                                 "****************************************************\n"
+                                 "Check \"start with windows\" to have The Tivvet start\n"
+                                 "when you log in to your desktop: an entry is put into\n"
+                                 "your autostart folder (~/.config/autostart). Uncheck\n"
+                                 "it and the entry starts nothing.\n"
+                                 "\n"
+                                 "* NOTE *  If your desktop does not read the autostart\n"
+                                 "folder, add the program itself to its startup list:\n"
+                                 "%1"),
+};
+
+// A banner, the sections, and the contact and ownership lines; %1 in a section is the program.
+QString helpText(const QString &programPath) {
+    QString sections;
+    for (const char *section : Sections)
+        sections += frmHelp::tr(section) + u"\n\n\n"_s;
+    return u"%1\n%2The Tivvet  3.0\n\n%1\n\n%3%1\n\n%4\n\n%1\n\n%5\n"_s.arg(
+        QString(65, u'*'), QString(28, u' '), sections.arg(programPath),
+        frmHelp::tr("Questions and comments are welcome; please write to\n%1.")
+            .arg(QLatin1StringView(ProductInfo::ContactAddress)),
+        QCoreApplication::translate("ProductInfo", ProductInfo::Ownership));
 }
+
+} // namespace
 
 frmHelp::frmHelp(const QString &programPath) {
     setObjectName(u"frmHelp"_s);
-    Controls::setUpSecondaryWindow(this, u"  Help!"_s, 4680, 2445);
+    Controls::setUpSecondaryWindow(this, tr("Help!"), 4680, 2445);
     auto *frame = place(new Frame(this), "Frame1", QRect(95, 10, 4500, 2340));
     Text1 = place(new QPlainTextEdit(frame), "Text1", QRect(130, 220, 4230, 1990));
     Text1->setReadOnly(true);
@@ -33,9 +164,9 @@ frmHelp::frmHelp(const QString &programPath) {
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setFont(Controls::captionFont());
-    Text1->setAccessibleName(u"Help"_s);
+    Text1->setAccessibleName(tr("Help"));
     Controls::setBackColour(Text1, LightGrey);
-    Text1->setPlainText(withRulesThatFit(helpText(programPath).replace(u"\r\n"_s, u"\n"_s)));
+    Text1->setPlainText(withRulesThatFit(helpText(programPath)));
 }
 
 // A line of asterisks only is a rule: as many as fit on one line of the box.

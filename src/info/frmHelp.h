@@ -13,9 +13,6 @@ public:
     // The text names the program at its path.
     explicit frmHelp(const QString &programPath);
 
-    // The help text as stored: lines ending in CR LF.
-    static QString helpText(const QString &programPath);
-
     QPlainTextEdit *Text1;
 
 private:

@@ -4,6 +4,7 @@
 #include "controls/MessageBox.h"
 #include "persistence/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <exception>
@@ -33,7 +34,7 @@ QString autostartEntry(const QString &name, const QString &command) {
     return u"[Desktop Entry]\n"
            u"Type=Application\n"
            u"Name=%1\n"
-           u"Comment=A countdown timer and two alarm clocks\n"
+           u"Comment=%6\n"
            u"Icon=org.example.tivvet\n"
            u"Exec=%2\n"
            u"%3"
@@ -42,12 +43,15 @@ QString autostartEntry(const QString &name, const QString &command) {
                name, runs ? quotedExecArgument(command) : QString(),
                // Once the program has been removed, the desktop skips the entry.
                runs ? u"TryExec="_s + escapedString(command) + u'\n' : QString(),
-               runs ? u"false"_s : u"true"_s, runs ? u"true"_s : u"false"_s);
+               runs ? u"false"_s : u"true"_s, runs ? u"true"_s : u"false"_s,
+               escapedString(
+                   QCoreApplication::translate("Autostart", "A countdown timer and two alarm clocks")));
 }
 
 QString runTimeErrorText(int number, const QString &message) {
     const QString numberText = number < 0 ? QString::number(number) : u' ' + QString::number(number);
-    return u"ERROR #"_s + numberText + u" : "_s + message + u'\r' + u"Please Exit and try again."_s;
+    return QCoreApplication::translate("Autostart", "ERROR #%1 : %2").arg(numberText, message) + u'\r' +
+           QCoreApplication::translate("Autostart", "Please Exit and try again.");
 }
 
 Autostart::Autostart(const QString &configFolder, MessageBox &messages)

@@ -29,7 +29,7 @@ OptionsFiles::Read OptionsFiles::read(const QString &fileName) const {
     if (file.error() != QFileDevice::NoError)
         return {QString(), file.errorString()};
     if (bytes.size() > MaximumRead)
-        return {QString(), u"larger than 1 MiB"_s};
+        return {QString(), tr("larger than 1 MiB")};
     // The final line end, as this program writes it or as editors do.
     if (bytes.endsWith("\r\n"))
         bytes.chop(2);
@@ -51,7 +51,7 @@ void OptionsFiles::removeUnfinishedWrites(const QStringList &fileNames) const {
 
 QString OptionsFiles::write(const QString &fileName, const QString &text) const {
     if (!QDir().mkpath(m_folder))
-        return u"cannot create the folder %1"_s.arg(QDir::toNativeSeparators(m_folder));
+        return tr("cannot create the folder %1").arg(QDir::toNativeSeparators(m_folder));
     return writeFileAtomically(m_folder + u'/' + fileName,
                                QString(text).replace(u'\n', u"\r\n"_s).toUtf8() + "\r\n");
 }

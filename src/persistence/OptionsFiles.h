@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,8 @@
 // The options files: one text each, in UTF-8 followed by CR LF, in the folder "Tivvet/Options"
 // under the user's configuration folder.
 class OptionsFiles {
+    Q_DECLARE_TR_FUNCTIONS(OptionsFiles)
+
 public:
     explicit OptionsFiles(const QString &configFolder);
 

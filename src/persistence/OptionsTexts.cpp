@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QStringList>
 
-using namespace Qt::StringLiterals;
-
 OptionsTexts::OptionsTexts(const QString &configFolder, QList<Box> boxes)
     : m_files(configFolder)
     , m_boxes(std::move(boxes))
@@ -22,15 +20,17 @@ QStringList OptionsTexts::LoadOptionsFiles() {
         m_stored[i] = read.text;
         m_unread[i] = !read.failure.isEmpty();
         if (m_unread[i])
-            failures << pathOf(i) + u": "_s + read.failure;
+            failures << failure(i, read.failure);
         if (m_stored[i] != m_boxes[i].text())
             m_boxes[i].setText(m_stored[i]);
     }
     return failures;
 }
 
-QString OptionsTexts::pathOf(qsizetype box) const {
-    return QDir::toNativeSeparators(m_files.folder() + u'/' + m_boxes[box].fileName);
+QString OptionsTexts::failure(qsizetype box, const QString &reason) const {
+    //: A file's path and why it could not be read or written.
+    return tr("%1: %2").arg(QDir::toNativeSeparators(m_files.folder() + u'/' + m_boxes[box].fileName),
+                            reason);
 }
 
 QStringList OptionsTexts::save(bool onlyChanged) {
@@ -41,7 +41,7 @@ QStringList OptionsTexts::save(bool onlyChanged) {
             continue;
         const QString reason = m_files.write(m_boxes[i].fileName, text);
         if (!reason.isEmpty()) {
-            failures << pathOf(i) + u": "_s + reason;
+            failures << failure(i, reason);
         } else {
             m_stored[i] = text;
             m_unread[i] = false;

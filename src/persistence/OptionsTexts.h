@@ -2,6 +2,7 @@
 
 #include "persistence/OptionsFiles.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -9,6 +10,8 @@
 
 // The seven option texts of the options panels and their options files.
 class OptionsTexts {
+    Q_DECLARE_TR_FUNCTIONS(OptionsTexts)
+
 public:
     struct Box {
         QString fileName;
@@ -29,7 +32,8 @@ public:
 
 private:
     QStringList save(bool onlyChanged);
-    QString pathOf(qsizetype box) const;
+    // The box's file and why it could not be read or written.
+    QString failure(qsizetype box, const QString &reason) const;
 
     OptionsFiles m_files;
     QList<Box> m_boxes;

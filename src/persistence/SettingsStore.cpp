@@ -21,7 +21,7 @@ QString SettingsStore::sync() {
     m_settings.sync();
     return m_settings.status() == QSettings::NoError
                ? QString()
-               : QDir::toNativeSeparators(m_settings.fileName()) + u": cannot be written"_s;
+               : tr("%1: cannot be written").arg(QDir::toNativeSeparators(m_settings.fileName()));
 }
 
 qint64 SettingsStore::readInteger(const QString &section, const QString &key, qint64 defaultValue,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QString>
 
@@ -8,6 +9,8 @@
 // The per-user settings store: sections and keys of text values in the INI file
 // "Tivvet/Tivvet.ini" under the user's configuration folder.
 class SettingsStore {
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+
 public:
     explicit SettingsStore(const QString &configFolder);
 

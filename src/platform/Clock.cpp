@@ -1,5 +1,6 @@
 #include "platform/Clock.h"
 
+#include <QDebug>
 #include <QFileSystemWatcher>
 #include <QSocketNotifier>
 
@@ -31,7 +32,9 @@ SystemClock::SystemClock()
         auto *notifier = new QSocketNotifier(m_wallClock, QSocketNotifier::Read, this);
         connect(notifier, &QSocketNotifier::activated, this, &SystemClock::wallClockWoke);
     } else {
-        qWarning("The wall clock is not watched: a clock set or a wake from sleep shows at the next minute.");
+        qWarning().noquote() << tr(
+            "The wall clock is not watched: a clock set or a wake from sleep shows at the "
+            "next minute.");
         m_fallbackMinute.setTimerType(Qt::PreciseTimer);
         m_fallbackMinute.setSingleShot(true);
         connect(&m_fallbackMinute, &QTimer::timeout, this, &SystemClock::fallbackMinuteBegan);

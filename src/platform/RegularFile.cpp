@@ -1,10 +1,10 @@
 #include "platform/RegularFile.h"
 
+#include <QCoreApplication>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 QString openRegularFile(QFile &file) {
     // A resource is built into the program.
@@ -18,7 +18,7 @@ QString openRegularFile(QFile &file) {
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        return u"not a regular file"_s;
+        return QCoreApplication::translate("RegularFile", "not a regular file");
     }
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);

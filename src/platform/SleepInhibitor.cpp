@@ -12,8 +12,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Reason = u"Countdown running"_s;
 constexpr uint PortalSuspend = 4;
+
+// Why, as the desktop shows it.
+QString reason() {
+    return DBusSleepInhibitor::tr("Countdown running");
+}
 
 template <class Answer>
 void whenAnswered(QObject *receiver, const QDBusPendingCall &call,
@@ -43,7 +47,7 @@ void DBusSleepInhibitor::askPortal() {
     QDBusMessage call = QDBusMessage::createMethodCall(u"org.freedesktop.portal.Desktop"_s,
                                                        u"/org/freedesktop/portal/desktop"_s,
                                                        u"org.freedesktop.portal.Inhibit"_s, u"Inhibit"_s);
-    call << QString() << PortalSuspend << QVariantMap{{u"reason"_s, Reason}};
+    call << QString() << PortalSuspend << QVariantMap{{u"reason"_s, reason()}};
     whenAnswered<QDBusObjectPath>(this, QDBusConnection::sessionBus().asyncCall(call),
                                   [this](const QDBusPendingReply<QDBusObjectPath> &request) {
                                       if (request.isValid())
@@ -58,7 +62,7 @@ void DBusSleepInhibitor::askLogind() {
     QDBusMessage call =
         QDBusMessage::createMethodCall(u"org.freedesktop.login1"_s, u"/org/freedesktop/login1"_s,
                                        u"org.freedesktop.login1.Manager"_s, u"Inhibit"_s);
-    call << u"idle"_s << u"Tivvet"_s << Reason << u"block"_s;
+    call << u"idle"_s << u"Tivvet"_s << reason() << u"block"_s;
     whenAnswered<QDBusUnixFileDescriptor>(this, QDBusConnection::systemBus().asyncCall(call),
                                           [this](const QDBusPendingReply<QDBusUnixFileDescriptor> &lock) {
                                               granted(QString(), lock.isValid() ? lock.value()
