@@ -4,8 +4,12 @@
 #include "controls/AROnTop.h"
 #include "platform/MinuteTimer.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTimer>
 
 #include <ctime>
 
@@ -182,6 +186,61 @@ private Q_SLOTS:
                  QStringList({u"sound 1 /home/u/alarm.wav"_s, u"notify Alarm I urgent|Alarm I at 07:30 pm"_s,
                               u"start|/usr/bin/player|two words"_s,
                               u"box The Tivvet|Unable to start the program!"_s}));
+    }
+
+    // Each row: where the main window is when Alarm I goes off with its message, and what the user
+    // gives the real box as it appears. Over a window not yet on the screen again the box stands on
+    // its own above the others; a key then does not answer it, the same key after its first second
+    // does, and a click at once.
+    void theMessageIsSeenBeforeItIsAnswered_data() {
+        addRows({
+            {"", "window", "answer", "owner"},
+            {"from the tray, Return", "tray", "Return", "none"},
+            {"on the screen, Escape", "screen", "Escape", "frmTivvet"},
+            {"on the screen, Space", "screen", "Space", "frmTivvet"},
+            {"from the tray, a click", "tray", "click", "none"},
+        });
+    }
+
+    void theMessageIsSeenBeforeItIsAnswered() {
+        QtMessageBox boxes;
+        w->platform.boxes = &boxes;
+        w->restart();
+        boxes.setOwner(w->window.get());
+        w->typeParts({"txtHour", "txtMinute", "txtAmPm"}, u"07:30:pm"_s);
+        w->type("txtMessage", u"Wake up"_s);
+        w->click("Check4");
+        if (column("window") == u"tray"_s)
+            w->window->hide();
+        else
+            QVERIFY(QTest::qWaitForWindowExposed(w->window.get()));
+        const QString answer = column("answer");
+        const Qt::Key key = answer == u"Return"_s   ? Qt::Key_Return
+                            : answer == u"Escape"_s ? Qt::Key_Escape
+                                                    : Qt::Key_Space;
+        QString owner;
+        bool onTop = false, keptOpen = false, closed = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            owner = box->parentWidget() ? box->parentWidget()->objectName() : u"none"_s;
+            onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            QAbstractButton *ok = box->button(QMessageBox::Ok);
+            if (answer == u"click"_s)
+                QTest::mouseClick(ok, Qt::LeftButton);
+            else
+                QTest::keyClick(ok, key);
+            keptOpen = box->isVisible();
+            for (QDeadlineTimer later(3000); box->isVisible() && !later.hasExpired(); QTest::qWait(50))
+                QTest::keyClick(ok, key);
+            closed = !box->isVisible();
+            box->reject();
+        });
+        w->platform.setTime(QTime(19, 30, 5));
+        w->click("Option1");
+        QTEST(owner, "owner");
+        QCOMPARE(onTop, owner == u"none"_s);
+        QCOMPARE(keptOpen, answer != u"click"_s);
+        QVERIFY(closed);
     }
 
     void bothAlarmsGoOffEachWithItsOwnOptions() {
