@@ -30,10 +30,10 @@ private Q_SLOTS:
         frmTivvet window(platform.services(config.path()));
         platform.setOwner(&window);
         connect(&window, &frmTivvet::startFinished, &platform.tray, &QtTrayIcon::startDocking);
-        QSignalSpy started(&window, &frmTivvet::startFinished);
         window.Form_Load();
         window.showAfterLoad();
-        QVERIFY(started.wait(2000) && QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QSignalSpy(&window, &frmTivvet::startFinished).wait(2000) &&
+                QTest::qWaitForWindowExposed(&window));
         QCOMPARE(QGuiApplication::platformName(), u"wayland"_s);
         window.countdown->txtSeconds->setText(u"1"_s);
         window.countdown->FlatBttnStart->click();
@@ -52,9 +52,8 @@ private Q_SLOTS:
         };
         QTRY_VERIFY_WITH_TIMEOUT(notified(), 5000);
         stopTracing();
-        QFile traced(trace.fileName());
-        QVERIFY(traced.open(QIODevice::ReadOnly));
-        const QByteArray asked = traced.readAll();
+        QVERIFY(trace.seek(0)); // written through its descriptor, which moved on
+        const QByteArray asked = trace.readAll();
         const qsizetype minimised = asked.indexOf(".set_minimized()");
         QVERIFY(minimised >= 0 && asked.indexOf(".get_toplevel(", minimised) > 0); // mapped anew
         QVERIFY(window.isVisible());

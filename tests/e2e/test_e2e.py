@@ -360,9 +360,9 @@ class Stories(unittest.TestCase):
 
     # Started again from the menu while it runs in the tray: one program, one window, one icon; the
     # window carries the start-up id of the second start, for the focus. A start while the first
-    # hangs, and one after it was killed, work. Exited while About is still
-    # open, it runs on for that window alone, and a start then is one of its own: a window whose
-    # clock moves, and a tray icon.
+    # hangs, and one after it was killed, work. Exited while About is still open, it runs on for
+    # that window alone, and a start then is one of its own: a window whose clock moves, and a tray
+    # icon.
     def test_aSecondStartBringsBackTheFirst(self):
         self.launch()
         xdotool('windowminimize', self.window)
