@@ -249,6 +249,7 @@ class Stories(unittest.TestCase):
             '/org/freedesktop/Notifications', '--method', 'org.freedesktop.DBus.Mock.EmitSignal',
             'org.freedesktop.Notifications', 'ActionInvoked', 'us', "[<uint32 2>, <'default'>]")  # Show
         self.assertTrue(self.shown(), 'Show did not restore')
+        self.assertTrue(wait(lambda: xdotool('getactivewindow').strip() == self.window, 3), 'not active after Show')
         show = 'emit /org/freedesktop/Notifications org.freedesktop.Notifications.ActionInvoked 2 "default"\n'
         self.assertTrue(wait(lambda: calls('notifications') == expected + show + closed(2)), 'not withdrawn')
         self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after Show')
