@@ -446,7 +446,6 @@ void frmTivvet::restoreAsked(const QByteArray &activationToken) {
     alerts->alertSeen();
 }
 
-// A plain show() leaves a window that was minimised and then hidden iconic.
 void frmTivvet::comeBack(bool activate, const QByteArray &activationToken) {
     // An unloaded window never comes back: it no longer ticks, rings or has a tray icon.
     if (!end->isRunning())
@@ -464,7 +463,7 @@ void frmTivvet::comeBack(bool activate, const QByteArray &activationToken) {
         windowHandle()->setPosition(*m_placeWhenHidden + QPoint(1, 0));
         windowHandle()->setPosition(*m_placeWhenHidden);
     }
-    showNormal();
+    showNormal(); // a plain show() leaves a window that was minimised, then hidden, iconic
     raise();
     if (activate)
         WindowSystem::activate(this, activationToken);

@@ -63,7 +63,7 @@ void activate(QWidget *window, const QByteArray &token) {
                             uint32_t(token.size()), token.constData());
         xcb_flush(connection);
     }
-    if (isWayland() && !token.isEmpty())
+    if (!token.isEmpty())
         qputenv("XDG_ACTIVATION_TOKEN", token);
     window->activateWindow();
     qunsetenv("XDG_ACTIVATION_TOKEN");
