@@ -4,8 +4,13 @@
 #include "controls/AROnTop.h"
 #include "platform/MinuteTimer.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QKeySequence>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTimer>
 
 #include <ctime>
 
@@ -182,6 +187,53 @@ private Q_SLOTS:
                  QStringList({u"sound 1 /home/u/alarm.wav"_s, u"notify Alarm I urgent|Alarm I at 07:30 pm"_s,
                               u"start|/usr/bin/player|two words"_s,
                               u"box The Tivvet|Unable to start the program!"_s}));
+    }
+
+    // Each row: where the main window is when Alarm I goes off with its message, and the key (none:
+    // a click) that the user gives the real box as it appears. Over a window not yet on the screen
+    // again the box stands on its own, on top; a key does not answer it in its first second, a click does.
+    void theMessageIsSeenBeforeItIsAnswered_data() {
+        addRows({
+            {"", "window", "key", "owner"},
+            {"from the tray, Return", "tray", "Return", "on top"},
+            {"on the screen, Escape", "screen", "Escape", "frmTivvet"},
+            {"on the screen, Space", "screen", "Space", "frmTivvet"},
+            {"from the tray, a click", "tray", "", "on top"},
+        });
+    }
+
+    void theMessageIsSeenBeforeItIsAnswered() {
+        QtMessageBox boxes;
+        w->platform.boxes = &boxes;
+        w->restart();
+        boxes.setOwner(w->window.get());
+        w->typeParts({"txtHour", "txtMinute", "txtAmPm", "txtMessage"}, u"07:30:pm:Wake up"_s);
+        w->click("Check4");
+        w->window->setVisible(column("window") == u"screen"_s);
+        QVERIFY(w->window->isHidden() || QTest::qWaitForWindowExposed(w->window.get()));
+        const auto key = Qt::Key(QKeySequence::fromString(column("key"))[0].key());
+        QString owner;
+        bool keptOpen = false, answered = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            owner = box->parentWidget() ? box->parentWidget()->objectName()
+                    : box->windowFlags().testFlag(Qt::WindowStaysOnTopHint) ? u"on top"_s
+                                                                            : u"none"_s;
+            const auto open = [box, key] {
+                key ? QTest::keyClick(box->button(QMessageBox::Ok), key)
+                    : QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+                return box->isVisible();
+            };
+            keptOpen = open();
+            for (QDeadlineTimer later(3000); open() && !later.hasExpired();)
+                QTest::qWait(50);
+            answered = !box->isVisible();
+            box->reject();
+        });
+        w->platform.setTime(QTime(19, 30, 5));
+        w->click("Option1");
+        QTEST(owner, "owner");
+        QVERIFY(keptOpen == bool(key) && answered);
     }
 
     void bothAlarmsGoOffEachWithItsOwnOptions() {

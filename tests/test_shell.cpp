@@ -19,6 +19,7 @@
 #include "platform/SOTimer.h"
 #include "platform/SingleInstance.h"
 #include "platform/TrayIcon.h"
+#include "platform/WindowSystem.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -225,7 +226,7 @@ private Q_SLOTS:
             else if (action == u"minute check"_s)
                 Q_EMIT w->platform.minuteChanged();
             else if (action == u"Show"_s)
-                Q_EMIT w->platform.showRequested();
+                Q_EMIT w->platform.showRequested({});
             else if (action == u"second start"_s)
                 w->window->mnuTrayRestore_Click();
         };
@@ -504,8 +505,8 @@ private Q_SLOTS:
     }
 
     // What is no part of the first frame comes once the window is painted, or a second after the
-    // show for a window never painted: its icon, and the tray icon, which waits for it; an icon
-    // removed meanwhile never comes.
+    // show for a window never painted: its icon, and the tray icon, which waits for it and for a
+    // tray.
     void theFirstFrameComesFirst() {
         w->window->close();
         frmTivvet unpainted(w->platform.services());
@@ -522,18 +523,33 @@ private Q_SLOTS:
         window.showAfterLoad();
         QVERIFY(finished.wait(800) && !window.windowIcon().isNull());
 
-        QtTrayIcon tray;
+        QtTrayIcon tray; // on a desktop without a tray, as here: none made, not even once docking
         QMenu menu;
-        tray.add(window.windowIcon(), u"removed"_s, &menu);
-        QVERIFY(!tray.findChild<QSystemTrayIcon *>());
-        tray.remove();
+        tray.add(window.windowIcon(), u"tip"_s, &menu);
         tray.startDocking();
-        QVERIFY(!tray.findChild<QSystemTrayIcon *>());
-        tray.add(window.windowIcon(), u"added"_s, &menu);
-        const auto *icon = tray.findChild<QSystemTrayIcon *>();
-        QVERIFY(icon && icon->isVisible() && icon->toolTip() == u"added"_s);
-        tray.remove();
-        QVERIFY(!icon->isVisible());
+        QVERIFY(!tray.isAvailable() && !tray.findChild<QSystemTrayIcon *>());
+    }
+
+    // Each row: the session's and the user's variables, the platform the command line names; the
+    // platform the program chooses before it starts (none: Qt's own choice).
+    void theWindowIsOnXWhereItCanBeKeptOnTop_data() {
+        addRows({
+            {"", "WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM", "-platform", "chosen"},
+            {"Wayland with XWayland", "wayland-0", ":0", "", "", "xcb"},
+            {"Wayland without X", "wayland-0", "", "", "", ""},
+            {"X11", "", ":0", "", "", ""},
+            {"Wayland chosen", "wayland-0", ":0", "wayland", "", ""},
+            {"on the command line", "wayland-0", ":0", "", "wayland", ""},
+        });
+    }
+
+    void theWindowIsOnXWhereItCanBeKeptOnTop() {
+        QProcessEnvironment environment;
+        for (const char *name : {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"})
+            if (!column(name).isEmpty())
+                environment.insert(QString::fromLatin1(name), column(name));
+        QCOMPARE(WindowSystem::platformToRunOn(environment, column("-platform")),
+                 column("chosen").toLatin1());
     }
 
     // One start for each configuration folder; a lock that cannot be made at all stops none.
@@ -543,7 +559,7 @@ private Q_SLOTS:
             elsewhere(runtime, runtime + u"/b"_s);
         QVERIFY(first.claim() && !second.claim() && elsewhere.claim());
         first.release(); // its window unloaded as the second start asks it: the second takes its place
-        QVERIFY(!second.askRunningToRestore() && second.isOwner() && !third.claim());
+        QVERIFY(!second.askRunningToRestore({}) && second.isOwner() && !third.claim());
         QSignalSpy taken(&third, &SingleInstance::lockTaken);
         third.waitForTheLock(); // beside a hung one, until that one ends
         second.release();
@@ -624,7 +640,9 @@ private:
             bold.setBold(true);
             shown = {box->windowTitle() + box->text(), box->detailedText(),
                      box->width() - QFontMetrics(bold).horizontalAdvance(box->windowTitle())};
-            box->accept();
+            QTest::keyClick(box, Qt::Key_Escape); // asked for, it takes a key at once
+            shown.seen += box->isVisible() ? u" still open"_s : QString();
+            box->reject();
         });
         QtMessageBox().show(title, text);
         return shown;

@@ -100,7 +100,7 @@ void AlertActions::ShowAlertMessage(const QString &text) {
         m_window.setOnTop(false);
     message = {text, 0, ApplicationTitle.toString()};
     // Not the record, which a box opened inside this one's wait replaces.
-    m_messages.show(ApplicationTitle.toString(), text);
+    m_messages.showUnasked(ApplicationTitle.toString(), text);
     if (--m_messagesOpen == 0)
         m_window.setOnTop(true);
     // Ended by a signal rather than by OK, the box may not have been seen.

@@ -31,6 +31,7 @@
 #include "platform/SOTimer.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/TrayIcon.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -124,7 +125,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     // A running countdown keeps the computer awake; an alarm set for the morning must not.
     connect(countdown, &CountdownTimer::counting, this,
             [&sleep = services.sleep](bool counting) { sleep.setInhibited(counting); });
-    connect(&services.notifier, &Notifier::showRequested, this, &frmTivvet::mnuTrayRestore_Click);
+    connect(&services.notifier, &Notifier::showRequested, this, &frmTivvet::restoreAsked);
     // A click or a key in the window shows that the user has seen what brought it back.
     qApp->installEventFilter(this);
     m_saveSoon->setObjectName(u"tmrSave"_s);
@@ -399,10 +400,8 @@ void frmTivvet::FlatBttnExit_Click() {
     close();
 }
 
-// Brought back by the user: also by a notification's "Show", a click on the tray icon or a later start.
 void frmTivvet::mnuTrayRestore_Click() {
-    alerts->RestoreMainWindow();
-    alerts->alertSeen();
+    restoreAsked({});
 }
 
 void frmTivvet::mnuTrayClose_Click() {
@@ -428,28 +427,49 @@ void frmTivvet::changeEvent(QEvent *event) {
 void frmTivvet::Form_Resize() {
     if (isMinimized() && m_tray.isAvailable())
         QTimer::singleShot(0, this, [this] {
-            if (!isMinimized())
-                return;
-            // A window hidden and shown again is placed anew by the window manager.
-            m_placeBeforeTray = geometry().topLeft();
-            hide();
+            if (isMinimized())
+                hideKeepingPlace();
         });
 }
 
-// A plain show() leaves a window that was minimised and then hidden iconic.
+void frmTivvet::hideKeepingPlace() {
+    m_placeWhenHidden = geometry().topLeft();
+    hide();
+}
+
 void frmTivvet::restore() {
+    comeBack(false, {});
+}
+
+void frmTivvet::restoreAsked(const QByteArray &activationToken) {
+    comeBack(true, activationToken);
+    alerts->alertSeen();
+}
+
+void frmTivvet::comeBack(bool activate, const QByteArray &activationToken) {
     // An unloaded window never comes back: it no longer ticks, rings or has a tray icon.
     if (!end->isRunning())
         return;
+    // A window manager activates a window it un-minimises, and Wayland has no request for it at all
+    // (nor tells the program of a minimise): such a window is shown again as a new one.
+    if (isVisible() && (isMinimized() || (WindowSystem::isWayland() && !isActiveWindow())))
+        hideKeepingPlace();
+    // Before the place: Qt maps a window hidden while minimised as soon as it is moved.
+    AROnTop1->tellBeforeShowing();
+    WindowSystem::focusOnShow(this, activate);
     // Told as a place the window asks for, which the window manager keeps; Qt passes on only a
     // place that differs from the one it knows.
-    if (m_placeBeforeTray && !isVisible() && windowHandle()) {
-        windowHandle()->setPosition(*m_placeBeforeTray + QPoint(1, 0));
-        windowHandle()->setPosition(*m_placeBeforeTray);
+    if (m_placeWhenHidden && !isVisible() && windowHandle()) {
+        windowHandle()->setPosition(*m_placeWhenHidden + QPoint(1, 0));
+        windowHandle()->setPosition(*m_placeWhenHidden);
     }
-    AROnTop1->tellBeforeShowing();
-    showNormal();
-    bringToForeground();
+    showNormal(); // a plain show() leaves a window that was minimised, then hidden, iconic
+    raise();
+    if (activate)
+        WindowSystem::activate(this, activationToken);
+    // Without a token a compositor may keep a window shown again behind others: it asks to be seen.
+    if (WindowSystem::isWayland() && activationToken.isEmpty())
+        QApplication::alert(this);
 }
 
 void frmTivvet::bringToForeground() {

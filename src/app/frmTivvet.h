@@ -75,7 +75,12 @@ public:
     void AddTrayIcon();
     void RemoveTrayIcon();
 
+    // Back at an alert: in front and in normal state, but without the keyboard, which stays with
+    // whatever the user is typing into.
     void restore() override;
+    // Back at the user's request (a notification's "Show", the tray, a later start): also active,
+    // with the token that the request brought from the desktop, where it brought one.
+    void restoreAsked(const QByteArray &activationToken);
     // In front of other windows, if it is shown; a hidden window stays hidden.
     void bringToForeground();
     void setOnTop(bool onTop) override;
@@ -142,6 +147,9 @@ private:
     void saveStartOptions();
     std::unique_ptr<OptionsTexts> makeOptionsTexts(const PlatformServices &services);
     void Form_Resize();
+    void comeBack(bool activate, const QByteArray &activationToken);
+    // A window hidden and shown again is placed anew by the window manager: it asks for this place.
+    void hideKeepingPlace();
     // Shows the window, creating it first unless it is open already.
     template <class Window, class... Arguments>
     void showOnce(QPointer<Window> &window, Arguments &...arguments);
@@ -163,5 +171,5 @@ private:
     QTimer *m_saveSoon;
     QDeadlineTimer m_saveAtLatest; // five seconds after the first change not yet saved
     bool m_settingsChanged = false;
-    std::optional<QPoint> m_placeBeforeTray;
+    std::optional<QPoint> m_placeWhenHidden;
 };

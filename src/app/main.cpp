@@ -6,6 +6,7 @@
 #include "platform/RealPlatform.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -32,7 +33,8 @@ void acceptQtsOptions(QCommandLineParser &parser, const QString &names, const QS
 // As Linux programs have it: --help and --version answer and end, anything else ends with an error.
 // Read in a QCoreApplication of its own before the window system is opened, so that they answer
 // where there is no display (a text console, ssh, a package build); its translations would load here.
-void answerCommandLine(int &argc, char *argv[]) {
+// Returns the platform that the command line names, if it names one.
+QString answerCommandLine(int &argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -59,6 +61,17 @@ void answerCommandLine(int &argc, char *argv[]) {
         parser.showHelp(0);
     if (parser.isSet(u"version"_s))
         parser.showVersion();
+    return parser.value(u"platform"_s);
+}
+
+// A later start hands the running one its token for taking the focus. Without one, a Wayland
+// compositor may show that window behind others.
+void tellRunningOneWasAsked(const QByteArray &activationToken) {
+    qInfo().noquote() << (activationToken.isEmpty() && WindowSystem::isWayland()
+                              ? QCoreApplication::translate("tivvet", "Tivvet runs already: it was asked to "
+                                                                      "show its window.")
+                              : QCoreApplication::translate("tivvet", "Tivvet runs already: its window is "
+                                                                      "brought back."));
 }
 
 } // namespace
@@ -70,7 +83,10 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationVersion(u"3.0"_s);
     // Each application made from here on, the command line's and the window's, speaks the user's language.
     qAddPreRoutine(installTranslations);
-    answerCommandLine(argc, argv);
+    const QString platformArgument = answerCommandLine(argc, argv);
+    if (const QByteArray platform = WindowSystem::platformToRunOn(usersEnvironment, platformArgument);
+        !platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     // Idle, the window repaints one label a minute. Through X shared memory each paint ends in a
     // round trip to learn that the server has read the image, which wakes two threads; an image
     // this small costs nothing over the socket. A user's own choice is kept.
@@ -86,10 +102,15 @@ int main(int argc, char *argv[]) {
 
     const QString configFolder = userConfigFolder();
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), configFolder);
-    if (!instance.claim() && instance.askRunningToRestore()) {
-        qInfo("Tivvet runs already: its window is brought back.");
+    const QByteArray activationToken = WindowSystem::activationToken(usersEnvironment);
+    if (!instance.claim() && instance.askRunningToRestore(activationToken)) {
+        tellRunningOneWasAsked(activationToken);
         return 0;
     }
+    if (WindowSystem::isWayland())
+        qWarning().noquote() << QCoreApplication::translate(
+            "tivvet", "tivvet: on Wayland the window cannot be kept on top of other windows; through "
+                      "XWayland, which Tivvet uses unless told otherwise, it can.");
 
     RealPlatform platform(usersEnvironment);
     frmTivvet window(platform.services(configFolder));
@@ -104,7 +125,7 @@ int main(int argc, char *argv[]) {
                          [&window] { window.setOwnsUserFiles(true); });
         instance.waitForTheLock();
     }
-    QObject::connect(&instance, &SingleInstance::restoreRequested, &window, &frmTivvet::mnuTrayRestore_Click);
+    QObject::connect(&instance, &SingleInstance::restoreRequested, &window, &frmTivvet::restoreAsked);
 
     TerminationSignals terminations;
     QObject::connect(&terminations, &TerminationSignals::received, window.end, &ProgramEnd::endOnSignal);

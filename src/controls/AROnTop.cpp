@@ -1,38 +1,19 @@
 #include "controls/AROnTop.h"
 
+#include "platform/WindowSystem.h"
+
 #include <QEvent>
-#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
 
-#include <xcb/xcb.h>
-
-#include <memory>
+using WindowSystem::atom;
+using WindowSystem::x11Connection;
 
 AROnTop::AROnTop(QWidget *window)
     : QObject(window)
     , m_window(window) {
     setOntop(true);
 }
-
-namespace {
-
-xcb_atom_t atom(xcb_connection_t *connection, std::string_view name) {
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.data()),
-                              nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-// Null where the program does not run on X11.
-xcb_connection_t *x11Connection() {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-} // namespace
 
 // As Qt writes it before a map: the state the window manager reads when it takes the window in.
 void AROnTop::tellBeforeShowing() {

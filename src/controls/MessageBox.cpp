@@ -1,5 +1,7 @@
 #include "controls/MessageBox.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QGridLayout>
 #include <QMessageBox>
 
@@ -20,6 +22,33 @@ QString startOf(const QString &text) {
     return cut == text.size() ? text : text.left(cut) + u'\u2026';
 }
 
+// Mapped, as Qt learns once the window system shows it: a window minimised, hidden or only just
+// shown again is not.
+bool isOnScreen(const QWidget *window) {
+    return window && window->testAttribute(Qt::WA_Mapped);
+}
+
+// Keys typed for another window just as the box appears must not answer it unseen: for its first
+// second it takes none. A click works at once.
+class NoKeysAtFirst : public QObject {
+public:
+    explicit NoKeysAtFirst(QWidget *box)
+        : QObject(box) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        return (event->type() == QEvent::KeyPress && !m_keysFrom.hasExpired()) ||
+               QObject::eventFilter(watched, event);
+    }
+
+private:
+    Q_DISABLE_COPY_MOVE(NoKeysAtFirst)
+
+    QDeadlineTimer m_keysFrom{1000};
+};
+
 } // namespace
 
 void QtMessageBox::setOwner(QWidget *owner) {
@@ -27,8 +56,22 @@ void QtMessageBox::setOwner(QWidget *owner) {
 }
 
 void QtMessageBox::show(const QString &title, const QString &text) {
+    exec(title, text, false);
+}
+
+void QtMessageBox::showUnasked(const QString &title, const QString &text) {
+    exec(title, text, true);
+}
+
+void QtMessageBox::exec(const QString &title, const QString &text, bool unasked) {
     const QString shown = startOf(text);
-    QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, m_owner);
+    // Over a window not on the screen (in the tray, minimised, or not yet mapped again) a box would
+    // be hidden with it: one that comes unasked stands on its own then, above the other windows.
+    const bool onItsOwn = unasked && !isOnScreen(m_owner);
+    QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, onItsOwn ? nullptr : m_owner.get());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, onItsOwn);
+    if (unasked)
+        new NoKeysAtFirst(&box);
     box.setTextFormat(Qt::PlainText);
     if (shown != text)
         box.setDetailedText(text);

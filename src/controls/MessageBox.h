@@ -10,6 +10,9 @@ class MessageBox {
 public:
     virtual ~MessageBox() = default;
     virtual void show(const QString &title, const QString &text) = 0;
+    // A box that comes unasked, as an alarm's message: it is not hidden with a window that is not
+    // on the screen, and keys typed for another window as it appears do not answer it unseen.
+    virtual void showUnasked(const QString &title, const QString &text) = 0;
 };
 
 // The real message box, kept above its owner window.
@@ -17,7 +20,10 @@ class QtMessageBox : public MessageBox {
 public:
     void setOwner(QWidget *owner);
     void show(const QString &title, const QString &text) override;
+    void showUnasked(const QString &title, const QString &text) override;
 
 private:
+    void exec(const QString &title, const QString &text, bool unasked);
+
     QPointer<QWidget> m_owner;
 };

@@ -51,17 +51,10 @@ void DBusNotifier::withdraw() {
     m_shown.clear();
 }
 
-// Qt's Wayland platform reads the token from the environment as the window asks for the focus,
-// which the restore does at once; it is there for no longer, so that no program launched later
-// inherits it.
 void DBusNotifier::onActionInvoked(uint id, const QString &action) {
     const QByteArray token = std::exchange(m_activationToken, {});
-    if (action != u"default"_s || !isOurs(id))
-        return;
-    if (!token.isEmpty())
-        qputenv("XDG_ACTIVATION_TOKEN", token);
-    Q_EMIT showRequested();
-    qunsetenv("XDG_ACTIVATION_TOKEN");
+    if (action == u"default"_s && isOurs(id))
+        Q_EMIT showRequested(token);
 }
 
 // Sent just before the action: the window may take the focus with it.

@@ -18,7 +18,9 @@ public:
     virtual void withdraw() = 0;
 
 Q_SIGNALS:
-    void showRequested();
+    // The notification's "Show", with the token that the server gave for the window to take the
+    // focus, where it gave one.
+    void showRequested(const QByteArray &activationToken);
 };
 
 // org.freedesktop.Notifications on the session bus, called without waiting for the answer.

@@ -62,8 +62,9 @@ void SingleInstance::registerOnTheBus() {
                                          QDBusConnectionInterface::DontAllowReplacement);
 }
 
-bool SingleInstance::askRunningToRestore() {
-    const QDBusMessage call = QDBusMessage::createMethodCall(m_service, ObjectPath, Interface, u"Restore"_s);
+bool SingleInstance::askRunningToRestore(const QByteArray &activationToken) {
+    QDBusMessage call = QDBusMessage::createMethodCall(m_service, ObjectPath, Interface, u"Restore"_s);
+    call << QString::fromUtf8(activationToken);
     for (QDeadlineTimer deadline(AnswerWithinMilliseconds); !deadline.hasExpired(); QThread::msleep(50)) {
         if (takeLock())
             return false;
@@ -98,6 +99,6 @@ void SingleInstance::release() {
     m_lock.unlock();
 }
 
-void SingleInstance::Restore() {
-    Q_EMIT restoreRequested();
+void SingleInstance::Restore(const QString &activationToken) {
+    Q_EMIT restoreRequested(activationToken.toUtf8());
 }

@@ -23,9 +23,10 @@ public:
     // From now on a later start's request to restore reaches this one, once it is the owner. Until
     // then such a start keeps asking (see askRunningToRestore).
     void answerLaterStarts();
-    // Asks the running instance to restore its window, waiting while it is still starting; false
-    // when it never answered. One that is ending answers no more: its lock, once free, is taken.
-    bool askRunningToRestore();
+    // Asks the running instance to restore its window, with the token that lets it take the focus,
+    // waiting while it is still starting; false when it never answered. One that is ending answers no
+    // more: its lock, once free, is taken.
+    bool askRunningToRestore(const QByteArray &activationToken);
     // Beside an instance that does not answer: tries the lock again, without blocking, and takes it
     // as soon as that one has ended.
     void waitForTheLock();
@@ -34,10 +35,10 @@ public:
     void release();
 
 public Q_SLOTS:
-    void Restore();
+    void Restore(const QString &activationToken);
 
 Q_SIGNALS:
-    void restoreRequested();
+    void restoreRequested(const QByteArray &activationToken);
     // Taken after waitForTheLock: this instance is the owner from now on.
     void lockTaken();
 

@@ -26,8 +26,6 @@ bool isStatusNotifierItem() {
 // StatusNotifierItem host reports a click and never a double-click.
 void QtTrayIcon::create() {
     m_icon = new QSystemTrayIcon(this);
-    m_wasAvailable = isAvailable();
-    QCoreApplication::instance()->installNativeEventFilter(this);
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick ||
             (reason == QSystemTrayIcon::Trigger && isStatusNotifierItem()))
@@ -38,17 +36,25 @@ void QtTrayIcon::create() {
 }
 
 // An X tray that starts announces itself to every client with a MANAGER message to the root window
-// (Qt then docks the icon in it). Qt chooses a StatusNotifierItem host only at start, so one that
-// comes later is not a tray for this program.
+// (the icon waiting for it is added then). Qt chooses a StatusNotifierItem host only at start, so
+// one that comes later is not a tray for this program.
 bool QtTrayIcon::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
     if (eventType != "xcb_generic_event_t" || (event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
         return false;
-    const bool available = isAvailable();
-    if (available && !m_wasAvailable)
+    const bool wasAvailable = m_wasAvailable;
+    addIfThereIsATray(isAvailable());
+    if (m_wasAvailable && !wasAvailable)
         Q_EMIT appeared();
-    m_wasAvailable = available;
     return false;
+}
+
+// Made only where there is a tray: without one, Qt would keep a window of its own waiting for an X
+// tray (and on Wayland warn at every start that it cannot).
+void QtTrayIcon::addIfThereIsATray(bool available) {
+    m_wasAvailable = available;
+    if (available && m_docking && m_waitingAdd)
+        std::exchange(m_waitingAdd, {})();
 }
 
 QtTrayIcon::~QtTrayIcon() = default;
@@ -67,7 +73,7 @@ void QtTrayIcon::add(const QIcon &icon, const QString &tip, QMenu *menu) {
         m_icon->show();
     };
     if (m_docking)
-        std::exchange(m_waitingAdd, {})();
+        addIfThereIsATray(isAvailable());
 }
 
 void QtTrayIcon::remove() {
@@ -78,6 +84,6 @@ void QtTrayIcon::remove() {
 
 void QtTrayIcon::startDocking() {
     m_docking = true;
-    if (m_waitingAdd)
-        std::exchange(m_waitingAdd, {})();
+    QCoreApplication::instance()->installNativeEventFilter(this);
+    addIfThereIsATray(isAvailable());
 }

@@ -41,13 +41,14 @@ public:
     void add(const QIcon &icon, const QString &tip, QMenu *menu) override;
     void remove() override;
     // Until then an added icon waits: docked during the program's start, it would compete with
-    // the window's first frame.
+    // the window's first frame. Where there is no tray it waits for one.
     void startDocking();
 
 private:
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override;
 
     void create();
+    void addIfThereIsATray(bool available);
 
     QSystemTrayIcon *m_icon = nullptr;
     std::function<void()> m_waitingAdd;

@@ -48,18 +48,23 @@ def wait(condition, seconds=5):
     return True
 
 
-# As the window manager stacks it: another window brought to the front stays below it.
+# As the window manager stacks them.
+def above(window, other):
+    stacking = [int(found, 16) for found in
+                re.findall(r'0x[0-9a-f]+', run('xprop', '-root', '_NET_CLIENT_LIST_STACKING'))]
+    mine, theirs = int(window), int(other)
+    return {mine, theirs} <= set(stacking) and stacking.index(mine) > stacking.index(theirs)
+
+
+# Another window brought to the front stays below it.
 def kept_above(window):
     other = subprocess.Popen(['xmessage', 'another window'])
     try:
         if not wait(lambda: xdotool('search', '--onlyvisible', '--class', 'Xmessage')):
             return False
-        theirs = int(xdotool('search', '--onlyvisible', '--class', 'Xmessage').split()[0])
-        xdotool('windowactivate', '--sync', str(theirs))
-        stacking = [int(found, 16) for found in
-                    re.findall(r'0x[0-9a-f]+', run('xprop', '-root', '_NET_CLIENT_LIST_STACKING'))]
-        mine = int(window)
-        return {mine, theirs} <= set(stacking) and stacking.index(mine) > stacking.index(theirs)
+        theirs = xdotool('search', '--onlyvisible', '--class', 'Xmessage').split()[0]
+        xdotool('windowactivate', '--sync', theirs)
+        return above(window, theirs)
     finally:
         other.kill()
         other.wait()
@@ -123,11 +128,11 @@ class Stories(unittest.TestCase):
                                       '--width', '200', '--height', '32'])
         self.assertTrue(tray_host_ready(), 'no tray host')
 
-    # Starts the installed program, with its wall clock (not its monotonic one) at fake_start; what
-    # it writes goes to the home's errors.txt.
-    def start(self, fake_start=None):
+    # Starts the installed program, with its wall clock (not its monotonic one) at fake_start and
+    # the variables given; what it writes goes to the home's errors.txt.
+    def start(self, fake_start=None, **variables):
         environment = dict(os.environ, HOME=self.home.name, XDG_CONFIG_HOME=self.home.name + '/.config',
-                           QT_QPA_PLATFORM='xcb', SDL_AUDIODRIVER='pulseaudio')
+                           QT_QPA_PLATFORM='xcb', SDL_AUDIODRIVER='pulseaudio', **variables)
         if fake_start:
             environment.update(LD_PRELOAD=os.environ['TIVVET_FAKETIME'], FAKETIME_DONT_FAKE_MONOTONIC='1',
                                FAKETIME='%+d' % (fake_start - datetime.now()).total_seconds(),
@@ -202,15 +207,29 @@ class Stories(unittest.TestCase):
             self.click_control('FlatBttnStart')
             self.assertTrue(told(inhibit), 'not asked at Start')
 
+        # Meanwhile the user types into another window (xev, which prints the keys it gets): it keeps
+        # the keyboard through the expiry, and the window comes back above it.
         def countdown_from_the_tray(seconds):
             start_countdown(seconds)
             xdotool('windowminimize', self.window)
             self.assertTrue(self.hidden(2), 'still shown')
+            typing = subprocess.Popen(['xev', '-name', 'typing', '-event', 'keyboard'], stdout=subprocess.PIPE,
+                                      text=True)
+            self.assertTrue(wait(lambda: windows('^typing$')), 'no window to type into')
+            theirs = windows('^typing$')[0]
+            xdotool('windowactivate', '--sync', theirs)
+            typist = subprocess.Popen(['xdotool', 'type', '--delay', '150', 'typedacrossthealert'])
             self.assertTrue(self.shown(6), 'not back')
+            typist.wait(10)
+            xdotool('type', 'andafter')
+            self.assertEqual(xdotool('getactivewindow').strip(), theirs, 'the alert took the keyboard')
+            self.assertTrue(above(self.window, theirs), 'not above the window in use')
+            typing.terminate()
+            keys = re.findall(r'KeyPress event.*?keysym 0x[0-9a-f]+, (\w+)\)', typing.communicate()[0], re.S)
+            self.assertEqual(''.join(keys), 'typedacrossthealertandafter')
             self.assertIn('window state: Normal', run('xprop', '-id', self.window, 'WM_STATE'))
             self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after the alert')
             self.assertEqual(origin(self.window), place)
-            self.assertTrue(wait(lambda: xdotool('getactivewindow').strip() == self.window, 3), 'not active')
             self.assertTrue(told(close), 'not given back at the expiry')
 
         self.assertGreater(self.loudest_while(lambda: countdown_from_the_tray('3'), 2), 0.2, 'no sound heard')
@@ -230,6 +249,7 @@ class Stories(unittest.TestCase):
             '/org/freedesktop/Notifications', '--method', 'org.freedesktop.DBus.Mock.EmitSignal',
             'org.freedesktop.Notifications', 'ActionInvoked', 'us', "[<uint32 2>, <'default'>]")  # Show
         self.assertTrue(self.shown(), 'Show did not restore')
+        self.assertTrue(wait(lambda: xdotool('getactivewindow').strip() == self.window, 3), 'not active after Show')
         show = 'emit /org/freedesktop/Notifications org.freedesktop.Notifications.ActionInvoked 2 "default"\n'
         self.assertTrue(wait(lambda: calls('notifications') == expected + show + closed(2)), 'not withdrawn')
         self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after Show')
@@ -339,16 +359,18 @@ class Stories(unittest.TestCase):
         self.assertTrue(wait(tray_icon, 20), 'no icon')
         self.assertTrue(wait(lambda: 'Iconic' not in state(), 10), state())
 
-    # Started again from the menu while it runs in the tray: one program, one window, one icon. A
-    # start while the first hangs, and one after it was killed, work. Exited while About is still
-    # open, it runs on for that window alone, and a start then is one of its own: a window whose
-    # clock moves, and a tray icon.
+    # Started again from the menu while it runs in the tray: one program, one window, one icon; the
+    # window carries the start-up id of the second start, for the focus. A start while the first
+    # hangs, and one after it was killed, work. Exited while About is still open, it runs on for
+    # that window alone, and a start then is one of its own: a window whose clock moves, and a tray
+    # icon.
     def test_aSecondStartBringsBackTheFirst(self):
         self.launch()
         xdotool('windowminimize', self.window)
         self.assertTrue(self.hidden(), 'still shown')
-        self.assertEqual(self.start().wait(10), 0)
+        self.assertEqual(self.start(DESKTOP_STARTUP_ID='second_TIME1').wait(10), 0)
         self.assertTrue(wait(lambda: windows(TITLE) == [self.window]), 'not back')
+        self.assertIn('"second_TIME1"', run('xprop', '-id', self.window, '_NET_STARTUP_ID'))
         self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after a second start')
         self.assertEqual(run('xwininfo', '-root', '-tree').count('("tivvet"'), 2)  # window, icon
         os.kill(self.tivvet.pid, signal.SIGSTOP)  # hung: a start gives up asking and runs beside it

@@ -56,6 +56,7 @@ struct FakePlatform : SoundPlayer,
             onShow();
         log << QStringLiteral("box ") + title + u'|' + text;
     }
+    void showUnasked(const QString &title, const QString &text) override { show(title, text); }
     bool startDetached(const QString &program, const QStringList &arguments) override {
         log << (QStringList{QStringLiteral("start"), program} + arguments).join(u'|');
         return programStarts;
@@ -90,7 +91,7 @@ struct FakePlatform : SoundPlayer,
 
     PlatformServices services() { return servicesWith(*this); }
     PlatformServices servicesWith(const Clock &clock) {
-        return {*this,      *this, *this, clock, *this, *this, tray, *this, *this, configFolder.path(),
+        return {*this,      *boxes, *this, clock, *this, *this, tray, *this, *this, configFolder.path(),
                 programPath};
     }
     QStringList takeLog() { return std::exchange(log, {}); }
@@ -112,5 +113,6 @@ struct FakePlatform : SoundPlayer,
     QString programPath = QStringLiteral("/opt/tivvet/bin/tivvet");
     std::optional<ColourValue> nextColour;
     FakeTray tray;
+    MessageBox *boxes = this; // or real ones
     QTemporaryDir configFolder;
 };
