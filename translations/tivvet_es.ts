@@ -3,31 +3,40 @@
 <TS version="2.1" language="es_ES">
 <context>
     <name>AlarmCheck</name>
-    <message numerus="yes">
-        <source>, %n min late</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n h %1 min late</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>: the computer was asleep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: the clocks went forward</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>%1 at %2</source>
-        <extracomment>An alarm&apos;s notification: &quot;Alarm I at 07:30 am&quot;, then why it is late.</extracomment>
+        <extracomment>An alarm&apos;s notification: &quot;Alarm I at 07:30 am&quot;, its time as the locale writes it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min late</source>
+        <extracomment>How late an alarm went off, in its notification: &quot;15 min late&quot;.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n h %1 min late</source>
+        <extracomment>How late an alarm went off: &quot;9 h 50 min late&quot;; %n is the hours, %1 the minutes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3: the computer was asleep</source>
+        <extracomment>An alarm&apos;s notification when it goes off late: &quot;Alarm I at 07:30 pm, 15 min late: the computer was asleep&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3</source>
+        <extracomment>An alarm&apos;s notification when the program was held up: &quot;Alarm I at 07:30 pm, 1 min late&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2: the clocks went forward</source>
+        <extracomment>An alarm&apos;s notification in the first minute after the clocks skipped its time.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -35,26 +44,32 @@
     <name>AlarmClock</name>
     <message>
         <source>alarm I</source>
+        <extracomment>The alarm&apos;s bold title over its time, at most 115 pixels.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Alarm I</source>
+        <extracomment>The alarm&apos;s name in its notification: &quot;Alarm I at 07:30 pm&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>alarm II</source>
+        <extracomment>The alarm&apos;s bold title over its time, at most 115 pixels.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Alarm II</source>
+        <extracomment>The alarm&apos;s name in its notification: &quot;Alarm II at 07:30 pm&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>on</source>
+        <extracomment>Short: beside an option button, at most 30 pixels; the alarm switched on.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>off</source>
+        <extracomment>Short: beside an option button, at most 40 pixels; the alarm switched off.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -64,6 +79,7 @@
     </message>
     <message>
         <source>%1 off</source>
+        <extracomment>For assistive technology: &quot;alarm I off&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -72,6 +88,7 @@
     </message>
     <message>
         <source>%1 hour</source>
+        <extracomment>An alarm&apos;s fields, for assistive technology: &quot;alarm I hour&quot;, &quot;alarm I minute&quot;, &quot;alarm I am or pm&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -84,13 +101,52 @@
     </message>
 </context>
 <context>
+    <name>AlarmOptions</name>
+    <message>
+        <source>alarm I</source>
+        <extracomment>Whose options these are, in the names assistive technology reads: &quot;alarm I sound play&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alarm II</source>
+        <extracomment>Whose options these are, in the names assistive technology reads: &quot;alarm II sound play&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AlertActions</name>
+    <message>
+        <source>No sound could be played: no sound server answered</source>
+        <extracomment>A line under an alert&apos;s notification, as the next one.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sound could be played: no sound device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to play the sound!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to play the sound! File not found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to start the program!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Autostart</name>
     <message>
         <source>A countdown timer and two alarm clocks</source>
+        <extracomment>The comment of the entry that starts the program at login, which some desktops show.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>ERROR #%1 : %2</source>
+        <extracomment>A box&apos;s text when the start at login cannot be set: %1 is the error&apos;s number, %2 the system&apos;s own words. The next line, &quot;Please Exit and try again.&quot;, follows.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -106,6 +162,7 @@
     </message>
     <message>
         <source>The countdown ran out at %1.</source>
+        <extracomment>A notification told late; %1 is the time of day as the locale writes it: &quot;7:31 pm&quot;, &quot;19:31&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -118,10 +175,12 @@
     <name>CountdownTimer</name>
     <message>
         <source>timer</source>
+        <extracomment>The countdown&apos;s bold title, over its three boxes.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>hrs</source>
+        <extracomment>Short: under a box of two digits, 30 pixels: the countdown&apos;s hours.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -130,6 +189,7 @@
     </message>
     <message>
         <source>mins</source>
+        <extracomment>Short: under a box of two digits, 30 pixels: the countdown&apos;s minutes.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -138,6 +198,7 @@
     </message>
     <message>
         <source>secs</source>
+        <extracomment>Short: under a box of two digits, 30 pixels: the countdown&apos;s seconds.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -146,10 +207,12 @@
     </message>
     <message>
         <source>time remaining</source>
+        <extracomment>Over the countdown&apos;s display of the time left.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>start</source>
+        <extracomment>Short: a small button, 36 pixels, that starts the countdown.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -158,6 +221,7 @@
     </message>
     <message>
         <source>pause</source>
+        <extracomment>Short: a small button, 36 pixels, that stops the countdown where it is.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -166,6 +230,7 @@
     </message>
     <message>
         <source>reset</source>
+        <extracomment>Short: a small button, 36 pixels, that empties the countdown.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -174,9 +239,49 @@
     </message>
 </context>
 <context>
+    <name>DBusNotifier</name>
+    <message>
+        <source>Show</source>
+        <extracomment>A notification&apos;s button, which brings the program&apos;s window back.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DBusSleepInhibitor</name>
     <message>
         <source>Countdown running</source>
+        <extracomment>Why the computer is kept awake, as the desktop may show it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageGroup</name>
+    <message>
+        <source>activate</source>
+        <extracomment>Short: beside a check box (60 pixels); the alarm shows the message only when it is checked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>Short: a small button (41 pixels) that empties the message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 message clear</source>
+        <extracomment>For assistive technology; %1 is whose message it is: &quot;alarm I&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>custom message</source>
+        <extracomment>The caption of the message&apos;s group.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 custom message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 message activate</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -184,10 +289,12 @@
     <name>NotifySettings</name>
     <message>
         <source>notify times</source>
+        <extracomment>The caption of the group of notify times, 100 pixels wide.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
+        <extracomment>Beside a check box, 75 pixels: the countdown warns when 60, 30, 15 or 5 minutes are left.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -200,10 +307,12 @@
     </message>
     <message>
         <source>custom notify time</source>
+        <extracomment>The caption of the custom notify time&apos;s group, 110 pixels wide: a time left, hh:mm:ss.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>custom notify hours</source>
+        <extracomment>The custom notify time&apos;s fields, for assistive technology.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -216,6 +325,7 @@
     </message>
     <message>
         <source>activate</source>
+        <extracomment>Short: beside a check box; the countdown warns at the custom time only when it is checked.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -227,22 +337,33 @@
     <name>OptionsArea</name>
     <message>
         <source>timer</source>
+        <extracomment>The bold title of the countdown&apos;s options panel.
+----------
+Short: a small button, 60 pixels, that opens the countdown&apos;s options.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>alarm I</source>
+        <extracomment>The bold title of alarm I&apos;s options panel.
+----------
+Short: a small button, 60 pixels, that opens alarm I&apos;s options.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>alarm II</source>
+        <extracomment>The bold title of alarm II&apos;s options panel.
+----------
+Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>close options</source>
+        <extracomment>Short: a small button, 77 pixels, that hides the options panels.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>options</source>
+        <extracomment>The caption over the three buttons that open the options panels, 65 pixels wide.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -262,6 +383,7 @@
     <name>OptionsFiles</name>
     <message>
         <source>larger than 1 MiB</source>
+        <extracomment>Why an options file was not read, after its path: &quot;…/wav.txt: larger than 1 MiB&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -283,6 +405,57 @@
         <source>Copyright (C) 2026 The Tivvet developers</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The Tivvet</source>
+        <extracomment>The title of the program&apos;s message boxes and notifications: the product&apos;s name, as in the window&apos;s title.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramGroup</name>
+    <message>
+        <source>browse</source>
+        <extracomment>Short: a small button (41 pixels) that opens the file dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 program browse</source>
+        <extracomment>For assistive technology; %1 is whose program it is: &quot;alarm I&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>activate</source>
+        <extracomment>Short: beside a check box (60 pixels); the alarm starts the program only when it is checked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>program (.exe)</source>
+        <extracomment>The caption of the program&apos;s group, 90 pixels wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 program activate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program and its arguments, as a terminal takes them: quotes and \ keep blanks, and ~/ at the start of a word is the home folder; nothing else is expanded and no shell runs.</source>
+        <extracomment>The tooltip of an alarm&apos;s program box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Program</source>
+        <extracomment>The file dialog&apos;s title.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Executable Files (*)</source>
+        <extracomment>The one kind of file offered: every file, &quot;(*)&quot; kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegularFile</name>
@@ -295,6 +468,62 @@
     <name>SettingsStore</name>
     <message>
         <source>%1: cannot be written</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoundGroup</name>
+    <message>
+        <source>Wav Files (*.wav *.WAV)</source>
+        <extracomment>A kind of file in the file dialog; the patterns in brackets stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound Files (%1)</source>
+        <extracomment>A kind of file in the file dialog; %1 is the patterns of every kind the program plays.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>browse</source>
+        <extracomment>Short: a small button (41 pixels) that opens the file dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sound browse</source>
+        <extracomment>For assistive technology; %1 is whose sound it is: &quot;timer&quot;, &quot;alarm I&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>play</source>
+        <extracomment>Short: a small button (41 pixels) that plays the sound.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sound play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>default</source>
+        <extracomment>Short: a small button (41 pixels) that puts the sound that comes with the program back.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sound default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sound (.wav)</source>
+        <extracomment>The caption of the sound&apos;s group, 90 pixels wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sound file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Sound</source>
+        <extracomment>The file dialog&apos;s title.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -302,10 +531,12 @@
     <name>StartOptions</name>
     <message>
         <source>start with windows</source>
+        <extracomment>Beside a check box, 130 pixels: the program starts when the user logs in to the desktop. Say it as your language&apos;s desktops do, not word for word.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>start minimized</source>
+        <extracomment>Beside a check box, 110 pixels: the program starts with only its icon in the tray.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -320,10 +551,12 @@
     <name>TrayMenu</name>
     <message>
         <source>Popup</source>
+        <extracomment>The tray menu&apos;s title, which few desktops show.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Restore</source>
+        <extracomment>The tray menu&apos;s item that brings the window back.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -336,6 +569,7 @@
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The tray menu&apos;s item that ends the program.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -355,10 +589,12 @@
     <name>frmAbout</name>
     <message>
         <source>About</source>
+        <extracomment>The About window&apos;s title.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Version 3.0 for Windows 95, 98, and NT</source>
+        <extracomment>The About window&apos;s bold version line, centred; at most 280 pixels.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -370,6 +606,7 @@
     <name>frmColor</name>
     <message>
         <source>timer entry background</source>
+        <extracomment>The colour boxes, for assistive technology.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -402,38 +639,47 @@
     </message>
     <message>
         <source>Custom Color</source>
+        <extracomment>The colour window&apos;s title.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>timer</source>
+        <extracomment>A bold title on a frame&apos;s top edge: the countdown&apos;s colours.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>alarm I</source>
+        <extracomment>A bold title on a frame&apos;s top edge: alarm I&apos;s colours.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>alarm II</source>
+        <extracomment>A bold title on a frame&apos;s top edge: alarm II&apos;s colours.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>enter time</source>
+        <extracomment>Over the colours of the countdown&apos;s boxes for the time entered.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>time remaining</source>
+        <extracomment>Over the colours of the countdown&apos;s display of the time left.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>back color</source>
+        <extracomment>Beside a colour box, 65 pixels: the display&apos;s background colour.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>font color</source>
+        <extracomment>Beside a colour box, 65 pixels: the display&apos;s text colour.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>default</source>
+        <extracomment>Short: a small button, 40 pixels, that puts the colour it had at first back.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -453,7 +699,7 @@ display under &quot;time remaining&quot; shows the whole time at
 once: 90 minutes shows as 01:30:00, and 99 hours, 99
 minutes and 99 seconds as 100:40:39. The countdown runs
 for the whole time entered, also beyond a day.</source>
-        <extracomment>A section of the user guide: its heading, a rule (a line of asterisks only, drawn as wide as the window) and lines of at most 59 characters.</extracomment>
+        <extracomment>A section of the user guide: its heading, a rule (a line of asterisks only, drawn as wide as the window) and lines of at most 59 characters. A caption in quotes is the window&apos;s own: write it as its translation reads there.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -463,6 +709,7 @@ Press &quot;start&quot; to count down one second every second.
 While the timer runs, &quot;reset&quot; is disabled. When the
 count reaches 00:00:00 the timer sound plays, the timer
 stops and the window comes back, even from the tray.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -471,6 +718,7 @@ stops and the window comes back, even from the tray.</source>
 Press &quot;pause&quot; to stop the count where it is. Press
 &quot;start&quot; to go on from there; the part of the second that
 had run is kept, so the timer still keeps exact time.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -479,6 +727,7 @@ had run is kept, so the timer still keeps exact time.</source>
 Press &quot;reset&quot; (after &quot;pause&quot;, or once the timer has gone
 off) to empty the three boxes and set the display back
 to 00:00:00. The cursor is then in the hours box.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -497,6 +746,7 @@ minute the alarm plays its sound, brings the window
 back, shows its message and starts its program (when
 these are activated), and switches itself off. Switched
 on inside its own minute, it goes off at once.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -506,6 +756,7 @@ Press &quot;timer&quot; under &quot;options&quot; to open the timer&apos;s panel
 its sound, the notify times and the custom notify time.
 Press &quot;close options&quot; to shrink the window again; the
 options are saved at once.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -514,6 +765,7 @@ options are saved at once.</source>
 Press &quot;alarm I&quot; under &quot;options&quot; to open the panel of
 Alarm I: its sound, the program it starts and the
 message it shows.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -521,6 +773,7 @@ message it shows.</source>
 ************************
 Press &quot;alarm II&quot; under &quot;options&quot; to open the panel of
 Alarm II, which has the same choices as Alarm I.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -536,6 +789,7 @@ the default sound.
 * NOTE *  The complete file path must be used.
 
 /home/ann/Sounds/gong.wav</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -549,6 +803,7 @@ A program that cannot be started is reported.
 * NOTE *  The complete file path must be used.
 
 /home/ann/bin/backup.sh</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -559,6 +814,7 @@ Type a message into the message box and check
 any, starts after you close the message with OK. Press
 &quot;clear&quot; to empty the box; an empty box cannot be
 activated.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -567,6 +823,7 @@ activated.</source>
 Check &quot;60 minutes&quot;, &quot;30 minutes&quot;, &quot;15 minutes&quot; or
 &quot;5 minutes&quot; to be warned when that much time is left:
 the timer sound plays and the window comes back.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -577,6 +834,7 @@ arrows beside them, then check &quot;activate&quot;. The timer
 warns you when the time left reaches it. A time of
 00:00:00, or one that is not a time of day, cannot be
 activated.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -586,6 +844,7 @@ Press &quot;color&quot; to choose the colours of the four
 displays. Click a colour box to pick a colour; the
 display changes at once. Press &quot;default&quot; beside it to
 go back to the colour it had at first.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -595,6 +854,7 @@ Check &quot;start minimized&quot; (in the options area) to have
 The Tivvet start with only its icon in the tray.
 Minimising the window also hides it in the tray; double
 click the icon, or use its menu, to bring it back.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -608,19 +868,71 @@ it and the entry starts nothing.
 * NOTE *  If your desktop does not read the autostart
 folder, add the program itself to its startup list:
 %1</source>
+        <extracomment>A section of the user guide, laid out as the first; %1 is the program&apos;s path, on a line of its own.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Questions and comments are welcome; please write to
 %1.</source>
+        <extracomment>The help text&apos;s last lines but the copyright; %1 is the address to write to.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help!</source>
+        <extracomment>The help window&apos;s title.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>The help text&apos;s box, for assistive technology.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmTivvet</name>
+    <message>
+        <source>timer</source>
+        <extracomment>Whose sound it is, in the names assistive technology reads: &quot;timer sound play&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  The Tivvet  3.0</source>
+        <extracomment>The window&apos;s title: the product&apos;s name and version, with two blanks before each.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save the options!</source>
+        <extracomment>A box&apos;s heading over the files that could not be written, a line each.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>color</source>
+        <extracomment>Short: a small button (60 pixels) that opens the colour window.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>help</source>
+        <extracomment>Short: a small button (60 pixels) that opens the help window.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about</source>
+        <extracomment>Short: a small button (60 pixels) that opens the About window.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <extracomment>Short: a small button (60 pixels) that ends the program.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to read the options!</source>
+        <extracomment>A box&apos;s heading over the files that could not be read, a line each.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Click Right Mouse Button </source>
+        <extracomment>The tray icon&apos;s tooltip, with one blank before and after it; at most 62 characters.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -636,6 +948,24 @@ folder, add the program itself to its startup list:
     </message>
     <message>
         <source>Try &apos;tivvet --help&apos; for more.</source>
+        <extracomment>On standard error after a wrong command line; &quot;tivvet --help&quot; stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tivvet runs already: it was asked to show its window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tivvet runs already: its window is brought back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tivvet: on Wayland the window cannot be kept on top of other windows; through XWayland, which Tivvet uses unless told otherwise, it can.</source>
+        <extracomment>On standard error; &quot;tivvet:&quot; names the program and stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tivvet runs already but does not answer: this one starts beside it, and saves nothing until that one has ended.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
