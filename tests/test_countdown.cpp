@@ -1,4 +1,3 @@
-#include "Rows.h"
 #include "TestWindow.h"
 #include "controls/FlatBttn.h"
 #include "countdown/CountdownTick.h"
@@ -7,8 +6,6 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 const std::initializer_list<const char *> Entry{"txtHours", "txtMinutes", "txtSeconds"};
@@ -25,12 +22,10 @@ struct ManualClock : Clock {
 
 // The countdown's entry, its buttons, its tick with expiry and notify times, and the custom
 // notify time's settings.
-class TestCountdown : public QObject {
+class TestCountdown : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { w = std::make_unique<TestWindow>(); }
-
     void entryShowsTheRemainingTime_data() {
         addRows({
             {"", "entry", "shown"},
@@ -235,8 +230,6 @@ private:
     }
     bool running() const { return w->window->countdown->tmrCounter->isEnabled(); }
     bool resetEnabled() const { return w->window->countdown->FlatBttnReset->isEnabled(); }
-
-    std::unique_ptr<TestWindow> w;
 };
 
 QTEST_MAIN(TestCountdown)

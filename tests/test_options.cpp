@@ -1,10 +1,7 @@
-#include "Rows.h"
 #include "TestWindow.h"
 #include "alerts/AlertActions.h"
 
 #include <QDir>
-
-using namespace Qt::StringLiterals;
 
 // The WAV files first, then every kind of sound file the player reads.
 constexpr const char *SoundDialog =
@@ -16,12 +13,10 @@ constexpr const char *SoundDialog =
 
 // The options panels: opening and closing, browse, play, default and clear, the "activate"
 // rule, and the seven option texts kept in their files.
-class TestOptions : public QObject {
+class TestOptions : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { w = std::make_unique<TestWindow>(); }
-
     void aPanelOpensBelowTheMainArea_data() {
         addRows({
             {"", "button", "panel", "title"},
@@ -180,9 +175,6 @@ private Q_SLOTS:
             QCOMPARE(w->platform.takeLog(), QStringList{expected});
         }
     }
-
-private:
-    std::unique_ptr<TestWindow> w;
 };
 
 QTEST_MAIN(TestOptions)

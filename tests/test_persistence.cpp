@@ -1,4 +1,3 @@
-#include "Rows.h"
 #include "SoundFiles.h"
 #include "TestWindow.h"
 #include "app/ProgramEnd.h"
@@ -20,16 +19,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace Qt::StringLiterals;
-
 // The settings store, the colour scheme and the colour window, start with the system, and what the
 // program makes of files and environments that it did not write itself.
-class TestPersistence : public QObject {
+class TestPersistence : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { w = std::make_unique<TestWindow>(); }
-
     // Each stored key colours its own control's property and nothing else, and every key is saved at
     // exit; a key not stored gives its default.
     void eachColourKeyColoursItsControl() {
@@ -346,8 +341,6 @@ private:
         }
         return colours;
     }
-
-    std::unique_ptr<TestWindow> w;
 };
 
 QTEST_MAIN(TestPersistence)
