@@ -78,10 +78,10 @@ private Q_SLOTS:
 
     // Each row sets Alarm II's time and switches it on two minutes before "now", a local time of the
     // fixed day or a moment with its UTC offset in the row's zone, and sets the time after "then" once
-    // it is on; what its notification tells, or the box that keeps it off.
+    // it is on; what its notification tells in the row's locale, or the box that keeps it off.
     void goesOffInItsMinute_data() {
         addRows({
-            {"", "zone", "setTime", "now", "told"},
+            {"", "zone", "setTime", "now", "told", "locale"},
             {"at the minute", "", "07:30:pm", "19:30:00", "Alarm II at 07:30 pm"},
             {"inside the minute", "", "07:30:pm", "19:30:59", "Alarm II at 07:30 pm"},
             {"a second early", "", "07:30:pm", "19:29:59", ""},
@@ -89,6 +89,7 @@ private Q_SLOTS:
             {"in the morning", "", "07:30:pm", "07:30:00", ""},
             {"midnight", "", "12:00:am", "00:00:30", "Alarm II at 12:00 am"},
             {"noon", "", "12:00:pm", "12:00:00", "Alarm II at 12:00 pm"},
+            {"German clock", "", "07:30:pm", "19:30:00", "Alarm II at 19:30", "de_DE"},
             {"skipped hour, its day begins", "Europe/Berlin", "02:30:am", "2026-03-29T00:00:30+01:00", ""},
             {"skipped hour, the gap ends", "Europe/Berlin", "02:30:am", "2026-03-29T03:00:20+02:00",
              "Alarm II at 02:30 am: the clocks went forward"},
@@ -116,7 +117,11 @@ private Q_SLOTS:
             tzset();
         };
         inZone(zone.isEmpty() ? localZone : zone);
-        const auto backHome = qScopeGuard([&] { inZone(localZone); });
+        const auto backHome = qScopeGuard([&, locale = QLocale()] {
+            inZone(localZone);
+            QLocale::setDefault(locale);
+        });
+        QLocale::setDefault(QLocale(column("locale")));
         const QString nowText = column("now");
         const QDateTime now = nowText.contains(u'T')
                                   ? QDateTime::fromString(nowText, Qt::ISODate).toLocalTime()

@@ -3,270 +3,392 @@
 <TS version="2.1" language="fr_FR">
 <context>
     <name>AlarmCheck</name>
-    <message numerus="yes">
-        <source>, %n min late</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n h %1 min late</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>: the computer was asleep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: the clocks went forward</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>%1 at %2</source>
-        <extracomment>An alarm&apos;s notification: &quot;Alarm I at 07:30 am&quot;, then why it is late.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>An alarm&apos;s notification: &quot;Alarm I at 07:30 am&quot;, its time as the locale writes it.</extracomment>
+        <translation>%1 à %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min late</source>
+        <extracomment>How late an alarm went off, in its notification: &quot;15 min late&quot;.</extracomment>
+        <translation>
+            <numerusform>%n min de retard</numerusform>
+            <numerusform>%n min de retard</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n h %1 min late</source>
+        <extracomment>How late an alarm went off: &quot;9 h 50 min late&quot;; %n is the hours, %1 the minutes.</extracomment>
+        <translation>
+            <numerusform>%n h %1 min de retard</numerusform>
+            <numerusform>%n h %1 min de retard</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3: the computer was asleep</source>
+        <extracomment>An alarm&apos;s notification when it goes off late: &quot;Alarm I at 07:30 pm, 15 min late: the computer was asleep&quot;.</extracomment>
+        <translation>%1 à %2, %3 : l&apos;ordinateur était en veille</translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3</source>
+        <extracomment>An alarm&apos;s notification when the program was held up: &quot;Alarm I at 07:30 pm, 1 min late&quot;.</extracomment>
+        <translation>%1 à %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 at %2: the clocks went forward</source>
+        <extracomment>An alarm&apos;s notification in the first minute after the clocks skipped its time.</extracomment>
+        <translation>%1 à %2 : l&apos;heure a été avancée</translation>
     </message>
 </context>
 <context>
     <name>AlarmClock</name>
     <message>
         <source>alarm I</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The alarm&apos;s bold title over its time, at most 115 pixels.</extracomment>
+        <translation>réveil I</translation>
     </message>
     <message>
         <source>Alarm I</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The alarm&apos;s name in its notification: &quot;Alarm I at 07:30 pm&quot;.</extracomment>
+        <translation>Réveil I</translation>
     </message>
     <message>
         <source>alarm II</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The alarm&apos;s bold title over its time, at most 115 pixels.</extracomment>
+        <translation>réveil II</translation>
     </message>
     <message>
         <source>Alarm II</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The alarm&apos;s name in its notification: &quot;Alarm II at 07:30 pm&quot;.</extracomment>
+        <translation>Réveil II</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Short: beside an option button, at most 30 pixels; the alarm switched on.</extracomment>
+        <translation>actif</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Short: beside an option button, at most 40 pixels; the alarm switched off.</extracomment>
+        <translation>inactif</translation>
     </message>
     <message>
         <source>%1 on</source>
         <extracomment>The parts of an alarm, for assistive technology: &quot;alarm I on&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 actif</translation>
     </message>
     <message>
         <source>%1 off</source>
-        <translation type="unfinished"></translation>
+        <extracomment>For assistive technology: &quot;alarm I off&quot;.</extracomment>
+        <translation>%1 inactif</translation>
     </message>
     <message>
         <source>The alarm time cannot be read: the alarm is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure du réveil est illisible : le réveil reste inactif.</translation>
     </message>
     <message>
         <source>%1 hour</source>
-        <translation type="unfinished"></translation>
+        <extracomment>An alarm&apos;s fields, for assistive technology: &quot;alarm I hour&quot;, &quot;alarm I minute&quot;, &quot;alarm I am or pm&quot;.</extracomment>
+        <translation>%1, heure</translation>
     </message>
     <message>
         <source>%1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, minute</translation>
     </message>
     <message>
         <source>%1 am or pm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, am ou pm</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmOptions</name>
+    <message>
+        <source>alarm I</source>
+        <extracomment>Whose options these are, in the names assistive technology reads: &quot;alarm I sound play&quot;.</extracomment>
+        <translation>réveil I</translation>
+    </message>
+    <message>
+        <source>alarm II</source>
+        <extracomment>Whose options these are, in the names assistive technology reads: &quot;alarm II sound play&quot;.</extracomment>
+        <translation>réveil II</translation>
+    </message>
+</context>
+<context>
+    <name>AlertActions</name>
+    <message>
+        <source>No sound could be played: no sound server answered</source>
+        <extracomment>A line under an alert&apos;s notification, as the next one.</extracomment>
+        <translation>Aucun son n&apos;a pu être joué : aucun serveur de son n&apos;a répondu</translation>
+    </message>
+    <message>
+        <source>No sound could be played: no sound device</source>
+        <translation>Aucun son n&apos;a pu être joué : aucun périphérique audio</translation>
+    </message>
+    <message>
+        <source>Unable to play the sound!</source>
+        <translation>Impossible de jouer le son !</translation>
+    </message>
+    <message>
+        <source>Unable to play the sound! File not found!</source>
+        <translation>Impossible de jouer le son ! Fichier introuvable !</translation>
+    </message>
+    <message>
+        <source>Unable to start the program!</source>
+        <translation>Impossible de lancer le programme !</translation>
     </message>
 </context>
 <context>
     <name>Autostart</name>
     <message>
         <source>A countdown timer and two alarm clocks</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The comment of the entry that starts the program at login, which some desktops show.</extracomment>
+        <translation>Un minuteur et deux réveils</translation>
     </message>
     <message>
         <source>ERROR #%1 : %2</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A box&apos;s text when the start at login cannot be set: %1 is the error&apos;s number, %2 the system&apos;s own words. The next line, &quot;Please Exit and try again.&quot;, follows.</extracomment>
+        <translation>ERREUR n° %1 : %2</translation>
     </message>
     <message>
         <source>Please Exit and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez quitter puis réessayer.</translation>
     </message>
 </context>
 <context>
     <name>CountdownTick</name>
     <message>
         <source>The countdown has run out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte à rebours est terminé.</translation>
     </message>
     <message>
         <source>The countdown ran out at %1.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A notification told late; %1 is the time of day as the locale writes it: &quot;7:31 pm&quot;, &quot;19:31&quot;.</extracomment>
+        <translation>Le compte à rebours s&apos;est terminé à %1.</translation>
     </message>
     <message>
         <source>The countdown has %1 left.</source>
         <extracomment>The time left is written as 00:05:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il reste %1 au compte à rebours.</translation>
     </message>
 </context>
 <context>
     <name>CountdownTimer</name>
     <message>
         <source>timer</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The countdown&apos;s bold title, over its three boxes.</extracomment>
+        <translation>minuteur</translation>
     </message>
     <message>
         <source>hrs</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Short: under a box of two digits, 30 pixels: the countdown&apos;s hours.</extracomment>
+        <translation>h</translation>
     </message>
     <message>
         <source>timer hours</source>
-        <translation type="unfinished"></translation>
+        <translation>minuteur, heures</translation>
     </message>
     <message>
         <source>mins</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Short: under a box of two digits, 30 pixels: the countdown&apos;s minutes.</extracomment>
+        <translation>min</translation>
     </message>
     <message>
         <source>timer minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minuteur, minutes</translation>
     </message>
     <message>
         <source>secs</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Short: under a box of two digits, 30 pixels: the countdown&apos;s seconds.</extracomment>
+        <translation>s</translation>
     </message>
     <message>
         <source>timer seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>minuteur, secondes</translation>
     </message>
     <message>
         <source>time remaining</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Over the countdown&apos;s display of the time left.</extracomment>
+        <translation>temps restant</translation>
     </message>
     <message>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Short: a small button, 36 pixels, that starts the countdown.</extracomment>
+        <translation>départ</translation>
     </message>
     <message>
         <source>timer start</source>
-        <translation type="unfinished"></translation>
+        <translation>minuteur, départ</translation>
     </message>
     <message>
         <source>pause</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Short: a small button, 36 pixels, that stops the countdown where it is.</extracomment>
+        <translation>pause</translation>
     </message>
     <message>
         <source>timer pause</source>
-        <translation type="unfinished"></translation>
+        <translation>minuteur, pause</translation>
     </message>
     <message>
         <source>reset</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Short: a small button, 36 pixels, that empties the countdown.</extracomment>
+        <translation>RAZ</translation>
     </message>
     <message>
         <source>timer reset</source>
-        <translation type="unfinished"></translation>
+        <translation>minuteur, remise à zéro</translation>
+    </message>
+</context>
+<context>
+    <name>DBusNotifier</name>
+    <message>
+        <source>Show</source>
+        <extracomment>A notification&apos;s button, which brings the program&apos;s window back.</extracomment>
+        <translation>Afficher</translation>
     </message>
 </context>
 <context>
     <name>DBusSleepInhibitor</name>
     <message>
         <source>Countdown running</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Why the computer is kept awake, as the desktop may show it.</extracomment>
+        <translation>Compte à rebours en cours</translation>
+    </message>
+</context>
+<context>
+    <name>MessageGroup</name>
+    <message>
+        <source>activate</source>
+        <extracomment>Short: beside a check box (60 pixels); the alarm shows the message only when it is checked.</extracomment>
+        <translation>activer</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>Short: a small button (41 pixels) that empties the message.</extracomment>
+        <translation>effacer</translation>
+    </message>
+    <message>
+        <source>%1 message clear</source>
+        <extracomment>For assistive technology; %1 is whose message it is: &quot;alarm I&quot;.</extracomment>
+        <translation>%1, effacer le message</translation>
+    </message>
+    <message>
+        <source>custom message</source>
+        <extracomment>The caption of the message&apos;s group.</extracomment>
+        <translation>message personnalisé</translation>
+    </message>
+    <message>
+        <source>%1 custom message</source>
+        <translation>%1, message personnalisé</translation>
+    </message>
+    <message>
+        <source>%1 message activate</source>
+        <translation>%1, activer le message</translation>
     </message>
 </context>
 <context>
     <name>NotifySettings</name>
     <message>
         <source>notify times</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The caption of the group of notify times, 100 pixels wide.</extracomment>
+        <translation>avertissements</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <extracomment>Beside a check box, 75 pixels: the countdown warns when 60, 30, 15 or 5 minutes are left.</extracomment>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>timer notify %1</source>
         <extracomment>A notify time&apos;s box, for assistive technology: &quot;timer notify 5 minutes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minuteur, avertir à %1 de la fin</translation>
     </message>
     <message>
         <source>custom notify time</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The caption of the custom notify time&apos;s group, 110 pixels wide: a time left, hh:mm:ss.</extracomment>
+        <translation>avert. personnalisé</translation>
     </message>
     <message>
         <source>custom notify hours</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The custom notify time&apos;s fields, for assistive technology.</extracomment>
+        <translation>avertissement personnalisé, heures</translation>
     </message>
     <message>
         <source>custom notify minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement personnalisé, minutes</translation>
     </message>
     <message>
         <source>custom notify seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement personnalisé, secondes</translation>
     </message>
     <message>
         <source>activate</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Short: beside a check box; the countdown warns at the custom time only when it is checked.</extracomment>
+        <translation>activer</translation>
     </message>
     <message>
         <source>custom notify activate</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement personnalisé, activer</translation>
     </message>
 </context>
 <context>
     <name>OptionsArea</name>
     <message>
         <source>timer</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The bold title of the countdown&apos;s options panel.
+----------
+Short: a small button, 60 pixels, that opens the countdown&apos;s options.</extracomment>
+        <translation>minuteur</translation>
     </message>
     <message>
         <source>alarm I</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The bold title of alarm I&apos;s options panel.
+----------
+Short: a small button, 60 pixels, that opens alarm I&apos;s options.</extracomment>
+        <translation>réveil I</translation>
     </message>
     <message>
         <source>alarm II</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The bold title of alarm II&apos;s options panel.
+----------
+Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomment>
+        <translation>réveil II</translation>
     </message>
     <message>
         <source>close options</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Short: a small button, 77 pixels, that hides the options panels.</extracomment>
+        <translation>fermer options</translation>
     </message>
     <message>
         <source>options</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The caption over the three buttons that open the options panels, 65 pixels wide.</extracomment>
+        <translation>options</translation>
     </message>
     <message>
         <source>timer options</source>
-        <translation type="unfinished"></translation>
+        <translation>options du minuteur</translation>
     </message>
     <message>
         <source>alarm I options</source>
-        <translation type="unfinished"></translation>
+        <translation>options du réveil I</translation>
     </message>
     <message>
         <source>alarm II options</source>
-        <translation type="unfinished"></translation>
+        <translation>options du réveil II</translation>
     </message>
 </context>
 <context>
     <name>OptionsFiles</name>
     <message>
         <source>larger than 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Why an options file was not read, after its path: &quot;…/wav.txt: larger than 1 MiB&quot;.</extracomment>
+        <translation>taille supérieure à 1 Mio</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
 </context>
 <context>
@@ -274,69 +396,181 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path and why it could not be read or written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
     <name>ProductInfo</name>
     <message>
         <source>Copyright (C) 2026 The Tivvet developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 Les développeurs de Tivvet</translation>
+    </message>
+    <message>
+        <source>The Tivvet</source>
+        <extracomment>The title of the program&apos;s message boxes and notifications: the product&apos;s name, as in the window&apos;s title.</extracomment>
+        <translation>The Tivvet</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramGroup</name>
+    <message>
+        <source>browse</source>
+        <extracomment>Short: a small button (41 pixels) that opens the file dialog.</extracomment>
+        <translation>choisir</translation>
+    </message>
+    <message>
+        <source>%1 program browse</source>
+        <extracomment>For assistive technology; %1 is whose program it is: &quot;alarm I&quot;.</extracomment>
+        <translation>%1, choisir le programme</translation>
+    </message>
+    <message>
+        <source>activate</source>
+        <extracomment>Short: beside a check box (60 pixels); the alarm starts the program only when it is checked.</extracomment>
+        <translation>activer</translation>
+    </message>
+    <message>
+        <source>program (.exe)</source>
+        <extracomment>The caption of the program&apos;s group, 90 pixels wide.</extracomment>
+        <translation>programme (.exe)</translation>
+    </message>
+    <message>
+        <source>%1 program</source>
+        <translation>%1, programme</translation>
+    </message>
+    <message>
+        <source>%1 program activate</source>
+        <translation>%1, activer le programme</translation>
+    </message>
+    <message>
+        <source>The program and its arguments, as a terminal takes them: quotes and \ keep blanks, and ~/ at the start of a word is the home folder; nothing else is expanded and no shell runs.</source>
+        <extracomment>The tooltip of an alarm&apos;s program box.</extracomment>
+        <translation>Le programme et ses arguments, tels qu&apos;un terminal les lit : les guillemets et \ préservent les espaces, et ~/ en début de mot désigne le dossier personnel ; rien d&apos;autre n&apos;est développé et aucun shell n&apos;est lancé.</translation>
+    </message>
+    <message>
+        <source>Select Program</source>
+        <extracomment>The file dialog&apos;s title.</extracomment>
+        <translation>Choisir un programme</translation>
+    </message>
+    <message>
+        <source>Executable Files (*)</source>
+        <extracomment>The one kind of file offered: every file, &quot;(*)&quot; kept.</extracomment>
+        <translation>Fichiers exécutables (*)</translation>
     </message>
 </context>
 <context>
     <name>RegularFile</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>%1: cannot be written</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>%1 : écriture impossible</translation>
+    </message>
+</context>
+<context>
+    <name>SoundGroup</name>
+    <message>
+        <source>Wav Files (*.wav *.WAV)</source>
+        <extracomment>A kind of file in the file dialog; the patterns in brackets stay as they are.</extracomment>
+        <translation>Fichiers WAV (*.wav *.WAV)</translation>
+    </message>
+    <message>
+        <source>Sound Files (%1)</source>
+        <extracomment>A kind of file in the file dialog; %1 is the patterns of every kind the program plays.</extracomment>
+        <translation>Fichiers audio (%1)</translation>
+    </message>
+    <message>
+        <source>browse</source>
+        <extracomment>Short: a small button (41 pixels) that opens the file dialog.</extracomment>
+        <translation>choisir</translation>
+    </message>
+    <message>
+        <source>%1 sound browse</source>
+        <extracomment>For assistive technology; %1 is whose sound it is: &quot;timer&quot;, &quot;alarm I&quot;.</extracomment>
+        <translation>%1, choisir le son</translation>
+    </message>
+    <message>
+        <source>play</source>
+        <extracomment>Short: a small button (41 pixels) that plays the sound.</extracomment>
+        <translation>écouter</translation>
+    </message>
+    <message>
+        <source>%1 sound play</source>
+        <translation>%1, écouter le son</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <extracomment>Short: a small button (41 pixels) that puts the sound that comes with the program back.</extracomment>
+        <translation>défaut</translation>
+    </message>
+    <message>
+        <source>%1 sound default</source>
+        <translation>%1, son par défaut</translation>
+    </message>
+    <message>
+        <source>sound (.wav)</source>
+        <extracomment>The caption of the sound&apos;s group, 90 pixels wide.</extracomment>
+        <translation>son (.wav)</translation>
+    </message>
+    <message>
+        <source>%1 sound file</source>
+        <translation>%1, fichier son</translation>
+    </message>
+    <message>
+        <source>Select Sound</source>
+        <extracomment>The file dialog&apos;s title.</extracomment>
+        <translation>Choisir un son</translation>
     </message>
 </context>
 <context>
     <name>StartOptions</name>
     <message>
         <source>start with windows</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Beside a check box, 130 pixels: the program starts when the user logs in to the desktop. Say it as your language&apos;s desktops do, not word for word.</extracomment>
+        <translation>démarrer à la connexion</translation>
     </message>
     <message>
         <source>start minimized</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Beside a check box, 110 pixels: the program starts with only its icon in the tray.</extracomment>
+        <translation>démarrer réduit</translation>
     </message>
 </context>
 <context>
     <name>SystemClock</name>
     <message>
         <source>The wall clock is not watched: a clock set or a wake from sleep shows at the next minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge système n&apos;est pas surveillée : un changement d&apos;heure ou une sortie de veille n&apos;apparaît qu&apos;à la minute suivante.</translation>
     </message>
 </context>
 <context>
     <name>TrayMenu</name>
     <message>
         <source>Popup</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The tray menu&apos;s title, which few desktops show.</extracomment>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The tray menu&apos;s item that brings the window back.</extracomment>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The tray menu&apos;s item that ends the program.</extracomment>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -344,102 +578,114 @@
     <message>
         <source>%1 up</source>
         <extracomment>The arrows of a spin button, for assistive technology: &quot;alarm I up&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, augmenter</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, diminuer</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The About window&apos;s title.</extracomment>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Version 3.0 for Windows 95, 98, and NT</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The About window&apos;s bold version line, centred; at most 280 pixels.</extracomment>
+        <translation>Version 3.0 pour Windows 95, 98 et NT</translation>
     </message>
     <message>
         <source>Please visit our home on the Web at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrouvez-nous sur le Web à l&apos;adresse :</translation>
     </message>
 </context>
 <context>
     <name>frmColor</name>
     <message>
         <source>timer entry background</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The colour boxes, for assistive technology.</extracomment>
+        <translation>minuteur, fond du temps saisi</translation>
     </message>
     <message>
         <source>timer entry text</source>
-        <translation type="unfinished"></translation>
+        <translation>minuteur, texte du temps saisi</translation>
     </message>
     <message>
         <source>timer remaining background</source>
-        <translation type="unfinished"></translation>
+        <translation>minuteur, fond du temps restant</translation>
     </message>
     <message>
         <source>timer remaining text</source>
-        <translation type="unfinished"></translation>
+        <translation>minuteur, texte du temps restant</translation>
     </message>
     <message>
         <source>alarm I background</source>
-        <translation type="unfinished"></translation>
+        <translation>réveil I, fond</translation>
     </message>
     <message>
         <source>alarm I text</source>
-        <translation type="unfinished"></translation>
+        <translation>réveil I, texte</translation>
     </message>
     <message>
         <source>alarm II background</source>
-        <translation type="unfinished"></translation>
+        <translation>réveil II, fond</translation>
     </message>
     <message>
         <source>alarm II text</source>
-        <translation type="unfinished"></translation>
+        <translation>réveil II, texte</translation>
     </message>
     <message>
         <source>Custom Color</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The colour window&apos;s title.</extracomment>
+        <translation>Couleurs personnalisées</translation>
     </message>
     <message>
         <source>timer</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A bold title on a frame&apos;s top edge: the countdown&apos;s colours.</extracomment>
+        <translation>minuteur</translation>
     </message>
     <message>
         <source>alarm I</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A bold title on a frame&apos;s top edge: alarm I&apos;s colours.</extracomment>
+        <translation>réveil I</translation>
     </message>
     <message>
         <source>alarm II</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A bold title on a frame&apos;s top edge: alarm II&apos;s colours.</extracomment>
+        <translation>réveil II</translation>
     </message>
     <message>
         <source>enter time</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Over the colours of the countdown&apos;s boxes for the time entered.</extracomment>
+        <translation>temps saisi</translation>
     </message>
     <message>
         <source>time remaining</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Over the colours of the countdown&apos;s display of the time left.</extracomment>
+        <translation>temps restant</translation>
     </message>
     <message>
         <source>back color</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Beside a colour box, 65 pixels: the display&apos;s background colour.</extracomment>
+        <translation>fond</translation>
     </message>
     <message>
         <source>font color</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Beside a colour box, 65 pixels: the display&apos;s text colour.</extracomment>
+        <translation>texte</translation>
     </message>
     <message>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Short: a small button, 40 pixels, that puts the colour it had at first back.</extracomment>
+        <translation>défaut</translation>
     </message>
     <message>
         <source>%1 default</source>
         <extracomment>The &quot;default&quot; button of a colour, for assistive technology.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 par défaut</translation>
     </message>
 </context>
 <context>
@@ -453,8 +699,15 @@ display under &quot;time remaining&quot; shows the whole time at
 once: 90 minutes shows as 01:30:00, and 99 hours, 99
 minutes and 99 seconds as 100:40:39. The countdown runs
 for the whole time entered, also beyond a day.</source>
-        <extracomment>A section of the user guide: its heading, a rule (a line of asterisks only, drawn as wide as the window) and lines of at most 59 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide: its heading, a rule (a line of asterisks only, drawn as wide as the window) and lines of at most 59 characters. A caption in quotes is the window&apos;s own: write it as its translation reads there.</extracomment>
+        <translation>MINUTEUR
+********
+Tapez la durée du compte à rebours dans les trois cases
+sous « h », « min » et « s », deux chiffres au plus dans
+chacune. L&apos;affichage sous « temps restant » montre toute
+la durée d&apos;un coup : 90 minutes s&apos;affichent 01:30:00, et
+99 heures, 99 minutes et 99 secondes 100:40:39. Le compte
+à rebours dure tout le temps saisi, même au-delà d&apos;un jour.</translation>
     </message>
     <message>
         <source>START BUTTON 
@@ -463,7 +716,14 @@ Press &quot;start&quot; to count down one second every second.
 While the timer runs, &quot;reset&quot; is disabled. When the
 count reaches 00:00:00 the timer sound plays, the timer
 stops and the window comes back, even from the tray.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>BOUTON DÉPART 
+*************
+Appuyez sur « départ » pour lancer le décompte, seconde
+après seconde. Pendant le décompte, « RAZ » est désactivé.
+Quand le compte atteint 00:00:00, le son du minuteur
+retentit, le minuteur s&apos;arrête et la fenêtre réapparaît,
+même si elle était dans la zone de notification.</translation>
     </message>
     <message>
         <source>PAUSE BUTTON
@@ -471,7 +731,13 @@ stops and the window comes back, even from the tray.</source>
 Press &quot;pause&quot; to stop the count where it is. Press
 &quot;start&quot; to go on from there; the part of the second that
 had run is kept, so the timer still keeps exact time.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>BOUTON PAUSE
+************
+Appuyez sur « pause » pour arrêter le décompte là où il
+en est. Appuyez sur « départ » pour reprendre de là ; la
+fraction de seconde déjà écoulée est conservée, le
+minuteur reste donc exact.</translation>
     </message>
     <message>
         <source>RESET BUTTON
@@ -479,7 +745,13 @@ had run is kept, so the timer still keeps exact time.</source>
 Press &quot;reset&quot; (after &quot;pause&quot;, or once the timer has gone
 off) to empty the three boxes and set the display back
 to 00:00:00. The cursor is then in the hours box.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>BOUTON RAZ
+**********
+Appuyez sur « RAZ » (après « pause », ou une fois le
+minuteur écoulé) pour remettre à zéro : les trois cases
+sont vidées et l&apos;affichage revient à 00:00:00. Le curseur
+est alors dans la case des heures.</translation>
     </message>
     <message>
         <source>ALARM  I and II
@@ -497,7 +769,23 @@ minute the alarm plays its sound, brings the window
 back, shows its message and starts its program (when
 these are activated), and switches itself off. Switched
 on inside its own minute, it goes off at once.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>RÉVEILS  I et II
+****************
+Chaque réveil affiche son heure en trois champs : heure,
+minute et am ou pm. Cliquez sur un champ, puis utilisez
+les flèches à côté du réveil, ou les touches Haut et Bas,
+pour l&apos;augmenter ou le diminuer d&apos;un cran : les heures
+vont de 01 à 12, les minutes de 00 à 59, et am et pm
+alternent. Vous pouvez aussi taper dans les champs : une
+heure de 13 à 23 devient 01 à 11 pm, et a ou p choisit am
+ou pm. Cliquez sur « actif » pour armer le réveil et sur
+« inactif » pour le désarmer ; un réveil dont l&apos;heure est
+illisible reste inactif, et un message vous le signale.
+À la minute choisie, le réveil sonne, ramène la fenêtre,
+affiche son message et lance son programme (s&apos;ils sont
+activés), puis se désactive. Activé pendant sa propre
+minute, il sonne aussitôt.</translation>
     </message>
     <message>
         <source>TIMER OPTIONS
@@ -506,7 +794,14 @@ Press &quot;timer&quot; under &quot;options&quot; to open the timer&apos;s panel
 its sound, the notify times and the custom notify time.
 Press &quot;close options&quot; to shrink the window again; the
 options are saved at once.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>OPTIONS DU MINUTEUR
+*******************
+Appuyez sur « minuteur » sous « options » pour ouvrir le
+panneau du minuteur : le son, les avertissements et
+l&apos;avertissement personnalisé. Appuyez sur
+« fermer options » pour réduire à nouveau la fenêtre ; les
+options sont enregistrées aussitôt.</translation>
     </message>
     <message>
         <source>ALARM I OPTIONS
@@ -514,14 +809,24 @@ options are saved at once.</source>
 Press &quot;alarm I&quot; under &quot;options&quot; to open the panel of
 Alarm I: its sound, the program it starts and the
 message it shows.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>OPTIONS DU RÉVEIL I
+*******************
+Appuyez sur « réveil I » sous « options » pour ouvrir le
+panneau du réveil I : le son, le programme qu&apos;il lance et
+le message qu&apos;il affiche.</translation>
     </message>
     <message>
         <source>ALARM II OPTIONS
 ************************
 Press &quot;alarm II&quot; under &quot;options&quot; to open the panel of
 Alarm II, which has the same choices as Alarm I.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>OPTIONS DU RÉVEIL II
+********************
+Appuyez sur « réveil II » sous « options » pour ouvrir le
+panneau du réveil II, qui offre les mêmes choix que le
+réveil I.</translation>
     </message>
     <message>
         <source>SELECT SOUND
@@ -536,7 +841,20 @@ the default sound.
 * NOTE *  The complete file path must be used.
 
 /home/ann/Sounds/gong.wav</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>CHOISIR UN SON
+**************
+Tapez le chemin d&apos;un fichier WAV dans la case du son, ou
+appuyez sur « choisir » pour en sélectionner un. Appuyez
+sur « écouter » pour l&apos;entendre ; un fichier qui ne peut
+pas être joué est signalé. Appuyez sur « défaut » pour
+utiliser le son fourni avec The Tivvet. Un son qui ne
+peut pas être joué quand le minuteur ou un réveil sonne
+est remplacé par le son par défaut.
+
+* NOTE *  Le chemin complet du fichier est obligatoire.
+
+/home/ann/Sounds/gong.wav</translation>
     </message>
     <message>
         <source>SELECT PROGRAM
@@ -549,7 +867,18 @@ A program that cannot be started is reported.
 * NOTE *  The complete file path must be used.
 
 /home/ann/bin/backup.sh</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>CHOISIR UN PROGRAMME
+********************
+Tapez dans la case du programme celui que le réveil doit
+lancer, avec ses arguments s&apos;il en a besoin, ou appuyez
+sur « choisir » pour le sélectionner. Cochez « activer »
+pour que le réveil le lance. Un programme qui ne peut
+pas être lancé est signalé.
+
+* NOTE *  Le chemin complet du fichier est obligatoire.
+
+/home/ann/bin/backup.sh</translation>
     </message>
     <message>
         <source>CUSTOM MESSAGE
@@ -559,7 +888,14 @@ Type a message into the message box and check
 any, starts after you close the message with OK. Press
 &quot;clear&quot; to empty the box; an empty box cannot be
 activated.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>MESSAGE PERSONNALISÉ
+********************
+Tapez un message dans la case du message et cochez
+« activer » pour que le réveil l&apos;affiche. Le programme,
+s&apos;il y en a un, est lancé quand vous fermez le message
+avec OK. Appuyez sur « effacer » pour vider la case ; une
+case vide ne peut pas être activée.</translation>
     </message>
     <message>
         <source>NOTIFY TIMES  ( * timer only * )
@@ -567,7 +903,12 @@ activated.</source>
 Check &quot;60 minutes&quot;, &quot;30 minutes&quot;, &quot;15 minutes&quot; or
 &quot;5 minutes&quot; to be warned when that much time is left:
 the timer sound plays and the window comes back.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>AVERTISSEMENTS  ( * minuteur seulement * )
+******************************************
+Cochez « 60 minutes », « 30 minutes », « 15 minutes » ou
+« 5 minutes » pour être averti quand il reste ce temps :
+le son du minuteur retentit et la fenêtre réapparaît.</translation>
     </message>
     <message>
         <source>CUSTOM NOTIFY TIME  ( * timer only * )
@@ -577,7 +918,14 @@ arrows beside them, then check &quot;activate&quot;. The timer
 warns you when the time left reaches it. A time of
 00:00:00, or one that is not a time of day, cannot be
 activated.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>AVERTISSEMENT PERSONNALISÉ  ( * minuteur seulement * )
+******************************************************
+Réglez un temps de votre choix avec les trois champs et
+les flèches à côté, puis cochez « activer ». Le minuteur
+vous avertit quand le temps restant l&apos;atteint. Un temps
+de 00:00:00, ou qui n&apos;est pas une heure valide, ne peut
+pas être activé.</translation>
     </message>
     <message>
         <source>CUSTOM COLOR
@@ -586,7 +934,14 @@ Press &quot;color&quot; to choose the colours of the four
 displays. Click a colour box to pick a colour; the
 display changes at once. Press &quot;default&quot; beside it to
 go back to the colour it had at first.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>COULEURS PERSONNALISÉES
+***********************
+Appuyez sur « couleurs » pour choisir les couleurs des
+quatre affichages. Cliquez sur une case de couleur pour
+en choisir une ; l&apos;affichage change aussitôt. Appuyez
+sur « défaut » à côté pour revenir à la couleur
+d&apos;origine.</translation>
     </message>
     <message>
         <source>START MINIMIZED
@@ -595,7 +950,14 @@ Check &quot;start minimized&quot; (in the options area) to have
 The Tivvet start with only its icon in the tray.
 Minimising the window also hides it in the tray; double
 click the icon, or use its menu, to bring it back.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>DÉMARRER RÉDUIT
+***************
+Cochez « démarrer réduit » (dans la zone des options)
+pour que The Tivvet démarre avec seulement son icône dans
+la zone de notification. Réduire la fenêtre la place
+aussi dans la zone de notification ; double-cliquez sur
+l&apos;icône, ou utilisez son menu, pour la faire réapparaître.</translation>
     </message>
     <message>
         <source>START WITH WINDOWS ( * 95/98 only * )
@@ -608,35 +970,117 @@ it and the entry starts nothing.
 * NOTE *  If your desktop does not read the autostart
 folder, add the program itself to its startup list:
 %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A section of the user guide, laid out as the first; %1 is the program&apos;s path, on a line of its own.</extracomment>
+        <translation>DÉMARRER À LA CONNEXION ( * 95/98 seulement * )
+***********************************************
+Cochez « démarrer à la connexion » pour que The Tivvet
+démarre quand vous ouvrez votre session : une entrée est
+ajoutée à votre dossier de démarrage automatique
+(~/.config/autostart). Décochez la case et cette entrée
+ne lance plus rien.
+
+* NOTE *  Si votre bureau ne lit pas le dossier de
+démarrage automatique, ajoutez le programme lui-même à
+sa liste de programmes lancés au démarrage :
+%1</translation>
     </message>
     <message>
         <source>Questions and comments are welcome; please write to
 %1.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The help text&apos;s last lines but the copyright; %1 is the address to write to.</extracomment>
+        <translation>Vos questions et remarques sont les bienvenues ; écrivez à
+%1.</translation>
     </message>
     <message>
         <source>Help!</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The help window&apos;s title.</extracomment>
+        <translation>Aide !</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The help text&apos;s box, for assistive technology.</extracomment>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>frmTivvet</name>
+    <message>
+        <source>timer</source>
+        <extracomment>Whose sound it is, in the names assistive technology reads: &quot;timer sound play&quot;.</extracomment>
+        <translation>minuteur</translation>
+    </message>
+    <message>
+        <source>  The Tivvet  3.0</source>
+        <extracomment>The window&apos;s title: the product&apos;s name and version, with two blanks before each.</extracomment>
+        <translation>  The Tivvet  3.0</translation>
+    </message>
+    <message>
+        <source>Unable to save the options!</source>
+        <extracomment>A box&apos;s heading over the files that could not be written, a line each.</extracomment>
+        <translation>Impossible d&apos;enregistrer les options !</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <extracomment>Short: a small button (60 pixels) that opens the colour window.</extracomment>
+        <translation>couleurs</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <extracomment>Short: a small button (60 pixels) that opens the help window.</extracomment>
+        <translation>aide</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <extracomment>Short: a small button (60 pixels) that opens the About window.</extracomment>
+        <translation>à propos</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <extracomment>Short: a small button (60 pixels) that ends the program.</extracomment>
+        <translation>quitter</translation>
+    </message>
+    <message>
+        <source>Unable to read the options!</source>
+        <extracomment>A box&apos;s heading over the files that could not be read, a line each.</extracomment>
+        <translation>Impossible de lire les options !</translation>
+    </message>
+    <message>
+        <source> Click Right Mouse Button </source>
+        <extracomment>The tray icon&apos;s tooltip, with one blank before and after it; at most 62 characters.</extracomment>
+        <translation> Cliquez avec le bouton droit de la souris </translation>
     </message>
 </context>
 <context>
     <name>tivvet</name>
     <message>
         <source>A countdown timer with warnings before it expires, two alarm clocks and a clock, in a small window that stays on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un minuteur qui avertit avant la fin du compte à rebours, deux réveils et une horloge, dans une petite fenêtre toujours au premier plan.</translation>
     </message>
     <message>
         <source>no arguments are taken</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun argument n&apos;est accepté</translation>
     </message>
     <message>
         <source>Try &apos;tivvet --help&apos; for more.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>On standard error after a wrong command line; &quot;tivvet --help&quot; stays as it is.</extracomment>
+        <translation>Saisissez « tivvet --help » pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>Tivvet runs already: it was asked to show its window.</source>
+        <translation>Tivvet est déjà lancé : il lui a été demandé d&apos;afficher sa fenêtre.</translation>
+    </message>
+    <message>
+        <source>Tivvet runs already: its window is brought back.</source>
+        <translation>Tivvet est déjà lancé : sa fenêtre est réaffichée.</translation>
+    </message>
+    <message>
+        <source>tivvet: on Wayland the window cannot be kept on top of other windows; through XWayland, which Tivvet uses unless told otherwise, it can.</source>
+        <extracomment>On standard error; &quot;tivvet:&quot; names the program and stays as it is.</extracomment>
+        <translation>tivvet: sous Wayland, la fenêtre ne peut pas rester au premier plan au-dessus des autres ; elle le peut via XWayland, que Tivvet utilise sauf indication contraire.</translation>
+    </message>
+    <message>
+        <source>Tivvet runs already but does not answer: this one starts beside it, and saves nothing until that one has ended.</source>
+        <translation>Tivvet est déjà lancé mais ne répond pas : cette instance démarre en parallèle et n&apos;enregistre rien tant que la première n&apos;est pas fermée.</translation>
     </message>
 </context>
 </TS>

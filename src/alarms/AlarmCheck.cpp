@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -37,8 +38,10 @@ std::optional<QDateTime> momentOn(QDate date, int second) {
 
 QString lateBy(qint64 seconds) {
     const int minutes = int(seconds / 60);
-    return minutes < 60 ? AlarmCheck::tr(", %n min late", nullptr, minutes)
-                        : AlarmCheck::tr(", %n h %1 min late", nullptr, minutes / 60).arg(minutes % 60);
+    //: How late an alarm went off, in its notification: "15 min late".
+    return minutes < 60 ? AlarmCheck::tr("%n min late", nullptr, minutes)
+                        //: How late an alarm went off: "9 h 50 min late"; %n is the hours, %1 the minutes.
+                        : AlarmCheck::tr("%n h %1 min late", nullptr, minutes / 60).arg(minutes % 60);
 }
 
 } // namespace
@@ -66,11 +69,7 @@ QString AlarmCheck::composedText() const {
 
 QString AlarmCheck::alarmText() const {
     const std::optional<int> time = ClockText::readHourMinuteAmPm(composedText());
-    return time ? ClockText::hhnnAmPm(*time) : composedText();
-}
-
-QString AlarmCheck::clockText() const {
-    return ClockText::hhnnAmPm(m_clock.now().time().msecsSinceStartOfDay() / 1000);
+    return time ? ClockText::alarmTime(*time, QLocale()) : composedText();
 }
 
 void AlarmCheck::goOffInTimeOrder(const QList<AlarmCheck *> &checks) {
@@ -118,17 +117,24 @@ std::optional<QDateTime> AlarmCheck::due(const Look &look) const {
     return afterAGap || missed ? latest : std::nullopt;
 }
 
-// Late, and whether the computer slept since the alarm was last checked; or due at another time of
-// day than its own, where the clocks skipped its time.
-QString AlarmCheck::whyNotInItsMinute(const QDateTime &due) const {
+// The alarm at its time; late, and whether the computer slept since the alarm was last checked; or
+// due at another time of day than its own, where the clocks skipped its time.
+QString AlarmCheck::told(const QDateTime &due) const {
     const Look now = look();
     const qint64 late = due.secsTo(now.wall);
     const bool slept = now.asleep - m_checked.asleep >= NanosecondsPerSecond;
+    if (late >= 60 && slept)
+        //: An alarm's notification when it goes off late: "Alarm I at 07:30 pm, 15 min late: the
+        //: computer was asleep".
+        return tr("%1 at %2, %3: the computer was asleep").arg(m_alarm.name, alarmText(), lateBy(late));
     if (late >= 60)
-        return lateBy(late) + (slept ? tr(": the computer was asleep") : QString());
+        //: An alarm's notification when the program was held up: "Alarm I at 07:30 pm, 1 min late".
+        return tr("%1 at %2, %3").arg(m_alarm.name, alarmText(), lateBy(late));
     if (ClockText::readHourMinuteAmPm(composedText()) != due.time().msecsSinceStartOfDay() / 1000)
-        return tr(": the clocks went forward");
-    return QString();
+        //: An alarm's notification in the first minute after the clocks skipped its time.
+        return tr("%1 at %2: the clocks went forward").arg(m_alarm.name, alarmText());
+    //: An alarm's notification: "Alarm I at 07:30 am", its time as the locale writes it.
+    return tr("%1 at %2").arg(m_alarm.name, alarmText());
 }
 
 void AlarmCheck::goOff(const QDateTime &due) {
@@ -137,11 +143,7 @@ void AlarmCheck::goOff(const QDateTime &due) {
     m_alerts.RestoreMainWindow();
     const bool showsMessage = m_options.message->Check4->isChecked();
     const QString message = m_options.message->txtMessage->toPlainText();
-    m_alerts.NotifyUser(m_alarm.name,
-                        //: An alarm's notification: "Alarm I at 07:30 am", then why it is late.
-                        tr("%1 at %2").arg(m_alarm.name, alarmText()) + whyNotInItsMinute(due) +
-                            (showsMessage ? u'\n' + message : QString()),
-                        true);
+    m_alerts.NotifyUser(m_alarm.name, told(due) + (showsMessage ? u'\n' + message : QString()), true);
     if (showsMessage) {
         Q_EMIT waitsForTheUser();
         m_alerts.ShowAlertMessage(message);

@@ -27,11 +27,6 @@ public:
     // their minutes.
     static void goOffInTimeOrder(const QList<AlarmCheck *> &checks);
 
-    // The set time as compared with the clock, "hh:nn am/pm"; a text that is not a time of day
-    // stays as it is, so it never matches.
-    QString alarmText() const;
-    QString clockText() const;
-
 Q_SIGNALS:
     // Its message box is about to wait for the user: the other alarm, due meanwhile, is to go off in
     // its minute rather than after OK.
@@ -47,9 +42,12 @@ private:
 
     Look look() const;
     QString composedText() const;
+    // The set time as its notification tells it; a text that is not a time of day stays as it is.
+    QString alarmText() const;
     // When the alarm was due, if it is to go off at the moment looked at.
     std::optional<QDateTime> due(const Look &now) const;
-    QString whyNotInItsMinute(const QDateTime &due) const;
+    // What its notification tells, but for the message.
+    QString told(const QDateTime &due) const;
     void goOff(const QDateTime &due);
 
     AlarmClock &m_alarm;

@@ -1,13 +1,13 @@
 #include "alarms/AlarmClock.h"
 
 #include "alarms/FieldStepping.h"
-#include "alerts/AlertActions.h"
 #include "controls/Controls.h"
 #include "controls/Frame.h"
 #include "controls/MessageBox.h"
 #include "controls/UpDown.h"
 #include "core/ClockText.h"
 #include "core/FieldSelection.h"
+#include "info/ProductInfo.h"
 #include "platform/MinuteTimer.h"
 
 #include <QLabel>
@@ -41,16 +41,44 @@ void takeOnly(QLineEdit *field, const QString &pattern) {
 
 } // namespace
 
-const AlarmClockNames AlarmClock::AlarmI{
-    "Frame14",  "lblAlarm",  "Picture1", "txtHour",
-    "Label3",   "txtMinute", "txtAmPm",  "UpDown1",
-    "Option1",  "Label9",    "Option2",  "Label10",
-    "tmrAlarm", 115,         1320,       {QT_TR_NOOP("alarm I"), QT_TR_NOOP("Alarm I")}};
-const AlarmClockNames AlarmClock::AlarmII{
-    "Frame7",    "Label5",     "Picture6", "txtHour2",
-    "Label4",    "txtMinute2", "txtAmPm2", "UpDown2",
-    "Option3",   "Label6",     "Option4",  "Label7",
-    "tmrAlarm2", 1450,         1310,       {QT_TR_NOOP("alarm II"), QT_TR_NOOP("Alarm II")}};
+const AlarmClockNames AlarmClock::AlarmI{"Frame14",
+                                         "lblAlarm",
+                                         "Picture1",
+                                         "txtHour",
+                                         "Label3",
+                                         "txtMinute",
+                                         "txtAmPm",
+                                         "UpDown1",
+                                         "Option1",
+                                         "Label9",
+                                         "Option2",
+                                         "Label10",
+                                         "tmrAlarm",
+                                         115,
+                                         1320,
+                                         {//: The alarm's bold title over its time, at most 115 pixels.
+                                          QT_TR_NOOP("alarm I"),
+                                          //: The alarm's name in its notification: "Alarm I at 07:30 pm".
+                                          QT_TR_NOOP("Alarm I")}};
+const AlarmClockNames AlarmClock::AlarmII{"Frame7",
+                                          "Label5",
+                                          "Picture6",
+                                          "txtHour2",
+                                          "Label4",
+                                          "txtMinute2",
+                                          "txtAmPm2",
+                                          "UpDown2",
+                                          "Option3",
+                                          "Label6",
+                                          "Option4",
+                                          "Label7",
+                                          "tmrAlarm2",
+                                          1450,
+                                          1310,
+                                          {//: The alarm's bold title over its time, at most 115 pixels.
+                                           QT_TR_NOOP("alarm II"),
+                                           //: The alarm's name in its notification: "Alarm II at 07:30 pm".
+                                           QT_TR_NOOP("Alarm II")}};
 
 AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection,
                        const Clock &clock, MessageBox &messages)
@@ -66,10 +94,13 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
 
     UpDown1 = place(new UpDown(Frame14), names.upDown, QRect(1600, 480, 240, 360));
     UpDown1->setNames(caption);
+    //: Short: beside an option button, at most 30 pixels; the alarm switched on.
     Option1 = Controls::labelledButton<QRadioButton>(Frame14, names.on, names.onLabel, tr("on"), 150, 960);
+    //: Short: beside an option button, at most 40 pixels; the alarm switched off.
     Option2 = Controls::labelledButton<QRadioButton>(Frame14, names.off, names.offLabel, tr("off"), 900, 960);
     //: The parts of an alarm, for assistive technology: "alarm I on".
     Option1->setAccessibleName(tr("%1 on").arg(caption));
+    //: For assistive technology: "alarm I off".
     Option2->setAccessibleName(tr("%1 off").arg(caption));
 
     tmrAlarm->setObjectName(QLatin1StringView(names.timer));
@@ -171,7 +202,7 @@ void AlarmClock::Option1_Click() {
 
 void AlarmClock::switchOffUnreadable() {
     Option2->setChecked(true);
-    m_messages.show(ApplicationTitle.toString(), tr("The alarm time cannot be read: the alarm is off."));
+    m_messages.show(ProductInfo::applicationTitle(), tr("The alarm time cannot be read: the alarm is off."));
 }
 
 void AlarmClock::Option2_Click() {
@@ -195,6 +226,7 @@ void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {
     txtAmPm = field(names.amPm, u"am"_s, 1035, 375, 12);
 
     const QString caption = tr(names.texts.caption);
+    //: An alarm's fields, for assistive technology: "alarm I hour", "alarm I minute", "alarm I am or pm".
     txtHour->setAccessibleName(tr("%1 hour").arg(caption));
     txtMinute->setAccessibleName(tr("%1 minute").arg(caption));
     txtAmPm->setAccessibleName(tr("%1 am or pm").arg(caption));

@@ -3,6 +3,7 @@
 #include "alerts/AlertWindow.h"
 #include "alerts/ProgramCommand.h"
 #include "controls/MessageBox.h"
+#include "info/ProductInfo.h"
 #include "platform/Notifier.h"
 #include "platform/ProgramLauncher.h"
 #include "sound/SoundPlayer.h"
@@ -48,8 +49,10 @@ AlertActions::AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLaun
 void AlertActions::PlayAlertSound(const QString &path) {
     m_alert = {};
     m_sound.play(path, AlertSoundFlags, [this](SoundPlayer::Failure failure) {
-        m_alert.noSound =
-            failure == SoundPlayer::Failure::NoServer ? u"no sound server answered"_s : u"no sound device"_s;
+        //: A line under an alert's notification, as the next one.
+        m_alert.noSound = failure == SoundPlayer::Failure::NoServer
+                              ? tr("No sound could be played: no sound server answered")
+                              : tr("No sound could be played: no sound device");
         if (!m_alert.source.isEmpty())
             notifyAlert();
     });
@@ -57,13 +60,13 @@ void AlertActions::PlayAlertSound(const QString &path) {
 
 void AlertActions::TestPlaySound(const QString &path) {
     const auto failedLate = [this](SoundPlayer::Failure) {
-        m_messages.show(ApplicationTitle.toString(), u"Unable to play the sound!"_s);
+        m_messages.show(ProductInfo::applicationTitle(), tr("Unable to play the sound!"));
     };
     if (m_sound.play(path, TestSoundFlags, failedLate))
         return;
-    m_messages.show(ApplicationTitle.toString(), ordinaryFileMatches(path)
-                                                     ? u"Unable to play the sound!"_s
-                                                     : u"Unable to play the sound! File not found!"_s);
+    m_messages.show(ProductInfo::applicationTitle(), ordinaryFileMatches(path)
+                                                         ? tr("Unable to play the sound!")
+                                                         : tr("Unable to play the sound! File not found!"));
 }
 
 void AlertActions::RestoreMainWindow() {
@@ -79,9 +82,7 @@ void AlertActions::NotifyUser(const QString &source, const QString &body, bool u
 // Sent again when the sound fails later: the notification of the same source replaces the first.
 void AlertActions::notifyAlert() {
     m_notifier.notify(m_alert.source,
-                      m_alert.noSound.isEmpty()
-                          ? m_alert.body
-                          : m_alert.body + u"\nNo sound could be played: "_s + m_alert.noSound,
+                      m_alert.noSound.isEmpty() ? m_alert.body : m_alert.body + u'\n' + m_alert.noSound,
                       m_alert.urgent);
 }
 
@@ -98,9 +99,9 @@ void AlertActions::alertSeen() {
 void AlertActions::ShowAlertMessage(const QString &text) {
     if (m_messagesOpen++ == 0)
         m_window.setOnTop(false);
-    message = {text, 0, ApplicationTitle.toString()};
+    message = {text, 0, ProductInfo::applicationTitle()};
     // Not the record, which a box opened inside this one's wait replaces.
-    m_messages.showUnasked(ApplicationTitle.toString(), text);
+    m_messages.showUnasked(ProductInfo::applicationTitle(), text);
     if (--m_messagesOpen == 0)
         m_window.setOnTop(true);
     // Ended by a signal rather than by OK, the box may not have been seen.
@@ -115,5 +116,5 @@ bool AlertActions::isLeaving() const {
 void AlertActions::RunAlertProgram(const QString &commandLine) {
     const ProgramCommand command = programCommand(commandLine, m_launcher.homeFolder());
     if (command.program.isEmpty() || !m_launcher.startDetached(command.program, command.arguments))
-        m_messages.show(ApplicationTitle.toString(), u"Unable to start the program!"_s);
+        m_messages.show(ProductInfo::applicationTitle(), tr("Unable to start the program!"));
 }

@@ -2,8 +2,8 @@
 
 #include "alerts/AlertMessage.h"
 
+#include <QCoreApplication>
 #include <QString>
-#include <QStringView>
 
 class AlertWindow;
 class MessageBox;
@@ -13,6 +13,8 @@ class SoundPlayer;
 
 // The alert operations of the countdown, the alarms, the play buttons and the tray.
 class AlertActions {
+    Q_DECLARE_TR_FUNCTIONS(AlertActions)
+
 public:
     AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLauncher &launcher, Notifier &notifier,
                  AlertWindow &window);
@@ -58,6 +60,3 @@ private:
     bool m_alertUnseen = false;
     Alert m_alert;
 };
-
-// The application title, shown by every message box that has no title of its own.
-inline constexpr QStringView ApplicationTitle = u"The Tivvet";

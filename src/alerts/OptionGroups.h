@@ -13,7 +13,8 @@ class QWidget;
 
 // The groups of an options panel. Each class serves every copy of its group: its members carry
 // the first copy's names, and each widget's object name is its own copy's name. The owner ("timer",
-// "alarm I") starts each control's accessible name, so that a screen reader tells the copies apart.
+// "alarm I", in the user's language) is named in each control's accessible name, so that a screen
+// reader tells the copies apart.
 
 struct SoundGroupNames {
     const char *frame, *caption, *path, *browse, *play, *byDefault;

@@ -33,11 +33,15 @@ OptionsArea::OptionsArea(QWidget *window, QWidget *mainArea)
     : QObject(window)
     , Frame4(place(new Frame(mainArea), "Frame4", QRect(4190, 115, 1080, 1320)))
     , Frame5(panel(window, "Frame5", 5640))
+    //: The bold title of the countdown's options panel.
     , Label2(panelTitle(Frame5, "Label2", tr("timer")))
     , Frame10(panel(window, "Frame10", 7680))
+    //: The bold title of alarm I's options panel.
     , Label1(panelTitle(Frame10, "Label1", tr("alarm I")))
     , Frame16(panel(window, "Frame16", 9720))
+    //: The bold title of alarm II's options panel.
     , Label15(panelTitle(Frame16, "Label15", tr("alarm II")))
+    //: Short: a small button, 77 pixels, that hides the options panels.
     , FlatBttnClose(
           place(new FlatBttn(tr("close options"), window), "FlatBttnClose", QRect(4320, 4950, 1160, 270)))
     , m_window(window) {
@@ -47,6 +51,7 @@ OptionsArea::OptionsArea(QWidget *window, QWidget *mainArea)
 }
 
 void OptionsArea::buildButtons() {
+    //: The caption over the three buttons that open the options panels, 65 pixels wide.
     Controls::groupCaption(Frame4, "lblNotify", tr("options"));
     const auto optionsButton = [this](const char *name, const QString &caption, const QString &accessibleName,
                                       int top) {
@@ -54,8 +59,11 @@ void OptionsArea::buildButtons() {
         button->setAccessibleName(accessibleName);
         return button;
     };
+    //: Short: a small button, 60 pixels, that opens the countdown's options.
     FlatBttnTimer = optionsButton("FlatBttnTimer", tr("timer"), tr("timer options"), 420);
+    //: Short: a small button, 60 pixels, that opens alarm I's options.
     FlatBttnAlarm1 = optionsButton("FlatBttnAlarm1", tr("alarm I"), tr("alarm I options"), 720);
+    //: Short: a small button, 60 pixels, that opens alarm II's options.
     FlatBttnAlarm2 = optionsButton("FlatBttnAlarm2", tr("alarm II"), tr("alarm II options"), 1020);
     connect(FlatBttnTimer, &FlatBttn::Click, this, &OptionsArea::FlatBttnTimer_Click);
     connect(FlatBttnAlarm1, &FlatBttn::Click, this, &OptionsArea::FlatBttnAlarm1_Click);

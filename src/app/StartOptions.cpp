@@ -9,8 +9,11 @@ using namespace Qt::StringLiterals;
 
 StartOptions::StartOptions(QWidget *window, Autostart &autostart, const QString &programPath)
     : QObject(window)
+    //: Beside a check box, 130 pixels: the program starts when the user logs in to the desktop. Say
+    //: it as your language's desktops do, not word for word.
     , CheckStart(Controls::labelledButton<QCheckBox>(window, "CheckStart", "Label17",
                                                      tr("start with windows"), 95, 4980))
+    //: Beside a check box, 110 pixels: the program starts with only its icon in the tray.
     , CheckMin(Controls::labelledButton<QCheckBox>(window, "CheckMin", "Label16", tr("start minimized"), 2330,
                                                    4980))
     , m_autostart(autostart)

@@ -13,10 +13,13 @@ QAction *menuItem(QMenu *menu, const char *name, const QString &caption) {
 } // namespace
 
 TrayMenu::TrayMenu(QWidget *window)
+    //: The tray menu's title, which few desktops show.
     : QMenu(tr("Popup"), window)
+    //: The tray menu's item that brings the window back.
     , mnuTrayRestore(menuItem(this, "mnuTrayRestore", tr("Restore")))
     , mnuHelp(menuItem(this, "mnuHelp", tr("Help")))
     , mnuAbout(menuItem(this, "mnuAbout", tr("About")))
+    //: The tray menu's item that ends the program.
     , mnuTrayClose(menuItem(this, "mnuTrayClose", tr("Close"))) {
     setObjectName(u"mnuTray"_s);
 }

@@ -19,6 +19,7 @@
 #include "countdown/CountdownTick.h"
 #include "countdown/CountdownTimer.h"
 #include "countdown/NotifySettings.h"
+#include "info/ProductInfo.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
 #include "persistence/Autostart.h"
@@ -90,7 +91,8 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.clock, services.messages))
     , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII, selection, services.clock, services.messages))
     , options(new OptionsArea(this, Frame1))
-    , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer, u"timer"_s,
+    //: Whose sound it is, in the names assistive technology reads: "timer sound play".
+    , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer, tr("timer"),
                                 defaultSoundOf(services.programPath), services.files, *alerts))
     , notify(new NotifySettings(options->Frame5, selection))
     , countdownTick(new CountdownTick(*countdown, *notify, *timerSound->txtWav, *alerts, services.clock))
@@ -112,7 +114,8 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , m_programIcon(Controls::programIcon())
     , m_saveSoon(new QTimer(this)) {
     setObjectName(u"frmTivvet"_s);
-    setWindowTitle(u"  The Tivvet  3.0"_s);
+    //: The window's title: the product's name and version, with two blanks before each.
+    setWindowTitle(tr("  The Tivvet  3.0"));
     buildCommands();
     orderTabs();
     connectTray();
@@ -137,7 +140,8 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     connect(end, &ProgramEnd::saveRequested, this, &frmTivvet::saveChoices);
     connect(options, &OptionsArea::optionsClosed, this, [this] {
         if (m_ownsUserFiles)
-            report(u"Unable to save the options!"_s, optionsTexts->SaveOptionsFiles());
+            //: A box's heading over the files that could not be written, a line each.
+            report(tr("Unable to save the options!"), optionsTexts->SaveOptionsFiles());
     });
     applyCompactSize();
 }
@@ -164,10 +168,14 @@ void frmTivvet::buildCommands() {
     const auto command = [this](const char *name, const QString &caption, int top) {
         return place(new FlatBttn(caption, Frame3), name, QRect(90, top, 900, 255));
     };
-    FlatBttnColor = command("FlatBttnColor", u"color"_s, 150);
-    FlatBttnHelp = command("FlatBttnHelp", u"help"_s, 435);
-    FlatBttnAbout = command("FlatBttnAbout", u"about"_s, 720);
-    FlatBttnExit = command("FlatBttnExit", u"exit"_s, 1005);
+    //: Short: a small button (60 pixels) that opens the colour window.
+    FlatBttnColor = command("FlatBttnColor", tr("color"), 150);
+    //: Short: a small button (60 pixels) that opens the help window.
+    FlatBttnHelp = command("FlatBttnHelp", tr("help"), 435);
+    //: Short: a small button (60 pixels) that opens the About window.
+    FlatBttnAbout = command("FlatBttnAbout", tr("about"), 720);
+    //: Short: a small button (60 pixels) that ends the program.
+    FlatBttnExit = command("FlatBttnExit", tr("exit"), 1005);
     connect(FlatBttnColor, &FlatBttn::Click, this, &frmTivvet::FlatBttnColor_Click);
     connect(FlatBttnHelp, &FlatBttn::Click, this, &frmTivvet::FlatBttnHelp_Click);
     connect(FlatBttnAbout, &FlatBttn::Click, this, &frmTivvet::FlatBttnAbout_Click);
@@ -218,8 +226,10 @@ void frmTivvet::Form_Load() {
     alarm2->Option2->setChecked(true);
     // Told once the window is on the screen, for the box to stand above it.
     if (const QStringList unread = optionsTexts->LoadOptionsFiles(); !unread.isEmpty())
+        //: A box's heading over the files that could not be read, a line each.
         QMetaObject::invokeMethod(
-            this, [this, unread] { report(u"Unable to read the options!"_s, unread); }, Qt::QueuedConnection);
+            this, [this, unread] { report(tr("Unable to read the options!"), unread); },
+            Qt::QueuedConnection);
     AddTrayIcon();
     // The keyboard starts on "start": a text field holding the focus would blink its caret and
     // wake the program twice a second all day.
@@ -311,7 +321,8 @@ void frmTivvet::saveChoices() {
         return;
     const QString settingsFailure = saveSettings();
     const QStringList optionsFailures = optionsTexts->SaveOptionsFiles();
-    report(u"Unable to save the options!"_s,
+    //: A box's heading over the files that could not be written, a line each.
+    report(tr("Unable to save the options!"),
            settingsFailure.isEmpty() ? optionsFailures : QStringList{settingsFailure} + optionsFailures);
 }
 
@@ -323,7 +334,7 @@ void frmTivvet::report(const QString &heading, const QStringList &failures) {
     if (end->stage() == ProgramEnd::Stage::Gone)
         qWarning().noquote() << text;
     else
-        m_messages.show(ApplicationTitle.toString(), text);
+        m_messages.show(ProductInfo::applicationTitle(), text);
 }
 
 QString frmTivvet::saveSettings() {
@@ -409,7 +420,8 @@ void frmTivvet::mnuTrayClose_Click() {
 }
 
 void frmTivvet::AddTrayIcon() {
-    m_tray.add(m_programIcon, u" Click Right Mouse Button "_s, mnuTray);
+    //: The tray icon's tooltip, with one blank before and after it; at most 62 characters.
+    m_tray.add(m_programIcon, tr(" Click Right Mouse Button "), mnuTray);
 }
 
 void frmTivvet::RemoveTrayIcon() {

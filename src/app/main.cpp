@@ -54,6 +54,7 @@ QString answerCommandLine(int &argc, char *argv[]) {
                                   ? QCoreApplication::translate("tivvet", "no arguments are taken")
                                   : parser.errorText();
         std::fprintf(stderr, "tivvet: %s\n%s\n", qPrintable(error),
+                     //: On standard error after a wrong command line; "tivvet --help" stays as it is.
                      qPrintable(QCoreApplication::translate("tivvet", "Try 'tivvet --help' for more.")));
         std::exit(2);
     }
@@ -108,6 +109,7 @@ int main(int argc, char *argv[]) {
         return 0;
     }
     if (WindowSystem::isWayland())
+        //: On standard error; "tivvet:" names the program and stays as it is.
         qWarning().noquote() << QCoreApplication::translate(
             "tivvet", "tivvet: on Wayland the window cannot be kept on top of other windows; through "
                       "XWayland, which Tivvet uses unless told otherwise, it can.");
@@ -118,8 +120,9 @@ int main(int argc, char *argv[]) {
     // One that does not answer is hung: better two instances than none that works, but only one
     // writes the user's files.
     if (!instance.isOwner()) {
-        qInfo("Tivvet runs already but does not answer: this one starts beside it, and saves nothing "
-              "until that one has ended.");
+        qInfo().noquote() << QCoreApplication::translate(
+            "tivvet", "Tivvet runs already but does not answer: this one starts beside it, and saves "
+                      "nothing until that one has ended.");
         window.setOwnsUserFiles(false);
         QObject::connect(&instance, &SingleInstance::lockTaken, &window,
                          [&window] { window.setOwnsUserFiles(true); });

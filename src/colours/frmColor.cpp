@@ -24,6 +24,7 @@ struct Row {
 // The rows in slot order: swatch, its picture box, its "default" button, and the name of what it
 // colours.
 constexpr std::array<Row, 8> Rows{{
+    //: The colour boxes, for assistive technology.
     {"lblEnter", "Picture1", "FlatBttnEnter", QT_TRANSLATE_NOOP("frmColor", "timer entry background"), true},
     {"lblEnter2", "Picture2", "FlatBttnEnter2", QT_TRANSLATE_NOOP("frmColor", "timer entry text"), false},
     {"lblRemain", "Picture3", "FlatBttnRemain", QT_TRANSLATE_NOOP("frmColor", "timer remaining background"),
@@ -54,6 +55,7 @@ frmColor::frmColor(const QString &configFolder, ColourDialog &dialog)
     : m_settings(configFolder)
     , m_dialog(dialog) {
     setObjectName(u"frmColor"_s);
+    //: The colour window's title.
     Controls::setUpSecondaryWindow(this, tr("Custom Color"), 4830, 2505);
     buildFrames();
     Form_Load();
@@ -64,10 +66,15 @@ void frmColor::buildFrames() {
     auto *timer = place(new Frame(outer), "Frame2", QRect(115, 120, 2160, 2190));
     auto *alarm1 = place(new Frame(outer), "Frame7", QRect(2380, 120, 2160, 1090));
     auto *alarm2 = place(new Frame(outer), "Frame8", QRect(2380, 1230, 2160, 1080));
+    //: A bold title on a frame's top edge: the countdown's colours.
     frameTitle(timer, "lblTimer", tr("timer"));
+    //: A bold title on a frame's top edge: alarm I's colours.
     frameTitle(alarm1, "lblAlarmI", tr("alarm I"));
+    //: A bold title on a frame's top edge: alarm II's colours.
     frameTitle(alarm2, "lblAlarmII", tr("alarm II"));
+    //: Over the colours of the countdown's boxes for the time entered.
     subHeading(timer, "lblEnterTime", tr("enter time"), 180);
+    //: Over the colours of the countdown's display of the time left.
     subHeading(timer, "lblTimeRemaining", tr("time remaining"), 1140);
     buildRow(timer, ColourScheme::EntryBack, 430);
     buildRow(timer, ColourScheme::EntryText, 780);
@@ -81,7 +88,10 @@ void frmColor::buildFrames() {
 
 void frmColor::buildRow(QWidget *frame, Slot slot, int top) {
     const Row &row = Rows[slot];
-    const QString caption = row.background ? tr("back color") : tr("font color");
+    //: Beside a colour box, 65 pixels: the display's background colour.
+    const QString backCaption = tr("back color");
+    //: Beside a colour box, 65 pixels: the display's text colour.
+    const QString caption = row.background ? backCaption : tr("font color");
     const QString name = tr(row.name);
     auto *box = place(new QFrame(frame), row.picture, QRect(100, top, 300, 275));
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -93,6 +103,7 @@ void frmColor::buildRow(QWidget *frame, Slot slot, int top) {
     connect(swatch, &FlatBttn::Click, this, [this, slot] { Swatch_Click(slot); });
     m_swatches[slot] = swatch;
     Controls::label(frame, nullptr, caption, 480, top + 30);
+    //: Short: a small button, 40 pixels, that puts the colour it had at first back.
     auto *button = place(new FlatBttn(tr("default"), frame), row.button, QRect(1450, top, 600, 275));
     //: The "default" button of a colour, for assistive technology.
     button->setAccessibleName(tr("%1 default").arg(name));

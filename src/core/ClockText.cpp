@@ -40,6 +40,10 @@ bool keepsEnglishPatterns(const QLocale &locale) {
     return locale.language() == QLocale::English || locale.language() == QLocale::C;
 }
 
+QString shortTime(int secondOfDay, const QLocale &locale) {
+    return locale.toString(QTime::fromMSecsSinceStartOfDay(secondOfDay * 1000), QLocale::ShortFormat);
+}
+
 } // namespace
 
 QString twoDigits(int value) {
@@ -62,9 +66,11 @@ QString hmmAmPm(int secondOfDay) {
 }
 
 QString clockTime(int secondOfDay, const QLocale &locale) {
-    if (keepsEnglishPatterns(locale))
-        return hmmAmPm(secondOfDay);
-    return locale.toString(QTime::fromMSecsSinceStartOfDay(secondOfDay * 1000), QLocale::ShortFormat);
+    return keepsEnglishPatterns(locale) ? hmmAmPm(secondOfDay) : shortTime(secondOfDay, locale);
+}
+
+QString alarmTime(int secondOfDay, const QLocale &locale) {
+    return keepsEnglishPatterns(locale) ? hhnnAmPm(secondOfDay) : shortTime(secondOfDay, locale);
 }
 
 QString longDate(const QDate &date, const QLocale &locale) {

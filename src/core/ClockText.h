@@ -22,6 +22,9 @@ QString hmmAmPm(int secondOfDay);
 // The clock's time of day as the locale writes it ("19:31" in German); English and C keep
 // "h:mm am/pm".
 QString clockTime(int secondOfDay, const QLocale &locale);
+// An alarm's time as its notification tells it: as the locale writes it, where English and C keep
+// "hh:nn am/pm".
+QString alarmTime(int secondOfDay, const QLocale &locale);
 // The date as the locale writes it in full ("Mittwoch, 9. Dezember 2026"); English and C keep
 // "dddd,  mmmm dd, yyyy": "Saturday,  December 05, 2026".
 QString longDate(const QDate &date, const QLocale &locale);

@@ -57,13 +57,10 @@ void CountdownTick::expire(int secondsAgo) {
     m_countdown.FlatBttnReset->setEnabled(true);
     m_alerts.RestoreMainWindow();
     // Told late (the computer slept or the program was held up), the user learns when it ran out.
-    const QDateTime ranOut = m_clock.now().addSecs(-secondsAgo);
-    m_alerts.NotifyUser(u"countdown"_s,
-                        secondsAgo <= 1 ? tr("The countdown has run out.")
-                                        : tr("The countdown ran out at %1.")
-                                              .arg(ClockText::clockTime(
-                                                  ranOut.time().msecsSinceStartOfDay() / 1000, QLocale())),
-                        true);
+    const int ranOut = m_clock.now().addSecs(-secondsAgo).time().msecsSinceStartOfDay() / 1000;
+    //: A notification told late; %1 is the time of day as the locale writes it: "7:31 pm", "19:31".
+    const QString ranOutAt = tr("The countdown ran out at %1.").arg(ClockText::clockTime(ranOut, QLocale()));
+    m_alerts.NotifyUser(u"countdown"_s, secondsAgo <= 1 ? tr("The countdown has run out.") : ranOutAt, true);
 }
 
 void CountdownTick::alert(const QString &remaining) {

@@ -41,6 +41,7 @@ CountdownTimer::CountdownTimer(QWidget *mainArea, const Clock &clock)
 }
 
 void CountdownTimer::buildEntry() {
+    //: The countdown's bold title, over its three boxes.
     Controls::boldLabel(Frame2, "lblEnter", tr("timer"), 150, 180);
 
     const auto entryField = [this](const char *picture, const char *field, const char *label,
@@ -57,8 +58,11 @@ void CountdownTimer::buildEntry() {
         under->setAlignment(Qt::AlignHCenter);
         return text;
     };
+    //: Short: under a box of two digits, 30 pixels: the countdown's hours.
     txtHours = entryField("Picture2", "txtHours", "lblHours", tr("hrs"), tr("timer hours"), 150);
+    //: Short: under a box of two digits, 30 pixels: the countdown's minutes.
     txtMinutes = entryField("Picture3", "txtMinutes", "lblMinutes", tr("mins"), tr("timer minutes"), 740);
+    //: Short: under a box of two digits, 30 pixels: the countdown's seconds.
     txtSeconds = entryField("Picture4", "txtSeconds", "lblSeconds", tr("secs"), tr("timer seconds"), 1320);
 
     connect(txtHours, &QLineEdit::textChanged, this, &CountdownTimer::txtHours_Change);
@@ -73,6 +77,7 @@ void CountdownTimer::buildDisplay() {
     title->setEnabled(false);
     title->setFont(Controls::captionFont(true));
 
+    //: Over the countdown's display of the time left.
     Controls::label(Frame2, "lblRemaining", tr("time remaining"), 150, 1560);
     QWidget *box = Controls::pictureBox(Frame2, "Picture5", QRect(150, 1810, 1650, 360), Colour::Black);
     lblCounter = Controls::digitLabel(box, "lblCounter", u"00:00:00"_s, BoxInside(1650, 0), DigitPoints);
@@ -87,8 +92,11 @@ void CountdownTimer::buildButtons() {
         button->setAccessibleName(accessibleName);
         return button;
     };
+    //: Short: a small button, 36 pixels, that starts the countdown.
     FlatBttnStart = button("FlatBttnStart", tr("start"), tr("timer start"), 150);
+    //: Short: a small button, 36 pixels, that stops the countdown where it is.
     FlatBttnPause = button("FlatBttnPause", tr("pause"), tr("timer pause"), 705);
+    //: Short: a small button, 36 pixels, that empties the countdown.
     FlatBttnReset = button("FlatBttnReset", tr("reset"), tr("timer reset"), 1260);
     connect(FlatBttnStart, &FlatBttn::Click, this, &CountdownTimer::FlatBttnStart_Click);
     connect(FlatBttnPause, &FlatBttn::Click, this, &CountdownTimer::FlatBttnPause_Click);

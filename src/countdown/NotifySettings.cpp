@@ -36,8 +36,10 @@ NotifySettings::NotifySettings(QWidget *timerPanel, FieldSelection &selection)
 }
 
 void NotifySettings::buildNotifyTimes() {
+    //: The caption of the group of notify times, 100 pixels wide.
     Controls::groupCaption(Frame8, "lblProgram", tr("notify times"));
     const auto notifyBox = [this](const char *name, int minutes, int top) {
+        //: Beside a check box, 75 pixels: the countdown warns when 60, 30, 15 or 5 minutes are left.
         const QString caption = tr("%n minutes", nullptr, minutes);
         auto *box = place(new QCheckBox(caption, Frame8), name, QRect(120, top, 1440, 255));
         //: A notify time's box, for assistive technology: "timer notify 5 minutes".
@@ -51,6 +53,7 @@ void NotifySettings::buildNotifyTimes() {
 }
 
 void NotifySettings::buildCustomTime() {
+    //: The caption of the custom notify time's group, 110 pixels wide: a time left, hh:mm:ss.
     Controls::groupCaption(Frame9, "lblMessage", tr("custom notify time"));
     QWidget *box = Controls::pictureBox(Frame9, "Picture7", QRect(120, 480, 1395, 360), FieldGrey);
     const auto field = [box](const char *name, const QString &caption, int left) {
@@ -65,6 +68,7 @@ void NotifySettings::buildCustomTime() {
         Controls::setForeColour(label, FieldNavy);
     };
     // The digits and colons as wide as their text, so that none is cut.
+    //: The custom notify time's fields, for assistive technology.
     txtHour3 = field("txtHour3", tr("custom notify hours"), 15);
     colon("Label13", 360);
     txtMinute3 = field("txtMinute3", tr("custom notify minutes"), 535);
@@ -73,6 +77,7 @@ void NotifySettings::buildCustomTime() {
 
     UpDown3 = place(new UpDown(Frame9), "UpDown3", QRect(1515, 480, 240, 360));
     UpDown3->setNames(tr("custom notify time"));
+    //: Short: beside a check box; the countdown warns at the custom time only when it is checked.
     Check2 = Controls::labelledButton<QCheckBox>(Frame9, "Check2", "lblActivate2", tr("activate"), 120, 1080);
     Check2->setAccessibleName(tr("custom notify activate"));
 }

@@ -16,6 +16,7 @@ using Controls::place;
 
 frmAbout::frmAbout() {
     setObjectName(u"frmAbout"_s);
+    //: The About window's title.
     Controls::setUpSecondaryWindow(this, tr("About"), 4680, 2445);
     auto *frame = place(new Frame(this), "Frame1", QRect(95, 10, 4500, 2340));
 
@@ -25,6 +26,7 @@ frmAbout::frmAbout() {
     logo->setAccessibleName(u"The Tivvet"_s);
 
     QLabel *version =
+        //: The About window's bold version line, centred; at most 280 pixels.
         Controls::label(frame, "Label3", tr("Version 3.0 for Windows 95, 98, and NT"), 530, 660);
     version->setFont(Controls::captionFont(true));
     version->adjustSize();

@@ -19,7 +19,8 @@ constexpr ColourValue LightGrey = 0xF0F0F0;
 // The user guide, a message a section, so that it is translated section by section.
 const char *const Sections[] = {
     //: A section of the user guide: its heading, a rule (a line of asterisks only, drawn as wide as
-    //: the window) and lines of at most 59 characters.
+    //: the window) and lines of at most 59 characters. A caption in quotes is the window's own: write
+    //: it as its translation reads there.
     QT_TRANSLATE_NOOP("frmHelp", "TIMER\n"
                                  "*********\n"
                                  "Type the time to count down into the three boxes under\n"
@@ -28,22 +29,26 @@ const char *const Sections[] = {
                                  "once: 90 minutes shows as 01:30:00, and 99 hours, 99\n"
                                  "minutes and 99 seconds as 100:40:39. The countdown runs\n"
                                  "for the whole time entered, also beyond a day."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "START BUTTON \n"
                                  "*********************\n"
                                  "Press \"start\" to count down one second every second.\n"
                                  "While the timer runs, \"reset\" is disabled. When the\n"
                                  "count reaches 00:00:00 the timer sound plays, the timer\n"
                                  "stops and the window comes back, even from the tray."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "PAUSE BUTTON\n"
                                  "*********************\n"
                                  "Press \"pause\" to stop the count where it is. Press\n"
                                  "\"start\" to go on from there; the part of the second that\n"
                                  "had run is kept, so the timer still keeps exact time."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "RESET BUTTON\n"
                                  "*********************\n"
                                  "Press \"reset\" (after \"pause\", or once the timer has gone\n"
                                  "off) to empty the three boxes and set the display back\n"
                                  "to 00:00:00. The cursor is then in the hours box."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "ALARM  I and II\n"
                                  "*******************\n"
                                  "Each alarm shows its time as hour, minute and am or pm.\n"
@@ -59,21 +64,25 @@ const char *const Sections[] = {
                                  "back, shows its message and starts its program (when\n"
                                  "these are activated), and switches itself off. Switched\n"
                                  "on inside its own minute, it goes off at once."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "TIMER OPTIONS\n"
                                  "*********************\n"
                                  "Press \"timer\" under \"options\" to open the timer's panel:\n"
                                  "its sound, the notify times and the custom notify time.\n"
                                  "Press \"close options\" to shrink the window again; the\n"
                                  "options are saved at once."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "ALARM I OPTIONS\n"
                                  "***********************\n"
                                  "Press \"alarm I\" under \"options\" to open the panel of\n"
                                  "Alarm I: its sound, the program it starts and the\n"
                                  "message it shows."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "ALARM II OPTIONS\n"
                                  "************************\n"
                                  "Press \"alarm II\" under \"options\" to open the panel of\n"
                                  "Alarm II, which has the same choices as Alarm I."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "SELECT SOUND\n"
                                  "*********************\n"
                                  "Type the path of a WAV file into the sound box, or press\n"
@@ -86,6 +95,7 @@ const char *const Sections[] = {
                                  "* NOTE *  The complete file path must be used.\n"
                                  "\n"
                                  "/home/ann/Sounds/gong.wav"),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "SELECT PROGRAM\n"
                                  "*************************\n"
                                  "Type the program an alarm starts into the program box,\n"
@@ -96,6 +106,7 @@ const char *const Sections[] = {
                                  "* NOTE *  The complete file path must be used.\n"
                                  "\n"
                                  "/home/ann/bin/backup.sh"),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "CUSTOM MESSAGE\n"
                                  "*************************\n"
                                  "Type a message into the message box and check\n"
@@ -103,11 +114,13 @@ const char *const Sections[] = {
                                  "any, starts after you close the message with OK. Press\n"
                                  "\"clear\" to empty the box; an empty box cannot be\n"
                                  "activated."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "NOTIFY TIMES  ( * timer only * )\n"
                                  "**************************************\n"
                                  "Check \"60 minutes\", \"30 minutes\", \"15 minutes\" or\n"
                                  "\"5 minutes\" to be warned when that much time is left:\n"
                                  "the timer sound plays and the window comes back."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "CUSTOM NOTIFY TIME  ( * timer only * )\n"
                                  "*************************************************\n"
                                  "Set a time of your own with the three fields and the\n"
@@ -115,18 +128,22 @@ const char *const Sections[] = {
                                  "warns you when the time left reaches it. A time of\n"
                                  "00:00:00, or one that is not a time of day, cannot be\n"
                                  "activated."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "CUSTOM COLOR\n"
                                  "**********************\n"
                                  "Press \"color\" to choose the colours of the four\n"
                                  "displays. Click a colour box to pick a colour; the\n"
                                  "display changes at once. Press \"default\" beside it to\n"
                                  "go back to the colour it had at first."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "START MINIMIZED\n"
                                  "************************\n"
                                  "Check \"start minimized\" (in the options area) to have\n"
                                  "The Tivvet start with only its icon in the tray.\n"
                                  "Minimising the window also hides it in the tray; double\n"
                                  "click the icon, or use its menu, to bring it back."),
+    //: A section of the user guide, laid out as the first; %1 is the program's path, on a line of
+    //: its own.
     QT_TRANSLATE_NOOP("frmHelp", "START WITH WINDOWS ( * 95/98 only * )\n"
                                  "****************************************************\n"
                                  "Check \"start with windows\" to have The Tivvet start\n"
@@ -146,6 +163,7 @@ QString helpText(const QString &programPath) {
         sections += frmHelp::tr(section) + u"\n\n\n"_s;
     return u"%1\n%2The Tivvet  3.0\n\n%1\n\n%3%1\n\n%4\n\n%1\n\n%5\n"_s.arg(
         QString(65, u'*'), QString(28, u' '), sections.arg(programPath),
+        //: The help text's last lines but the copyright; %1 is the address to write to.
         frmHelp::tr("Questions and comments are welcome; please write to\n%1.")
             .arg(QLatin1StringView(ProductInfo::ContactAddress)),
         QCoreApplication::translate("ProductInfo", ProductInfo::Ownership));
@@ -155,6 +173,7 @@ QString helpText(const QString &programPath) {
 
 frmHelp::frmHelp(const QString &programPath) {
     setObjectName(u"frmHelp"_s);
+    //: The help window's title.
     Controls::setUpSecondaryWindow(this, tr("Help!"), 4680, 2445);
     auto *frame = place(new Frame(this), "Frame1", QRect(95, 10, 4500, 2340));
     Text1 = place(new QPlainTextEdit(frame), "Text1", QRect(130, 220, 4230, 1990));
@@ -164,6 +183,7 @@ frmHelp::frmHelp(const QString &programPath) {
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setFont(Controls::captionFont());
+    //: The help text's box, for assistive technology.
     Text1->setAccessibleName(tr("Help"));
     Controls::setBackColour(Text1, LightGrey);
     Text1->setPlainText(withRulesThatFit(helpText(programPath)));

@@ -1,7 +1,7 @@
 #include "persistence/Autostart.h"
 
-#include "alerts/AlertActions.h"
 #include "controls/MessageBox.h"
+#include "info/ProductInfo.h"
 #include "persistence/AtomicFile.h"
 
 #include <QCoreApplication>
@@ -44,12 +44,15 @@ QString autostartEntry(const QString &name, const QString &command) {
                // Once the program has been removed, the desktop skips the entry.
                runs ? u"TryExec="_s + escapedString(command) + u'\n' : QString(),
                runs ? u"false"_s : u"true"_s, runs ? u"true"_s : u"false"_s,
+               //: The comment of the entry that starts the program at login, which some desktops show.
                escapedString(
                    QCoreApplication::translate("Autostart", "A countdown timer and two alarm clocks")));
 }
 
 QString runTimeErrorText(int number, const QString &message) {
     const QString numberText = number < 0 ? QString::number(number) : u' ' + QString::number(number);
+    //: A box's text when the start at login cannot be set: %1 is the error's number, %2 the
+    //: system's own words. The next line, "Please Exit and try again.", follows.
     return QCoreApplication::translate("Autostart", "ERROR #%1 : %2").arg(numberText, message) + u'\r' +
            QCoreApplication::translate("Autostart", "Please Exit and try again.");
 }
@@ -70,10 +73,10 @@ bool Autostart::WriteRegistryString(const QString &valueName, const QString &com
         return writeFileAtomically(entryPath(valueName), autostartEntry(valueName, command).toUtf8())
             .isEmpty();
     } catch (const std::system_error &error) {
-        m_messages.show(ApplicationTitle.toString(),
+        m_messages.show(ProductInfo::applicationTitle(),
                         runTimeErrorText(error.code().value(), QString::fromLocal8Bit(error.what())));
     } catch (const std::exception &error) {
-        m_messages.show(ApplicationTitle.toString(),
+        m_messages.show(ProductInfo::applicationTitle(),
                         runTimeErrorText(0, QString::fromLocal8Bit(error.what())));
     }
     return false;

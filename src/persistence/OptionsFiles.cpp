@@ -29,6 +29,7 @@ OptionsFiles::Read OptionsFiles::read(const QString &fileName) const {
     if (file.error() != QFileDevice::NoError)
         return {QString(), file.errorString()};
     if (bytes.size() > MaximumRead)
+        //: Why an options file was not read, after its path: "…/wav.txt: larger than 1 MiB".
         return {QString(), tr("larger than 1 MiB")};
     // The final line end, as this program writes it or as editors do.
     if (bytes.endsWith("\r\n"))

@@ -21,6 +21,7 @@ QString SettingsStore::sync() {
     m_settings.sync();
     return m_settings.status() == QSettings::NoError
                ? QString()
+               //: %1 is the settings file's path.
                : tr("%1: cannot be written").arg(QDir::toNativeSeparators(m_settings.fileName()));
 }
 

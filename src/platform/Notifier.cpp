@@ -1,5 +1,7 @@
 #include "platform/Notifier.h"
 
+#include "info/ProductInfo.h"
+
 #include <QDBusConnection>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -31,8 +33,10 @@ void DBusNotifier::notify(const QString &source, const QString &body, bool urgen
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, u"Notify"_s);
     const QVariantMap hints{{u"urgency"_s, QVariant::fromValue(uchar(urgent ? 2 : 1))},
                             {u"desktop-entry"_s, DesktopEntry}};
-    call << u"Tivvet"_s << m_shown.value(source) << DesktopEntry << u"The Tivvet"_s << body
-         << QStringList{u"default"_s, u"Show"_s} << hints << qint32(-1);
+    call << u"Tivvet"_s << m_shown.value(source) << DesktopEntry << ProductInfo::applicationTitle()
+         << body
+         //: A notification's button, which brings the program's window back.
+         << QStringList{u"default"_s, tr("Show")} << hints << qint32(-1);
     auto *answer = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
     connect(answer, &QDBusPendingCallWatcher::finished, this, [this, source](QDBusPendingCallWatcher *call) {
         const QDBusPendingReply<uint> id = *call;
