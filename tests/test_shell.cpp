@@ -376,8 +376,8 @@ private Q_SLOTS:
                   "time remaining|Show Details..."},
                  {"German", "de_DE", "2026-12-09T19:31", "19:31", "Mittwoch, 9. Dezember 2026",
                   "Restzeit|Details einblenden..."},
-                 {"Polish", "pl_PL", "2027-03-09T07:05", "07:05", "wtorek, 9 marca 2027",
-                  "time remaining|Pokaż szczegóły..."}});
+                 {"Italian, none of ours", "it_IT", "2027-03-09T07:05", "07:05", "martedì 9 marzo 2027",
+                  "time remaining|Mostra dettagli..."}});
     }
     void clockAndDateFollowTheClock() {
         const auto restore = qScopeGuard([before = QLocale()] {

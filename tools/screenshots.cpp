@@ -1,5 +1,7 @@
-// Renders the main window offscreen, compact and with each options panel, into PNG files.
+// Renders the main window offscreen, compact and with each options panel, into PNG files, in the
+// language of the locale it runs in.
 #include "alerts/OptionsArea.h"
+#include "app/Translations.h"
 #include "app/frmTivvet.h"
 #include "colours/frmColor.h"
 #include "info/frmAbout.h"
@@ -26,6 +28,7 @@ void save(QWidget &window, const QDir &folder, const QString &name) {
 
 int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qAddPreRoutine(installTranslations);
     QApplication app(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"screenshots"_s);
     folder.mkpath(u"."_s);

@@ -665,7 +665,7 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <message>
         <source>enter time</source>
         <extracomment>Over the colours of the countdown&apos;s boxes for the time entered.</extracomment>
-        <translation>Zeiteingabe</translation>
+        <translation>Eingabe</translation>
     </message>
     <message>
         <source>back color</source>

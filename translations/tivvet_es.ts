@@ -645,7 +645,7 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <message>
         <source>timer</source>
         <extracomment>A bold title on a frame&apos;s top edge: the countdown&apos;s colours.</extracomment>
-        <translation>temporizador</translation>
+        <translation>contador</translation>
     </message>
     <message>
         <source>alarm I</source>
@@ -660,7 +660,7 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <message>
         <source>enter time</source>
         <extracomment>Over the colours of the countdown&apos;s boxes for the time entered.</extracomment>
-        <translation>introducir tiempo</translation>
+        <translation>inicial</translation>
     </message>
     <message>
         <source>time remaining</source>

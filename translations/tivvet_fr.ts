@@ -431,7 +431,7 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <message>
         <source>program (.exe)</source>
         <extracomment>The caption of the program&apos;s group, 90 pixels wide.</extracomment>
-        <translation>programme (.exe)</translation>
+        <translation>programme</translation>
     </message>
     <message>
         <source>%1 program</source>
@@ -660,7 +660,7 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <message>
         <source>enter time</source>
         <extracomment>Over the colours of the countdown&apos;s boxes for the time entered.</extracomment>
-        <translation>temps saisi</translation>
+        <translation>saisie</translation>
     </message>
     <message>
         <source>time remaining</source>
