@@ -94,6 +94,9 @@ private Q_SLOTS:
     }
 
     void ticksAlertAtExpiryAndNotifyTimes() {
+        for (const char *box :
+             {"Check60", "Check30", "Check15", "Check5"}) // each says the time it stands for
+            QCOMPARE(w->find<QAbstractButton>(box)->text(), QLatin1StringView(box).sliced(5) + u" minutes"_s);
         w->type("txtWav", u"/home/u/timer.wav"_s);
         w->type("txtMinute3", u"10"_s); // a readable time, so that "activate" takes
         for (const QString &box : column("checked").split(u' ', Qt::SkipEmptyParts))
