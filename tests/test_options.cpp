@@ -1,7 +1,6 @@
 #include "TestWindow.h"
 #include "alerts/AlertActions.h"
 
-
 // The WAV files first, then every kind of sound file the player reads.
 constexpr const char *SoundDialog =
     "Select Sound|Wav Files (*.wav *.WAV)"
