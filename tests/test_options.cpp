@@ -1,10 +1,5 @@
-#include "Rows.h"
 #include "TestWindow.h"
 #include "alerts/AlertActions.h"
-
-#include <QDir>
-
-using namespace Qt::StringLiterals;
 
 // The WAV files first, then every kind of sound file the player reads.
 constexpr const char *SoundDialog =
@@ -16,12 +11,10 @@ constexpr const char *SoundDialog =
 
 // The options panels: opening and closing, browse, play, default and clear, the "activate"
 // rule, and the seven option texts kept in their files.
-class TestOptions : public QObject {
+class TestOptions : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { w = std::make_unique<TestWindow>(); }
-
     void aPanelOpensBelowTheMainArea_data() {
         addRows({
             {"", "button", "panel", "title"},
@@ -64,7 +57,6 @@ private Q_SLOTS:
             {"Alarm II message, empty", "Check7", "txtMessage2", "", "0"},
             {"Alarm II message", "Check7", "txtMessage2", "x", "1"},
             {"custom time zero", "Check2", "txtHour3 txtMinute3 txtSecond", "00:00:00", "0"},
-            {"custom time", "Check2", "txtHour3 txtMinute3 txtSecond", "00:10:00", "1"},
             {"custom time one second", "Check2", "txtHour3 txtMinute3 txtSecond", "00:00:01", "1"},
             {"custom time not a time", "Check2", "txtHour3 txtMinute3 txtSecond", "00:75:00", "0"},
         });
@@ -165,7 +157,6 @@ private Q_SLOTS:
         const std::pair<QString, QString> rows[] = {
             {u"player --loud"_s, u"start|player|--loud"_s},
             {u"\"/opt/My Apps/player\" a"_s, u"start|/opt/My Apps/player|a"_s},
-            {u"'/opt/My Apps/player' --loud"_s, u"start|/opt/My Apps/player|--loud"_s},
             {u"a\\ b  echo\t'two words'"_s, u"start|a b|echo|two words"_s},
             {u"say \"a \\\"b\\\" \\c $x\" 'it''s'"_s, u"start|say|a \"b\" \\c $x|its"_s},
             {u"~/bin/alarm.sh"_s, u"start|/home/u/bin/alarm.sh"_s},
@@ -180,9 +171,6 @@ private Q_SLOTS:
             QCOMPARE(w->platform.takeLog(), QStringList{expected});
         }
     }
-
-private:
-    std::unique_ptr<TestWindow> w;
 };
 
 QTEST_MAIN(TestOptions)

@@ -4,7 +4,6 @@
 # desktop's services were asked. The program is $TIVVET_INSTALLED, its clock faked with the library
 # $TIVVET_FAKETIME. Usage: test_e2e.py Stories.test_NAME
 import array
-import configparser
 import ctypes
 import hashlib
 import os
@@ -252,7 +251,6 @@ class Stories(unittest.TestCase):
         self.assertTrue(wait(lambda: xdotool('getactivewindow').strip() == self.window, 3), 'not active after Show')
         show = 'emit /org/freedesktop/Notifications org.freedesktop.Notifications.ActionInvoked 2 "default"\n'
         self.assertTrue(wait(lambda: calls('notifications') == expected + show + closed(2)), 'not withdrawn')
-        self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after Show')
         start_countdown('30')
         self.click_control('FlatBttnPause')
         self.assertTrue(told(close), 'not given back at Pause')
@@ -324,27 +322,20 @@ class Stories(unittest.TestCase):
         self.assertEqual(self.stored('Tivvet/Options/wav.txt'), b'/home/user/Sounds/bell, loud.wav\r\n')
         self.assertEqual(self.stored('Tivvet/Options/message.txt'), b'Tea, now\r\nPlease\r\n')
         self.assertEqual(self.stored('Tivvet/Options/message2.txt'), b'\r\n')
-        ini = configparser.ConfigParser()
-        ini.read(self.home.name + '/.config/Tivvet/Tivvet.ini')
-        self.assertEqual([ini['ControlSettings'][k] for k in ('CheckMinValue', 'CheckStartValue')], ['1', '1'])
 
         self.launch(shows_window=False)
-        self.assertTrue(wait(tray_icon, 20), 'no icon')
-        time.sleep(1)
+        self.assertTrue(wait(tray_icon, 20), 'no icon')  # which comes after the window's first frame
         self.assertFalse(windows(TITLE), 'started minimised: no window')
         icon = tray_icon()  # where the tray host has settled it
+        click(icon)  # a single click does nothing: About, chosen after it, comes alone
         click(icon, 3)  # About from the tray, closed again: the program stays in the tray
         time.sleep(0.5)
         key('Up', 'Up', 'Return')
         self.assertTrue(self.shown(10, '^  About$'), 'no About')
+        self.assertFalse(windows(TITLE), 'restored by a single click')
         key('Escape')
         self.assertTrue(self.hidden(10, '^  About$'), 'About stays')
-        time.sleep(0.5)
-        self.assertIsNone(self.tivvet.poll(), 'ended with the About window')
-        click(icon)  # a single click does nothing, a double-click restores
-        time.sleep(1)
-        self.assertFalse(windows(TITLE), 'restored by a single click')
-        click(icon, 1, 2)
+        click(icon, 1, 2)  # a double-click restores, as the program has not ended with About
         self.assertTrue(wait(lambda: len(windows(TITLE)) == 1, 10), 'no window')
         self.tray.terminate()  # started before the panel: on the task bar, then in the tray once it comes
         self.tray.wait()
@@ -371,7 +362,6 @@ class Stories(unittest.TestCase):
         self.assertEqual(self.start(DESKTOP_STARTUP_ID='second_TIME1').wait(10), 0)
         self.assertTrue(wait(lambda: windows(TITLE) == [self.window]), 'not back')
         self.assertIn('"second_TIME1"', run('xprop', '-id', self.window, '_NET_STARTUP_ID'))
-        self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after a second start')
         self.assertEqual(run('xwininfo', '-root', '-tree').count('("tivvet"'), 2)  # window, icon
         os.kill(self.tivvet.pid, signal.SIGSTOP)  # hung: a start gives up asking and runs beside it
         beside = self.start()
@@ -418,7 +408,6 @@ class Stories(unittest.TestCase):
         run('dbus-send', '--session', '--print-reply', '--dest=' + item, '/StatusNotifierItem',
             'org.kde.StatusNotifierItem.Activate', 'int32:0', 'int32:0')
         self.assertTrue(self.shown(), 'a click did not restore')
-        self.assertTrue(wait(lambda: kept_above(self.window), 3), 'not on top after a click')
 
 
 if __name__ == '__main__':

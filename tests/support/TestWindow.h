@@ -1,9 +1,11 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "Rows.h"
 #include "app/frmTivvet.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +15,8 @@
 
 #include <initializer_list>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 // The main window as a user meets it, with fake platform services and real files in a private
 // configuration folder; controls are found by their names.
@@ -87,5 +91,22 @@ struct TestWindow {
     QByteArray file(const QString &underConfig) const {
         QFile stored(platform.configFolder.filePath(underConfig));
         return stored.open(QIODevice::ReadOnly) ? stored.readAll() : QByteArray("<none>");
+    }
+};
+
+// The window tests' fixture: each test function starts with a window of its own, the windows of
+// the one before closed.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<TestWindow> w;
+
+private Q_SLOTS:
+    void init() {
+        QApplication::setQuitOnLastWindowClosed(false); // as the program has it
+        for (QWidget *window : QApplication::topLevelWidgets())
+            window->close();
+        w = std::make_unique<TestWindow>();
     }
 };
