@@ -77,8 +77,8 @@ private Q_SLOTS:
     }
 
     // Each row sets Alarm II's time and switches it on two minutes before "now", a local time of the
-    // fixed day or a moment with its UTC offset in the row's zone, and sets the time after "then" once
-    // it is on; what its notification tells in the row's locale, or the box that keeps it off.
+    // fixed day or a moment with its UTC offset in the row's zone; what its notification tells in the
+    // row's locale, or the box that keeps it off.
     void goesOffInItsMinute_data() {
         addRows({
             {"", "zone", "setTime", "now", "told", "locale"},
@@ -103,9 +103,7 @@ private Q_SLOTS:
             {"repeated hour, on for the second", "Europe/Berlin", "02:30:am", "2026-10-25T02:30:10+01:00",
              "Alarm II at 02:30 am"},
             {"no hour", "", ":30:pm", "19:30:00", "The alarm time cannot be read: the alarm is off."},
-            {"an hour of 0", "", "0:30:pm", "00:30:00", "The alarm time cannot be read: the alarm is off."},
-            {"emptied while on", "", "07:30:pm then 07::pm", "19:30:00",
-             "The alarm time cannot be read: the alarm is off."},
+            {"an hour of 0", "", "0:30:pm", "00:30:00", "Alarm II at 12:30 am"},
         });
     }
 
@@ -126,11 +124,9 @@ private Q_SLOTS:
         const QDateTime now = nowText.contains(u'T')
                                   ? QDateTime::fromString(nowText, Qt::ISODate).toLocalTime()
                                   : QDateTime(QDate(2026, 12, 5), QTime::fromString(nowText));
-        const QStringList times = column("setTime").split(u" then "_s);
-        w->typeParts({"txtHour2", "txtMinute2", "txtAmPm2"}, times.first());
+        w->typeParts({"txtHour2", "txtMinute2", "txtAmPm2"}, column("setTime"));
         w->platform.current = now.addSecs(-120);
         w->click("Option3");
-        w->typeParts({"txtHour2", "txtMinute2", "txtAmPm2"}, times.last());
         w->platform.current = now;
         Q_EMIT w->platform.minuteChanged();
         const QStringList log = w->platform.takeLog();
@@ -141,6 +137,44 @@ private Q_SLOTS:
         QCOMPARE(w->checked("Option4"), !told.isEmpty());
         QCOMPARE(w->window->alarm2->tmrAlarm->isEnabled(), told.isEmpty());
         QCOMPARE(w->checked("Option3"), told.isEmpty());
+    }
+
+    // Each row: Alarm I on for its time at 1:30 pm; a click on a field, then keys typed with the
+    // keyboard in the window; after each key, whether the alarm is on and for which time, or off
+    // because it rang or because its time cannot be read (a box says so).
+    void aTypedTimeCountsOnceWholeOrLeft_data() {
+        addRows({
+            {"", "set", "keys", "after"},
+            {"a lone 0", "11:30:pm", "txtHour 0 Tab", "on 11:30pm|on 12:30am"},
+            {"10 typed", "11:30:pm", "txtHour 1 0 Tab", "on 11:30pm|on 10:30pm|on 10:30pm"},
+            {"1 typed and left", "11:30:pm", "txtHour 1 Backtab", "on 11:30pm|off rang"},
+            {"through the present minute", "11:30:pm", "txtHour 0 1 Tab 4 5 Tab Tab",
+             "on 11:30pm|on 01:30pm|on 01:30pm|on 01:30pm|on 01:45pm|on 01:45pm|on 01:45pm"},
+            {"am/pm retyped", "01:30:am", "txtAmPm Backspace p Tab", "on 01:30am|on 01:30pm|off rang"},
+            {"a minute emptied and left", "11:30:pm", "txtMinute Backspace Tab", "on 11:30pm|off box"},
+        });
+    }
+
+    void aTypedTimeCountsOnceWholeOrLeft() {
+        w->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->window.get()));
+        w->typeParts({"txtHour", "txtMinute", "txtAmPm"}, column("set"));
+        w->platform.setTime(QTime(13, 30, 10));
+        w->click("Option1");
+        const QStringList keys = column("keys").split(u' ');
+        w->click(qPrintable(keys.first()));
+        QStringList after;
+        for (const QString &key : keys.mid(1)) {
+            QWidget *focused = QApplication::focusWidget();
+            key.size() == 1 ? QTest::keyClick(focused, key[0].toLatin1())
+                            : QTest::keyClick(focused, QKeySequence::fromString(key)[0].key());
+            const QString told = w->platform.takeLog().join(u'|');
+            AlarmClock *alarm = w->window->alarm1;
+            after << (alarm->isOn() ? u"on "_s + alarm->composedTime() : u"off"_s) +
+                         (told.contains(u"notify"_s) ? u" rang"_s : QString()) +
+                         (told.contains(u"box"_s) ? u" box"_s : QString());
+        }
+        QTEST(after.join(u'|'), "after");
     }
 
     // In the tray while it goes off: the window is back before the message, and the program waits for

@@ -58,9 +58,14 @@ AlarmCheck::AlarmCheck(AlarmClock &alarm, const AlarmOptions &options, AlertActi
         m_checked = look();
         goOffInTimeOrder({this});
     });
-    // A time set to the present minute while the alarm is on goes off at once.
-    for (QLineEdit *field : {alarm.txtHour, alarm.txtMinute, alarm.txtAmPm})
-        connect(field, &QLineEdit::textChanged, this, [this] { goOffInTimeOrder({this}); });
+    // A time set to the present minute while the alarm is on goes off at once, but not a time half
+    // typed: only once the keyboard has left the alarm's fields. Nothing was missed under a new time.
+    connect(&alarm, &AlarmClock::timeTaken, this, [this] {
+        if (m_alarm.isBeingTyped())
+            m_checked = look();
+        else
+            goOffInTimeOrder({this});
+    });
 }
 
 QString AlarmCheck::composedText() const {
@@ -86,7 +91,7 @@ void AlarmCheck::goOffInTimeOrder(const QList<AlarmCheck *> &checks) {
     // An earlier alarm's message box waits for the user, and meanwhile anything may happen: a nested
     // check sets this one off, the user switches it off, or the program unloads.
     for (const auto &[due, check] : dueAlarms)
-        if (check->m_alarm.tmrAlarm->isEnabled())
+        if (check->m_alarm.isOn())
             check->goOff(due);
 }
 
@@ -99,7 +104,7 @@ AlarmCheck::Look AlarmCheck::look() const {
 // while the clock went on with the time that really passed.
 std::optional<QDateTime> AlarmCheck::due(const Look &look) const {
     const std::optional<int> second = ClockText::readHourMinuteAmPm(composedText());
-    if (!m_alarm.tmrAlarm->isEnabled() || !second)
+    if (!m_alarm.isOn() || !second)
         return std::nullopt;
     const QDateTime &now = look.wall;
     const int intoItsMinute = now.time().msecsSinceStartOfDay() / 1000 - *second;

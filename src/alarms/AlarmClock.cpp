@@ -10,10 +10,13 @@
 #include "info/ProductInfo.h"
 #include "platform/MinuteTimer.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using Controls::place;
@@ -123,11 +126,11 @@ void AlarmClock::connectHandlers() {
         if (selected)
             Option2_Click();
     });
-    for (QLineEdit *field : {txtHour, txtMinute, txtAmPm})
-        connect(field, &QLineEdit::textChanged, this, [this](const QString &text) {
-            if (text.isEmpty() && Option1->isChecked())
-                switchOffUnreadable();
-        });
+    for (QLineEdit *field : fields()) {
+        connect(field, &QLineEdit::textEdited, this, [this, field] { fieldEdited(field); });
+        // Not editingFinished, which never comes for an empty field.
+        field->installEventFilter(this);
+    }
 }
 
 // Only what can make a time is taken as typed: an hour up to 23 and a minute up to 59 in digits,
@@ -136,21 +139,58 @@ void AlarmClock::takeOnlyTimes() {
     takeOnly(txtHour, u"[01]?[0-9]|2[0-3]"_s);
     takeOnly(txtMinute, u"[0-5]?[0-9]"_s);
     txtAmPm->setValidator(new AmPmValidator(txtAmPm));
-    connect(txtHour, &QLineEdit::textEdited, this, &AlarmClock::txtHour_Edited);
 }
 
-// An hour of the 24-hour clock becomes the 12-hour one with its marker, the marker first: the time
-// never reads, even for a moment, as another one.
-void AlarmClock::txtHour_Edited(const QString &typed) {
+// Two digits make an hour or a minute whole; a marker is whole at once.
+void AlarmClock::fieldEdited(QLineEdit *field) {
+    if (field == txtAmPm ? !field->text().isEmpty() : field->text().size() == 2)
+        take(field);
+}
+
+bool AlarmClock::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::FocusOut)
+        take(static_cast<QLineEdit *>(watched));
+    return QObject::eventFilter(watched, event);
+}
+
+// A field taken empty, or a time that cannot be read, would leave on an alarm that never rings.
+void AlarmClock::take(QLineEdit *field) {
+    if (field == txtHour && toTwelveHours())
+        taken(txtAmPm) = txtAmPm->text();
+    taken(field) = field->text();
+    if (isOn() && !ClockText::readHourMinuteAmPm(composedTime()))
+        switchOffUnreadable();
+    else
+        Q_EMIT timeTaken();
+}
+
+// The marker first: the time never reads, even for a moment, as another one. A lone 0 is 00.
+bool AlarmClock::toTwelveHours() {
+    const QString typed = txtHour->text();
     const int hour = typed.toInt();
-    if (typed.size() < 2 || (hour >= 1 && hour <= 12))
-        return;
+    if (typed.isEmpty() || (hour >= 1 && hour <= 12))
+        return false;
     txtAmPm->setText(hour < 12 ? u"am"_s : u"pm"_s);
     txtHour->setText(ClockText::twoDigits(hour == 0 ? 12 : hour - 12));
+    return true;
+}
+
+QString &AlarmClock::taken(const QLineEdit *field) {
+    return field == txtHour ? m_takenHour : field == txtMinute ? m_takenMinute : m_takenAmPm;
 }
 
 QString AlarmClock::composedTime() const {
-    return txtHour->text() + u':' + txtMinute->text() + txtAmPm->text();
+    return m_takenHour + u':' + m_takenMinute + m_takenAmPm;
+}
+
+bool AlarmClock::isOn() const {
+    return tmrAlarm->isEnabled();
+}
+
+bool AlarmClock::isBeingTyped() const {
+    const auto fieldList = fields();
+    return std::any_of(fieldList.begin(), fieldList.end(),
+                       [](QLineEdit *field) { return field->hasFocus(); });
 }
 
 // A click selects the whole field, so that typing replaces it, and makes its kind the one that
@@ -182,16 +222,27 @@ void AlarmClock::UpDown1_DownClick() {
     stepSelectedFields(false);
 }
 
+// Each step is a whole change of its field.
 void AlarmClock::stepSelectedFields(bool up) {
-    if (m_selection.blnHourSel)
+    if (m_selection.blnHourSel) {
         stepField(*txtHour, 1, 12, up);
-    if (m_selection.blnMinuteSel)
+        take(txtHour);
+    }
+    if (m_selection.blnMinuteSel) {
         stepField(*txtMinute, 0, 59, up);
-    if (m_selection.blnAmPmSel)
+        take(txtMinute);
+    }
+    if (m_selection.blnAmPmSel) {
         stepAmPm(*txtAmPm, up);
+        take(txtAmPm);
+    }
 }
 
+// However it is switched on, with the mouse, the keyboard or assistive technology, it is for the
+// time its fields show.
 void AlarmClock::Option1_Click() {
+    for (QLineEdit *field : fields())
+        take(field);
     if (!ClockText::readHourMinuteAmPm(composedTime())) {
         switchOffUnreadable();
         return;
@@ -224,6 +275,8 @@ void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {
     Controls::setForeColour(Label3, Colour::Azure);
     txtMinute = field(names.minute, u"00"_s, 625, 405, 14.25);
     txtAmPm = field(names.amPm, u"am"_s, 1035, 375, 12);
+    for (QLineEdit *shown : fields())
+        taken(shown) = shown->text();
 
     const QString caption = tr(names.texts.caption);
     //: An alarm's fields, for assistive technology: "alarm I hour", "alarm I minute", "alarm I am or pm".

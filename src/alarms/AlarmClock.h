@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+
+#include <array>
 
 class Clock;
 struct FieldSelection;
@@ -37,13 +40,15 @@ public:
     AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection, const Clock &clock,
                MessageBox &messages);
 
-    // The set time as its fields compose it, "07:30pm"; it may not read as a time of day.
+    // The set time as its fields were last taken, "07:30pm"; it may not read as a time of day.
     QString composedTime() const;
+    bool isOn() const;
+    // The keyboard is in one of its fields: a time being typed is not checked until it leaves.
+    bool isBeingTyped() const;
 
     void txtHour_Click();
     void txtMinute_Click();
     void txtAmPm_Click();
-    void txtHour_Edited(const QString &typed);
     void UpDown1_UpClick();
     void UpDown1_DownClick();
     void Option1_Click();
@@ -65,10 +70,21 @@ public:
 Q_SIGNALS:
     // The alarm was switched on: it is checked at once, not only at the next tick.
     void switchedOn();
+    // A field was taken: the alarm has the time it shows from now on.
+    void timeTaken();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildTimeDisplay(const AlarmClockNames &names);
     void takeOnlyTimes();
+    // A field is taken once it is whole, when the keyboard leaves it, when it is stepped and when the
+    // alarm is switched on; until then the alarm keeps the time it had.
+    void take(QLineEdit *field);
+    void fieldEdited(QLineEdit *field);
+    // An hour of the 24-hour clock rewritten as the 12-hour one with its marker.
+    bool toTwelveHours();
     void connectHandlers();
     // An alarm that could never go off is off, and the user is told so.
     void switchOffUnreadable();
@@ -76,6 +92,13 @@ private:
     // Each field of a selected kind, one step up or down from what it shows.
     void stepSelectedFields(bool up);
 
+    std::array<QLineEdit *, 3> fields() const { return {txtHour, txtMinute, txtAmPm}; }
+    // What the field showed when it was last taken.
+    QString &taken(const QLineEdit *field);
+
+    QString m_takenHour;
+    QString m_takenMinute;
+    QString m_takenAmPm;
     FieldSelection &m_selection;
     MessageBox &m_messages;
 };
