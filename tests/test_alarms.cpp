@@ -196,8 +196,8 @@ private Q_SLOTS:
         QCOMPARE(w->platform.takeLog(),
                  QStringList({u"sound 1 /home/u/alarm.wav"_s,
                               u"notify Alarm I urgent|Alarm I at 07:30 pm\nTake the pills"_s, u"visible"_s,
-                              u"not on top"_s, u"box The Tivvet|Take the pills"_s, u"withdraw"_s,
-                              u"start|/usr/bin/player|two words"_s}));
+                              u"not on top"_s, u"box The Tivvet|Alarm I at 07:30 pm\nTake the pills"_s,
+                              u"withdraw Alarm I"_s, u"start|/usr/bin/player|two words"_s}));
         QVERIFY(w->window->AROnTop1->ontop());
         QVERIFY(w->checked("Option2"));
     }
@@ -228,7 +228,13 @@ private Q_SLOTS:
         QString owner;
         bool keptOpen = false, answered = false;
         QTimer::singleShot(0, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            const auto found = std::find_if(windows.begin(), windows.end(), [](QWidget *window) {
+                return qobject_cast<QMessageBox *>(window) && window->isVisible();
+            });
+            if (found == windows.end())
+                return;
+            auto *box = static_cast<QMessageBox *>(*found);
             owner = box->parentWidget() ? box->parentWidget()->objectName()
                     : box->windowFlags().testFlag(Qt::WindowStaysOnTopHint) ? u"on top"_s
                                                                             : u"none"_s;
@@ -268,7 +274,9 @@ private Q_SLOTS:
             {"both in a minute, with messages", "07:00:am", "07:00:am", "06:59", "07:00", "messages",
              "sound 1 |notify Alarm I urgent|Alarm I at 07:00 am\nI|sound 1 |notify Alarm II urgent|Alarm II "
              "at "
-             "07:00 am\nII|not on top|box The Tivvet|II|withdraw|not on top|box The Tivvet|I"},
+             "07:00 am\nII|not on top|box The Tivvet|Alarm II at 07:00 am\nII|withdraw Alarm II|not on "
+             "top|box The "
+             "Tivvet|Alarm I at 07:00 am\nI|withdraw Alarm I"},
         });
     }
 

@@ -131,7 +131,7 @@ private Q_SLOTS:
                                                     u"sound could be played: no sound server answered"_s));
         for (int clicks = 2; clicks > 0; --clicks) // seen: its notification is withdrawn, once, and a
             QTest::mouseClick(w->find("lblCounter"), Qt::LeftButton); // sound still waiting dropped
-        QCOMPARE(w->platform.takeLog(), QStringList{u"withdraw"_s});
+        QCOMPARE(w->platform.takeLog(), QStringList{u"withdraw countdown"_s});
         QVERIFY(!w->platform.soundFails);
         QVERIFY(!running() && resetEnabled() && !w->platform.inhibited);
         w->click("FlatBttnStart"); // the fields still hold the entry, but there is nothing to count

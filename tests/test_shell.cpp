@@ -151,8 +151,8 @@ private Q_SLOTS:
         setBothAlarms();
         answerBoxes([this] { w->platform.tray.menu->actions().last()->trigger(); });
         QVERIFY(endsByItself([this] { alarmsGoOff(); }));
-        QCOMPARE(told(), u"%1|%2|box The Tivvet|first"_s.arg(QLatin1StringView(BothAlarms),
-                                                             QLatin1StringView(SaveFailed)));
+        QCOMPARE(told(), u"%1|%2|box The Tivvet|Alarm I at 06:00 am"_s.arg(QLatin1StringView(BothAlarms),
+                                                                           QLatin1StringView(SaveFailed)));
         QVERIFY(unloaded());
     }
 
@@ -160,14 +160,14 @@ private Q_SLOTS:
     // alarm's or the one that tells of a failed save at exit; what was told, and whether the program
     // ended. A signal ends it at once, box and all; a failure not yet told goes to standard error.
     void aSignalOrAMinuteCheckInsideABox_data() {
-        const QByteArray alarms = QByteArray(BothAlarms) + "|box The Tivvet|first";
+        const QByteArray alarms = QByteArray(BothAlarms) + "|box The Tivvet|Alarm I at 06:00 am";
         addRows({
             {"", "box", "inside", "told", "ends"},
             {"SIGTERM in an alarm's box", "alarm", "15", alarms.constData(), "yes"},
             {"SIGINT in the box of a failed save", "save", "2", SaveFailed, "yes"},
             {"SIGHUP in an alarm's box", "alarm", "1", alarms.constData(), "yes"},
             {"a minute check in an alarm's box", "alarm", "minute",
-             (alarms + "|withdraw|start|/bin/one").constData(), "no"},
+             (alarms + "|withdraw Alarm I|start|/bin/one").constData(), "no"},
         });
     }
 

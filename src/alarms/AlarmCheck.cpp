@@ -143,15 +143,17 @@ QString AlarmCheck::told(const QDateTime &due) const {
 }
 
 void AlarmCheck::goOff(const QDateTime &due) {
-    m_alerts.PlayAlertSound(m_options.sound->txtWav->text());
+    m_alerts.PlayAlertSound(m_alarm.name, m_options.sound->txtWav->text());
     m_alarm.Option2->setChecked(true); // switched off, which stops its timer
     m_alerts.RestoreMainWindow();
     const bool showsMessage = m_options.message->Check4->isChecked();
-    const QString message = m_options.message->txtMessage->toPlainText();
-    m_alerts.NotifyUser(m_alarm.name, told(due) + (showsMessage ? u'\n' + message : QString()), true);
+    // The box, like the notification, says which alarm it is for above the message.
+    const QString text =
+        told(due) + (showsMessage ? u'\n' + m_options.message->txtMessage->toPlainText() : QString());
+    m_alerts.NotifyUser(m_alarm.name, text, true);
     if (showsMessage) {
         Q_EMIT waitsForTheUser();
-        m_alerts.ShowAlertMessage(message);
+        m_alerts.ShowAlertMessage(m_alarm.name, text);
     }
     // Only after OK, and never once the program has been asked to end meanwhile.
     if (m_alerts.isLeaving())

@@ -46,15 +46,19 @@ AlertActions::AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLaun
     , m_notifier(notifier)
     , m_window(window) {}
 
-void AlertActions::PlayAlertSound(const QString &path) {
-    m_alert = {};
-    m_sound.play(path, AlertSoundFlags, [this](SoundPlayer::Failure failure) {
+void AlertActions::PlayAlertSound(const QString &source, const QString &path) {
+    m_unseen[source] = {};
+    m_soundSource = source;
+    m_sound.play(path, AlertSoundFlags, [this, source](SoundPlayer::Failure failure) {
+        const auto alert = m_unseen.find(source);
+        if (alert == m_unseen.end())
+            return;
         //: A line under an alert's notification, as the next one.
-        m_alert.noSound = failure == SoundPlayer::Failure::NoServer
-                              ? tr("No sound could be played: no sound server answered")
-                              : tr("No sound could be played: no sound device");
-        if (!m_alert.source.isEmpty())
-            notifyAlert();
+        alert->noSound = failure == SoundPlayer::Failure::NoServer
+                             ? tr("No sound could be played: no sound server answered")
+                             : tr("No sound could be played: no sound device");
+        if (alert->notified)
+            notifyAlert(source);
     });
 }
 
@@ -74,39 +78,46 @@ void AlertActions::RestoreMainWindow() {
 }
 
 void AlertActions::NotifyUser(const QString &source, const QString &body, bool urgent) {
-    m_alert = {source, body, urgent, m_alert.noSound};
-    notifyAlert();
-    m_alertUnseen = true;
+    Alert &alert = m_unseen[source];
+    alert = {body, urgent, alert.noSound, true};
+    notifyAlert(source);
 }
 
 // Sent again when the sound fails later: the notification of the same source replaces the first.
-void AlertActions::notifyAlert() {
-    m_notifier.notify(m_alert.source,
-                      m_alert.noSound.isEmpty() ? m_alert.body : m_alert.body + u'\n' + m_alert.noSound,
-                      m_alert.urgent);
+void AlertActions::notifyAlert(const QString &source) {
+    const Alert &alert = m_unseen[source];
+    m_notifier.notify(source, alert.noSound.isEmpty() ? alert.body : alert.body + u'\n' + alert.noSound,
+                      alert.urgent);
+}
+
+void AlertActions::alertSeen() {
+    for (const QString &source : m_unseen.keys())
+        alertSeen(source);
 }
 
 // A sound still waiting for a slow server would come too late to tell anything.
-void AlertActions::alertSeen() {
-    if (!std::exchange(m_alertUnseen, false))
+void AlertActions::alertSeen(const QString &source) {
+    const auto alert = m_unseen.find(source);
+    if (alert == m_unseen.end())
         return;
-    m_notifier.withdraw();
-    m_sound.dropWaitingSound();
+    if (alert->notified)
+        m_notifier.withdraw(source);
+    if (source == m_soundSource)
+        m_sound.dropWaitingSound();
+    m_unseen.erase(alert);
 }
 
 // Another alarm's box may open while one waits: the window is kept on top again only once the last
 // has closed.
-void AlertActions::ShowAlertMessage(const QString &text) {
+void AlertActions::ShowAlertMessage(const QString &source, const QString &text) {
     if (m_messagesOpen++ == 0)
         m_window.setOnTop(false);
-    message = {text, 0, ProductInfo::applicationTitle()};
-    // Not the record, which a box opened inside this one's wait replaces.
     m_messages.showUnasked(ProductInfo::applicationTitle(), text);
     if (--m_messagesOpen == 0)
         m_window.setOnTop(true);
     // Ended by a signal rather than by OK, the box may not have been seen.
     if (!m_window.isLeaving())
-        alertSeen();
+        alertSeen(source);
 }
 
 bool AlertActions::isLeaving() const {

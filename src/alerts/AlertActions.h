@@ -1,8 +1,7 @@
 #pragma once
 
-#include "alerts/AlertMessage.h"
-
 #include <QCoreApplication>
+#include <QMap>
 #include <QString>
 
 class AlertWindow;
@@ -19,37 +18,37 @@ public:
     AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLauncher &launcher, Notifier &notifier,
                  AlertWindow &window);
 
-    // Plays the file in the background; a file that cannot be played gives the default sound. Where
-    // no sound can be played at all, the alert's notification says so.
-    void PlayAlertSound(const QString &path);
+    // Plays the file in the background for the source's alert; a file that cannot be played gives the
+    // default sound. Where no sound can be played at all, the alert's notification says so.
+    void PlayAlertSound(const QString &source, const QString &path);
     // Plays the file with no fallback and says why when it cannot, at once or once the device fails.
     void TestPlaySound(const QString &path);
     void RestoreMainWindow();
     // A desktop notification that says what fired, for where a sound or a window is not enough.
     void NotifyUser(const QString &source, const QString &body, bool urgent);
-    // Shows an alarm's message while the main window is not kept on top; returns after OK.
-    void ShowAlertMessage(const QString &text);
-    // The user has seen the alerts so far: OK on an alarm's box, "Show" on a notification, Restore
-    // from the tray, a click or a key in the main window. Their notifications are withdrawn; those
-    // of an alert not seen stay.
+    // Shows an alarm's message while the main window is not kept on top; returns after OK, which is
+    // seeing that alarm's alert.
+    void ShowAlertMessage(const QString &source, const QString &text);
+    // The user has seen the alerts so far: "Show" on a notification, Restore from the tray, a click
+    // or a key in the main window. Their notifications are withdrawn; those of a later alert stay.
     void alertSeen();
+    // The user has seen the source's alert: OK on its box. The others' notifications stay.
+    void alertSeen(const QString &source);
     // The program is on its way out: a message box's wait may have seen it close.
     bool isLeaving() const;
     // Starts an alarm's program on its own; says so when it cannot be started.
     void RunAlertProgram(const QString &commandLine);
 
-    AlertMessage message;
-
 private:
-    // The alert of the last PlayAlertSound: its notification, once sent, and why it has no sound.
+    // An alert not yet seen: its notification, once sent, and why it has no sound.
     struct Alert {
-        QString source;
         QString body;
         bool urgent = false;
         QString noSound;
+        bool notified = false;
     };
 
-    void notifyAlert();
+    void notifyAlert(const QString &source);
 
     SoundPlayer &m_sound;
     MessageBox &m_messages;
@@ -57,6 +56,6 @@ private:
     Notifier &m_notifier;
     AlertWindow &m_window;
     int m_messagesOpen = 0;
-    bool m_alertUnseen = false;
-    Alert m_alert;
+    QMap<QString, Alert> m_unseen; // by source
+    QString m_soundSource;         // whose sound was played last
 };

@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +24,16 @@ QString startOf(const QString &text) {
         end = text.indexOf(u'\n', line == 0 ? 0 : end + 1);
     const qsizetype cut = std::min(end < 0 ? text.size() : end, ShownCharacters);
     return cut == text.size() ? text : text.left(cut) + u'\u2026';
+}
+
+// Below the box open before it, or above it where the screen ends there, so that both are read.
+void placeBeside(QWidget &box, const QWidget &before) {
+    const QRect taken = before.frameGeometry();
+    const QRect screen = before.screen()->availableGeometry();
+    const int height = box.sizeHint().height() + taken.height() - before.height();
+    const int below = taken.bottom() + 1;
+    box.move(taken.left(),
+             below + height <= screen.bottom() ? below : std::max(screen.top(), taken.top() - height));
 }
 
 // Mapped, as Qt learns once the window system shows it: a window minimised, hidden or only just
@@ -70,8 +84,14 @@ void QtMessageBox::exec(const QString &title, const QString &text, bool unasked)
     const bool onItsOwn = unasked && !isOnScreen(m_owner);
     QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, onItsOwn ? nullptr : m_owner.get());
     box.setWindowFlag(Qt::WindowStaysOnTopHint, onItsOwn);
-    if (unasked)
+    // In front, but the keyboard stays where the user types until they click the box or move to it;
+    // a window manager that activates it anyway gets no key from it in its first second. A modal
+    // window is activated as it is shown: this one waits in a loop of its own.
+    if (unasked) {
+        box.setAttribute(Qt::WA_ShowWithoutActivating);
+        box.setModal(false);
         new NoKeysAtFirst(&box);
+    }
     box.setTextFormat(Qt::PlainText);
     if (shown != text)
         box.setDetailedText(text);
@@ -82,5 +102,20 @@ void QtMessageBox::exec(const QString &title, const QString &text, bool unasked)
         const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(title) + TitleBarButtons;
         grid->addItem(new QSpacerItem(titleWidth, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
-    box.exec();
+    if (!m_open.isEmpty())
+        placeBeside(box, *m_open.last());
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    m_open.append(&box);
+    if (unasked) {
+        QEventLoop answered;
+        QObject::connect(&box, &QDialog::finished, &answered, &QEventLoop::quit);
+        box.show();
+        answered.exec();
+    } else {
+        box.exec();
+    }
+    m_open.removeOne(&box);
+    // Answered, the keyboard goes back to the window of the program's that had it.
+    if (active && active->isVisible())
+        active->activateWindow();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -11,7 +12,7 @@ public:
     virtual ~MessageBox() = default;
     virtual void show(const QString &title, const QString &text) = 0;
     // A box that comes unasked, as an alarm's message: it is not hidden with a window that is not
-    // on the screen, and keys typed for another window as it appears do not answer it unseen.
+    // on the screen, and it does not take the keyboard from the window the user types into.
     virtual void showUnasked(const QString &title, const QString &text) = 0;
 };
 
@@ -26,4 +27,6 @@ private:
     void exec(const QString &title, const QString &text, bool unasked);
 
     QPointer<QWidget> m_owner;
+    // The boxes open, the last one on top: one opened inside another's wait.
+    QList<QWidget *> m_open;
 };

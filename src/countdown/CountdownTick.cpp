@@ -17,6 +17,11 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// Whose alerts they are, in notifications.
+const QString Source = u"countdown"_s;
+} // namespace
+
 CountdownTick::CountdownTick(CountdownTimer &countdown, const NotifySettings &notify, const QLineEdit &txtWav,
                              AlertActions &alerts, const Clock &clock)
     : QObject(&countdown)
@@ -52,7 +57,7 @@ void CountdownTick::tmrCounter_Timer(int seconds) {
 }
 
 void CountdownTick::expire(int secondsAgo) {
-    m_alerts.PlayAlertSound(m_txtWav.text());
+    m_alerts.PlayAlertSound(Source, m_txtWav.text());
     m_countdown.tmrCounter->setEnabled(false);
     m_countdown.FlatBttnReset->setEnabled(true);
     m_alerts.RestoreMainWindow();
@@ -60,12 +65,12 @@ void CountdownTick::expire(int secondsAgo) {
     const int ranOut = m_clock.now().addSecs(-secondsAgo).time().msecsSinceStartOfDay() / 1000;
     //: A notification told late; %1 is the time of day as the locale writes it: "7:31 pm", "19:31".
     const QString ranOutAt = tr("The countdown ran out at %1.").arg(ClockText::clockTime(ranOut, QLocale()));
-    m_alerts.NotifyUser(u"countdown"_s, secondsAgo <= 1 ? tr("The countdown has run out.") : ranOutAt, true);
+    m_alerts.NotifyUser(Source, secondsAgo <= 1 ? tr("The countdown has run out.") : ranOutAt, true);
 }
 
 void CountdownTick::alert(const QString &remaining) {
-    m_alerts.PlayAlertSound(m_txtWav.text());
+    m_alerts.PlayAlertSound(Source, m_txtWav.text());
     m_alerts.RestoreMainWindow();
     //: The time left is written as 00:05:00.
-    m_alerts.NotifyUser(u"countdown"_s, tr("The countdown has %1 left.").arg(remaining), false);
+    m_alerts.NotifyUser(Source, tr("The countdown has %1 left.").arg(remaining), false);
 }

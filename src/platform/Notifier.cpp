@@ -46,13 +46,12 @@ void DBusNotifier::notify(const QString &source, const QString &body, bool urgen
     });
 }
 
-void DBusNotifier::withdraw() {
-    for (const uint id : std::as_const(m_shown)) {
-        QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, u"CloseNotification"_s);
-        call << id;
-        QDBusConnection::sessionBus().asyncCall(call);
-    }
-    m_shown.clear();
+void DBusNotifier::withdraw(const QString &source) {
+    if (!m_shown.contains(source))
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, u"CloseNotification"_s);
+    call << m_shown.take(source);
+    QDBusConnection::sessionBus().asyncCall(call);
 }
 
 void DBusNotifier::onActionInvoked(uint id, const QString &action) {

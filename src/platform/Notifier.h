@@ -4,8 +4,8 @@
 #include <QObject>
 
 // Desktop notifications: a later one from the same source replaces the earlier one, and the
-// notification's "Show" brings the main window back; once the user has seen the alerts, they are
-// withdrawn. Where no notification server runs, nothing shows and nothing is reported.
+// notification's "Show" brings the main window back; once the user has seen an alert, its
+// notification is withdrawn. Where no notification server runs, nothing shows and nothing is reported.
 class Notifier : public QObject {
     Q_OBJECT
 
@@ -14,8 +14,8 @@ public:
 
     // The source names what alerts: "countdown", "Alarm I", "Alarm II".
     virtual void notify(const QString &source, const QString &body, bool urgent) = 0;
-    // Withdraws every notification still shown.
-    virtual void withdraw() = 0;
+    // Withdraws the source's notification, if it is still shown.
+    virtual void withdraw(const QString &source) = 0;
 
 Q_SIGNALS:
     // The notification's "Show", with the token that the server gave for the window to take the
@@ -29,7 +29,7 @@ class DBusNotifier : public Notifier {
 
 public:
     void notify(const QString &source, const QString &body, bool urgent) override;
-    void withdraw() override;
+    void withdraw(const QString &source) override;
 
 private Q_SLOTS:
     void onActionInvoked(uint id, const QString &action);

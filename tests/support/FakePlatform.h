@@ -66,7 +66,7 @@ struct FakePlatform : SoundPlayer,
         log << QStringLiteral("notify %1 %2|%3")
                    .arg(source, urgent ? QStringLiteral("urgent") : QString(), body);
     }
-    void withdraw() override { log << QStringLiteral("withdraw"); }
+    void withdraw(const QString &source) override { log << QStringLiteral("withdraw ") + source; }
     void setInhibited(bool on) override { inhibited = on; }
     QDateTime now() const override { return current; }
     void setTime(const QTime &time) { current = QDateTime(QDate(2026, 12, 5), time); }
