@@ -1,12 +1,11 @@
 #include "alarms/AlarmClock.h"
 
-#include "alarms/FieldStepping.h"
 #include "controls/Controls.h"
 #include "controls/Frame.h"
 #include "controls/MessageBox.h"
+#include "controls/SteppedFields.h"
 #include "controls/UpDown.h"
 #include "core/ClockText.h"
-#include "core/FieldSelection.h"
 #include "info/ProductInfo.h"
 #include "platform/MinuteTimer.h"
 
@@ -88,7 +87,6 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
     : QObject(mainArea)
     , Frame14(place(new Frame(mainArea), names.frame, QRect(2170, names.top, 1910, names.height)))
     , tmrAlarm(new MinuteTimer(clock, this))
-    , m_selection(selection)
     , m_messages(messages) {
     const QString caption = tr(names.texts.caption);
     name = tr(names.texts.name);
@@ -97,6 +95,7 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
 
     UpDown1 = place(new UpDown(Frame14), names.upDown, QRect(1600, 480, 240, 360));
     UpDown1->setNames(caption);
+    stepFields(selection);
     //: Short: beside an option button, at most 30 pixels; the alarm switched on.
     Option1 = Controls::labelledButton<QRadioButton>(Frame14, names.on, names.onLabel, tr("on"), 150, 960);
     //: Short: beside an option button, at most 40 pixels; the alarm switched off.
@@ -112,11 +111,6 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
 
 void AlarmClock::connectHandlers() {
     takeOnlyTimes();
-    UpDown1->steps(txtHour, [this] { txtHour_Click(); });
-    UpDown1->steps(txtMinute, [this] { txtMinute_Click(); });
-    UpDown1->steps(txtAmPm, [this] { txtAmPm_Click(); });
-    connect(UpDown1, &UpDown::UpClick, this, &AlarmClock::UpDown1_UpClick);
-    connect(UpDown1, &UpDown::DownClick, this, &AlarmClock::UpDown1_DownClick);
     // Selecting an option button, by a click or by the program, runs its handler.
     connect(Option1, &QRadioButton::toggled, this, [this](bool selected) {
         if (selected)
@@ -193,49 +187,13 @@ bool AlarmClock::isBeingTyped() const {
                        [](QLineEdit *field) { return field->hasFocus(); });
 }
 
-// A click selects the whole field, so that typing replaces it, and makes its kind the one that
-// every alarm's spin button steps.
-void AlarmClock::selectField(QLineEdit *field, bool hour, bool minute, bool amPm) {
-    field->selectAll();
-    m_selection.blnHourSel = hour;
-    m_selection.blnMinuteSel = minute;
-    m_selection.blnAmPmSel = amPm;
-}
-
-void AlarmClock::txtHour_Click() {
-    selectField(txtHour, true, false, false);
-}
-
-void AlarmClock::txtMinute_Click() {
-    selectField(txtMinute, false, true, false);
-}
-
-void AlarmClock::txtAmPm_Click() {
-    selectField(txtAmPm, false, false, true);
-}
-
-void AlarmClock::UpDown1_UpClick() {
-    stepSelectedFields(true);
-}
-
-void AlarmClock::UpDown1_DownClick() {
-    stepSelectedFields(false);
-}
-
 // Each step is a whole change of its field.
-void AlarmClock::stepSelectedFields(bool up) {
-    if (m_selection.blnHourSel) {
-        stepField(*txtHour, 1, 12, up);
-        take(txtHour);
-    }
-    if (m_selection.blnMinuteSel) {
-        stepField(*txtMinute, 0, 59, up);
-        take(txtMinute);
-    }
-    if (m_selection.blnAmPmSel) {
-        stepAmPm(*txtAmPm, up);
-        take(txtAmPm);
-    }
+void AlarmClock::stepFields(FieldSelection &selection) {
+    auto *stepped = new SteppedFields(UpDown1, selection, this);
+    stepped->add(txtHour, SteppedFields::Kind::Hour);
+    stepped->add(txtMinute, SteppedFields::Kind::Minute);
+    stepped->add(txtAmPm, SteppedFields::Kind::AmPm);
+    connect(stepped, &SteppedFields::stepped, this, &AlarmClock::take);
 }
 
 // However it is switched on, with the mouse, the keyboard or assistive technology, it is for the

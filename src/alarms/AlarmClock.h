@@ -14,6 +14,7 @@ class QLineEdit;
 class QRadioButton;
 class MinuteTimer;
 class QWidget;
+class SteppedFields;
 class UpDown;
 
 struct AlarmClockNames {
@@ -46,11 +47,6 @@ public:
     // The keyboard is in one of its fields: a time being typed is not checked until it leaves.
     bool isBeingTyped() const;
 
-    void txtHour_Click();
-    void txtMinute_Click();
-    void txtAmPm_Click();
-    void UpDown1_UpClick();
-    void UpDown1_DownClick();
     void Option1_Click();
     void Option2_Click();
 
@@ -78,6 +74,7 @@ protected:
 
 private:
     void buildTimeDisplay(const AlarmClockNames &names);
+    void stepFields(FieldSelection &selection);
     void takeOnlyTimes();
     // A field is taken once it is whole, when the keyboard leaves it, when it is stepped and when the
     // alarm is switched on; until then the alarm keeps the time it had.
@@ -88,9 +85,6 @@ private:
     void connectHandlers();
     // An alarm that could never go off is off, and the user is told so.
     void switchOffUnreadable();
-    void selectField(QLineEdit *field, bool hour, bool minute, bool amPm);
-    // Each field of a selected kind, one step up or down from what it shows.
-    void stepSelectedFields(bool up);
 
     std::array<QLineEdit *, 3> fields() const { return {txtHour, txtMinute, txtAmPm}; }
     // What the field showed when it was last taken.
@@ -99,6 +93,5 @@ private:
     QString m_takenHour;
     QString m_takenMinute;
     QString m_takenAmPm;
-    FieldSelection &m_selection;
     MessageBox &m_messages;
 };

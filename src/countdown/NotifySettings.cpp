@@ -1,11 +1,10 @@
 #include "countdown/NotifySettings.h"
 
-#include "alarms/FieldStepping.h"
 #include "controls/Controls.h"
 #include "controls/Frame.h"
+#include "controls/SteppedFields.h"
 #include "controls/UpDown.h"
 #include "core/ClockText.h"
-#include "core/FieldSelection.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -28,11 +27,10 @@ constexpr double FieldPoints = 12;
 NotifySettings::NotifySettings(QWidget *timerPanel, FieldSelection &selection)
     : QObject(timerPanel)
     , Frame8(place(new Frame(timerPanel), "Frame8", QRect(1680, 115, 1680, 1520)))
-    , Frame9(place(new Frame(timerPanel), "Frame9", QRect(3480, 115, 1790, 1520)))
-    , m_selection(selection) {
+    , Frame9(place(new Frame(timerPanel), "Frame9", QRect(3480, 115, 1790, 1520))) {
     buildNotifyTimes();
     buildCustomTime();
-    connectHandlers();
+    connectHandlers(selection);
 }
 
 void NotifySettings::buildNotifyTimes() {
@@ -82,12 +80,11 @@ void NotifySettings::buildCustomTime() {
     Check2->setAccessibleName(tr("custom notify activate"));
 }
 
-void NotifySettings::connectHandlers() {
-    UpDown3->steps(txtHour3, [this] { txtHour3_Click(); });
-    UpDown3->steps(txtMinute3, [this] { txtMinute3_Click(); });
-    UpDown3->steps(txtSecond, [this] { txtSecond_Click(); });
-    connect(UpDown3, &UpDown::UpClick, this, &NotifySettings::UpDown3_UpClick);
-    connect(UpDown3, &UpDown::DownClick, this, &NotifySettings::UpDown3_DownClick);
+void NotifySettings::connectHandlers(FieldSelection &selection) {
+    auto *stepped = new SteppedFields(UpDown3, selection, this);
+    stepped->add(txtHour3, SteppedFields::Kind::Hour);
+    stepped->add(txtMinute3, SteppedFields::Kind::Minute);
+    stepped->add(txtSecond, SteppedFields::Kind::Second);
     connect(Check2, &QCheckBox::stateChanged, this, &NotifySettings::Check2_Click);
 }
 
@@ -105,44 +102,6 @@ QList<qint64> NotifySettings::notifyTimes() const {
         if (box->isChecked())
             times << seconds;
     return times;
-}
-
-// A click selects the whole field, so that typing replaces it, and makes it the one spin clicks step.
-void NotifySettings::selectField(QLineEdit *field, bool hour, bool minute, bool second) {
-    field->selectAll();
-    m_selection.blnHourSel = hour;
-    m_selection.blnMinuteSel = minute;
-    m_selection.blnSecondSel = second;
-}
-
-void NotifySettings::txtHour3_Click() {
-    selectField(txtHour3, true, false, false);
-}
-
-void NotifySettings::txtMinute3_Click() {
-    selectField(txtMinute3, false, true, false);
-}
-
-void NotifySettings::txtSecond_Click() {
-    selectField(txtSecond, false, false, true);
-}
-
-void NotifySettings::UpDown3_UpClick() {
-    stepSelectedField(true);
-}
-
-void NotifySettings::UpDown3_DownClick() {
-    stepSelectedField(false);
-}
-
-// The hours step through 01 to 12 like an alarm's: 00 comes only from the start or from typing.
-void NotifySettings::stepSelectedField(bool up) {
-    if (m_selection.blnHourSel)
-        stepField(*txtHour3, 1, 12, up);
-    if (m_selection.blnMinuteSel)
-        stepField(*txtMinute3, 0, 59, up);
-    if (m_selection.blnSecondSel)
-        stepField(*txtSecond, 0, 59, up);
 }
 
 // A custom notify time of zero, or one that is not a time of day, cannot be activated.

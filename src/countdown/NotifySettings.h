@@ -25,11 +25,6 @@ public:
     // The remaining times, in seconds, at which the checked notify settings fire: one for each.
     QList<qint64> notifyTimes() const;
 
-    void txtHour3_Click();
-    void txtMinute3_Click();
-    void txtSecond_Click();
-    void UpDown3_UpClick();
-    void UpDown3_DownClick();
     void Check2_Click();
 
     Frame *Frame8;
@@ -48,9 +43,5 @@ public:
 private:
     void buildNotifyTimes();
     void buildCustomTime();
-    void connectHandlers();
-    void selectField(QLineEdit *field, bool hour, bool minute, bool second);
-    void stepSelectedField(bool up);
-
-    FieldSelection &m_selection;
+    void connectHandlers(FieldSelection &selection);
 };

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+struct FieldSelection;
+class QLineEdit;
+class UpDown;
+
+// Time fields stepped by one spin button. A click on a field, or Up or Down in it, selects its text
+// and makes its kind the one that the spin buttons of the window step: the kinds of the group are
+// set, the clicked one on and the others off, and the kinds of other groups stay as they were. An
+// arrow then steps each field of the group whose kind is on, from the number it shows.
+class SteppedFields : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SteppedFields)
+
+public:
+    enum class Kind { Hour, Minute, Second, AmPm };
+
+    SteppedFields(UpDown *upDown, FieldSelection &selection, QObject *parent);
+
+    void add(QLineEdit *field, Kind kind);
+
+Q_SIGNALS:
+    // After a step has written the field: one whole change.
+    void stepped(QLineEdit *field);
+
+private:
+    struct Field {
+        QLineEdit *box;
+        Kind kind;
+    };
+
+    bool &isSelected(Kind kind) const;
+    void select(const Field &clicked);
+    void step(bool up);
+
+    UpDown *m_upDown;
+    FieldSelection &m_selection;
+    QList<Field> m_fields;
+};
