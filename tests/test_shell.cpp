@@ -453,7 +453,9 @@ private Q_SLOTS:
                  column("chosen").toLatin1());
     }
 
-    // One start for each configuration folder; a lock that cannot be made at all stops none.
+    // One start for each configuration folder; a lock that cannot be made at all stops none. A window
+    // beside a hung one says in its title that it saves nothing; at its end a box says so, and the hung
+    // one ending while the box is open, what changed is saved after all and the title is the usual one.
     void theFirstStartHoldsTheLock() {
         const QString runtime = w->platform.configFolder.path(), config = runtime + u"/a"_s;
         SingleInstance first(runtime, config), second(runtime, config), third(runtime, config),
@@ -462,9 +464,16 @@ private Q_SLOTS:
         first.release(); // its window unloaded as the second start asks it: the second takes its place
         QVERIFY(!second.askRunningToRestore({}) && second.isOwner() && !third.claim());
         QSignalSpy taken(&third, &SingleInstance::lockTaken);
-        third.waitForTheLock(); // beside a hung one, until that one ends
-        second.release();
-        QVERIFY(taken.wait(3000) && third.isOwner());
+        w->window->startBeside(third);
+        const QString beside = w->window->windowTitle();
+        w->type("txtProgram2", u"/bin/3"_s);
+        w->platform.onShow = [&] { second.release(), taken.wait(3000); };
+        w->click("FlatBttnExit");
+        QCOMPARE(
+            beside + u'|' + w->platform.takeLog().join(u'|') + u'|' + w->window->windowTitle(),
+            u"  The Tivvet  3.0 - not saved: another Tivvet is running|box The Tivvet|Unable to save the "
+            u"options!\n\nAnother Tivvet is running and does not answer.|  The Tivvet  3.0"_s);
+        QVERIFY(third.isOwner() && w->file(u"Tivvet/Options/program2.txt"_s) == "/bin/3\r\n");
         QVERIFY(SingleInstance(u"/nonexistent"_s, config).claim());
     }
 

@@ -125,10 +125,7 @@ int main(int argc, char *argv[]) {
         qInfo().noquote() << QCoreApplication::translate(
             "tivvet", "Tivvet runs already but does not answer: this one starts beside it, and saves "
                       "nothing until that one has ended.");
-        window.setOwnsUserFiles(false);
-        QObject::connect(&instance, &SingleInstance::lockTaken, &window,
-                         [&window] { window.setOwnsUserFiles(true); });
-        instance.waitForTheLock();
+        window.startBeside(instance);
     }
     QObject::connect(&instance, &SingleInstance::restoreRequested, &window, &frmTivvet::restoreAsked);
 
