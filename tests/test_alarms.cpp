@@ -115,11 +115,8 @@ private Q_SLOTS:
             tzset();
         };
         inZone(zone.isEmpty() ? localZone : zone);
-        const auto backHome = qScopeGuard([&, locale = QLocale()] {
-            inZone(localZone);
-            QLocale::setDefault(locale);
-        });
-        QLocale::setDefault(QLocale(column("locale")));
+        const auto backHome = qScopeGuard([&] { inZone(localZone); });
+        w->platform.formats = QLocale(column("locale"));
         const QString nowText = column("now");
         const QDateTime now = nowText.contains(u'T')
                                   ? QDateTime::fromString(nowText, Qt::ISODate).toLocalTime()

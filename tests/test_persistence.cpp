@@ -147,8 +147,9 @@ private Q_SLOTS:
         w->window->setOwnsUserFiles(false); // beside another Tivvet: nothing written until that one ends
         w->type("txtProgram2", u"/bin/3"_s);
         QTRY_VERIFY_WITH_TIMEOUT(!w->find<QTimer>("tmrSave")->isActive(), 1500);
-        w->window->end->commitData();
+        w->window->end->commitData(); // nothing saved, and nothing told
         QCOMPARE(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/two\r\n"));
+        QVERIFY(w->platform.log.isEmpty());
         w->window->setOwnsUserFiles(true);
         QCOMPARE(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/3\r\n"));
         w->type("txtProgram2", u"/bin/4"_s);

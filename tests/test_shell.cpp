@@ -14,6 +14,7 @@
 #include "platform/SOTimer.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "platform/UserLocale.h"
 #include "platform/WindowSystem.h"
 
 #include <QAccessible>
@@ -308,22 +309,19 @@ private Q_SLOTS:
         const auto fits = [room](QWidget *box, const QString &text) {
             return QFontMetrics(box->font()).horizontalAdvance(text) <= room(box);
         };
-        const auto english = qScopeGuard([before = QLocale()] {
-            QLocale::setDefault(before);
-            installTranslations();
-        });
-        QLocale::setDefault(QLocale(column("language")));
-        installTranslations();
+        const auto english = qScopeGuard([] { installTranslations({}); });
+        installTranslations({column("language")});
         const QFont desktopFont = QApplication::font();
         QApplication::setFont(QFont(u"DejaVu Sans"_s, 5));
         w = std::make_unique<TestWindow>();
+        w->platform.formats = QLocale(column("language"));
         w->click(qPrintable(column("opener")));
         QApplication::setFont(desktopFont);
         QDate longest(2027, 1, 1);
         const QFontMetrics dateFont(w->window->clock->lblDate->font());
         for (QDate day = longest; day.year() == 2027; day = day.addDays(1))
-            if (dateFont.horizontalAdvance(ClockText::longDate(day, QLocale())) >
-                dateFont.horizontalAdvance(ClockText::longDate(longest, QLocale())))
+            if (dateFont.horizontalAdvance(ClockText::longDate(day, w->platform.formats)) >
+                dateFont.horizontalAdvance(ClockText::longDate(longest, w->platform.formats)))
                 longest = day;
         w->platform.current = QDateTime(longest, QTime(22, 58)); // a clock of two-digit hours
         Q_EMIT w->platform.minuteChanged();
@@ -364,29 +362,35 @@ private Q_SLOTS:
                          qPrintable(frame->objectName() + u' ' + control->objectName()));
     }
 
-    // In English, C and POSIX the program's own patterns; in other languages the locale's. The
-    // window's texts, and those of Qt's dialogs, are translated where a translation has them.
+    // Each row: the user's environment. The clock and date in the formats' locale: in English, C
+    // and POSIX the program's own patterns, in other languages the locale's. The window's texts, and
+    // those of Qt's dialogs, in the first language of the messages that has them.
     void clockAndDateFollowTheClock_data() {
-        addRows({{"row", "locale", "moment", "clock", "date", "texts"},
-                 {"midnight", "en_US", "2026-12-05T00:05", "12:05 am", "Saturday,  December 05, 2026",
-                  "time remaining|Show Details..."},
-                 {"afternoon", "C", "2027-03-09T13:07", "1:07 pm", "Tuesday,  March 09, 2027",
-                  "time remaining|Show Details..."},
-                 {"British", "en_GB", "2026-12-09T19:31", "7:31 pm", "Wednesday,  December 09, 2026",
-                  "time remaining|Show Details..."},
-                 {"German", "de_DE", "2026-12-09T19:31", "19:31", "Mittwoch, 9. Dezember 2026",
-                  "Restzeit|Details einblenden..."},
-                 {"Italian, none of ours", "it_IT", "2027-03-09T07:05", "07:05", "martedì 9 marzo 2027",
-                  "time remaining|Mostra dettagli..."}});
+        addRows({{"row", "environment", "moment", "clock", "date", "texts"},
+                 {"all English", "LC_ALL=en_GB.UTF-8 LANG=de_DE.UTF-8", "2026-12-05T00:05", "12:05 am",
+                  "Saturday,  December 05, 2026", "time remaining|Show Details..."},
+                 {"POSIX without LANGUAGE", "LANG=POSIX LANGUAGE=de", "2027-03-09T13:07", "1:07 pm",
+                  "Tuesday,  March 09, 2027", "time remaining|Show Details..."},
+                 {"German formats", "LANG=en_US.UTF-8 LC_TIME=de_DE.UTF-8", "2026-12-09T19:31", "19:31",
+                  "Mittwoch, 9. Dezember 2026", "time remaining|Show Details..."},
+                 {"English formats", "LANG=de_DE.UTF-8 LC_TIME=en_US.UTF-8", "2026-12-09T19:31", "7:31 pm",
+                  "Wednesday,  December 09, 2026", "Restzeit|Details einblenden..."},
+                 {"C with LANGUAGE", "LANG=C.UTF-8 LANGUAGE=de", "2026-12-09T19:31", "7:31 pm",
+                  "Wednesday,  December 09, 2026", "Restzeit|Details einblenden..."},
+                 {"English first", "LANG=de_DE.UTF-8 LANGUAGE=en:de", "2026-12-09T19:31", "19:31",
+                  "Mittwoch, 9. Dezember 2026", "time remaining|Show Details..."},
+                 {"Italian, none of ours", "LANG=it_IT.UTF-8 LANGUAGE=it:de", "2027-03-09T07:05", "07:05",
+                  "martedì 9 marzo 2027", "Restzeit|Mostra dettagli..."}});
     }
     void clockAndDateFollowTheClock() {
-        const auto restore = qScopeGuard([before = QLocale()] {
-            QLocale::setDefault(before);
-            installTranslations();
-        });
-        QLocale::setDefault(QLocale(column("locale")));
-        installTranslations();
+        QProcessEnvironment environment;
+        for (const QString &variable : column("environment").split(u' '))
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        const UserLocale locale = userLocale(environment);
+        const auto english = qScopeGuard([] { installTranslations({}); });
+        installTranslations(locale.languages);
         w = std::make_unique<TestWindow>();
+        w->platform.formats = locale.formats;
         ClockDisplay &display = *w->window->clock;
         QVERIFY(display.tmrClock->isEnabled() && display.tmrDate->isEnabled());
         QTEST(w->text("lblRemaining") + u'|' + QMessageBox::tr("Show Details..."), "texts");
@@ -449,7 +453,9 @@ private Q_SLOTS:
                  column("chosen").toLatin1());
     }
 
-    // One start for each configuration folder; a lock that cannot be made at all stops none.
+    // One start for each configuration folder; a lock that cannot be made at all stops none. A window
+    // beside a hung one says in its title that it saves nothing; at its end a box says so, and the hung
+    // one ending while the box is open, what changed is saved after all and the title is the usual one.
     void theFirstStartHoldsTheLock() {
         const QString runtime = w->platform.configFolder.path(), config = runtime + u"/a"_s;
         SingleInstance first(runtime, config), second(runtime, config), third(runtime, config),
@@ -458,9 +464,16 @@ private Q_SLOTS:
         first.release(); // its window unloaded as the second start asks it: the second takes its place
         QVERIFY(!second.askRunningToRestore({}) && second.isOwner() && !third.claim());
         QSignalSpy taken(&third, &SingleInstance::lockTaken);
-        third.waitForTheLock(); // beside a hung one, until that one ends
-        second.release();
-        QVERIFY(taken.wait(3000) && third.isOwner());
+        w->window->startBeside(third);
+        const QString beside = w->window->windowTitle();
+        w->type("txtProgram2", u"/bin/3"_s);
+        w->platform.onShow = [&] { second.release(), taken.wait(3000); };
+        w->click("FlatBttnExit");
+        QCOMPARE(
+            beside + u'|' + w->platform.takeLog().join(u'|') + u'|' + w->window->windowTitle(),
+            u"  The Tivvet  3.0 - not saved: another Tivvet is running|box The Tivvet|Unable to save the "
+            u"options!\n\nAnother Tivvet is running and does not answer.|  The Tivvet  3.0"_s);
+        QVERIFY(third.isOwner() && w->file(u"Tivvet/Options/program2.txt"_s) == "/bin/3\r\n");
         QVERIFY(SingleInstance(u"/nonexistent"_s, config).claim());
     }
 

@@ -7,6 +7,7 @@
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
 #include "platform/RealPlatform.h"
+#include "platform/UserLocale.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,8 +29,8 @@ void save(QWidget &window, const QDir &folder, const QString &name) {
 
 int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qAddPreRoutine(installTranslations);
     QApplication app(argc, argv);
+    installTranslations(userLocale(QProcessEnvironment::systemEnvironment()).languages);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"screenshots"_s);
     folder.mkpath(u"."_s);
 

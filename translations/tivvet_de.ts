@@ -1052,6 +1052,16 @@ deren Startliste hinzu:
         <extracomment>The tray icon&apos;s tooltip, with one blank before and after it; at most 62 characters.</extracomment>
         <translation> Rechte Maustaste klicken </translation>
     </message>
+    <message>
+        <source>%1 - not saved: another Tivvet is running</source>
+        <extracomment>The window&apos;s title while another Tivvet, which does not answer, holds the user&apos;s files; %1 is the usual title.</extracomment>
+        <translation>%1 – nicht gespeichert: ein anderes Tivvet läuft</translation>
+    </message>
+    <message>
+        <source>Another Tivvet is running and does not answer.</source>
+        <extracomment>Under &quot;Unable to save the options!&quot; at the end, in place of the files&apos; names.</extracomment>
+        <translation>Ein anderes Tivvet läuft und antwortet nicht.</translation>
+    </message>
 </context>
 <context>
     <name>tivvet</name>

@@ -1048,6 +1048,16 @@ programas de inicio:
         <extracomment>The tray icon&apos;s tooltip, with one blank before and after it; at most 62 characters.</extracomment>
         <translation> Haga clic con el botón derecho del ratón </translation>
     </message>
+    <message>
+        <source>%1 - not saved: another Tivvet is running</source>
+        <extracomment>The window&apos;s title while another Tivvet, which does not answer, holds the user&apos;s files; %1 is the usual title.</extracomment>
+        <translation>%1 – sin guardar: se está ejecutando otro Tivvet</translation>
+    </message>
+    <message>
+        <source>Another Tivvet is running and does not answer.</source>
+        <extracomment>Under &quot;Unable to save the options!&quot; at the end, in place of the files&apos; names.</extracomment>
+        <translation>Se está ejecutando otro Tivvet que no responde.</translation>
+    </message>
 </context>
 <context>
     <name>tivvet</name>

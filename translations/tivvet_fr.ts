@@ -1049,6 +1049,16 @@ sa liste de programmes lancés au démarrage :
         <extracomment>The tray icon&apos;s tooltip, with one blank before and after it; at most 62 characters.</extracomment>
         <translation> Cliquez avec le bouton droit de la souris </translation>
     </message>
+    <message>
+        <source>%1 - not saved: another Tivvet is running</source>
+        <extracomment>The window&apos;s title while another Tivvet, which does not answer, holds the user&apos;s files; %1 is the usual title.</extracomment>
+        <translation>%1 – non enregistré : un autre Tivvet est lancé</translation>
+    </message>
+    <message>
+        <source>Another Tivvet is running and does not answer.</source>
+        <extracomment>Under &quot;Unable to save the options!&quot; at the end, in place of the files&apos; names.</extracomment>
+        <translation>Un autre Tivvet est lancé et ne répond pas.</translation>
+    </message>
 </context>
 <context>
     <name>tivvet</name>

@@ -74,7 +74,7 @@ QString AlarmCheck::composedText() const {
 
 QString AlarmCheck::alarmText() const {
     const std::optional<int> time = ClockText::readHourMinuteAmPm(composedText());
-    return time ? ClockText::alarmTime(*time, QLocale()) : composedText();
+    return time ? ClockText::alarmTime(*time, m_clock.formats) : composedText();
 }
 
 void AlarmCheck::goOffInTimeOrder(const QList<AlarmCheck *> &checks) {

@@ -6,7 +6,6 @@
 #include "platform/MinuteTimer.h"
 
 #include <QLabel>
-#include <QLocale>
 
 namespace {
 
@@ -43,12 +42,13 @@ ClockDisplay::ClockDisplay(QWidget *window, const Clock &clock)
 
 // Sized to its text, with its right edge where it always is.
 void ClockDisplay::tmrClock_Timer() {
-    lblClock->setText(ClockText::clockTime(m_clock.now().time().msecsSinceStartOfDay() / 1000, QLocale()));
+    lblClock->setText(
+        ClockText::clockTime(m_clock.now().time().msecsSinceStartOfDay() / 1000, m_clock.formats));
     lblClock->adjustSize();
     lblClock->move(twipsToPixels(ClockRightEdge) - lblClock->width(), lblClock->y());
 }
 
 void ClockDisplay::tmrDate_Timer() {
-    lblDate->setText(ClockText::longDate(m_clock.now().date(), QLocale()));
+    lblDate->setText(ClockText::longDate(m_clock.now().date(), m_clock.formats));
     lblDate->adjustSize();
 }

@@ -9,16 +9,18 @@
 
 using namespace Qt::StringLiterals;
 
-void installTranslations() {
+void installTranslations(const QStringList &languages) {
     QCoreApplication *application = QCoreApplication::instance();
     qDeleteAll(application->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly));
     const std::pair<QString, QString> catalogues[] = {
         {u"tivvet"_s, u":/i18n"_s}, {u"qtbase"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}};
-    for (const auto &[name, folder] : catalogues) {
-        auto *translator = new QTranslator(application);
-        if (translator->load(QLocale(), name, u"_"_s, folder))
-            QCoreApplication::installTranslator(translator);
-        else
+    for (const auto &[name, folder] : catalogues)
+        for (const QString &language : languages) {
+            auto *translator = new QTranslator(application);
+            if (translator->load(QLocale(language), name, u"_"_s, folder)) {
+                QCoreApplication::installTranslator(translator);
+                break;
+            }
             delete translator;
-    }
+        }
 }

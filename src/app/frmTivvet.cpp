@@ -30,6 +30,7 @@
 #include "platform/Notifier.h"
 #include "platform/PlatformServices.h"
 #include "platform/SOTimer.h"
+#include "platform/SingleInstance.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/TrayIcon.h"
 #include "platform/WindowSystem.h"
@@ -114,8 +115,7 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , m_programIcon(Controls::programIcon())
     , m_saveSoon(new QTimer(this)) {
     setObjectName(u"frmTivvet"_s);
-    //: The window's title: the product's name and version, with two blanks before each.
-    setWindowTitle(tr("  The Tivvet  3.0"));
+    showTitle();
     buildCommands();
     orderTabs();
     connectTray();
@@ -252,10 +252,25 @@ void frmTivvet::saveSoon(bool startOptionsOrColours) {
     m_saveSoon->start(int(std::min<qint64>(1000, m_saveAtLatest.remainingTime())));
 }
 
+void frmTivvet::showTitle() {
+    //: The window's title: the product's name and version, with two blanks before each.
+    const QString title = tr("  The Tivvet  3.0");
+    //: The window's title while another Tivvet, which does not answer, holds the user's files; %1 is
+    //: the usual title.
+    setWindowTitle(m_ownsUserFiles ? title : tr("%1 - not saved: another Tivvet is running").arg(title));
+}
+
+void frmTivvet::startBeside(SingleInstance &instance) {
+    setOwnsUserFiles(false);
+    connect(&instance, &SingleInstance::lockTaken, this, [this] { setOwnsUserFiles(true); });
+    instance.waitForTheLock();
+}
+
 void frmTivvet::setOwnsUserFiles(bool owns) {
     m_ownsUserFiles = startOptions->ownsUserFiles = owns;
     if (colorWindow)
         colorWindow->ownsUserFiles = owns;
+    showTitle();
     if (!owns || !end->isRunning())
         return;
     if (startOptions->CheckStart->isChecked()) // registered again, as at every start
@@ -316,7 +331,14 @@ void frmTivvet::Form_Unload() {
     RemoveTrayIcon();
 }
 
+// Beside another Tivvet the end says what is lost, and saves after all if that one has ended while
+// the box was open. The session manager's save is no end: nothing is told then.
 void frmTivvet::saveChoices() {
+    if (!m_ownsUserFiles && !end->isRunning() && (m_settingsChanged || optionsTexts->changed()))
+        //: A box's heading over the files that could not be written, a line each.
+        report(tr("Unable to save the options!"),
+               //: Under "Unable to save the options!" at the end, in place of the files' names.
+               {tr("Another Tivvet is running and does not answer.")});
     if (!m_ownsUserFiles)
         return;
     const QString settingsFailure = saveSettings();

@@ -34,6 +34,7 @@ class OptionsTexts;
 class ProgramEnd;
 struct PlatformServices;
 class SettingsStore;
+class SingleInstance;
 class SoundGroup;
 class StartOptions;
 class TrayIcon;
@@ -63,6 +64,9 @@ public:
     // Whether this instance writes the user's files: one started beside another Tivvet writes none
     // until that one has ended, then saves what changed meanwhile.
     void setOwnsUserFiles(bool owns);
+    // Started beside a Tivvet that holds the lock but does not answer: writes none of the user's
+    // files, and says so in its title, until the instance has taken the lock.
+    void startBeside(SingleInstance &instance);
 
     void FlatBttnExit_Click();
     void FlatBttnColor_Click();
@@ -138,6 +142,8 @@ protected:
 
 private:
     void finishStart();
+    // The usual title, or with the note that nothing is saved while another Tivvet holds the files.
+    void showTitle();
     // What the unload saves: the start options, the colours and the option texts.
     void saveChoices();
     void buildCommands();

@@ -6,6 +6,7 @@
 #include "platform/RealPlatform.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "platform/UserLocale.h"
 #include "platform/WindowSystem.h"
 
 #include <QApplication>
@@ -32,10 +33,11 @@ void acceptQtsOptions(QCommandLineParser &parser, const QString &names, const QS
 
 // As Linux programs have it: --help and --version answer and end, anything else ends with an error.
 // Read in a QCoreApplication of its own before the window system is opened, so that they answer
-// where there is no display (a text console, ssh, a package build); its translations would load here.
+// where there is no display (a text console, ssh, a package build), in the user's language.
 // Returns the platform that the command line names, if it names one.
-QString answerCommandLine(int &argc, char *argv[]) {
+QString answerCommandLine(int &argc, char *argv[], const QStringList &languages) {
     QCoreApplication app(argc, argv);
+    installTranslations(languages);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate(
@@ -82,9 +84,8 @@ int main(int argc, char *argv[]) {
     const QProcessEnvironment usersEnvironment = QProcessEnvironment::systemEnvironment();
     QCoreApplication::setApplicationName(u"Tivvet"_s);
     QCoreApplication::setApplicationVersion(u"3.0"_s);
-    // Each application made from here on, the command line's and the window's, speaks the user's language.
-    qAddPreRoutine(installTranslations);
-    const QString platformArgument = answerCommandLine(argc, argv);
+    const QStringList languages = userLocale(usersEnvironment).languages;
+    const QString platformArgument = answerCommandLine(argc, argv, languages);
     if (const QByteArray platform = WindowSystem::platformToRunOn(usersEnvironment, platformArgument);
         !platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
@@ -95,6 +96,7 @@ int main(int argc, char *argv[]) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     FontWarmUp fonts;
     QApplication app(argc, argv);
+    installTranslations(languages);
     fonts.finish();
     QGuiApplication::setDesktopFileName(u"org.example.tivvet"_s);
     // The main window decides when the program ends: a window closed while it is in the tray
@@ -123,10 +125,7 @@ int main(int argc, char *argv[]) {
         qInfo().noquote() << QCoreApplication::translate(
             "tivvet", "Tivvet runs already but does not answer: this one starts beside it, and saves "
                       "nothing until that one has ended.");
-        window.setOwnsUserFiles(false);
-        QObject::connect(&instance, &SingleInstance::lockTaken, &window,
-                         [&window] { window.setOwnsUserFiles(true); });
-        instance.waitForTheLock();
+        window.startBeside(instance);
     }
     QObject::connect(&instance, &SingleInstance::restoreRequested, &window, &frmTivvet::restoreAsked);
 

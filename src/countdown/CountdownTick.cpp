@@ -64,7 +64,8 @@ void CountdownTick::expire(int secondsAgo) {
     // Told late (the computer slept or the program was held up), the user learns when it ran out.
     const int ranOut = m_clock.now().addSecs(-secondsAgo).time().msecsSinceStartOfDay() / 1000;
     //: A notification told late; %1 is the time of day as the locale writes it: "7:31 pm", "19:31".
-    const QString ranOutAt = tr("The countdown ran out at %1.").arg(ClockText::clockTime(ranOut, QLocale()));
+    const QString ranOutAt =
+        tr("The countdown ran out at %1.").arg(ClockText::clockTime(ranOut, m_clock.formats));
     m_alerts.NotifyUser(Source, secondsAgo <= 1 ? tr("The countdown has run out.") : ranOutAt, true);
 }
 

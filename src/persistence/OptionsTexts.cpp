@@ -50,6 +50,13 @@ QStringList OptionsTexts::save(bool onlyChanged) {
     return failures;
 }
 
+bool OptionsTexts::changed() const {
+    for (qsizetype i = 0; i < m_boxes.size(); ++i)
+        if (m_boxes[i].text() != m_stored[i])
+            return true;
+    return false;
+}
+
 void OptionsTexts::SaveChangedOptionsFiles() {
     save(true);
 }

@@ -29,6 +29,8 @@ public:
     // Writes the boxes whose text differs from their file's, saying nothing of a failure: the next
     // full save reports it.
     void SaveChangedOptionsFiles();
+    // Whether some box's text differs from its file's.
+    bool changed() const;
 
 private:
     QStringList save(bool onlyChanged);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QLocale>
 #include <QObject>
 #include <QTimer>
 
@@ -19,6 +20,10 @@ public:
     virtual qint64 nsecsPassed() const = 0;
     // Nanoseconds the computer has been asleep since it started.
     virtual qint64 nsecsAsleep() const = 0;
+
+    // How the user writes times of day and dates (UserLocale::formats): whatever tells the time asks
+    // here.
+    QLocale formats = QLocale::c();
 
 Q_SIGNALS:
     // At the start of each minute of the wall clock, and at once when the clock is set, the time

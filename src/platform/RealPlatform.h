@@ -9,16 +9,20 @@
 #include "platform/ProgramLauncher.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/TrayIcon.h"
+#include "platform/UserLocale.h"
 #include "sound/SdlSoundPlayer.h"
 
 #include <QCoreApplication>
 
 // The real platform services, for whatever runs the main window as a user meets it.
 struct RealPlatform {
-    // Launched programs get the environment given, by default the one the program has now.
+    // Launched programs get the environment given, by default the one the program has now; the
+    // clock writes times as its locale has them.
     explicit RealPlatform(
         const QProcessEnvironment &usersEnvironment = QProcessEnvironment::systemEnvironment())
-        : launcher(usersEnvironment) {}
+        : launcher(usersEnvironment) {
+        clock.formats = userLocale(usersEnvironment).formats;
+    }
 
     SdlSoundPlayer sound;
     QtMessageBox messages;

@@ -382,14 +382,14 @@ class Stories(unittest.TestCase):
         self.assertEqual(run('xwininfo', '-root', '-tree').count('("tivvet"'), 2)  # window, icon
         os.kill(self.tivvet.pid, signal.SIGSTOP)  # hung: a start gives up asking and runs beside it
         beside = self.start()
-        self.assertTrue(wait(lambda: len(windows(TITLE)) == 2, 15), 'none beside a hung one')
+        self.assertTrue(wait(lambda: len(windows(TITLE)) == 2 and windows(' - not saved: '), 15), 'none beside')
         os.kill(self.tivvet.pid, signal.SIGTERM)  # it ends after all: the one beside takes its place
         os.kill(self.tivvet.pid, signal.SIGCONT)
         self.assertEqual(self.tivvet.wait(10), 0)
         name = 'org.example.tivvet.i' + hashlib.sha1(f'{self.home.name}/.config'.encode()).hexdigest()[:16]
         owner = ['gdbus', 'call', '--session', '--dest', 'org.freedesktop.DBus', '--object-path',
                  '/org/freedesktop/DBus', '--method', 'org.freedesktop.DBus.GetConnectionUnixProcessID', name]
-        self.assertTrue(wait(lambda: f'uint32 {beside.pid},' in run(*owner)), 'not taken')
+        self.assertTrue(wait(lambda: f'uint32 {beside.pid},' in run(*owner) and not windows(' - not saved: ')))
         self.assertEqual(self.start().wait(10), 0)  # and a third start finds it
         self.assertEqual(len(windows(TITLE)), 1)
         beside.kill()
