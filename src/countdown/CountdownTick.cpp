@@ -10,7 +10,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 
 #include <algorithm>
 #include <optional>
