@@ -1,7 +1,6 @@
 #include "TestWindow.h"
 #include "alarms/AlarmClock.h"
 #include "controls/AROnTop.h"
-#include "platform/MinuteTimer.h"
 
 #include <QKeySequence>
 #include <QMessageBox>
@@ -132,7 +131,7 @@ private Q_SLOTS:
         QCOMPARE(log.size(),
                  told.startsWith(u"Alarm"_s) ? 2 : int(!told.isEmpty())); // sound and notification
         QCOMPARE(w->checked("Option4"), !told.isEmpty());
-        QCOMPARE(w->window->alarm2->tmrAlarm->isEnabled(), told.isEmpty());
+        QCOMPARE(w->window->alarm2->isOn(), told.isEmpty());
         QCOMPARE(w->checked("Option3"), told.isEmpty());
     }
 

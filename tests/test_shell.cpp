@@ -10,7 +10,6 @@
 #include "info/ProductInfo.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
-#include "platform/MinuteTimer.h"
 #include "platform/SOTimer.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
@@ -392,7 +391,6 @@ private Q_SLOTS:
         w = std::make_unique<TestWindow>();
         w->platform.formats = locale.formats;
         ClockDisplay &display = *w->window->clock;
-        QVERIFY(display.tmrClock->isEnabled() && display.tmrDate->isEnabled());
         QTEST(w->text("lblRemaining") + u'|' + QMessageBox::tr("Show Details..."), "texts");
         w->platform.current = QDateTime::fromString(column("moment"), Qt::ISODate);
         Q_EMIT w->platform.minuteChanged();
@@ -607,10 +605,13 @@ private:
             lines << line.section(u'\n', 0, 0);
         return lines.join(u'|');
     }
-    // Unloaded: the clock and alarms stopped, the tray icon gone, what could be written saved.
-    bool unloaded() const {
-        return !w->window->clock->tmrClock->isEnabled() && !w->window->alarm2->tmrAlarm->isEnabled() &&
-               w->platform.tray.shownTip.isEmpty() && w->file(u"Tivvet/Options/wav2.txt"_s) == "/one.wav\r\n";
+    // Unloaded: a new minute shows no more, the tray icon gone, what could be written saved.
+    bool unloaded() {
+        const QString shown = w->text("lblClock");
+        w->platform.current = w->platform.current.addSecs(3600);
+        Q_EMIT w->platform.minuteChanged();
+        return w->text("lblClock") == shown && w->platform.tray.shownTip.isEmpty() &&
+               w->file(u"Tivvet/Options/wav2.txt"_s) == "/one.wav\r\n";
     }
 
     QStringList openedUrls;

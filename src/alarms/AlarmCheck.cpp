@@ -5,7 +5,6 @@
 #include "alerts/OptionGroups.h"
 #include "core/ClockText.h"
 #include "platform/Clock.h"
-#include "platform/MinuteTimer.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -104,7 +103,7 @@ AlarmCheck::Look AlarmCheck::look() const {
 // while the clock went on with the time that really passed.
 std::optional<QDateTime> AlarmCheck::due(const Look &look) const {
     const std::optional<int> second = ClockText::readHourMinuteAmPm(composedText());
-    if (!m_alarm.isOn() || !second)
+    if (!m_alarm.isOn() || m_alerts.isLeaving() || !second)
         return std::nullopt;
     const QDateTime &now = look.wall;
     const int intoItsMinute = now.time().msecsSinceStartOfDay() / 1000 - *second;

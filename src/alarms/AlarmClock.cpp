@@ -7,7 +7,6 @@
 #include "controls/UpDown.h"
 #include "core/ClockText.h"
 #include "info/ProductInfo.h"
-#include "platform/MinuteTimer.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -55,7 +54,6 @@ const AlarmClockNames AlarmClock::AlarmI{"Frame14",
                                          "Label9",
                                          "Option2",
                                          "Label10",
-                                         "tmrAlarm",
                                          115,
                                          1320,
                                          {//: The alarm's bold title over its time, at most 115 pixels.
@@ -74,7 +72,6 @@ const AlarmClockNames AlarmClock::AlarmII{"Frame7",
                                           "Label6",
                                           "Option4",
                                           "Label7",
-                                          "tmrAlarm2",
                                           1450,
                                           1310,
                                           {//: The alarm's bold title over its time, at most 115 pixels.
@@ -83,10 +80,9 @@ const AlarmClockNames AlarmClock::AlarmII{"Frame7",
                                            QT_TR_NOOP("Alarm II")}};
 
 AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection,
-                       const Clock &clock, MessageBox &messages)
+                       MessageBox &messages)
     : QObject(mainArea)
     , Frame14(place(new Frame(mainArea), names.frame, QRect(2170, names.top, 1910, names.height)))
-    , tmrAlarm(new MinuteTimer(clock, this))
     , m_messages(messages) {
     const QString caption = tr(names.texts.caption);
     name = tr(names.texts.name);
@@ -105,7 +101,6 @@ AlarmClock::AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSel
     //: For assistive technology: "alarm I off".
     Option2->setAccessibleName(tr("%1 off").arg(caption));
 
-    tmrAlarm->setObjectName(QLatin1StringView(names.timer));
     connectHandlers();
 }
 
@@ -178,7 +173,7 @@ QString AlarmClock::composedTime() const {
 }
 
 bool AlarmClock::isOn() const {
-    return tmrAlarm->isEnabled();
+    return m_on;
 }
 
 bool AlarmClock::isBeingTyped() const {
@@ -205,7 +200,7 @@ void AlarmClock::Option1_Click() {
         switchOffUnreadable();
         return;
     }
-    tmrAlarm->setEnabled(true);
+    m_on = true;
     Q_EMIT switchedOn();
 }
 
@@ -215,7 +210,7 @@ void AlarmClock::switchOffUnreadable() {
 }
 
 void AlarmClock::Option2_Click() {
-    tmrAlarm->setEnabled(false);
+    m_on = false;
 }
 
 void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {

@@ -5,21 +5,19 @@
 
 #include <array>
 
-class Clock;
 struct FieldSelection;
 class Frame;
 class MessageBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class MinuteTimer;
 class QWidget;
 class SteppedFields;
 class UpDown;
 
 struct AlarmClockNames {
     const char *frame, *title, *picture, *hour, *colon, *minute, *amPm, *upDown, *on, *onLabel, *off,
-        *offLabel, *timer;
+        *offLabel;
     int top, height;
     // The caption over it and its name in notifications: the source texts of their translations.
     struct {
@@ -38,7 +36,7 @@ public:
     static const AlarmClockNames AlarmI;
     static const AlarmClockNames AlarmII;
 
-    AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection, const Clock &clock,
+    AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection,
                MessageBox &messages);
 
     // The set time as its fields were last taken, "07:30pm"; it may not read as a time of day.
@@ -59,7 +57,6 @@ public:
     UpDown *UpDown1;
     QRadioButton *Option1;
     QRadioButton *Option2;
-    MinuteTimer *tmrAlarm;
     // "Alarm I" or "Alarm II", as notifications name it.
     QString name;
 
@@ -94,4 +91,5 @@ private:
     QString m_takenMinute;
     QString m_takenAmPm;
     MessageBox &m_messages;
+    bool m_on = false;
 };

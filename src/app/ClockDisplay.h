@@ -5,9 +5,8 @@
 class Clock;
 class QLabel;
 class QWidget;
-class MinuteTimer;
 
-// The running clock and date on the main window's top strip, shown from the start and refreshed
+// The running clock and date on the main window's top strip, shown from the start and shown again
 // at each new minute, so a new minute or day shows within milliseconds.
 class ClockDisplay : public QObject {
     Q_OBJECT
@@ -16,13 +15,10 @@ class ClockDisplay : public QObject {
 public:
     ClockDisplay(QWidget *window, const Clock &clock);
 
-    void tmrClock_Timer();
-    void tmrDate_Timer();
+    void showNow();
 
     QLabel *lblDate;
     QLabel *lblClock;
-    MinuteTimer *tmrClock;
-    MinuteTimer *tmrDate;
 
 private:
     const Clock &m_clock;

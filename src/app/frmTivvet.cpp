@@ -25,8 +25,8 @@
 #include "persistence/Autostart.h"
 #include "persistence/OptionsTexts.h"
 #include "persistence/SettingsStore.h"
+#include "platform/Clock.h"
 #include "platform/InstallPaths.h"
-#include "platform/MinuteTimer.h"
 #include "platform/Notifier.h"
 #include "platform/PlatformServices.h"
 #include "platform/SOTimer.h"
@@ -89,8 +89,8 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     , clock(new ClockDisplay(this, services.clock))
     , Frame1(place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880)))
     , countdown(new CountdownTimer(Frame1, services.clock))
-    , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.clock, services.messages))
-    , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII, selection, services.clock, services.messages))
+    , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.messages))
+    , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII, selection, services.messages))
     , options(new OptionsArea(this, Frame1))
     //: Whose sound it is, in the names assistive technology reads: "timer sound play".
     , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer, tr("timer"),
@@ -120,8 +120,11 @@ frmTivvet::frmTivvet(const PlatformServices &services)
     orderTabs();
     connectTray();
     const auto checkAlarms = [this] { AlarmCheck::goOffInTimeOrder({alarm1Check, alarm2Check}); };
-    for (AlarmClock *alarm : {alarm1, alarm2})
-        connect(alarm->tmrAlarm, &MinuteTimer::Timer, this, checkAlarms);
+    // One wake a minute shows the time and checks both alarms.
+    m_minute = connect(&services.clock, &Clock::minuteChanged, this, [this, checkAlarms] {
+        clock->showNow();
+        checkAlarms();
+    });
     // Checked again inside the wait of an alarm's box, so that the other goes off in its minute.
     for (AlarmCheck *check : {alarm1Check, alarm2Check})
         connect(check, &AlarmCheck::waitsForTheUser, this, checkAlarms, Qt::QueuedConnection);
@@ -325,8 +328,7 @@ void frmTivvet::finishStart() {
 void frmTivvet::Form_Unload() {
     m_saveSoon->stop();
     countdown->tmrCounter->setEnabled(false);
-    for (MinuteTimer *timer : {alarm1->tmrAlarm, alarm2->tmrAlarm, clock->tmrClock, clock->tmrDate})
-        timer->setEnabled(false);
+    disconnect(m_minute);
     saveChoices();
     RemoveTrayIcon();
 }

@@ -175,6 +175,7 @@ private:
     bool m_startFinished = false;
     bool m_ownsUserFiles = true;
     QTimer *m_saveSoon;
+    QMetaObject::Connection m_minute;
     QDeadlineTimer m_saveAtLatest; // five seconds after the first change not yet saved
     bool m_settingsChanged = false;
     std::optional<QPoint> m_placeWhenHidden;
