@@ -25,5 +25,5 @@ void StartOptions::CheckStart_Click() {
     if (!ownsUserFiles)
         return;
     const QString command = CheckStart->isChecked() ? m_programPath : QString();
-    m_autostart.WriteRegistryString(u"Tivvet"_s, command);
+    m_autostart.writeEntry(u"Tivvet"_s, command);
 }

@@ -180,9 +180,9 @@ void frmTivvet::buildCommands() {
     //: Short: a small button (60 pixels) that ends the program.
     FlatBttnExit = command("FlatBttnExit", tr("exit"), 1005);
     connect(FlatBttnColor, &FlatBttn::Click, this, &frmTivvet::FlatBttnColor_Click);
-    connect(FlatBttnHelp, &FlatBttn::Click, this, &frmTivvet::FlatBttnHelp_Click);
-    connect(FlatBttnAbout, &FlatBttn::Click, this, &frmTivvet::FlatBttnAbout_Click);
-    connect(FlatBttnExit, &FlatBttn::Click, this, &frmTivvet::FlatBttnExit_Click);
+    connect(FlatBttnHelp, &FlatBttn::Click, this, &frmTivvet::showHelp);
+    connect(FlatBttnAbout, &FlatBttn::Click, this, &frmTivvet::showAbout);
+    connect(FlatBttnExit, &FlatBttn::Click, this, &QWidget::close);
 }
 
 // In reading order: the commands frame lies below the options buttons, and the bottom row, read
@@ -202,9 +202,10 @@ void frmTivvet::connectTray() {
     connect(&m_tray, &TrayIcon::menuOpening, this, &frmTivvet::bringToForeground);
     connect(&m_tray, &TrayIcon::appeared, this, &frmTivvet::Form_Resize);
     connect(mnuTray->mnuTrayRestore, &QAction::triggered, this, &frmTivvet::mnuTrayRestore_Click);
-    connect(mnuTray->mnuHelp, &QAction::triggered, this, &frmTivvet::mnuHelp_Click);
-    connect(mnuTray->mnuAbout, &QAction::triggered, this, &frmTivvet::mnuAbout_Click);
-    connect(mnuTray->mnuTrayClose, &QAction::triggered, this, &frmTivvet::mnuTrayClose_Click);
+    // From the tray, only the information window shows: a hidden main window stays hidden.
+    connect(mnuTray->mnuHelp, &QAction::triggered, this, &frmTivvet::showHelp);
+    connect(mnuTray->mnuAbout, &QAction::triggered, this, &frmTivvet::showAbout);
+    connect(mnuTray->mnuTrayClose, &QAction::triggered, this, &QWidget::close);
 }
 
 void frmTivvet::applyCompactSize() {
@@ -414,33 +415,16 @@ void frmTivvet::FlatBttnColor_Click() {
                 });
 }
 
-void frmTivvet::FlatBttnHelp_Click() {
+void frmTivvet::showHelp() {
     showOnce(helpWindow, m_programPath);
 }
 
-void frmTivvet::FlatBttnAbout_Click() {
+void frmTivvet::showAbout() {
     showOnce(aboutWindow);
-}
-
-// From the tray, only the information window shows: a hidden main window stays hidden.
-void frmTivvet::mnuHelp_Click() {
-    showOnce(helpWindow, m_programPath);
-}
-
-void frmTivvet::mnuAbout_Click() {
-    showOnce(aboutWindow);
-}
-
-void frmTivvet::FlatBttnExit_Click() {
-    close();
 }
 
 void frmTivvet::mnuTrayRestore_Click() {
     restoreAsked({});
-}
-
-void frmTivvet::mnuTrayClose_Click() {
-    close();
 }
 
 void frmTivvet::AddTrayIcon() {

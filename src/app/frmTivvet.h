@@ -68,14 +68,10 @@ public:
     // files, and says so in its title, until the instance has taken the lock.
     void startBeside(SingleInstance &instance);
 
-    void FlatBttnExit_Click();
     void FlatBttnColor_Click();
-    void FlatBttnHelp_Click();
-    void FlatBttnAbout_Click();
-    void mnuHelp_Click();
-    void mnuAbout_Click();
+    void showHelp();
+    void showAbout();
     void mnuTrayRestore_Click();
-    void mnuTrayClose_Click();
     void AddTrayIcon();
     void RemoveTrayIcon();
 

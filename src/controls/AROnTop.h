@@ -26,7 +26,5 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void askWindowManager();
-
     QWidget *m_window;
 };

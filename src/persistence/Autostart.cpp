@@ -66,7 +66,7 @@ QString Autostart::entryPath(const QString &valueName) const {
 }
 
 // An entry that cannot be written fails silently; only an unexpected error is reported.
-bool Autostart::WriteRegistryString(const QString &valueName, const QString &command) {
+bool Autostart::writeEntry(const QString &valueName, const QString &command) {
     try {
         if (!QDir().mkpath(m_folder))
             return false;

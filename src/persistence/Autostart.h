@@ -11,11 +11,11 @@ public:
 
     // Writes the entry named valueName to start the command; an empty command leaves the entry in
     // place but starting nothing. False when the entry could not be written.
-    bool WriteRegistryString(const QString &valueName, const QString &command);
-
-    QString entryPath(const QString &valueName) const;
+    bool writeEntry(const QString &valueName, const QString &command);
 
 private:
+    QString entryPath(const QString &valueName) const;
+
     QString m_folder;
     MessageBox &m_messages;
 };

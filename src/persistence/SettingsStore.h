@@ -14,8 +14,6 @@ class SettingsStore {
 public:
     explicit SettingsStore(const QString &configFolder);
 
-    // The stored text, or the default's decimal text when the key is missing.
-    QString ReadSetting(const QString &section, const QString &key, qint64 defaultValue);
     void WriteSetting(const QString &section, const QString &key, const QString &text);
     // Puts every write on the disk; the file's name and why, when it could not be written.
     QString sync();
@@ -25,6 +23,9 @@ public:
                        qint64 maximum);
 
 private:
+    // The stored text, or the default's decimal text when the key is missing.
+    QString ReadSetting(const QString &section, const QString &key, qint64 defaultValue);
+
     QSettings m_settings;
 };
 

@@ -6,9 +6,30 @@
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
+#include <xcb/xcb.h>
+
 #include <memory>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Null where the program does not run on X11.
+xcb_connection_t *x11Connection() {
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t *connection, std::string_view name) {
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.data()),
+                              nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+} // namespace
 
 namespace WindowSystem {
 
@@ -69,17 +90,38 @@ void activate(QWidget *window, const QByteArray &token) {
     qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
-xcb_connection_t *x11Connection() {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
+// As Qt writes it before a map: the state the window manager reads when it takes the window in.
+bool markKeptAbove(QWidget *window) {
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
+        return false;
+    const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_ABOVE"),
+                                 atom(connection, "_NET_WM_STATE_STAYS_ON_TOP")};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
+                        atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+    xcb_flush(connection);
+    return true;
 }
 
-xcb_atom_t atom(xcb_connection_t *connection, std::string_view name) {
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.data()),
-                              nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+void askToKeepAbove(QWidget *window) {
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
+        return;
+    constexpr uint32_t Add = 1, FromAnApplication = 1;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(window->winId());
+    message.type = atom(connection, "_NET_WM_STATE");
+    message.data.data32[0] = Add;
+    message.data.data32[1] = atom(connection, "_NET_WM_STATE_ABOVE");
+    message.data.data32[2] = atom(connection, "_NET_WM_STATE_STAYS_ON_TOP");
+    message.data.data32[3] = FromAnApplication;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(connection);
 }
 
 } // namespace WindowSystem

@@ -3,10 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <xcb/xcb.h>
-
-#include <string_view>
-
 class QProcessEnvironment;
 class QWidget;
 
@@ -32,8 +28,10 @@ void focusOnShow(QWidget *window, bool takesFocus);
 // Asks for the keyboard focus for the window, with the token where the request came with one.
 void activate(QWidget *window, const QByteArray &token);
 
-// Null where the program does not run on X11.
-xcb_connection_t *x11Connection();
-xcb_atom_t atom(xcb_connection_t *connection, std::string_view name);
+// Written on a window not shown: the window manager keeps it above ordinary windows from when it
+// takes it in. False where the program does not run on X11.
+bool markKeptAbove(QWidget *window);
+// Asks the window manager to keep a shown window above ordinary windows, as EWMH has a client do.
+void askToKeepAbove(QWidget *window);
 
 } // namespace WindowSystem
