@@ -2,8 +2,8 @@
 
 #include "alarms/AlarmClock.h"
 #include "alerts/AlertActions.h"
-#include "alerts/OptionGroups.h"
 #include "core/ClockText.h"
+#include "options/OptionGroups.h"
 #include "platform/Clock.h"
 
 #include <QCheckBox>

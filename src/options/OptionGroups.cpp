@@ -1,4 +1,4 @@
-#include "alerts/OptionGroups.h"
+#include "options/OptionGroups.h"
 
 #include "alerts/AlertActions.h"
 #include "controls/Controls.h"

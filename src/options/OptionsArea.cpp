@@ -1,4 +1,4 @@
-#include "alerts/OptionsArea.h"
+#include "options/OptionsArea.h"
 
 #include "controls/Controls.h"
 #include "controls/FlatBttn.h"
