@@ -14,11 +14,9 @@
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 #include "platform/UserLocale.h"
-#include "platform/WindowSystem.h"
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
 #include <QMenu>
@@ -32,7 +30,6 @@
 #include <QToolButton>
 
 #include <csignal>
-#include <ctime>
 
 // What the alarms at 6:00 am and the boxes tell (the first lines), as the tests below set them.
 constexpr const char *BothAlarms =
@@ -398,20 +395,6 @@ private Q_SLOTS:
         QTEST(display.lblDate->text(), "date");
     }
 
-    // The kernel's own news of a clock set, raised by setting the clock to the time it shows.
-    void theSystemClockTellsOfAClockSetAtOnce() {
-        SystemClock clock;
-        QSignalSpy told(&clock, &Clock::minuteChanged);
-        if (QTime::currentTime().second() >= 58) // not mistaken for the minute's own start
-            QVERIFY(told.wait(4000));
-        told.clear();
-        timespec now{};
-        clock_gettime(CLOCK_REALTIME, &now);
-        if (clock_settime(CLOCK_REALTIME, &now) != 0)
-            QSKIP("the clock cannot be set here");
-        QTRY_COMPARE_WITH_TIMEOUT(told.count(), 1, 1000);
-    }
-
     // A window never painted gets its icon all the same, a second after the show; on a desktop
     // without a tray, as here, no tray icon is made, not even once docking.
     void theIconsComeWithoutAFrameOrATray() {
@@ -427,28 +410,6 @@ private Q_SLOTS:
         tray.add(unpainted.windowIcon(), u"tip"_s, &menu);
         tray.startDocking();
         QVERIFY(!tray.isAvailable() && !tray.findChild<QSystemTrayIcon *>());
-    }
-
-    // Each row: the session's and the user's variables, the platform the command line names; the
-    // platform the program chooses before it starts (none: Qt's own choice).
-    void theWindowIsOnXWhereItCanBeKeptOnTop_data() {
-        addRows({
-            {"", "WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM", "-platform", "chosen"},
-            {"Wayland with XWayland", "wayland-0", ":0", "", "", "xcb"},
-            {"Wayland without X", "wayland-0", "", "", "", ""},
-            {"X11", "", ":0", "", "", ""},
-            {"Wayland chosen", "wayland-0", ":0", "wayland", "", ""},
-            {"on the command line", "wayland-0", ":0", "", "wayland", ""},
-        });
-    }
-
-    void theWindowIsOnXWhereItCanBeKeptOnTop() {
-        QProcessEnvironment environment;
-        for (const char *name : {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"})
-            if (!column(name).isEmpty())
-                environment.insert(QString::fromLatin1(name), column(name));
-        QCOMPARE(WindowSystem::platformToRunOn(environment, column("-platform")),
-                 column("chosen").toLatin1());
     }
 
     // One start for each configuration folder; a lock that cannot be made at all stops none. A window
@@ -494,28 +455,6 @@ private Q_SLOTS:
         }
     }
 
-    // The list of custom colours that Qt shares with every other program (and stores for them) is put
-    // back as it was.
-    void colourDialogKeepsTheirOwnColoursToOthers() {
-        QColorDialog::setCustomColor(0, Qt::green);
-        QWidget owner;
-        owner.show();
-        CustomColours mine{};
-        mine[0] = 0x0000FF;
-        QColor shownFirst;
-        QTimer::singleShot(0, this, [&shownFirst] {
-            auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
-            shownFirst = QColorDialog::customColor(0);
-            QColorDialog::setCustomColor(1, Qt::blue); // the user's own, kept while the colour window is open
-            dialog->setCurrentColor(Qt::yellow);
-            dialog->accept();
-        });
-        QCOMPARE(QtColourDialog().choose(&owner, mine), 0x00FFFF);
-        QCOMPARE(shownFirst, QColor(Qt::red));
-        QCOMPARE(mine[1], 0xFF0000);
-        QCOMPARE(QColorDialog::customColor(0), QColor(Qt::green));
-    }
-
 public Q_SLOTS:
     // The browser, as the About window's link asks for it.
     void openUrl(const QUrl &url) { openedUrls << url.toString(); }
@@ -542,7 +481,6 @@ private:
         QtMessageBox().show(title, text);
         return shown;
     }
-
     // A call queued now runs after whatever the window has queued before it.
     static bool whatIsQueuedHasRun() {
         QObject scope;
