@@ -1,7 +1,7 @@
+#include "app/RealPlatform.h"
 #include "app/frmTivvet.h"
 #include "controls/FlatBttn.h"
 #include "countdown/CountdownTimer.h"
-#include "platform/RealPlatform.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
 // Renders the main window offscreen, compact and with each options panel, into PNG files, in the
 // language of the locale it runs in.
+#include "app/RealPlatform.h"
 #include "app/Translations.h"
 #include "app/frmTivvet.h"
 #include "colours/frmColor.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
 #include "options/OptionsArea.h"
-#include "platform/RealPlatform.h"
 #include "platform/UserLocale.h"
 
 #include <QApplication>

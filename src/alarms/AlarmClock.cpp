@@ -6,7 +6,7 @@
 #include "controls/SteppedFields.h"
 #include "controls/UpDown.h"
 #include "core/ClockText.h"
-#include "info/ProductInfo.h"
+#include "core/ProductInfo.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "alerts/AlertWindow.h"
 #include "alerts/ProgramCommand.h"
 #include "controls/MessageBox.h"
-#include "info/ProductInfo.h"
+#include "core/ProductInfo.h"
 #include "platform/Notifier.h"
 #include "platform/ProgramLauncher.h"
 #include "sound/SoundPlayer.h"

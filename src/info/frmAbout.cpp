@@ -3,7 +3,7 @@
 #include "controls/Controls.h"
 #include "controls/FlatBttn.h"
 #include "controls/Frame.h"
-#include "info/ProductInfo.h"
+#include "core/ProductInfo.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

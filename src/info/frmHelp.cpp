@@ -2,7 +2,7 @@
 
 #include "controls/Controls.h"
 #include "controls/Frame.h"
-#include "info/ProductInfo.h"
+#include "core/ProductInfo.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #include "persistence/Autostart.h"
 
 #include "controls/MessageBox.h"
-#include "info/ProductInfo.h"
+#include "core/ProductInfo.h"
 #include "persistence/AtomicFile.h"
 
 #include <QCoreApplication>

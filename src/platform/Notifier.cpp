@@ -1,6 +1,6 @@
 #include "platform/Notifier.h"
 
-#include "info/ProductInfo.h"
+#include "core/ProductInfo.h"
 
 #include <QDBusConnection>
 #include <QDBusPendingCallWatcher>
