@@ -184,10 +184,9 @@ bool AlarmClock::isBeingTyped() const {
 
 // Each step is a whole change of its field.
 void AlarmClock::stepFields(FieldSelection &selection) {
-    auto *stepped = new SteppedFields(UpDown1, selection, this);
-    stepped->add(txtHour, SteppedFields::Kind::Hour);
-    stepped->add(txtMinute, SteppedFields::Kind::Minute);
-    stepped->add(txtAmPm, SteppedFields::Kind::AmPm);
+    using enum SteppedFields::Kind;
+    auto *stepped =
+        new SteppedFields(UpDown1, selection, {{txtHour, Hour}, {txtMinute, Minute}, {txtAmPm, AmPm}}, this);
     connect(stepped, &SteppedFields::stepped, this, &AlarmClock::take);
 }
 

@@ -31,17 +31,15 @@ void stepAmPm(QLineEdit &field, bool up) {
 
 } // namespace
 
-SteppedFields::SteppedFields(UpDown *upDown, FieldSelection &selection, QObject *parent)
+SteppedFields::SteppedFields(UpDown *upDown, FieldSelection &selection, std::initializer_list<Field> fields,
+                             QObject *parent)
     : QObject(parent)
-    , m_upDown(upDown)
-    , m_selection(selection) {
+    , m_selection(selection)
+    , m_fields(fields) {
+    for (const Field &field : fields)
+        upDown->steps(field.box, [this, field] { select(field); });
     connect(upDown, &UpDown::UpClick, this, [this] { step(true); });
     connect(upDown, &UpDown::DownClick, this, [this] { step(false); });
-}
-
-void SteppedFields::add(QLineEdit *field, Kind kind) {
-    m_fields.append({field, kind});
-    m_upDown->steps(field, [this, clicked = m_fields.last()] { select(clicked); });
 }
 
 bool &SteppedFields::isSelected(Kind kind) const {

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QObject>
 
+#include <initializer_list>
+
 struct FieldSelection;
 class QLineEdit;
 class UpDown;
@@ -17,26 +19,23 @@ class SteppedFields : public QObject {
 
 public:
     enum class Kind { Hour, Minute, Second, AmPm };
+    struct Field {
+        QLineEdit *box;
+        Kind kind;
+    };
 
-    SteppedFields(UpDown *upDown, FieldSelection &selection, QObject *parent);
-
-    void add(QLineEdit *field, Kind kind);
+    SteppedFields(UpDown *upDown, FieldSelection &selection, std::initializer_list<Field> fields,
+                  QObject *parent);
 
 Q_SIGNALS:
     // After a step has written the field: one whole change.
     void stepped(QLineEdit *field);
 
 private:
-    struct Field {
-        QLineEdit *box;
-        Kind kind;
-    };
-
     bool &isSelected(Kind kind) const;
     void select(const Field &clicked);
     void step(bool up);
 
-    UpDown *m_upDown;
     FieldSelection &m_selection;
     QList<Field> m_fields;
 };

@@ -81,10 +81,9 @@ void NotifySettings::buildCustomTime() {
 }
 
 void NotifySettings::connectHandlers(FieldSelection &selection) {
-    auto *stepped = new SteppedFields(UpDown3, selection, this);
-    stepped->add(txtHour3, SteppedFields::Kind::Hour);
-    stepped->add(txtMinute3, SteppedFields::Kind::Minute);
-    stepped->add(txtSecond, SteppedFields::Kind::Second);
+    using enum SteppedFields::Kind;
+    new SteppedFields(UpDown3, selection, {{txtHour3, Hour}, {txtMinute3, Minute}, {txtSecond, Second}},
+                      this);
     connect(Check2, &QCheckBox::stateChanged, this, &NotifySettings::Check2_Click);
 }
 
