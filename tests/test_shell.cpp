@@ -436,6 +436,33 @@ private Q_SLOTS:
         QVERIFY(SingleInstance(u"/nonexistent"_s, config).claim());
     }
 
+    // Two alarms' boxes open at once: the second stands clear of the first, so that both are read.
+    void aSecondBoxStandsClearOfTheFirst() {
+        QtMessageBox boxes;
+        QRect first, second;
+        const auto shown = [](const QString &text) {
+            for (QWidget *window : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(window);
+                    box && box->isVisible() && box->text() == text)
+                    return box;
+            return static_cast<QMessageBox *>(nullptr);
+        };
+        QTimer::singleShot(0, this, [&] {
+            QTimer::singleShot(0, this, [&] {
+                if (shown(u"first"_s) && shown(u"second"_s)) {
+                    first = shown(u"first"_s)->frameGeometry();
+                    second = shown(u"second"_s)->frameGeometry();
+                    shown(u"second"_s)->accept();
+                }
+                if (QMessageBox *box = shown(u"first"_s))
+                    box->accept();
+            });
+            boxes.showUnasked(u"The Tivvet"_s, u"second"_s);
+        });
+        boxes.showUnasked(u"The Tivvet"_s, u"first"_s);
+        QVERIFY(!first.isEmpty() && !second.intersects(first));
+    }
+
     // So that OK stays on the screen, and the title whole.
     void aLongMessageShowsItsStartAndAllOfItUnderDetails() {
         QString lines;
