@@ -49,10 +49,12 @@ AlertActions::AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLaun
 void AlertActions::PlayAlertSound(const QString &path) {
     m_alert = {};
     m_sound.play(path, AlertSoundFlags, [this](SoundPlayer::Failure failure) {
-        //: A line under an alert's notification, as the next one.
+        //: A line under an alert's notification, as the next ones.
         m_alert.noSound = failure == SoundPlayer::Failure::NoServer
                               ? tr("No sound could be played: no sound server answered")
-                              : tr("No sound could be played: no sound device");
+                          : failure == SoundPlayer::Failure::NoDevice
+                              ? tr("No sound could be played: no sound device")
+                              : tr("No sound could be played: the sound library could not be loaded");
         if (!m_alert.source.isEmpty())
             notifyAlert();
     });
