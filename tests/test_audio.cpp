@@ -50,11 +50,17 @@ private Q_SLOTS:
         qunsetenv("PULSE_SERVER");
         qputenv("SDL_AUDIODRIVER", "pulseaudio");
     }
+    void cleanup() { // after a row that failed midway
+        signalServer(SIGCONT);
+        parec.kill();
+        parec.waitForFinished();
+    }
 
-    // Where nothing can play, the failure is told late, with the window's thread free meanwhile,
-    // and no thread stays behind.
+    // Where nothing can play, the failure is told within 5 s, with the window's thread free
+    // meanwhile, and no thread stays behind.
     void withoutASoundDeviceTheFailureIsTold_data() {
-        QTest::addColumn<QByteArray>("server"); // none: the desktop's
+        // None: the desktop's; "stopped": the desktop's, stopped as a sound ends.
+        QTest::addColumn<QByteArray>("server");
         QTest::addColumn<QByteArray>("driver");
         QTest::addColumn<bool>("sink");
         QTest::addColumn<SoundPlayer::Failure>("failure");
@@ -64,6 +70,9 @@ private Q_SLOTS:
         QTest::newRow("a server that never answers")
             << "unix:" + QFile::encodeName(folder.filePath(u"hung"_s)) << pulse << true
             << SoundPlayer::Failure::NoServer;
+        // Closing the device after a sound waits for the server, and every call into SDL with it.
+        QTest::newRow("a server stopped as a sound ends")
+            << QByteArray("stopped") << pulse << true << SoundPlayer::Failure::NoServer;
         QTest::newRow("no output device") << QByteArray() << pulse << false << SoundPlayer::Failure::NoDevice;
         QTest::newRow("a device that cannot be opened")
             << QByteArray() << QByteArray("none such") << true << SoundPlayer::Failure::NoDevice;
@@ -74,14 +83,25 @@ private Q_SLOTS:
         QFETCH(QByteArray, driver);
         QFETCH(bool, sink);
         QVERIFY(sink || pactl({u"unload-module"_s, u"module-null-sink"_s}));
-        if (!server.isEmpty())
+        if (server == "stopped") { // a quarter second after a short sound is heard, before its device closes
+            QVERIFY(record() && plays(SoundFiles::toneWav(0.05, 48000)) &&
+                    QTest::qWaitFor([this] { return SoundFiles::maximumAmplitude(recording) > 0.1; }, 10000));
+            const qint64 heard = QFileInfo(recording).size();
+            QVERIFY(
+                QTest::qWaitFor(
+                    [&] { return QFileInfo(recording).size() > heard + QuarterSecondOfRecording; }, 10000) &&
+                signalServer(SIGSTOP));
+            QTRY_VERIFY(soundJobsRun()); // closing the device
+        } else if (!server.isEmpty()) {
             qputenv("PULSE_SERVER", server);
+        }
         qputenv("SDL_AUDIODRIVER", driver);
         std::optional<SoundPlayer::Failure> failure;
         QVERIFY(
             plays(SoundFiles::toneWav(0.2), [&failure](SoundPlayer::Failure failed) { failure = failed; }));
         QVERIFY(!failure);
-        QTRY_VERIFY_WITH_TIMEOUT(failure, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(failure, 6000);
+        signalServer(SIGCONT);
         QVERIFY(sink || pactl({u"load-module"_s, u"module-null-sink"_s, u"sink_name=t"_s}));
         QTEST(*failure, "failure");
         QTRY_COMPARE_WITH_TIMEOUT(threads(), idleThreads, 5000);
@@ -117,6 +137,9 @@ private Q_SLOTS:
             << SoundFiles::toneWav(1) << u"stalled"_s << 0.3 << 0.7;
         QTest::newRow("dropped while the server stalled")
             << SoundFiles::toneWav(1) << u"stalled, dropped"_s << 0.0 << 0.01;
+        // The sound played meanwhile, much louder, is told failed and never heard.
+        QTest::newRow("after the server stopped mid-play")
+            << SoundFiles::toneWav(1) << u"stopped mid-play"_s << 0.3 << 0.7;
         const auto encoded = [this](const char *name, int format, int rate) {
             QTest::newRow(name) << encodedTone(format, rate) << QString() << 0.3 << 0.7;
         };
@@ -131,15 +154,15 @@ private Q_SLOTS:
     void whatIsHeard() {
         QFETCH(QByteArray, wav);
         QFETCH(QString, around);
+        if (around == u"stopped mid-play"_s)
+            QVERIFY(stoppedMidPlay());
         if (around == u"restarted"_s) // the connection the device plays on is cut, and taken again
             QVERIFY(restartedWhilePlaying());
         if (around == u"a loud sound playing"_s)
             QVERIFY(plays(SoundFiles::toneWav(6, 22050, 24000)));
         if (around.startsWith(u"stalled"_s)) { // for longer than a server was once given to answer
-            QFile pidFile(qEnvironmentVariable("XDG_RUNTIME_DIR") + u"/pulse/pid"_s);
-            const pid_t pid = pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toInt() : 0;
-            QVERIFY(pid > 0 && ::kill(pid, SIGSTOP) == 0);
-            QTimer::singleShot(800, [pid] { ::kill(pid, SIGCONT); });
+            QVERIFY(signalServer(SIGSTOP));
+            QTimer::singleShot(800, [] { signalServer(SIGCONT); });
         }
         const QString path = folder.filePath(u"sound.wav"_s);
         QVERIFY(SoundFiles::write(path, wav) &&
@@ -177,33 +200,45 @@ private Q_SLOTS:
     }
 
 private:
-    // The loudest sample heard until the device was let go, from a quarter second after the
-    // recording began, which the monitor fills with what the sink had mixed before.
-    double loudestHeard() {
-        const QString recording = folder.filePath(u"recorded.raw"_s);
-        QProcess parec;
+    // Records the null sink's monitor as it plays; true once the recording has begun.
+    bool record() {
         parec.setStandardOutputFile(recording);
-        parec.start(u"parec"_s, {u"-s"_s, desktopServer(), u"-d"_s, u"t.monitor"_s, u"--raw"_s,
-                                 u"--format=float32le"_s, u"--rate=48000"_s, u"--channels=2"_s});
-        const bool recorded = QTest::qWaitFor([&] { return QFileInfo(recording).size() > 0; }, 10000) &&
+        parec.start(u"parec"_s,
+                    {u"-s"_s, desktopServer(), u"-d"_s, u"t.monitor"_s, u"--raw"_s, u"--latency-msec=20"_s,
+                     u"--format=float32le"_s, u"--rate=48000"_s, u"--channels=2"_s});
+        return QTest::qWaitFor([this] { return QFileInfo(recording).size() > 0; }, 10000);
+    }
+    // The loudest sample heard until the device was let go, from a quarter second after the
+    // recording began (unless begun already), which the monitor fills with what the sink had mixed
+    // before.
+    double loudestHeard() {
+        const bool recorded = (parec.state() == QProcess::Running || record()) &&
                               QTest::qWaitFor([this] { return threads() == idleThreads; }, 10000);
         parec.terminate();
         parec.waitForFinished(5000);
         return recorded ? SoundFiles::maximumAmplitude(recording, QuarterSecondOfRecording) : -1;
+    }
+    // A quiet sound plays when the server stops; a loud one played then is told failed within
+    // 6 s; then the server goes on. All of it recorded.
+    bool stoppedMidPlay() {
+        std::optional<SoundPlayer::Failure> failure;
+        const bool told = record() && plays(SoundFiles::toneWav(6, 22050, 4000)) &&
+                          QTest::qWaitFor([] { return streams(true); }, 10000) && signalServer(SIGSTOP) &&
+                          plays(SoundFiles::toneWav(1, 22050, 32000),
+                                [&failure](SoundPlayer::Failure failed) { failure = failed; }) &&
+                          QTest::qWaitFor([&failure] { return failure.has_value(); }, 6000);
+        signalServer(SIGCONT);
+        return told && *failure == SoundPlayer::Failure::NoServer;
     }
     // A sound plays through a way into the server of its own, which goes and comes back.
     bool restartedWhilePlaying() {
         const QStringList way{u"module-native-protocol-unix"_s, u"socket="_s + folder.filePath(u"way"_s)};
         const std::optional<QByteArray> module = pactl(QStringList{u"load-module"_s} + way);
         qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(folder.filePath(u"way"_s)));
-        const auto playing = [](bool is) {
-            const std::optional<QByteArray> streams = pactl({u"list"_s, u"short"_s, u"sink-inputs"_s});
-            return streams && streams->isEmpty() != is;
-        };
         return module && plays(SoundFiles::toneWav(6, 22050, 4000)) &&
-               QTest::qWaitFor([&] { return playing(true); }, 10000) &&
+               QTest::qWaitFor([] { return streams(true); }, 10000) &&
                pactl({u"unload-module"_s, QString::fromLatin1(module->trimmed())}) &&
-               QTest::qWaitFor([&] { return playing(false); }, 10000) &&
+               QTest::qWaitFor([] { return streams(false); }, 10000) &&
                pactl(QStringList{u"load-module"_s} + way);
     }
     // A second of toneWav's tone, written by libsndfile in another format.
@@ -236,9 +271,31 @@ private:
                    : std::nullopt;
     }
 
+    // Whether the desktop's server has streams playing, as far as it answers.
+    static bool streams(bool any) {
+        const std::optional<QByteArray> streams = pactl({u"list"_s, u"short"_s, u"sink-inputs"_s});
+        return streams && streams->isEmpty() != any;
+    }
+    // Stops the desktop's server, or lets it go on.
+    static bool signalServer(int signal) {
+        QFile pidFile(qEnvironmentVariable("XDG_RUNTIME_DIR") + u"/pulse/pid"_s);
+        const pid_t pid = pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toInt() : 0;
+        return pid > 0 && ::kill(pid, signal) == 0;
+    }
+
+    // Whether the player's job thread runs, opening or closing a device.
+    static bool soundJobsRun() {
+        const QStringList tasks = QDir(u"/proc/self/task"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        return std::any_of(tasks.begin(), tasks.end(), [](const QString &task) {
+            QFile name(u"/proc/self/task/"_s + task + u"/comm"_s);
+            return name.open(QIODevice::ReadOnly) && name.readAll() == "tivvet sound\n";
+        });
+    }
     static qsizetype threads() { return QDir(u"/proc/self/task"_s).count(); }
 
     QTemporaryDir folder;
+    const QString recording = folder.filePath(u"recorded.raw"_s);
+    QProcess parec;
     const int hung = ::socket(AF_UNIX, SOCK_STREAM, 0); // takes the connection and never answers
     qsizetype idleThreads = 0;
     SdlSoundPlayer player;

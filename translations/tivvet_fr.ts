@@ -117,7 +117,7 @@
     <name>AlertActions</name>
     <message>
         <source>No sound could be played: no sound server answered</source>
-        <extracomment>A line under an alert&apos;s notification, as the next one.</extracomment>
+        <extracomment>A line under an alert&apos;s notification, as the next ones.</extracomment>
         <translation>Aucun son n&apos;a pu être joué : aucun serveur de son n&apos;a répondu</translation>
     </message>
     <message>
@@ -135,6 +135,10 @@
     <message>
         <source>Unable to start the program!</source>
         <translation>Impossible de lancer le programme !</translation>
+    </message>
+    <message>
+        <source>No sound could be played: the sound library could not be loaded</source>
+        <translation>Aucun son n&apos;a pu être joué : la bibliothèque audio n&apos;a pas pu être chargée</translation>
     </message>
 </context>
 <context>
@@ -462,6 +466,14 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <message>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
+    <name>SdlSoundPlayer</name>
+    <message>
+        <source>tivvet: no sound can be played: %1</source>
+        <extracomment>On standard error, before the sound library&apos;s or sound system&apos;s own words (in English).</extracomment>
+        <translation>tivvet: aucun son ne peut être joué : %1</translation>
     </message>
 </context>
 <context>

@@ -119,7 +119,7 @@
     <name>AlertActions</name>
     <message>
         <source>No sound could be played: no sound server answered</source>
-        <extracomment>A line under an alert&apos;s notification, as the next one.</extracomment>
+        <extracomment>A line under an alert&apos;s notification, as the next ones.</extracomment>
         <translation>Nie udało się odtworzyć dźwięku: serwer dźwięku nie odpowiada</translation>
     </message>
     <message>
@@ -137,6 +137,10 @@
     <message>
         <source>Unable to start the program!</source>
         <translation>Nie można uruchomić programu!</translation>
+    </message>
+    <message>
+        <source>No sound could be played: the sound library could not be loaded</source>
+        <translation>Nie udało się odtworzyć dźwięku: nie udało się wczytać biblioteki dźwięku</translation>
     </message>
 </context>
 <context>
@@ -465,6 +469,14 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <message>
         <source>not a regular file</source>
         <translation>nie jest zwykłym plikiem</translation>
+    </message>
+</context>
+<context>
+    <name>SdlSoundPlayer</name>
+    <message>
+        <source>tivvet: no sound can be played: %1</source>
+        <extracomment>On standard error, before the sound library&apos;s or sound system&apos;s own words (in English).</extracomment>
+        <translation>tivvet: nie można odtworzyć dźwięku: %1</translation>
     </message>
 </context>
 <context>

@@ -53,10 +53,12 @@ void AlertActions::PlayAlertSound(const QString &source, const QString &path) {
         const auto alert = m_unseen.find(source);
         if (alert == m_unseen.end())
             return;
-        //: A line under an alert's notification, as the next one.
+        //: A line under an alert's notification, as the next ones.
         alert->noSound = failure == SoundPlayer::Failure::NoServer
                              ? tr("No sound could be played: no sound server answered")
-                             : tr("No sound could be played: no sound device");
+                         : failure == SoundPlayer::Failure::NoDevice
+                             ? tr("No sound could be played: no sound device")
+                             : tr("No sound could be played: the sound library could not be loaded");
         if (alert->notified)
             notifyAlert(source);
     });

@@ -7,3 +7,5 @@
 // FIFO, a device or a terminal would hold up the window's thread, or never end. Returns the reason
 // when it cannot, or nothing.
 QString openRegularFile(QFile &file);
+// The same, for a descriptor of the file's own (to be closed by the caller); -1 when it cannot.
+int openRegularDescriptor(const QString &path, QString *reason = nullptr);

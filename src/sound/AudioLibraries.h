@@ -22,12 +22,13 @@ struct AudioLibraries {
     decltype(&SDL_AudioStreamPut) AudioStreamPut;
     decltype(&SDL_AudioStreamGet) AudioStreamGet;
     decltype(&SDL_FreeAudioStream) FreeAudioStream;
+    decltype(&SDL_GetError) GetError;
     decltype(&sf_open_virtual) SfOpenVirtual;
     decltype(&sf_readf_float) SfReadfFloat;
     decltype(&sf_close) SfClose;
 
-    // Nothing when either is not installed or lacks a function.
-    static std::unique_ptr<AudioLibraries> load();
+    // Nothing when either is not installed or lacks a function, and the error says why.
+    static std::unique_ptr<AudioLibraries> load(QString &error);
 
 private:
     QLibrary m_sdl{QStringLiteral("SDL2-2.0"), 0};

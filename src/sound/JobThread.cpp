@@ -1,5 +1,7 @@
 #include "sound/JobThread.h"
 
+#include <pthread.h>
+
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -20,6 +22,7 @@ void JobThread::run(std::function<void()> job) {
     if (std::exchange(m_queue->running, true))
         return;
     std::thread([queue = m_queue] {
+        pthread_setname_np(pthread_self(), "tivvet sound"); // as tools that list threads show it
         std::unique_lock lock(queue->mutex);
         while (!queue->jobs.empty()) {
             const std::function<void()> next = std::move(queue->jobs.front());

@@ -5,7 +5,7 @@
 
 // Runs jobs one after another, in the order given, on a thread started for them that ends once
 // none is left, so that an idle program keeps no thread. Nothing ever waits for it: a job that
-// hangs holds up only the jobs after it, and the program's end not at all.
+// hangs holds up only the jobs after it, and the program's end not at all. Copies share the thread.
 class JobThread {
 public:
     JobThread();

@@ -6,9 +6,9 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
-#include <optional>
 
 struct AudioLibraries;
 class SoundStream;
@@ -31,20 +31,32 @@ private:
     struct Device;
     struct Link;
 
+    bool loadLibraries();
     std::unique_ptr<SoundStream> openSound(const QString &path) const;
     void openDevice();
-    void deviceOpened(std::optional<Failure> failure);
+    void deviceOpened(bool opened);
     void reopenIfStopped();
-    void closeDevice();
+    void retire();
+    bool carry(std::unique_ptr<SoundStream> sound);
+    void watch();
+    bool waiting() const;
+    void tell(Failure failure, const QString &reason = QString());
     void closeIfEnded();
+    void closeDevice();
     static void fill(void *device, uint8_t *into, int size);
 
     std::shared_ptr<AudioLibraries> m_audio;
+    QString m_libraryError; // why the libraries could not be loaded, once tried
     std::shared_ptr<Link> m_link;
     JobThread m_jobs;
     std::shared_ptr<Device> m_device; // open, or being opened
     bool m_opening = false;
-    // Whom to tell when the device cannot be opened.
+    // The last sound's, until it is heard, dropped or told failed.
     Failed m_failed;
+    std::chrono::steady_clock::time_point m_deadline;
+    bool m_reasonTold = false;
+    // At the last sound's deadline, and while a device holds a sound, when it would have taken
+    // nothing for too long.
+    QTimer m_watch;
     QTimer m_closing;
 };

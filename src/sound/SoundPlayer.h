@@ -6,7 +6,8 @@
 
 // Plays sound files (WAV, FLAC, Ogg, MP3 and whatever else libsndfile reads) in the background.
 // play() returns at once: true when the sound is on its way, which may still take a sound server's
-// while; a new play cuts off a sound still playing or waiting.
+// while (5 s at most: then it is given up and its failure told); a new play cuts off a sound still
+// playing or waiting.
 class SoundPlayer {
 public:
     // Start the sound and return at once (every play is asynchronous).
@@ -21,13 +22,13 @@ public:
         u"iff", u"svx",  u"mpc", u"paf", u"pvf",  u"sd2", u"sds", u"sf",   u"xi"};
 
     // Why a sound on its way was never heard.
-    enum class Failure { NoServer, NoDevice };
+    enum class Failure { NoServer, NoDevice, NoLibrary };
     // Told on the window's thread, at most once, once the sound can no longer be played.
     using Failed = std::function<void(Failure)>;
 
     virtual ~SoundPlayer() = default;
     // False at once for a file that cannot be played (and no default in its place).
     virtual bool play(const QString &path, int flags, Failed failed) = 0;
-    // A sound still waiting for the device is not played, and its failure is not told.
+    // A sound not heard yet is not played, and its failure is not told.
     virtual void dropWaitingSound() = 0;
 };

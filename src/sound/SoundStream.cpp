@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -14,38 +18,60 @@ constexpr int MaximumRate = 768000;
 // Up to 7.1, as the converter takes them.
 constexpr int MaximumChannels = 8;
 
-QIODevice &device(void *file) {
-    return *static_cast<QIODevice *>(file);
-}
-
-// The file as libsndfile reads it, through the device it was opened as.
-SF_VIRTUAL_IO virtualFile{
-    [](void *file) -> sf_count_t { return device(file).size(); },
-    [](sf_count_t offset, int whence, void *file) -> sf_count_t {
-        QIODevice &from = device(file);
-        const qint64 base = whence == SEEK_CUR ? from.pos() : whence == SEEK_END ? from.size() : 0;
-        return from.seek(base + offset) ? from.pos() : -1;
-    },
-    [](void *into, sf_count_t count, void *file) -> sf_count_t {
-        return std::max<qint64>(0, device(file).read(static_cast<char *>(into), count));
-    },
-    nullptr, // only read
-    [](void *file) -> sf_count_t { return device(file).pos(); },
-};
-
 } // namespace
 
-SoundStream::SoundStream(const AudioLibraries &audio, std::unique_ptr<QIODevice> file)
+SF_VIRTUAL_IO SoundStream::virtualFile{
+    [](void *source) { return static_cast<Source *>(source)->size; },
+    [](sf_count_t offset, int whence, void *source) -> sf_count_t {
+        Source &from = *static_cast<Source *>(source);
+        const sf_count_t at = (whence == SEEK_CUR ? from.at : whence == SEEK_END ? from.size : 0) + offset;
+        return at < 0 ? -1 : from.at = at;
+    },
+    [](void *into, sf_count_t count, void *source) -> sf_count_t {
+        Source &from = *static_cast<Source *>(source);
+        sf_count_t got = 0;
+        if (from.descriptor >= 0) {
+            got = std::max<sf_count_t>(0, ::pread(from.descriptor, into, size_t(count), from.at));
+        } else if (from.at < from.size) {
+            got = std::min(count, from.size - from.at);
+            std::memcpy(into, from.bytes.constData() + from.at, size_t(got));
+        }
+        from.at += got;
+        return got;
+    },
+    nullptr, // only read
+    [](void *source) { return static_cast<Source *>(source)->at; },
+};
+
+SoundStream::SoundStream(const AudioLibraries &audio, Source source)
     : m_audio(audio)
-    , m_file(std::move(file))
+    , m_source(std::move(source))
     , m_sound(nullptr, audio.SfClose)
     , m_converter(nullptr, audio.FreeAudioStream) {}
 
-std::unique_ptr<SoundStream> SoundStream::open(const AudioLibraries &audio, std::unique_ptr<QIODevice> file,
+SoundStream::~SoundStream() {
+    m_sound.reset();
+    if (m_source.descriptor >= 0)
+        ::close(m_source.descriptor);
+}
+
+std::unique_ptr<SoundStream> SoundStream::open(const AudioLibraries &audio, int descriptor,
                                                const Output &output) {
-    std::unique_ptr<SoundStream> stream(new SoundStream(audio, std::move(file)));
+    struct stat status {};
+    const sf_count_t size = ::fstat(descriptor, &status) == 0 ? status.st_size : 0;
+    return open(std::unique_ptr<SoundStream>(new SoundStream(audio, {descriptor, {}, size})), output);
+}
+
+std::unique_ptr<SoundStream> SoundStream::open(const AudioLibraries &audio, QByteArray bytes,
+                                               const Output &output) {
+    const sf_count_t size = bytes.size();
+    return open(std::unique_ptr<SoundStream>(new SoundStream(audio, {-1, std::move(bytes), size})), output);
+}
+
+std::unique_ptr<SoundStream> SoundStream::open(std::unique_ptr<SoundStream> stream, const Output &output) {
+    const AudioLibraries &audio = stream->m_audio;
     SF_INFO info{};
-    stream->m_sound.reset(audio.SfOpenVirtual(&virtualFile, SFM_READ, &info, stream->m_file.get()));
+    stream->m_sound.reset(audio.SfOpenVirtual(&virtualFile, SFM_READ, &info, &stream->m_source));
     if (!stream->m_sound || info.samplerate < MinimumRate || info.samplerate > MaximumRate ||
         info.channels > MaximumChannels)
         return nullptr;
@@ -55,7 +81,6 @@ std::unique_ptr<SoundStream> SoundStream::open(const AudioLibraries &audio, std:
     stream->m_piece.resize(size_t(PieceFrames * info.channels));
     return stream->m_converter && stream->decodeNextPiece() ? std::move(stream) : nullptr;
 }
-
 int SoundStream::read(uint8_t *into, int size) {
     int filled = 0;
     while (filled < size) {
