@@ -130,7 +130,7 @@ int main(int argc, char *argv[]) {
     Listener listener(server);
     if (!listener.streaming())
         return 1;
-    const int flags = SoundPlayer::SND_ASYNC | SoundPlayer::SND_NODEFAULT;
+    const SoundPlayer::How flags{.orDefault = false};
     QElapsedTimer first;
     first.start();
     player.play(folder.filePath(u"1 s.wav"_s), flags, nullptr);

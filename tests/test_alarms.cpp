@@ -190,7 +190,7 @@ private Q_SLOTS:
         w->platform.setTime(QTime(19, 30, 5));
         w->click("Option1");
         QCOMPARE(w->platform.takeLog(),
-                 QStringList({u"sound 1 /home/u/alarm.wav"_s,
+                 QStringList({u"sound /home/u/alarm.wav"_s,
                               u"notify Alarm I urgent|Alarm I at 07:30 pm\nTake the pills"_s, u"visible"_s,
                               u"not on top"_s, u"box The Tivvet|Alarm I at 07:30 pm\nTake the pills"_s,
                               u"withdraw Alarm I"_s, u"start|/usr/bin/player|two words"_s}));
@@ -256,19 +256,20 @@ private Q_SLOTS:
         addRows({
             {"", "alarm1", "alarm2", "from", "to", "by", "told"},
             {"its minute inside the sleep", "", "07:30:pm", "19:20", "19:45", "sleep",
-             "sound 1 |notify Alarm II urgent|Alarm II at 07:30 pm, 15 min late: the computer was asleep"},
+             "sound |notify Alarm II urgent|Alarm II at 07:30 pm, 15 min late: the computer was asleep"},
             {"its minute after the sleep", "", "07:50:pm", "19:20", "19:45", "sleep", ""},
             {"its minute before the sleep", "", "07:10:pm", "19:20", "19:45", "sleep", ""},
             {"both, in time order", "07:40:pm", "07:30:pm", "19:20", "19:45", "sleep",
-             "sound 1 |notify Alarm II urgent|Alarm II at 07:30 pm, 15 min late: the computer was asleep|"
-             "sound 1 |notify Alarm I urgent|Alarm I at 07:40 pm, 5 min late: the computer was asleep"},
+             "sound |notify Alarm II urgent|Alarm II at 07:30 pm, 15 min late: the computer was asleep|"
+             "sound after |notify Alarm I urgent|Alarm I at 07:40 pm, 5 min late: the computer was asleep"},
             {"overnight", "09:10:pm", "", "21:00", "07:00", "sleep",
-             "sound 1 |notify Alarm I urgent|Alarm I at 09:10 pm, 9 h 50 min late: the computer was asleep"},
+             "sound |notify Alarm I urgent|Alarm I at 09:10 pm, 9 h 50 min late: the computer was asleep"},
             {"clock set forward", "", "07:30:pm", "19:20", "19:45", "hand", ""},
             {"held up", "", "07:30:pm", "19:29", "19:31", "held up",
-             "sound 1 |notify Alarm II urgent|Alarm II at 07:30 pm, 1 min late"},
+             "sound |notify Alarm II urgent|Alarm II at 07:30 pm, 1 min late"},
             {"both in a minute, with messages", "07:00:am", "07:00:am", "06:59", "07:00", "messages",
-             "sound 1 |notify Alarm I urgent|Alarm I at 07:00 am\nI|sound 1 |notify Alarm II urgent|Alarm II "
+             "sound |notify Alarm I urgent|Alarm I at 07:00 am\nI|sound after |notify Alarm II urgent|Alarm "
+             "II "
              "at "
              "07:00 am\nII|not on top|box The Tivvet|Alarm II at 07:00 am\nII|withdraw Alarm II|not on "
              "top|box The "

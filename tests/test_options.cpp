@@ -118,7 +118,7 @@ private Q_SLOTS:
         w->platform.soundPlays = true;
         w->click(play);
         w->platform.soundFails(SoundPlayer::Failure::NoServer); // however late
-        const QString tried = u"sound 3 "_s + chosen;
+        const QString tried = u"sound only "_s + chosen;
         QCOMPARE(w->platform.takeLog(),
                  QStringList({tried, u"box The Tivvet|Unable to play the sound! File not found!"_s, tried,
                               u"box The Tivvet|Unable to play the sound!"_s, tried,

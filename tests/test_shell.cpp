@@ -33,7 +33,7 @@
 
 // What the alarms at 6:00 am and the boxes tell (the first lines), as the tests below set them.
 constexpr const char *BothAlarms =
-                         "sound 1 /one.wav|notify Alarm I urgent|Alarm I at 06:00 am|sound 1 /two.wav|"
+                         "sound /one.wav|notify Alarm I urgent|Alarm I at 06:00 am|sound after /two.wav|"
                          "notify Alarm II urgent|Alarm II at 06:00 am|start|/bin/two",
                      *SaveFailed = "box The Tivvet|Unable to save the options!";
 

@@ -19,9 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int AlertSoundFlags = SoundPlayer::SND_ASYNC;
-constexpr int TestSoundFlags = SoundPlayer::SND_ASYNC | SoundPlayer::SND_NODEFAULT;
-
 // Whether an ordinary file (not hidden) matches the path, whose last part may hold the wildcards
 // * and ?; names match as the file system has them, case and all.
 bool ordinaryFileMatches(const QString &path) {
@@ -46,29 +43,33 @@ AlertActions::AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLaun
     , m_notifier(notifier)
     , m_window(window) {}
 
+// Another alert's sound, not seen yet, is heard to its end: this one follows it.
 void AlertActions::PlayAlertSound(const QString &source, const QString &path) {
+    const bool afterAnother = m_soundSource != source && m_unseen.contains(m_soundSource);
     m_unseen[source] = {};
     m_soundSource = source;
-    m_sound.play(path, AlertSoundFlags, [this, source](SoundPlayer::Failure failure) {
-        const auto alert = m_unseen.find(source);
-        if (alert == m_unseen.end())
-            return;
-        //: A line under an alert's notification, as the next ones.
-        alert->noSound = failure == SoundPlayer::Failure::NoServer
+    m_sound.play(path, {.orDefault = true, .afterPlaying = afterAnother},
+                 [this, source](SoundPlayer::Failure failure) {
+                     const auto alert = m_unseen.find(source);
+                     if (alert == m_unseen.end())
+                         return;
+                     //: A line under an alert's notification, as the next ones.
+                     alert->noSound =
+                         failure == SoundPlayer::Failure::NoServer
                              ? tr("No sound could be played: no sound server answered")
                          : failure == SoundPlayer::Failure::NoDevice
                              ? tr("No sound could be played: no sound device")
                              : tr("No sound could be played: the sound library could not be loaded");
-        if (alert->notified)
-            notifyAlert(source);
-    });
+                     if (alert->notified)
+                         notifyAlert(source);
+                 });
 }
 
 void AlertActions::TestPlaySound(const QString &path) {
     const auto failedLate = [this](SoundPlayer::Failure) {
         m_messages.show(ProductInfo::applicationTitle(), tr("Unable to play the sound!"));
     };
-    if (m_sound.play(path, TestSoundFlags, failedLate))
+    if (m_sound.play(path, {.orDefault = false}, failedLate))
         return;
     m_messages.show(ProductInfo::applicationTitle(), ordinaryFileMatches(path)
                                                          ? tr("Unable to play the sound!")

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <deque>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -61,8 +62,9 @@ struct SdlSoundPlayer::Device : std::enable_shared_from_this<Device> {
     // so that its first samples are the first played.
     std::mutex mutex;
     std::unique_ptr<SoundStream> playing;
-    steady_clock::time_point deadline; // until which the device is worth opening for it
-    bool heard = false;                // its first samples taken
+    std::deque<std::unique_ptr<SoundStream>> following; // each played once the one before ends
+    steady_clock::time_point deadline;                  // until which the device is worth opening for it
+    bool heard = false;                                 // its first samples taken
     bool ended = false;
     std::atomic<steady_clock::time_point> lastTaken;
     bool muted = false;
@@ -71,18 +73,30 @@ struct SdlSoundPlayer::Device : std::enable_shared_from_this<Device> {
     Failure failure = Failure::NoServer;
     QString reason;
 
-    // Returns the sound cut off, to be let go outside the lock.
+    // Returns the sound cut off, to be let go outside the lock, as those that were to follow it are.
     std::unique_ptr<SoundStream> swap(std::unique_ptr<SoundStream> sound, steady_clock::time_point until) {
+        std::deque<std::unique_ptr<SoundStream>> cutOff;
         const std::lock_guard lock(mutex);
+        cutOff.swap(following);
         ended = heard = false;
         deadline = until;
         playing.swap(sound);
         return sound;
     }
-    // The sound, unless it has been heard.
+    // Played once the sound playing ends; returned when none plays, to be played as any other.
+    std::unique_ptr<SoundStream> follow(std::unique_ptr<SoundStream> sound) {
+        const std::lock_guard lock(mutex);
+        if (!playing || ended)
+            return sound;
+        following.push_back(std::move(sound));
+        return nullptr;
+    }
+    // The sound, unless it has been heard; none follows it then.
     std::unique_ptr<SoundStream> takeWaiting() {
+        std::deque<std::unique_ptr<SoundStream>> dropped;
         const std::lock_guard lock(mutex);
         deadline = {};
+        dropped.swap(following);
         return heard ? nullptr : std::move(playing);
     }
     bool holdsWaiting() {
@@ -203,7 +217,7 @@ SdlSoundPlayer::~SdlSoundPlayer() {
         closeDevice();
 }
 
-bool SdlSoundPlayer::play(const QString &path, int flags, Failed failed) {
+bool SdlSoundPlayer::play(const QString &path, How how, Failed failed) {
     if (!loadLibraries()) {
         m_failed = std::move(failed);
         QMetaObject::invokeMethod(
@@ -212,11 +226,24 @@ bool SdlSoundPlayer::play(const QString &path, int flags, Failed failed) {
     }
     std::unique_ptr<SoundStream> sound = openSound(path);
     // The default sound is built in, so that it is there even when no file is.
-    if (!sound && !(flags & SND_NODEFAULT))
+    if (!sound && how.orDefault)
         sound = SoundStream::open(*m_audio, QResource(u":/tivvet.wav"_s).uncompressedData(), Output);
     if (!sound)
         return false;
     m_closing.stop();
+    if (how.afterPlaying && m_device) {
+        sound = m_device->follow(std::move(sound));
+        if (!sound) {
+            // Told with the sound it follows: they play on one device, or on none.
+            m_failed = [before = std::move(m_failed), failed = std::move(failed)](Failure failure) {
+                if (before)
+                    before(failure);
+                if (failed)
+                    failed(failure);
+            };
+            return true;
+        }
+    }
     m_failed = std::move(failed);
     m_deadline = steady_clock::now() + WaitForTheServer;
     if (!m_device)
@@ -344,7 +371,12 @@ void SdlSoundPlayer::fill(void *device, uint8_t *into, int size) {
         return;
     }
     self.lastTaken = steady_clock::now();
-    const int filled = self.playing ? self.playing->read(into, size) : 0;
+    int filled = self.playing ? self.playing->read(into, size) : 0;
+    while (filled < size && !self.following.empty()) {
+        self.playing = std::move(self.following.front());
+        self.following.pop_front();
+        filled += self.playing->read(into + filled, size - filled);
+    }
     self.heard = self.heard || filled > 0;
     std::memset(into + filled, 0, size_t(size - filled));
     if (filled < size && !self.ended) {

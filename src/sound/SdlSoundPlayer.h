@@ -17,14 +17,14 @@ class SoundStream;
 // device is opened for a sound and closed soon after it ends, both on a thread of their own: a
 // sound server that is slow to answer, restarting or hung never holds up the window's thread, an
 // idle program has no audio thread waking it, and the program's end waits for no server. A file
-// that cannot be played plays the default sound instead, unless SND_NODEFAULT says not to.
+// that cannot be played plays the default sound instead, unless the play says not to.
 class SdlSoundPlayer : public QObject, public SoundPlayer {
 public:
     SdlSoundPlayer();
     ~SdlSoundPlayer() override;
     Q_DISABLE_COPY_MOVE(SdlSoundPlayer)
 
-    bool play(const QString &path, int flags, Failed failed) override;
+    bool play(const QString &path, How how, Failed failed) override;
     void dropWaitingSound() override;
 
 private:

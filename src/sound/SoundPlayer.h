@@ -7,13 +7,15 @@
 // Plays sound files (WAV, FLAC, Ogg, MP3 and whatever else libsndfile reads) in the background.
 // play() returns at once: true when the sound is on its way, which may still take a sound server's
 // while (5 s at most: then it is given up and its failure told); a new play cuts off a sound still
-// playing or waiting.
+// playing or waiting, unless it is to follow it.
 class SoundPlayer {
 public:
-    // Start the sound and return at once (every play is asynchronous).
-    static constexpr int SND_ASYNC = 1;
-    // Play nothing in place of a file that cannot be played.
-    static constexpr int SND_NODEFAULT = 2;
+    struct How {
+        // The built-in sound in place of a file that cannot be played.
+        bool orDefault = true;
+        // After a sound still playing, rather than cutting it off.
+        bool afterPlaying = false;
+    };
 
     // How the kinds of sound file that play() reads are named.
     static constexpr const char16_t *FileExtensions[] = {
@@ -28,7 +30,7 @@ public:
 
     virtual ~SoundPlayer() = default;
     // False at once for a file that cannot be played (and no default in its place).
-    virtual bool play(const QString &path, int flags, Failed failed) = 0;
+    virtual bool play(const QString &path, How how, Failed failed) = 0;
     // A sound not heard yet is not played, and its failure is not told.
     virtual void dropWaitingSound() = 0;
 };

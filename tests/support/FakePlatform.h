@@ -43,8 +43,9 @@ struct FakePlatform : SoundPlayer,
                       ColourDialog,
                       Notifier,
                       SleepInhibitor {
-    bool play(const QString &path, int flags, Failed failed) override {
-        log << QStringLiteral("sound %1 %2").arg(flags).arg(path);
+    bool play(const QString &path, How how, Failed failed) override {
+        log << QStringLiteral("sound ") + (how.afterPlaying ? QStringLiteral("after ") : QString()) +
+                   (how.orDefault ? QString() : QStringLiteral("only ")) + path;
         soundFails = std::move(failed);
         if (onPlay)
             onPlay();
