@@ -222,7 +222,7 @@ private Q_SLOTS:
         QVERIFY(w->window->isHidden() || QTest::qWaitForWindowExposed(w->window.get()));
         const auto key = Qt::Key(QKeySequence::fromString(column("key"))[0].key());
         QString owner;
-        bool keptOpen = false, answered = false;
+        bool keptOpen = false, answered = false, takenByShow = false;
         QTimer::singleShot(0, this, [&] {
             const QWidgetList windows = QApplication::topLevelWidgets();
             const auto found = std::find_if(windows.begin(), windows.end(), [](QWidget *window) {
@@ -239,6 +239,10 @@ private Q_SLOTS:
                     : QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
                 return box->isVisible();
             };
+            // Unasked, it leaves the keyboard where it was until the user comes for it.
+            takenByShow = !box->isActiveWindow();
+            Q_EMIT w->platform.showRequested({});
+            takenByShow = takenByShow && QTest::qWaitForWindowActive(box);
             keptOpen = open();
             answered = QTest::qWaitFor([&open] { return !open(); }, 3000);
             box->reject();
@@ -246,7 +250,7 @@ private Q_SLOTS:
         w->platform.setTime(QTime(19, 30, 5));
         w->click("Option1");
         QTEST(owner, "owner");
-        QVERIFY(keptOpen == bool(key) && answered);
+        QVERIFY(keptOpen == bool(key) && answered && takenByShow);
     }
 
     // Each row: the alarms switched on (an empty time is off), then the wall clock goes from one time

@@ -463,6 +463,7 @@ void frmTivvet::restore() {
 
 void frmTivvet::restoreAsked(const QByteArray &activationToken) {
     comeBack(true, activationToken);
+    m_messages.activateOpenBox();
     alerts->alertSeen();
 }
 

@@ -77,6 +77,13 @@ void QtMessageBox::showUnasked(const QString &title, const QString &text) {
     exec(title, text, true);
 }
 
+void QtMessageBox::activateOpenBox() {
+    if (m_open.isEmpty())
+        return;
+    m_open.last()->raise();
+    m_open.last()->activateWindow();
+}
+
 void QtMessageBox::exec(const QString &title, const QString &text, bool unasked) {
     const QString shown = startOf(text);
     // Over a window not on the screen (in the tray, minimised, or not yet mapped again) a box would

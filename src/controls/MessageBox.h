@@ -14,6 +14,8 @@ public:
     // A box that comes unasked, as an alarm's message: it is not hidden with a window that is not
     // on the screen, and it does not take the keyboard from the window the user types into.
     virtual void showUnasked(const QString &title, const QString &text) = 0;
+    // The user came for the box open last, if one is: it takes the keyboard.
+    virtual void activateOpenBox() {}
 };
 
 // The real message box, kept above its owner window.
@@ -22,6 +24,7 @@ public:
     void setOwner(QWidget *owner);
     void show(const QString &title, const QString &text) override;
     void showUnasked(const QString &title, const QString &text) override;
+    void activateOpenBox() override;
 
 private:
     void exec(const QString &title, const QString &text, bool unasked);
