@@ -261,6 +261,8 @@ private Q_SLOTS:
             {"", "alarm1", "alarm2", "from", "to", "by", "told"},
             {"its minute inside the sleep", "", "07:30:pm", "19:20", "19:45", "sleep",
              "sound |notify Alarm II urgent|Alarm II at 07:30 pm, 15 min late: the computer was asleep"},
+            {"its minute, a minute asleep", "", "07:30:pm", "19:29", "19:31", "sleep",
+             "sound |notify Alarm II urgent|Alarm II at 07:30 pm, 1 min late: the computer was asleep"},
             {"its minute after the sleep", "", "07:50:pm", "19:20", "19:45", "sleep", ""},
             {"its minute before the sleep", "", "07:10:pm", "19:20", "19:45", "sleep", ""},
             {"both, in time order", "07:40:pm", "07:30:pm", "19:20", "19:45", "sleep",
