@@ -148,6 +148,8 @@ private Q_SLOTS:
              "on 11:30pm|on 01:30pm|on 01:30pm|on 01:30pm|on 01:45pm|on 01:45pm|on 01:45pm"},
             {"am/pm retyped", "01:30:am", "txtAmPm Backspace p Tab", "on 01:30am|on 01:30pm|off rang"},
             {"a minute emptied and left", "11:30:pm", "txtMinute Backspace Tab", "on 11:30pm|off box"},
+            {"a minute emptied, another window", "11:30:pm", "txtMinute Backspace elsewhere",
+             "on 11:30pm|off box unasked"},
         });
     }
 
@@ -160,15 +162,22 @@ private Q_SLOTS:
         const QStringList keys = column("keys").split(u' ');
         w->click(qPrintable(keys.first()));
         QStringList after;
+        QWidget elsewhere;
         for (const QString &key : keys.mid(1)) {
             QWidget *focused = QApplication::focusWidget();
-            key.size() == 1 ? QTest::keyClick(focused, key[0].toLatin1())
-                            : QTest::keyClick(focused, QKeySequence::fromString(key)[0].key());
+            if (key == u"elsewhere"_s) {
+                elsewhere.show();
+                QApplication::setActiveWindow(&elsewhere);
+            } else {
+                key.size() == 1 ? QTest::keyClick(focused, key[0].toLatin1())
+                                : QTest::keyClick(focused, QKeySequence::fromString(key)[0].key());
+            }
             const QString told = w->platform.takeLog().join(u'|');
             AlarmClock *alarm = w->window->alarm1;
             after << (alarm->isOn() ? u"on "_s + alarm->composedTime() : u"off"_s) +
                          (told.contains(u"notify"_s) ? u" rang"_s : QString()) +
-                         (told.contains(u"box"_s) ? u" box"_s : QString());
+                         (told.contains(u"box"_s) ? u" box"_s : QString()) +
+                         (std::exchange(w->platform.unaskedBoxes, 0) ? u" unasked"_s : QString());
         }
         QTEST(after.join(u'|'), "after");
     }

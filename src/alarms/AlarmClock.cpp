@@ -203,9 +203,12 @@ void AlarmClock::Option1_Click() {
     Q_EMIT switchedOn();
 }
 
+// Told as the user left a field for another window, the box leaves the keyboard there.
 void AlarmClock::switchOffUnreadable() {
     Option2->setChecked(true);
-    m_messages.show(ProductInfo::applicationTitle(), tr("The alarm time cannot be read: the alarm is off."));
+    const QString title = ProductInfo::applicationTitle();
+    const QString text = tr("The alarm time cannot be read: the alarm is off.");
+    Frame14->window()->isActiveWindow() ? m_messages.show(title, text) : m_messages.showUnasked(title, text);
 }
 
 void AlarmClock::Option2_Click() {

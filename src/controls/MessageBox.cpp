@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -27,11 +28,14 @@ QString startOf(const QString &text) {
 }
 
 // Below the box open before it, or above it where the screen ends there, so that both are read.
+// Until the window manager has told the box's frame, its title bar is counted as the style has it.
 void placeBeside(QWidget &box, const QWidget &before) {
-    const QRect taken = before.frameGeometry();
+    QRect taken = before.frameGeometry();
+    if (taken == before.geometry())
+        taken.adjust(0, -box.style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
     const QRect screen = before.screen()->availableGeometry();
     const int height = box.sizeHint().height() + taken.height() - before.height();
-    const int below = taken.bottom() + 1;
+    const int below = taken.bottom() + 1 + taken.height() - before.height();
     box.move(taken.left(),
              below + height <= screen.bottom() ? below : std::max(screen.top(), taken.top() - height));
 }

@@ -57,7 +57,10 @@ struct FakePlatform : SoundPlayer,
             onShow();
         log << QStringLiteral("box ") + title + u'|' + text;
     }
-    void showUnasked(const QString &title, const QString &text) override { show(title, text); }
+    void showUnasked(const QString &title, const QString &text) override {
+        ++unaskedBoxes;
+        show(title, text);
+    }
     bool startDetached(const QString &program, const QStringList &arguments) override {
         log << (QStringList{QStringLiteral("start"), program} + arguments).join(u'|');
         return programStarts;
@@ -102,6 +105,7 @@ struct FakePlatform : SoundPlayer,
     Failed soundFails; // the last sound's, for a test to tell it failed later
     bool inhibited = false;
     bool programStarts = true;
+    int unaskedBoxes = 0; // of those logged as "box"
     std::function<void()> onPlay, onShow;
     QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
     QElapsedTimer awake = [] {
