@@ -249,7 +249,8 @@ private Q_SLOTS:
                 return box->isVisible();
             };
             // Unasked, it leaves the keyboard where it was until the user comes for it.
-            takenByShow = !box->isActiveWindow();
+            QTest::keyClick(w->find("txtHours"), Qt::Key_7);
+            takenByShow = !box->isActiveWindow() && w->text("txtHours") == u"7"_s;
             Q_EMIT w->platform.showRequested({});
             takenByShow = takenByShow && QTest::qWaitForWindowActive(box);
             keptOpen = open();

@@ -47,23 +47,27 @@ bool isOnScreen(const QWidget *window) {
 }
 
 // Keys typed for another window just as the box appears must not answer it unseen: for its first
-// second it takes none. A click works at once.
+// second it takes none. A click works at once, and keys typed into the program's other windows go
+// where they were typed.
 class NoKeysAtFirst : public QObject {
 public:
     explicit NoKeysAtFirst(QWidget *box)
-        : QObject(box) {
+        : QObject(box)
+        , m_box(box) {
         qApp->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        return (event->type() == QEvent::KeyPress && !m_keysFrom.hasExpired()) ||
+        return (event->type() == QEvent::KeyPress && !m_keysFrom.hasExpired() && watched->isWidgetType() &&
+                static_cast<QWidget *>(watched)->window() == m_box) ||
                QObject::eventFilter(watched, event);
     }
 
 private:
     Q_DISABLE_COPY_MOVE(NoKeysAtFirst)
 
+    QWidget *m_box;
     QDeadlineTimer m_keysFrom{1000};
 };
 
