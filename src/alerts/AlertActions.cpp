@@ -33,6 +33,20 @@ bool ordinaryFileMatches(const QString &path) {
                        [&name](const QString &file) { return name.match(file).hasMatch(); });
 }
 
+// A line under an alert's notification.
+QString noSoundText(SoundPlayer::Failure failure) {
+    switch (failure) {
+    case SoundPlayer::Failure::NoServer:
+        //: A line under an alert's notification, as the next ones.
+        return AlertActions::tr("No sound could be played: no sound server answered");
+    case SoundPlayer::Failure::NoDevice:
+        return AlertActions::tr("No sound could be played: no sound device");
+    case SoundPlayer::Failure::NoLibrary:
+        break;
+    }
+    return AlertActions::tr("No sound could be played: the sound library could not be loaded");
+}
+
 } // namespace
 
 AlertActions::AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLauncher &launcher,
@@ -53,14 +67,8 @@ void AlertActions::PlayAlertSound(const QString &source, const QString &path) {
                      const auto alert = m_unseen.find(source);
                      if (alert == m_unseen.end())
                          return;
-                     //: A line under an alert's notification, as the next ones.
-                     alert->noSound =
-                         failure == SoundPlayer::Failure::NoServer
-                             ? tr("No sound could be played: no sound server answered")
-                         : failure == SoundPlayer::Failure::NoDevice
-                             ? tr("No sound could be played: no sound device")
-                             : tr("No sound could be played: the sound library could not be loaded");
-                     if (alert->notified)
+                     alert->noSound = noSoundText(failure);
+                     if (!alert->body.isEmpty()) // notified already
                          notifyAlert(source);
                  });
 }
@@ -82,7 +90,7 @@ void AlertActions::RestoreMainWindow() {
 
 void AlertActions::NotifyUser(const QString &source, const QString &body, bool urgent) {
     Alert &alert = m_unseen[source];
-    alert = {body, urgent, alert.noSound, true};
+    alert = {body, urgent, alert.noSound};
     notifyAlert(source);
 }
 
@@ -103,7 +111,7 @@ void AlertActions::alertSeen(const QString &source) {
     const auto alert = m_unseen.find(source);
     if (alert == m_unseen.end())
         return;
-    if (alert->notified)
+    if (!alert->body.isEmpty())
         m_notifier.withdraw(source);
     if (source == m_soundSource)
         m_sound.dropWaitingSound();

@@ -40,12 +40,11 @@ public:
     void RunAlertProgram(const QString &commandLine);
 
 private:
-    // An alert not yet seen: its notification, once sent, and why it has no sound.
+    // An alert not yet seen: its notification (no body until it is sent), and why it has no sound.
     struct Alert {
         QString body;
         bool urgent = false;
         QString noSound;
-        bool notified = false;
     };
 
     void notifyAlert(const QString &source);
