@@ -1,15 +1,16 @@
 // Switches an alarm on for the next minute, with the real clock and timers, and measures how many
 // milliseconds after the minute began the alarm's sound call came.
-#include "AlarmTime.h"
-#include "FakePlatform.h"
-#include "alarms/AlarmClock.h"
-#include "app/frmTivvet.h"
+#include "BenchAlerts.h"
+#include "alarms/Alarm.h"
+#include "alarms/AlarmCheck.h"
+#include "alerts/AlertOptions.h"
+#include "core/ClockText.h"
+#include "platform/Clock.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QEventLoop>
-#include <QRadioButton>
 
 #include <algorithm>
 #include <cstdio>
@@ -19,18 +20,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Sets Alarm I for the next minute, switches it on and waits for it to go off.
-qint64 measureOnce(frmTivvet &window, FakePlatform &platform) {
-    const QDateTime minute = AlarmTime::nextMinute();
-    AlarmTime::set(*window.alarm1, AlarmTime::secondOfDay(minute));
+// The moment the next minute of the real clock begins.
+QDateTime nextMinute() {
+    QDateTime now = QDateTime::currentDateTime();
+    now.setTime(QTime(now.time().hour(), now.time().minute()));
+    return now.addSecs(60);
+}
 
+// Switches the alarm on for the next minute and waits for it to go off.
+qint64 measureOnce(Alarm &alarm, BenchAlerts &alerts) {
+    const QDateTime minute = nextMinute();
+    const QString time = ClockText::hhnnAmPm(minute.time().msecsSinceStartOfDay() / 1000);
     QEventLoop loop;
     qint64 lateBy = 0;
-    platform.onPlay = [&] {
+    alerts.onSound = [&] {
         lateBy = minute.msecsTo(QDateTime::currentDateTime());
         loop.quit();
     };
-    window.alarm1->Option1->click();
+    alarm.switchOn({time.first(2), time.mid(3, 2), time.last(2)});
     loop.exec();
     return lateBy;
 }
@@ -38,8 +45,7 @@ qint64 measureOnce(frmTivvet &window, FakePlatform &platform) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Measures how soon after its minute begins an alarm goes off."_s);
     parser.addHelpOption();
@@ -47,14 +53,17 @@ int main(int argc, char *argv[]) {
     parser.process(app);
     const int minutes = std::max(1, parser.value(u"minutes"_s).toInt());
 
-    FakePlatform platform;
     SystemClock clock;
-    frmTivvet window(platform.servicesWith(clock));
-    window.Form_Load();
+    AlertOptions options;
+    BenchAlerts alerts;
+    Alarm alarm(u"Alarm I"_s, options, alerts, clock);
+    // As the main window checks its alarms.
+    QObject::connect(&clock, &Clock::minuteChanged, &alarm,
+                     [&alarm] { AlarmCheck::goOffInTimeOrder({&alarm.check()}); });
 
     std::vector<qint64> latencies;
     for (int run = 0; run < minutes; ++run) {
-        latencies.push_back(measureOnce(window, platform));
+        latencies.push_back(measureOnce(alarm, alerts));
         std::printf("minute %d  alarm sound %lld ms after the minute began\n", run + 1,
                     static_cast<long long>(latencies.back()));
     }

@@ -1,16 +1,12 @@
 // Measures the countdown's catch-up after a long sleep: a 99-hour countdown (100:40:39) woken with
 // the time of a weekend passed, and one woken after it ran out, with every notify time checked.
+#include "BenchAlerts.h"
 #include "FakePlatform.h"
-#include "app/frmTivvet.h"
-#include "controls/FlatBttn.h"
-#include "countdown/CountdownTick.h"
-#include "countdown/CountdownTimer.h"
+#include "alerts/AlertOptions.h"
+#include "countdown/Countdown.h"
 
-#include <QApplication>
-#include <QCheckBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
@@ -22,25 +18,24 @@ namespace {
 
 // Milliseconds that the tick after the sleep takes.
 double catchUp(int secondsAsleep) {
-    FakePlatform platform;
-    frmTivvet window(platform.services());
-    window.Form_Load();
-    for (auto *box : window.findChildren<QCheckBox *>(QRegularExpression(u"^Check(60|30|15|5)$"_s)))
-        box->setChecked(true);
-    for (const char *field : {"txtHours", "txtMinutes", "txtSeconds"})
-        window.findChild<QLineEdit *>(QLatin1StringView(field))->setText(u"99"_s);
-    window.countdown->FlatBttnStart->click();
+    FakePlatform clock;
+    AlertOptions options;
+    BenchAlerts alerts;
+    Countdown countdown(clock, options, alerts);
+    for (const int minutes : Countdown::NotifyMinutes)
+        countdown.setNotifyBefore(minutes, true);
+    countdown.setEntered(99, 99, 99);
+    countdown.start();
     QElapsedTimer took;
     took.start();
-    window.countdownTick->tmrCounter_Timer(secondsAsleep);
+    countdown.tick(secondsAsleep);
     return double(took.nsecsElapsed()) / 1e6;
 }
 
 } // namespace
 
 int main(int argc, char *argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     for (const auto &[row, seconds] :
          {std::pair{"a weekend, 99 h left", 356400}, std::pair{"ran out", 400000}}) {
         std::vector<double> runs;

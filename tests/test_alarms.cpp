@@ -1,6 +1,5 @@
 #include "TestWindow.h"
-#include "alarms/AlarmClock.h"
-#include "controls/AROnTop.h"
+#include "alarms/Alarm.h"
 
 #include <QKeySequence>
 #include <QMessageBox>
@@ -131,7 +130,7 @@ private Q_SLOTS:
         QCOMPARE(log.size(),
                  told.startsWith(u"Alarm"_s) ? 2 : int(!told.isEmpty())); // sound and notification
         QCOMPARE(w->checked("Option4"), !told.isEmpty());
-        QCOMPARE(w->window->alarm2->isOn(), told.isEmpty());
+        QCOMPARE(w->window->alarmII().isOn(), told.isEmpty());
         QCOMPARE(w->checked("Option3"), told.isEmpty());
     }
 
@@ -173,8 +172,8 @@ private Q_SLOTS:
                                 : QTest::keyClick(focused, QKeySequence::fromString(key)[0].key());
             }
             const QString told = w->platform.takeLog().join(u'|');
-            AlarmClock *alarm = w->window->alarm1;
-            after << (alarm->isOn() ? u"on "_s + alarm->composedTime() : u"off"_s) +
+            const Alarm &alarm = w->window->alarmI();
+            after << (alarm.isOn() ? u"on "_s + alarm.composedTime() : u"off"_s) +
                          (told.contains(u"notify"_s) ? u" rang"_s : QString()) +
                          (told.contains(u"box"_s) ? u" box"_s : QString()) +
                          (std::exchange(w->platform.unaskedBoxes, 0) ? u" unasked"_s : QString());
@@ -194,7 +193,7 @@ private Q_SLOTS:
         w->window->hide();
         w->platform.onShow = [this] {
             w->platform.log << (w->window->isVisible() ? u"visible"_s : u"hidden"_s)
-                            << (w->window->AROnTop1->ontop() ? u"on top"_s : u"not on top"_s);
+                            << (w->window->isKeptOnTop() ? u"on top"_s : u"not on top"_s);
         };
         w->platform.setTime(QTime(19, 30, 5));
         w->click("Option1");
@@ -203,7 +202,7 @@ private Q_SLOTS:
                               u"notify Alarm I urgent|Alarm I at 07:30 pm\nTake the pills"_s, u"visible"_s,
                               u"not on top"_s, u"box The Tivvet|Alarm I at 07:30 pm\nTake the pills"_s,
                               u"withdraw Alarm I"_s, u"start|/usr/bin/player|two words"_s}));
-        QVERIFY(w->window->AROnTop1->ontop());
+        QVERIFY(w->window->isKeptOnTop());
         QVERIFY(w->checked("Option2"));
     }
 
@@ -314,7 +313,7 @@ private Q_SLOTS:
                 QCoreApplication::processEvents();
                 for (int minute = 1; minute <= 5; ++minute)
                     w->platform.sleepFor(60, false);
-                w->platform.log << (w->window->AROnTop1->ontop() ? u"on top"_s : u"not on top"_s);
+                w->platform.log << (w->window->isKeptOnTop() ? u"on top"_s : u"not on top"_s);
             };
         }
         QVERIFY(w->platform.takeLog().isEmpty());

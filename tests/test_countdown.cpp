@@ -1,7 +1,5 @@
 #include "TestWindow.h"
-#include "controls/FlatBttn.h"
-#include "countdown/CountdownTick.h"
-#include "countdown/CountdownTimer.h"
+#include "countdown/Countdown.h"
 #include "platform/SOTimer.h"
 
 #include <QElapsedTimer>
@@ -49,7 +47,7 @@ private Q_SLOTS:
     }
 
     void startPauseAndReset() {
-        QCOMPARE(w->window->countdown->tmrCounter->interval(), 1000);
+        QCOMPARE(w->window->countdown().findChild<SOTimer *>()->interval(), 1000);
         QVERIFY(!running() && resetEnabled());
         w->typeParts(Entry, u"1:2:3"_s);
         w->click("FlatBttnStart");
@@ -116,7 +114,7 @@ private Q_SLOTS:
         w->click("FlatBttnStart");
         const auto tick = [this] {
             w->window->hide();
-            w->window->countdownTick->tmrCounter_Timer();
+            w->window->countdown().tick();
             return w->platform.takeLog().join(u',') + (w->window->isVisible() ? u" shown"_s : u" hidden"_s);
         };
         // Without a sound, the notification says why: known at once, or only later.
@@ -221,15 +219,15 @@ private:
     QString alertingTicks(int ticks) const {
         QStringList alerting;
         for (int tick = 1; tick <= ticks; ++tick) {
-            w->window->countdownTick->tmrCounter_Timer();
+            w->window->countdown().tick();
             for (const QString &entry : w->platform.takeLog())
                 if (entry.startsWith(u"sound /home/u/timer.wav"_s))
                     alerting << QString::number(tick);
         }
         return alerting.join(u' ');
     }
-    bool running() const { return w->window->countdown->tmrCounter->isEnabled(); }
-    bool resetEnabled() const { return w->window->countdown->FlatBttnReset->isEnabled(); }
+    bool running() const { return w->window->countdown().isRunning(); }
+    bool resetEnabled() const { return w->find("FlatBttnReset")->isEnabled(); }
 };
 
 QTEST_MAIN(TestCountdown)

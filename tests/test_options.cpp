@@ -126,11 +126,11 @@ private Q_SLOTS:
         w->platform.soundPlays = false;
         for (const char *missing :
              {"/", "/Not a sound [1].wav", "/not a sound 1.wav"}) { // a folder, a case, a set
-            w->window->alerts->TestPlaySound(w->platform.configFolder.path() + QLatin1StringView(missing));
+            w->window->alerts().tryPlaying(w->platform.configFolder.path() + QLatin1StringView(missing));
             QCOMPARE(w->platform.takeLog().last(),
                      u"box The Tivvet|Unable to play the sound! File not found!"_s);
         }
-        w->window->alerts->TestPlaySound(w->platform.configFolder.filePath(u"not a*[1].wa?"_s));
+        w->window->alerts().tryPlaying(w->platform.configFolder.filePath(u"not a*[1].wa?"_s));
         QCOMPARE(w->platform.takeLog().last(), u"box The Tivvet|Unable to play the sound!"_s);
         w->click(qPrintable(column("byDefault")));
         QCOMPARE(w->text(boxName), u"/opt/tivvet/share/tivvet/tivvet.wav"_s); // installed beside the program
@@ -167,7 +167,7 @@ private Q_SLOTS:
             {u"  "_s, u"box The Tivvet|Unable to start the program!"_s},
         };
         for (const auto &[text, expected] : rows) {
-            w->window->alerts->RunAlertProgram(text);
+            w->window->alerts().runProgram(text);
             QCOMPARE(w->platform.takeLog(), QStringList{expected});
         }
     }

@@ -93,7 +93,7 @@ private Q_SLOTS:
         for (const QString &target : column("targets").split(u' '))
             picked[target + property] = u"658188"_s;
         w->click("FlatBttnColor");
-        frmColor *window = w->window->colorWindow;
+        frmColor *window = w->window->colourWindow();
         auto *swatchButton = w->find(qPrintable(swatch), window);
         QVERIFY(swatchButton->accessibleName().endsWith(back ? u" background"_s : u" text"_s));
         QTEST(QString::number(Controls::backColour(swatchButton)), "byDefault");
@@ -147,13 +147,13 @@ private Q_SLOTS:
         w->window->setOwnsUserFiles(false); // beside another Tivvet: nothing written until that one ends
         w->type("txtProgram2", u"/bin/3"_s);
         QTRY_VERIFY_WITH_TIMEOUT(!w->find<QTimer>("tmrSave")->isActive(), 1500);
-        w->window->end->commitData(); // nothing saved, and nothing told
+        w->window->end().commitData(); // nothing saved, and nothing told
         QCOMPARE(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/two\r\n"));
         QVERIFY(w->platform.log.isEmpty());
         w->window->setOwnsUserFiles(true);
         QCOMPARE(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/3\r\n"));
         w->type("txtProgram2", u"/bin/4"_s);
-        w->window->end->commitData(); // the session manager's save at logout: at once
+        w->window->end().commitData(); // the session manager's save at logout: at once
         QCOMPARE(w->file(u"Tivvet/Options/program2.txt"_s), QByteArray("/bin/4\r\n"));
         QTimer typing; // on and on, yet saved within five seconds
         connect(&typing, &QTimer::timeout, this,
@@ -280,7 +280,7 @@ private Q_SLOTS:
         }
         QTEST(shown, "shows");
         w->window->close();
-        w->window->end->commitData(); // the session manager's save: nothing once the window has closed
+        w->window->end().commitData(); // the session manager's save: nothing once the window has closed
         const QString error = w->platform.takeLog().join(u'\n');
         QCOMPARE(error.count(u"Unable to save the options!"_s) == 1 &&
                      error.contains(QFileInfo(optionsFile).fileName() + u": "_s),

@@ -1,16 +1,14 @@
 #include "TestWindow.h"
 #include "alarms/AlarmClock.h"
-#include "app/ClockDisplay.h"
 #include "app/ProgramEnd.h"
 #include "app/Translations.h"
 #include "colours/frmColor.h"
 #include "controls/Frame.h"
 #include "core/ClockText.h"
 #include "core/ProductInfo.h"
-#include "countdown/CountdownTimer.h"
+#include "countdown/Countdown.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
-#include "platform/SOTimer.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 #include "platform/UserLocale.h"
@@ -74,7 +72,7 @@ private Q_SLOTS:
 
     void minimisingGoesToTheTrayOnlyWhereThereIsOne() {
         w->click("FlatBttnAbout");
-        QTRY_COMPARE(QApplication::activeWindow(), w->window->aboutWindow.get());
+        QTRY_COMPARE(QApplication::activeWindow(), w->window->aboutWindow());
         Q_EMIT w->platform.tray.menuOpening(); // a right-click brings the window to the front
         QTRY_COMPARE(QApplication::activeWindow(), w->window.get());
         const QPoint place = w->window->pos();
@@ -133,9 +131,9 @@ private Q_SLOTS:
             w->click("FlatBttnAbout");
             w->click("FlatBttnExit");
             Q_EMIT w->platform.showRequested({});
-            w->window->mnuTrayRestore_Click(); // as a second start asks
+            w->window->restoreAsked({}); // as a second start asks
             shownAgain = w->window->isVisible();
-            w->window->aboutWindow->close();
+            w->window->aboutWindow()->close();
         }));
         QVERIFY(!shownAgain);
         QCOMPARE(told(), QString::fromLatin1(SaveFailed));
@@ -175,7 +173,7 @@ private Q_SLOTS:
         if (signal && alarm)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Unable to save the options!"_s));
         TerminationSignals terminations;
-        connect(&terminations, &TerminationSignals::received, w->window->end, &ProgramEnd::endOnSignal);
+        connect(&terminations, &TerminationSignals::received, &w->window->end(), &ProgramEnd::endOnSignal);
         answerBoxes([this, signal] { signal ? void(::raise(signal)) : Q_EMIT w->platform.minuteChanged(); },
                     signal != 0);
         QCOMPARE(endsByItself([this, alarm] { alarm ? alarmsGoOff() : w->click("FlatBttnExit"); }),
@@ -234,35 +232,36 @@ private Q_SLOTS:
                      qPrintable(walked));
         }
         press(w->find("txtSeconds"), Qt::Key_Enter);
-        QVERIFY(w->window->countdown->tmrCounter->isEnabled());
+        QVERIFY(w->window->countdown().isRunning());
         QVERIFY(accessible(w->find("FlatBttn1"))->role() == QAccessible::StaticText && // the timer's title
                 accessible(w->find("Frame2"))->role() != QAccessible::Window);
 
         press(w->find("FlatBttnColor"), Qt::Key_Enter);
-        walk(w->window->colorWindow);
+        walk(w->window->colourWindow());
         QVERIFY2(walked.contains(u"FlatBttnEnter lblEnter2 FlatBttnEnter2"_s), qPrintable(walked));
         w->platform.nextColour = 658188;
-        press(w->find("lblEnter", w->window->colorWindow), Qt::Key_Space);
-        QCOMPARE(w->window->colorWindow->swatchColour(ColourScheme::EntryBack), 658188);
+        press(w->find("lblEnter", w->window->colourWindow()), Qt::Key_Space);
+        QCOMPARE(w->window->colourWindow()->swatchColour(ColourScheme::EntryBack), 658188);
         const auto framed = [](QWidget *swatch) { // the focus shows on any colour
             const QImage shown = swatch->grab().toImage();
             return shown.pixel(0, 0) != shown.pixel(shown.rect().center());
         };
-        QVERIFY(framed(QApplication::focusWidget()) && !framed(w->find("lblEnter2", w->window->colorWindow)));
-        press(w->find("FlatBttnEnter", w->window->colorWindow), Qt::Key_Return); // stored at the close
+        QVERIFY(framed(QApplication::focusWidget()) &&
+                !framed(w->find("lblEnter2", w->window->colourWindow())));
+        press(w->find("FlatBttnEnter", w->window->colourWindow()), Qt::Key_Return); // stored at the close
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QTRY_VERIFY(!w->window->colorWindow);
+        QTRY_VERIFY(!w->window->colourWindow());
         QVERIFY(w->file(u"Tivvet/Tivvet.ini"_s).contains("lblEnterBackColor=0\n"));
         press(w->find("FlatBttnAbout"), Qt::Key_Return);
-        walk(w->window->aboutWindow); // from its link: the window gives it the focus
+        walk(w->window->aboutWindow()); // from its link: the window gives it the focus
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(walked == u"Label2"_s &&
                 openedUrls == QStringList(QString::fromLatin1(ProductInfo::HomePage)));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         press(w->find("FlatBttnHelp"), Qt::Key_Return);
-        walk(w->window->helpWindow);
+        walk(w->window->helpWindow());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QTRY_VERIFY(!w->window->aboutWindow && !w->window->helpWindow);
+        QTRY_VERIFY(!w->window->aboutWindow() && !w->window->helpWindow());
     }
 
     // Each row: a language (English and each one the program is translated into), a window, the
@@ -314,7 +313,7 @@ private Q_SLOTS:
         w->click(qPrintable(column("opener")));
         QApplication::setFont(desktopFont);
         QDate longest(2027, 1, 1);
-        const QFontMetrics dateFont(w->window->clock->lblDate->font());
+        const QFontMetrics dateFont(w->find("lblDate")->font());
         for (QDate day = longest; day.year() == 2027; day = day.addDays(1))
             if (dateFont.horizontalAdvance(ClockText::longDate(day, w->platform.formats)) >
                 dateFont.horizontalAdvance(ClockText::longDate(longest, w->platform.formats)))
@@ -387,12 +386,11 @@ private Q_SLOTS:
         installTranslations(locale.languages);
         w = std::make_unique<TestWindow>();
         w->platform.formats = locale.formats;
-        ClockDisplay &display = *w->window->clock;
         QTEST(w->text("lblRemaining") + u'|' + QMessageBox::tr("Show Details..."), "texts");
         w->platform.current = QDateTime::fromString(column("moment"), Qt::ISODate);
         Q_EMIT w->platform.minuteChanged();
-        QTEST(display.lblClock->text(), "clock");
-        QTEST(display.lblDate->text(), "date");
+        QTEST(w->text("lblClock"), "clock");
+        QTEST(w->text("lblDate"), "date");
     }
 
     // A window never painted gets its icon all the same, a second after the show; on a desktop

@@ -4,9 +4,9 @@
 #include "app/Translations.h"
 #include "app/frmTivvet.h"
 #include "colours/frmColor.h"
+#include "controls/FlatBttn.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
-#include "options/OptionsArea.h"
 #include "platform/UserLocale.h"
 
 #include <QApplication>
@@ -41,17 +41,21 @@ int main(int argc, char *argv[]) {
     window.Form_Load();
     window.show();
     save(window, folder, u"main-compact"_s);
-    window.options->FlatBttnTimer_Click();
-    save(window, folder, u"panel-timer"_s);
-    window.options->FlatBttnAlarm1_Click();
-    save(window, folder, u"panel-alarm1"_s);
-    window.options->FlatBttnAlarm2_Click();
-    save(window, folder, u"panel-alarm2"_s);
-    window.FlatBttnColor_Click();
-    save(*window.colorWindow, folder, u"colour-window"_s);
-    window.FlatBttnAbout_Click();
-    save(*window.aboutWindow, folder, u"about"_s);
-    window.FlatBttnHelp_Click();
-    save(*window.helpWindow, folder, u"help"_s);
+    // As a user opens them: each button by its name.
+    const auto click = [&window](const char *button) {
+        window.findChild<FlatBttn *>(QLatin1StringView(button))->Click();
+    };
+    for (const auto &[button, name] :
+         {std::pair{"FlatBttnTimer", u"panel-timer"_s}, std::pair{"FlatBttnAlarm1", u"panel-alarm1"_s},
+          std::pair{"FlatBttnAlarm2", u"panel-alarm2"_s}}) {
+        click(button);
+        save(window, folder, name);
+    }
+    click("FlatBttnColor");
+    save(*window.colourWindow(), folder, u"colour-window"_s);
+    click("FlatBttnAbout");
+    save(*window.aboutWindow(), folder, u"about"_s);
+    click("FlatBttnHelp");
+    save(*window.helpWindow(), folder, u"help"_s);
     return 0;
 }

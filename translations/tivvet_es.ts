@@ -159,15 +159,15 @@
     </message>
 </context>
 <context>
-    <name>CountdownTick</name>
-    <message>
-        <source>The countdown has run out.</source>
-        <translation>La cuenta atrás ha terminado.</translation>
-    </message>
+    <name>Countdown</name>
     <message>
         <source>The countdown ran out at %1.</source>
         <extracomment>A notification told late; %1 is the time of day as the locale writes it: &quot;7:31 pm&quot;, &quot;19:31&quot;.</extracomment>
         <translation>La cuenta atrás terminó a las %1.</translation>
+    </message>
+    <message>
+        <source>The countdown has run out.</source>
+        <translation>La cuenta atrás ha terminado.</translation>
     </message>
     <message>
         <source>The countdown has %1 left.</source>
@@ -382,6 +382,16 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
         <source>alarm II options</source>
         <translation>opciones de la alarma II</translation>
     </message>
+    <message>
+        <source>start with windows</source>
+        <extracomment>Beside a check box, 130 pixels: the program starts when the user logs in to the desktop. Say it as your language&apos;s desktops do, not word for word.</extracomment>
+        <translation>iniciar con la sesión</translation>
+    </message>
+    <message>
+        <source>start minimized</source>
+        <extracomment>Beside a check box, 110 pixels: the program starts with only its icon in the tray.</extracomment>
+        <translation>iniciar minimizado</translation>
+    </message>
 </context>
 <context>
     <name>OptionsFiles</name>
@@ -537,19 +547,6 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
         <source>Select Sound</source>
         <extracomment>The file dialog&apos;s title.</extracomment>
         <translation>Seleccionar sonido</translation>
-    </message>
-</context>
-<context>
-    <name>StartOptions</name>
-    <message>
-        <source>start with windows</source>
-        <extracomment>Beside a check box, 130 pixels: the program starts when the user logs in to the desktop. Say it as your language&apos;s desktops do, not word for word.</extracomment>
-        <translation>iniciar con la sesión</translation>
-    </message>
-    <message>
-        <source>start minimized</source>
-        <extracomment>Beside a check box, 110 pixels: the program starts with only its icon in the tray.</extracomment>
-        <translation>iniciar minimizado</translation>
     </message>
 </context>
 <context>
@@ -1084,7 +1081,7 @@ programas de inicio:
     <message>
         <source>Try &apos;tivvet --help&apos; for more.</source>
         <extracomment>On standard error after a wrong command line; &quot;tivvet --help&quot; stays as it is.</extracomment>
-        <translation>Pruebe 'tivvet --help' para más información.</translation>
+        <translation>Pruebe &apos;tivvet --help&apos; para más información.</translation>
     </message>
     <message>
         <source>Tivvet runs already: it was asked to show its window.</source>

@@ -161,15 +161,15 @@
     </message>
 </context>
 <context>
-    <name>CountdownTick</name>
-    <message>
-        <source>The countdown has run out.</source>
-        <translation>Odliczanie dobiegło końca.</translation>
-    </message>
+    <name>Countdown</name>
     <message>
         <source>The countdown ran out at %1.</source>
         <extracomment>A notification told late; %1 is the time of day as the locale writes it: &quot;7:31 pm&quot;, &quot;19:31&quot;.</extracomment>
         <translation>Odliczanie dobiegło końca o %1.</translation>
+    </message>
+    <message>
+        <source>The countdown has run out.</source>
+        <translation>Odliczanie dobiegło końca.</translation>
     </message>
     <message>
         <source>The countdown has %1 left.</source>
@@ -385,6 +385,16 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
         <source>alarm II options</source>
         <translation>budzik II: opcje</translation>
     </message>
+    <message>
+        <source>start with windows</source>
+        <extracomment>Beside a check box, 130 pixels: the program starts when the user logs in to the desktop. Say it as your language&apos;s desktops do, not word for word.</extracomment>
+        <translation>uruchom przy logowaniu</translation>
+    </message>
+    <message>
+        <source>start minimized</source>
+        <extracomment>Beside a check box, 110 pixels: the program starts with only its icon in the tray.</extracomment>
+        <translation>uruchom w tacce</translation>
+    </message>
 </context>
 <context>
     <name>OptionsFiles</name>
@@ -540,19 +550,6 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
         <source>Select Sound</source>
         <extracomment>The file dialog&apos;s title.</extracomment>
         <translation>Wybierz dźwięk</translation>
-    </message>
-</context>
-<context>
-    <name>StartOptions</name>
-    <message>
-        <source>start with windows</source>
-        <extracomment>Beside a check box, 130 pixels: the program starts when the user logs in to the desktop. Say it as your language&apos;s desktops do, not word for word.</extracomment>
-        <translation>uruchom przy logowaniu</translation>
-    </message>
-    <message>
-        <source>start minimized</source>
-        <extracomment>Beside a check box, 110 pixels: the program starts with only its icon in the tray.</extracomment>
-        <translation>uruchom w tacce</translation>
     </message>
 </context>
 <context>

@@ -1,16 +1,12 @@
 #include "alarms/AlarmCheck.h"
 
-#include "alarms/AlarmClock.h"
-#include "alerts/AlertActions.h"
+#include "alarms/Alarm.h"
+#include "alerts/AlertOptions.h"
+#include "alerts/Alerts.h"
 #include "core/ClockText.h"
-#include "options/OptionGroups.h"
 #include "platform/Clock.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 
 #include <algorithm>
 #include <utility>
@@ -45,35 +41,30 @@ QString lateBy(qint64 seconds) {
 
 } // namespace
 
-AlarmCheck::AlarmCheck(AlarmClock &alarm, const AlarmOptions &options, AlertActions &alerts,
-                       const Clock &clock)
+AlarmCheck::AlarmCheck(Alarm &alarm, const AlertOptions &options, Alerts &alerts, const Clock &clock)
     : QObject(&alarm)
     , m_alarm(alarm)
     , m_options(options)
     , m_alerts(alerts)
     , m_clock(clock)
-    , m_checked(look()) {
-    connect(&alarm, &AlarmClock::switchedOn, this, [this] {
-        m_checked = look();
-        goOffInTimeOrder({this});
-    });
-    // A time set to the present minute while the alarm is on goes off at once, but not a time half
-    // typed: only once the keyboard has left the alarm's fields. Nothing was missed under a new time.
-    connect(&alarm, &AlarmClock::timeTaken, this, [this] {
-        if (m_alarm.isBeingTyped())
-            m_checked = look();
-        else
-            goOffInTimeOrder({this});
-    });
+    , m_checked(look()) {}
+
+void AlarmCheck::switchedOn() {
+    m_checked = look();
+    goOffInTimeOrder({this});
 }
 
-QString AlarmCheck::composedText() const {
-    return m_alarm.composedTime();
+// Nothing was missed under a new time.
+void AlarmCheck::timeTaken(bool keyboardStays) {
+    if (keyboardStays)
+        m_checked = look();
+    else
+        goOffInTimeOrder({this});
 }
 
 QString AlarmCheck::alarmText() const {
-    const std::optional<int> time = ClockText::readHourMinuteAmPm(composedText());
-    return time ? ClockText::alarmTime(*time, m_clock.formats) : composedText();
+    const std::optional<int> time = m_alarm.time();
+    return time ? ClockText::alarmTime(*time, m_clock.formats) : m_alarm.composedTime();
 }
 
 void AlarmCheck::goOffInTimeOrder(const QList<AlarmCheck *> &checks) {
@@ -102,7 +93,7 @@ AlarmCheck::Look AlarmCheck::look() const {
 // first minute after the gap where the clocks skipped its time, or missed since it was last checked
 // while the clock went on with the time that really passed.
 std::optional<QDateTime> AlarmCheck::due(const Look &look) const {
-    const std::optional<int> second = ClockText::readHourMinuteAmPm(composedText());
+    const std::optional<int> second = m_alarm.time();
     if (!m_alarm.isOn() || m_alerts.isLeaving() || !second)
         return std::nullopt;
     const QDateTime &now = look.wall;
@@ -130,33 +121,32 @@ QString AlarmCheck::told(const QDateTime &due) const {
     if (late >= 60 && slept)
         //: An alarm's notification when it goes off late: "Alarm I at 07:30 pm, 15 min late: the
         //: computer was asleep".
-        return tr("%1 at %2, %3: the computer was asleep").arg(m_alarm.name, alarmText(), lateBy(late));
+        return tr("%1 at %2, %3: the computer was asleep").arg(m_alarm.name(), alarmText(), lateBy(late));
     if (late >= 60)
         //: An alarm's notification when the program was held up: "Alarm I at 07:30 pm, 1 min late".
-        return tr("%1 at %2, %3").arg(m_alarm.name, alarmText(), lateBy(late));
-    if (ClockText::readHourMinuteAmPm(composedText()) != due.time().msecsSinceStartOfDay() / 1000)
+        return tr("%1 at %2, %3").arg(m_alarm.name(), alarmText(), lateBy(late));
+    if (m_alarm.time() != due.time().msecsSinceStartOfDay() / 1000)
         //: An alarm's notification in the first minute after the clocks skipped its time.
-        return tr("%1 at %2: the clocks went forward").arg(m_alarm.name, alarmText());
+        return tr("%1 at %2: the clocks went forward").arg(m_alarm.name(), alarmText());
     //: An alarm's notification: "Alarm I at 07:30 am", its time as the locale writes it.
-    return tr("%1 at %2").arg(m_alarm.name, alarmText());
+    return tr("%1 at %2").arg(m_alarm.name(), alarmText());
 }
 
 void AlarmCheck::goOff(const QDateTime &due) {
-    m_alerts.PlayAlertSound(m_alarm.name, m_options.sound->txtWav->text());
-    m_alarm.Option2->setChecked(true); // switched off, which stops its timer
-    m_alerts.RestoreMainWindow();
-    const bool showsMessage = m_options.message->Check4->isChecked();
+    m_alerts.playSound(m_alarm.name(), m_options.soundFile());
+    m_alarm.switchOff();
+    m_alerts.restoreWindow();
+    const bool showsMessage = m_options.showsMessage();
     // The box, like the notification, says which alarm it is for above the message.
-    const QString text =
-        told(due) + (showsMessage ? u'\n' + m_options.message->txtMessage->toPlainText() : QString());
-    m_alerts.NotifyUser(m_alarm.name, text, true);
+    const QString text = told(due) + (showsMessage ? u'\n' + m_options.message() : QString());
+    m_alerts.notify(m_alarm.name(), text, true);
     if (showsMessage) {
         Q_EMIT waitsForTheUser();
-        m_alerts.ShowAlertMessage(m_alarm.name, text);
+        m_alerts.showMessage(m_alarm.name(), text);
     }
     // Only after OK, and never once the program has been asked to end meanwhile.
     if (m_alerts.isLeaving())
         return;
-    if (m_options.program->Check3->isChecked())
-        m_alerts.RunAlertProgram(m_options.program->txtProgram->text());
+    if (m_options.startsProgram())
+        m_alerts.runProgram(m_options.program());
 }

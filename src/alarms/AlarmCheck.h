@@ -6,9 +6,9 @@
 
 #include <optional>
 
-class AlarmClock;
-class AlarmOptions;
-class AlertActions;
+class Alarm;
+class AlertOptions;
+class Alerts;
 class Clock;
 
 // Checks an alarm against the clock while it is on, and sets it off in its minute: sound, switched
@@ -21,7 +21,13 @@ class AlarmCheck : public QObject {
     Q_DISABLE_COPY_MOVE(AlarmCheck)
 
 public:
-    AlarmCheck(AlarmClock &alarm, const AlarmOptions &options, AlertActions &alerts, const Clock &clock);
+    AlarmCheck(Alarm &alarm, const AlertOptions &options, Alerts &alerts, const Clock &clock);
+
+    // Switched on: checked at once, not only at the next minute.
+    void switchedOn();
+    // A time set to the present minute while the alarm is on goes off at once, but not a time half
+    // typed: only once the keyboard has left the alarm's fields.
+    void timeTaken(bool keyboardStays);
 
     // The alarms checked together, so that two missed during one sleep go off in the order of
     // their minutes.
@@ -41,7 +47,6 @@ private:
     };
 
     Look look() const;
-    QString composedText() const;
     // The set time as its notification tells it; a text that is not a time of day stays as it is.
     QString alarmText() const;
     // When the alarm was due, if it is to go off at the moment looked at.
@@ -50,9 +55,9 @@ private:
     QString told(const QDateTime &due) const;
     void goOff(const QDateTime &due);
 
-    AlarmClock &m_alarm;
-    const AlarmOptions &m_options;
-    AlertActions &m_alerts;
+    Alarm &m_alarm;
+    const AlertOptions &m_options;
+    Alerts &m_alerts;
     const Clock &m_clock;
     Look m_checked; // when it was switched on, or last found not due
 };

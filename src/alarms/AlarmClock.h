@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alarms/Alarm.h"
+
 #include <QObject>
 #include <QString>
 
@@ -12,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QWidget;
-class SteppedFields;
 class UpDown;
 
 struct AlarmClockNames {
@@ -25,9 +26,9 @@ struct AlarmClockNames {
     } texts;
 };
 
-// One alarm clock of the main area: hour, minute and am/pm fields, a spin button, "on" and "off".
-// Alarm I and Alarm II are two instances; members carry Alarm I's names and each widget's object
-// name is its own alarm's name.
+// One alarm clock of the main area: hour, minute and am/pm fields, a spin button, "on" and "off",
+// showing its alarm and taking what is typed into it. Alarm I and Alarm II are two instances, each
+// with its names table.
 class AlarmClock : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AlarmClock)
@@ -35,36 +36,13 @@ class AlarmClock : public QObject {
 public:
     static const AlarmClockNames AlarmI;
     static const AlarmClockNames AlarmII;
+    // The alarm's name in notifications, in the user's language.
+    static QString nameOf(const AlarmClockNames &names);
 
     AlarmClock(QWidget *mainArea, const AlarmClockNames &names, FieldSelection &selection,
-               MessageBox &messages);
+               MessageBox &messages, Alarm &alarm);
 
-    // The set time as its fields were last taken, "07:30pm"; it may not read as a time of day.
-    QString composedTime() const;
-    bool isOn() const;
-    // The keyboard is in one of its fields: a time being typed is not checked until it leaves.
-    bool isBeingTyped() const;
-
-    void Option1_Click();
-    void Option2_Click();
-
-    Frame *Frame14;
-    QWidget *Picture1;
-    QLineEdit *txtHour;
-    QLabel *Label3;
-    QLineEdit *txtMinute;
-    QLineEdit *txtAmPm;
-    UpDown *UpDown1;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
-    // "Alarm I" or "Alarm II", as notifications name it.
-    QString name;
-
-Q_SIGNALS:
-    // The alarm was switched on: it is checked at once, not only at the next tick.
-    void switchedOn();
-    // A field was taken: the alarm has the time it shows from now on.
-    void timeTaken();
+    Alarm &model() const { return m_alarm; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -73,23 +51,28 @@ private:
     void buildTimeDisplay(const AlarmClockNames &names);
     void stepFields(FieldSelection &selection);
     void takeOnlyTimes();
-    // A field is taken once it is whole, when the keyboard leaves it, when it is stepped and when the
-    // alarm is switched on; until then the alarm keeps the time it had.
+    void bindToModel();
+    // A field is taken once it is whole, when the keyboard leaves it and when it is stepped.
     void take(QLineEdit *field);
     void fieldEdited(QLineEdit *field);
-    // An hour of the 24-hour clock rewritten as the 12-hour one with its marker.
-    bool toTwelveHours();
-    void connectHandlers();
-    // An alarm that could never go off is off, and the user is told so.
-    void switchOffUnreadable();
+    // The keyboard is in one of its fields: a time being typed is not checked until it leaves.
+    bool isBeingTyped() const;
+    // Told as the user left a field for another window, the box leaves the keyboard there.
+    void tellUnreadable();
 
-    std::array<QLineEdit *, 3> fields() const { return {txtHour, txtMinute, txtAmPm}; }
-    // What the field showed when it was last taken.
-    QString &taken(const QLineEdit *field);
+    std::array<QLineEdit *, 3> fields() const { return {m_hour, m_minute, m_amPm}; }
+    QLineEdit *field(Alarm::Field which) const { return fields()[std::size_t(which)]; }
+    Alarm::Field fieldKind(const QLineEdit *field) const;
 
-    QString m_takenHour;
-    QString m_takenMinute;
-    QString m_takenAmPm;
+    Alarm &m_alarm;
     MessageBox &m_messages;
-    bool m_on = false;
+    Frame *m_frame;
+    QWidget *m_timeBox;
+    QLineEdit *m_hour;
+    QLabel *m_colon;
+    QLineEdit *m_minute;
+    QLineEdit *m_amPm;
+    UpDown *m_upDown;
+    QRadioButton *m_on;
+    QRadioButton *m_off;
 };

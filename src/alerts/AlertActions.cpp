@@ -58,7 +58,7 @@ AlertActions::AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLaun
     , m_window(window) {}
 
 // Another alert's sound, not seen yet, is heard to its end: this one follows it.
-void AlertActions::PlayAlertSound(const QString &source, const QString &path) {
+void AlertActions::playSound(const QString &source, const QString &path) {
     const bool afterAnother = m_soundSource != source && m_unseen.contains(m_soundSource);
     m_unseen[source] = {};
     m_soundSource = source;
@@ -73,7 +73,7 @@ void AlertActions::PlayAlertSound(const QString &source, const QString &path) {
                  });
 }
 
-void AlertActions::TestPlaySound(const QString &path) {
+void AlertActions::tryPlaying(const QString &path) {
     const auto failedLate = [this](SoundPlayer::Failure) {
         m_messages.show(ProductInfo::applicationTitle(), tr("Unable to play the sound!"));
     };
@@ -84,11 +84,11 @@ void AlertActions::TestPlaySound(const QString &path) {
                                                          : tr("Unable to play the sound! File not found!"));
 }
 
-void AlertActions::RestoreMainWindow() {
+void AlertActions::restoreWindow() {
     m_window.restore();
 }
 
-void AlertActions::NotifyUser(const QString &source, const QString &body, bool urgent) {
+void AlertActions::notify(const QString &source, const QString &body, bool urgent) {
     Alert &alert = m_unseen[source];
     alert = {body, urgent, alert.noSound};
     notifyAlert(source);
@@ -120,7 +120,7 @@ void AlertActions::alertSeen(const QString &source) {
 
 // Another alarm's box may open while one waits: the window is kept on top again only once the last
 // has closed.
-void AlertActions::ShowAlertMessage(const QString &source, const QString &text) {
+void AlertActions::showMessage(const QString &source, const QString &text) {
     if (m_messagesOpen++ == 0)
         m_window.setOnTop(false);
     m_messages.showUnasked(ProductInfo::applicationTitle(), text);
@@ -135,7 +135,7 @@ bool AlertActions::isLeaving() const {
     return m_window.isLeaving();
 }
 
-void AlertActions::RunAlertProgram(const QString &commandLine) {
+void AlertActions::runProgram(const QString &commandLine) {
     const ProgramCommand command = programCommand(commandLine, m_launcher.homeFolder());
     if (command.program.isEmpty() || !m_launcher.startDetached(command.program, command.arguments))
         m_messages.show(ProductInfo::applicationTitle(), tr("Unable to start the program!"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alerts/Alerts.h"
+
 #include <QCoreApplication>
 #include <QMap>
 #include <QString>
@@ -10,34 +12,31 @@ class Notifier;
 class ProgramLauncher;
 class SoundPlayer;
 
-// The alert operations of the countdown, the alarms, the play buttons and the tray.
-class AlertActions {
+// The alerts of the countdown and the alarms on the desktop, and the play buttons' sounds.
+class AlertActions : public Alerts {
     Q_DECLARE_TR_FUNCTIONS(AlertActions)
 
 public:
     AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLauncher &launcher, Notifier &notifier,
                  AlertWindow &window);
 
-    // Plays the file in the background for the source's alert; a file that cannot be played gives the
-    // default sound. Where no sound can be played at all, the alert's notification says so.
-    void PlayAlertSound(const QString &source, const QString &path);
+    // Where no sound can be played at all, the alert's notification says so.
+    void playSound(const QString &source, const QString &path) override;
     // Plays the file with no fallback and says why when it cannot, at once or once the device fails.
-    void TestPlaySound(const QString &path);
-    void RestoreMainWindow();
-    // A desktop notification that says what fired, for where a sound or a window is not enough.
-    void NotifyUser(const QString &source, const QString &body, bool urgent);
-    // Shows an alarm's message while the main window is not kept on top; returns after OK, which is
-    // seeing that alarm's alert.
-    void ShowAlertMessage(const QString &source, const QString &text);
+    void tryPlaying(const QString &path);
+    void restoreWindow() override;
+    void notify(const QString &source, const QString &body, bool urgent) override;
+    // Shows an alarm's message while the main window is not kept on top; OK is seeing that alarm's
+    // alert.
+    void showMessage(const QString &source, const QString &text) override;
     // The user has seen the alerts so far: "Show" on a notification, Restore from the tray, a click
     // or a key in the main window. Their notifications are withdrawn; those of a later alert stay.
     void alertSeen();
     // The user has seen the source's alert: OK on its box. The others' notifications stay.
     void alertSeen(const QString &source);
-    // The program is on its way out: a message box's wait may have seen it close.
-    bool isLeaving() const;
-    // Starts an alarm's program on its own; says so when it cannot be started.
-    void RunAlertProgram(const QString &commandLine);
+    // A message box's wait may have seen the program close.
+    bool isLeaving() const override;
+    void runProgram(const QString &commandLine) override;
 
 private:
     // An alert not yet seen: its notification (no body until it is sent), and why it has no sound.

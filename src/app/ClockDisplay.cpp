@@ -20,19 +20,19 @@ QLabel *topStripLabel(QWidget *window, const char *name, int left) {
 
 ClockDisplay::ClockDisplay(QWidget *window, const Clock &clock)
     : QObject(window)
-    , lblDate(topStripLabel(window, "lblDate", 240))
-    , lblClock(topStripLabel(window, "lblClock", 5205))
-    , m_clock(clock) {
-    lblClock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    , m_date(topStripLabel(window, "lblDate", 240))
+    , m_clock(topStripLabel(window, "lblClock", 5205))
+    , m_time(clock) {
+    m_clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     showNow();
 }
 
 // The clock sized to its text, with its right edge where it always is.
 void ClockDisplay::showNow() {
-    const QDateTime now = m_clock.now();
-    lblClock->setText(ClockText::clockTime(now.time().msecsSinceStartOfDay() / 1000, m_clock.formats));
-    lblClock->adjustSize();
-    lblClock->move(twipsToPixels(ClockRightEdge) - lblClock->width(), lblClock->y());
-    lblDate->setText(ClockText::longDate(now.date(), m_clock.formats));
-    lblDate->adjustSize();
+    const QDateTime now = m_time.now();
+    m_clock->setText(ClockText::clockTime(now.time().msecsSinceStartOfDay() / 1000, m_time.formats));
+    m_clock->adjustSize();
+    m_clock->move(twipsToPixels(ClockRightEdge) - m_clock->width(), m_clock->y());
+    m_date->setText(ClockText::longDate(now.date(), m_time.formats));
+    m_date->adjustSize();
 }

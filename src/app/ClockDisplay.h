@@ -17,9 +17,8 @@ public:
 
     void showNow();
 
-    QLabel *lblDate;
-    QLabel *lblClock;
-
 private:
-    const Clock &m_clock;
+    QLabel *m_date;
+    QLabel *m_clock;
+    const Clock &m_time;
 };

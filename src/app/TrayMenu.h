@@ -2,8 +2,6 @@
 
 #include <QMenu>
 
-class QAction;
-
 // The tray icon's pop-up menu: Restore, Help, About and Close, in this order.
 class TrayMenu : public QMenu {
     Q_OBJECT
@@ -12,8 +10,9 @@ class TrayMenu : public QMenu {
 public:
     explicit TrayMenu(QWidget *window);
 
-    QAction *mnuTrayRestore;
-    QAction *mnuHelp;
-    QAction *mnuAbout;
-    QAction *mnuTrayClose;
+Q_SIGNALS:
+    void restoreChosen();
+    void helpChosen();
+    void aboutChosen();
+    void closeChosen();
 };

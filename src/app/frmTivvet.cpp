@@ -1,11 +1,12 @@
 #include "app/frmTivvet.h"
 
+#include "alarms/Alarm.h"
 #include "alarms/AlarmCheck.h"
 #include "alarms/AlarmClock.h"
 #include "alerts/AlertActions.h"
+#include "alerts/AlertOptions.h"
 #include "app/ClockDisplay.h"
 #include "app/ProgramEnd.h"
-#include "app/StartOptions.h"
 #include "app/TrayMenu.h"
 #include "colours/ColourScheme.h"
 #include "colours/frmColor.h"
@@ -15,33 +16,30 @@
 #include "controls/Frame.h"
 #include "controls/MessageBox.h"
 #include "core/ProductInfo.h"
-#include "countdown/CountdownTick.h"
+#include "countdown/Countdown.h"
 #include "countdown/CountdownTimer.h"
 #include "countdown/NotifySettings.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
 #include "options/OptionGroups.h"
 #include "options/OptionsArea.h"
+#include "options/StartOptions.h"
 #include "persistence/Autostart.h"
 #include "persistence/OptionsTexts.h"
+#include "persistence/SaveSoon.h"
 #include "persistence/SettingsStore.h"
 #include "platform/Clock.h"
 #include "platform/InstallPaths.h"
 #include "platform/Notifier.h"
 #include "platform/PlatformServices.h"
-#include "platform/SOTimer.h"
 #include "platform/SingleInstance.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/TrayIcon.h"
 #include "platform/WindowSystem.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QIcon>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QTimer>
 #include <QWindow>
 
@@ -49,22 +47,6 @@ using namespace Qt::StringLiterals;
 using Controls::place;
 
 namespace {
-
-const QString ControlSettings = u"ControlSettings"_s;
-
-// An options text box, which tells of each change of its text.
-OptionsTexts::Box lineBox(const char *fileName, QLineEdit *box, const std::function<void()> &changed) {
-    QObject::connect(box, &QLineEdit::textChanged, box, changed);
-    return {QString::fromLatin1(fileName), [box] { return box->text(); },
-            [box](const QString &text) { box->setText(text); }};
-}
-
-OptionsTexts::Box messageBox(const char *fileName, QPlainTextEdit *box,
-                             const std::function<void()> &changed) {
-    QObject::connect(box, &QPlainTextEdit::textChanged, box, changed);
-    return {QString::fromLatin1(fileName), [box] { return box->toPlainText(); },
-            [box](const QString &text) { box->setPlainText(text); }};
-}
 
 // Before the first control: labels size themselves to their text as they are built, so the window
 // has its font first (the desktop's own font may be smaller); assistive technology may hear of the
@@ -80,180 +62,186 @@ QWidget *readyForControls(QWidget *window) {
 frmTivvet::frmTivvet(const PlatformServices &services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , alerts(std::make_unique<AlertActions>(services.sound, services.messages, services.launcher,
-                                            services.notifier, *this))
-    , settings(std::make_unique<SettingsStore>(services.configFolder))
-    , autostart(std::make_unique<Autostart>(services.configFolder, services.messages))
-    , end(new ProgramEnd(this))
-    , AROnTop1(new AROnTop(readyForControls(this)))
-    , clock(new ClockDisplay(this, services.clock))
-    , Frame1(place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880)))
-    , countdown(new CountdownTimer(Frame1, services.clock))
-    , alarm1(new AlarmClock(Frame1, AlarmClock::AlarmI, selection, services.messages))
-    , alarm2(new AlarmClock(Frame1, AlarmClock::AlarmII, selection, services.messages))
-    , options(new OptionsArea(this, Frame1))
-    //: Whose sound it is, in the names assistive technology reads: "timer sound play".
-    , timerSound(new SoundGroup(options->Frame5, SoundGroup::Timer, tr("timer"),
-                                defaultSoundOf(services.programPath), services.files, *alerts))
-    , notify(new NotifySettings(options->Frame5, selection))
-    , countdownTick(new CountdownTick(*countdown, *notify, *timerSound->txtWav, *alerts, services.clock))
-    , alarm1Options(new AlarmOptions(options->Frame10, AlarmOptions::AlarmI,
-                                     defaultSoundOf(services.programPath), services.files, *alerts))
-    , alarm2Options(new AlarmOptions(options->Frame16, AlarmOptions::AlarmII,
-                                     defaultSoundOf(services.programPath), services.files, *alerts))
-    , alarm1Check(new AlarmCheck(*alarm1, *alarm1Options, *alerts, services.clock))
-    , alarm2Check(new AlarmCheck(*alarm2, *alarm2Options, *alerts, services.clock))
-    , startOptions(new StartOptions(this, *autostart, services.programPath))
-    , mnuTray(new TrayMenu(this))
-    , optionsTexts(makeOptionsTexts(services))
-    , colours(std::make_unique<ColourScheme>(this, *settings))
+    , m_alerts(std::make_unique<AlertActions>(services.sound, services.messages, services.launcher,
+                                              services.notifier, *this))
+    , m_settings(std::make_unique<SettingsStore>(services.configFolder))
+    , m_autostart(std::make_unique<Autostart>(services.configFolder, services.messages))
+    , m_end(new ProgramEnd(this))
     , m_tray(services.tray)
     , m_colourDialog(services.colourDialog)
     , m_messages(services.messages)
     , m_configFolder(services.configFolder)
     , m_programPath(services.programPath)
     , m_programIcon(Controls::programIcon())
-    , m_saveSoon(new QTimer(this)) {
+    , m_saveSoon(new SaveSoon(this)) {
     setObjectName(u"frmTivvet"_s);
+    buildModels(services);
+    buildViews(services);
+    wire(services);
     showTitle();
-    buildCommands();
-    orderTabs();
-    connectTray();
-    const auto checkAlarms = [this] { AlarmCheck::goOffInTimeOrder({alarm1Check, alarm2Check}); };
-    // One wake a minute shows the time and checks both alarms.
-    m_minute = connect(&services.clock, &Clock::minuteChanged, this, [this, checkAlarms] {
-        clock->showNow();
-        checkAlarms();
-    });
-    // Checked again inside the wait of an alarm's box, so that the other goes off in its minute.
-    for (AlarmCheck *check : {alarm1Check, alarm2Check})
-        connect(check, &AlarmCheck::waitsForTheUser, this, checkAlarms, Qt::QueuedConnection);
-    // A running countdown keeps the computer awake; an alarm set for the morning must not.
-    connect(countdown, &CountdownTimer::counting, this,
-            [&sleep = services.sleep](bool counting) { sleep.setInhibited(counting); });
-    connect(&services.notifier, &Notifier::showRequested, this, &frmTivvet::restoreAsked);
-    // A click or a key in the window shows that the user has seen what brought it back.
-    qApp->installEventFilter(this);
-    m_saveSoon->setObjectName(u"tmrSave"_s);
-    m_saveSoon->setSingleShot(true);
-    connect(m_saveSoon, &QTimer::timeout, this, &frmTivvet::saveChanges);
-    options->bottomRow = {startOptions->CheckStart, startOptions->CheckMin,
-                          findChild<QWidget *>(u"Label17"_s), findChild<QWidget *>(u"Label16"_s)};
-    connect(end, &ProgramEnd::unloading, this, &frmTivvet::Form_Unload);
-    connect(end, &ProgramEnd::saveRequested, this, &frmTivvet::saveChoices);
-    connect(options, &OptionsArea::optionsClosed, this, [this] {
-        if (m_ownsUserFiles)
-            //: A box's heading over the files that could not be written, a line each.
-            report(tr("Unable to save the options!"), optionsTexts->SaveOptionsFiles());
-    });
     applyCompactSize();
 }
 
 frmTivvet::~frmTivvet() = default;
 
-std::unique_ptr<OptionsTexts> frmTivvet::makeOptionsTexts(const PlatformServices &services) {
-    const auto changed = [this] { saveSoon(false); };
-    return std::make_unique<OptionsTexts>(
-        services.configFolder, QList<OptionsTexts::Box>{
-                                   lineBox("wav.txt", timerSound->txtWav, changed),
-                                   lineBox("wav2.txt", alarm1Options->sound->txtWav, changed),
-                                   lineBox("program.txt", alarm1Options->program->txtProgram, changed),
-                                   messageBox("message.txt", alarm1Options->message->txtMessage, changed),
-                                   lineBox("wav3.txt", alarm2Options->sound->txtWav, changed),
-                                   lineBox("program2.txt", alarm2Options->program->txtProgram, changed),
-                                   messageBox("message2.txt", alarm2Options->message->txtMessage, changed),
-                               });
+void frmTivvet::buildModels(const PlatformServices &services) {
+    m_timerOptions = new AlertOptions(this);
+    m_alarmIOptions = new AlertOptions(this);
+    m_alarmIIOptions = new AlertOptions(this);
+    m_countdown = new Countdown(services.clock, *m_timerOptions, *m_alerts, this);
+    m_alarmI =
+        new Alarm(AlarmClock::nameOf(AlarmClock::AlarmI), *m_alarmIOptions, *m_alerts, services.clock, this);
+    m_alarmII = new Alarm(AlarmClock::nameOf(AlarmClock::AlarmII), *m_alarmIIOptions, *m_alerts,
+                          services.clock, this);
+    m_startOptions = new StartOptions(this);
+    m_colours = new ColourScheme(*m_settings, this);
+    m_optionsTexts = std::make_unique<OptionsTexts>(services.configFolder, *m_timerOptions, *m_alarmIOptions,
+                                                    *m_alarmIIOptions, [this] { saveSoon(false); });
 }
 
-void frmTivvet::buildCommands() {
-    Frame3 = place(new Frame(Frame1), "Frame3", QRect(4190, 1450, 1080, 1310));
+void frmTivvet::buildViews(const PlatformServices &services) {
+    m_onTop = new AROnTop(readyForControls(this));
+    m_clock = new ClockDisplay(this, services.clock);
+    Frame *mainArea = place(new Frame(this), "Frame1", QRect(95, 275, 5392, 2880));
+    m_countdownView = new CountdownTimer(mainArea, *m_countdown);
+    new AlarmClock(mainArea, AlarmClock::AlarmI, m_selection, services.messages, *m_alarmI);
+    new AlarmClock(mainArea, AlarmClock::AlarmII, m_selection, services.messages, *m_alarmII);
+    m_options = new OptionsArea(this, mainArea, *m_startOptions);
+    const QString defaultSound = defaultSoundOf(services.programPath);
+    QWidget *timerPanel = m_options->panel(OptionsArea::Timer);
+    //: Whose sound it is, in the names assistive technology reads: "timer sound play".
+    new SoundGroup(timerPanel, SoundGroup::Timer, tr("timer"), *m_timerOptions, defaultSound, services.files,
+                   *m_alerts);
+    new NotifySettings(timerPanel, m_selection, *m_countdown);
+    new AlarmOptions(m_options->panel(OptionsArea::AlarmI), AlarmOptions::AlarmI, *m_alarmIOptions,
+                     defaultSound, services.files, *m_alerts);
+    auto *alarmIIOptions = new AlarmOptions(m_options->panel(OptionsArea::AlarmII), AlarmOptions::AlarmII,
+                                            *m_alarmIIOptions, defaultSound, services.files, *m_alerts);
+    m_trayMenu = new TrayMenu(this);
+    orderTabs(buildCommands(mainArea), alarmIIOptions->lastFocus());
+}
+
+void frmTivvet::wire(const PlatformServices &services) {
+    connectTray();
+    const auto checkAlarms = [this] {
+        AlarmCheck::goOffInTimeOrder({&m_alarmI->check(), &m_alarmII->check()});
+    };
+    // One wake a minute shows the time and checks both alarms.
+    m_minute = connect(&services.clock, &Clock::minuteChanged, this, [this, checkAlarms] {
+        m_clock->showNow();
+        checkAlarms();
+    });
+    // Checked again inside the wait of an alarm's box, so that the other goes off in its minute.
+    for (Alarm *alarm : {m_alarmI, m_alarmII})
+        connect(&alarm->check(), &AlarmCheck::waitsForTheUser, this, checkAlarms, Qt::QueuedConnection);
+    // A running countdown keeps the computer awake; an alarm set for the morning must not.
+    connect(m_countdown, &Countdown::counting, this,
+            [&sleep = services.sleep](bool counting) { sleep.setInhibited(counting); });
+    connect(&services.notifier, &Notifier::showRequested, this, &frmTivvet::restoreAsked);
+    connect(m_startOptions, &StartOptions::startsWithDesktopChanged, this, &frmTivvet::registerAtLogon);
+    connect(m_colours, &ColourScheme::colourChanged, this,
+            [this](const ColourScheme::Target &target, ColourValue colour) {
+                auto *control = findChild<QWidget *>(QLatin1StringView(target.control));
+                target.background ? Controls::setBackColour(control, colour)
+                                  : Controls::setForeColour(control, colour);
+            });
+    // A click or a key in the window shows that the user has seen what brought it back.
+    qApp->installEventFilter(this);
+    connect(m_saveSoon, &SaveSoon::due, this, &frmTivvet::saveChanges);
+    connect(m_end, &ProgramEnd::unloading, this, &frmTivvet::Form_Unload);
+    connect(m_end, &ProgramEnd::saveRequested, this, &frmTivvet::saveChoices);
+    connect(m_options, &OptionsArea::optionsClosed, this, [this] {
+        if (m_ownsUserFiles)
+            //: A box's heading over the files that could not be written, a line each.
+            report(tr("Unable to save the options!"), m_optionsTexts->SaveOptionsFiles());
+    });
+}
+
+QList<QWidget *> frmTivvet::buildCommands(QWidget *mainArea) {
+    auto *commands = place(new Frame(mainArea), "Frame3", QRect(4190, 1450, 1080, 1310));
     // Four rows inside the frame's line, two pixels apart.
-    const auto command = [this](const char *name, const QString &caption, int top) {
-        return place(new FlatBttn(caption, Frame3), name, QRect(90, top, 900, 255));
+    const auto command = [commands](const char *name, const QString &caption, int top) {
+        return place(new FlatBttn(caption, commands), name, QRect(90, top, 900, 255));
     };
     //: Short: a small button (60 pixels) that opens the colour window.
-    FlatBttnColor = command("FlatBttnColor", tr("color"), 150);
+    FlatBttn *colour = command("FlatBttnColor", tr("color"), 150);
     //: Short: a small button (60 pixels) that opens the help window.
-    FlatBttnHelp = command("FlatBttnHelp", tr("help"), 435);
+    FlatBttn *help = command("FlatBttnHelp", tr("help"), 435);
     //: Short: a small button (60 pixels) that opens the About window.
-    FlatBttnAbout = command("FlatBttnAbout", tr("about"), 720);
+    FlatBttn *about = command("FlatBttnAbout", tr("about"), 720);
     //: Short: a small button (60 pixels) that ends the program.
-    FlatBttnExit = command("FlatBttnExit", tr("exit"), 1005);
-    connect(FlatBttnColor, &FlatBttn::Click, this, &frmTivvet::FlatBttnColor_Click);
-    connect(FlatBttnHelp, &FlatBttn::Click, this, &frmTivvet::showHelp);
-    connect(FlatBttnAbout, &FlatBttn::Click, this, &frmTivvet::showAbout);
-    connect(FlatBttnExit, &FlatBttn::Click, this, &QWidget::close);
+    FlatBttn *exit = command("FlatBttnExit", tr("exit"), 1005);
+    connect(colour, &FlatBttn::Click, this, &frmTivvet::showColours);
+    connect(help, &FlatBttn::Click, this, &frmTivvet::showHelp);
+    connect(about, &FlatBttn::Click, this, &frmTivvet::showAbout);
+    connect(exit, &FlatBttn::Click, this, &QWidget::close);
+    return {colour, help, about, exit};
 }
 
 // In reading order: the commands frame lies below the options buttons, and the bottom row, read
 // left to right, below the options panels.
-void frmTivvet::orderTabs() {
-    const auto chain = [this](std::initializer_list<QWidget *> controls) {
-        for (auto next = controls.begin() + 1; next != controls.end(); ++next)
-            setTabOrder(*(next - 1), *next);
-    };
-    chain({options->FlatBttnAlarm2, FlatBttnColor, FlatBttnHelp, FlatBttnAbout, FlatBttnExit});
-    chain({alarm2Options->message->FlatBttnClear2, startOptions->CheckStart, startOptions->CheckMin,
-           options->FlatBttnClose});
+void frmTivvet::orderTabs(const QList<QWidget *> &commands, QWidget *lastOfPanels) {
+    QWidget *previous = m_options->lastOptionsButton();
+    for (QWidget *command : commands)
+        setTabOrder(std::exchange(previous, command), command);
+    m_options->chainBottomRowAfter(lastOfPanels);
 }
 
 void frmTivvet::connectTray() {
-    connect(&m_tray, &TrayIcon::restoreClicked, this, &frmTivvet::mnuTrayRestore_Click);
+    connect(&m_tray, &TrayIcon::restoreClicked, this, [this] { restoreAsked({}); });
     connect(&m_tray, &TrayIcon::menuOpening, this, &frmTivvet::bringToForeground);
     connect(&m_tray, &TrayIcon::appeared, this, &frmTivvet::Form_Resize);
-    connect(mnuTray->mnuTrayRestore, &QAction::triggered, this, &frmTivvet::mnuTrayRestore_Click);
+    connect(m_trayMenu, &TrayMenu::restoreChosen, this, [this] { restoreAsked({}); });
     // From the tray, only the information window shows: a hidden main window stays hidden.
-    connect(mnuTray->mnuHelp, &QAction::triggered, this, &frmTivvet::showHelp);
-    connect(mnuTray->mnuAbout, &QAction::triggered, this, &frmTivvet::showAbout);
-    connect(mnuTray->mnuTrayClose, &QAction::triggered, this, &QWidget::close);
+    connect(m_trayMenu, &TrayMenu::helpChosen, this, &frmTivvet::showHelp);
+    connect(m_trayMenu, &TrayMenu::aboutChosen, this, &frmTivvet::showAbout);
+    connect(m_trayMenu, &TrayMenu::closeChosen, this, &QWidget::close);
 }
 
 void frmTivvet::applyCompactSize() {
-    options->applyCompactSize();
+    m_options->applyCompactSize();
 }
 
 void frmTivvet::Form_Load() {
-    restoreStartOptions();
+    // Restoring "start with windows" on registers the program again.
+    m_startOptions->load(*m_settings);
     // With a tray, a minimised start is a window never shown; marking it minimised as well would
     // make the window manager iconify it again the first time it is restored.
-    if (startOptions->CheckMin->isChecked() && !m_tray.isAvailable())
+    if (m_startOptions->startsMinimized() && !m_tray.isAvailable())
         setWindowState(Qt::WindowMinimized);
     applyCompactSize();
-    colours->load();
-    countdown->resetForLoad();
-    for (QCheckBox *activate :
-         {notify->Check2, alarm1Options->program->Check3, alarm1Options->message->Check4,
-          alarm2Options->program->Check3, alarm2Options->message->Check4})
-        activate->setChecked(false);
-    // Switched off, which stops their timers.
-    alarm1->Option2->setChecked(true);
-    alarm2->Option2->setChecked(true);
+    m_colours->load();
+    m_countdown->resetForLoad();
+    // The activate boxes are cleared before the options files fill their texts.
+    for (AlertOptions *options : {m_alarmIOptions, m_alarmIIOptions}) {
+        options->setStartsProgram(false);
+        options->setShowsMessage(false);
+    }
+    m_alarmI->switchOff();
+    m_alarmII->switchOff();
     // Told once the window is on the screen, for the box to stand above it.
-    if (const QStringList unread = optionsTexts->LoadOptionsFiles(); !unread.isEmpty())
+    if (const QStringList unread = m_optionsTexts->LoadOptionsFiles(); !unread.isEmpty())
         //: A box's heading over the files that could not be read, a line each.
         QMetaObject::invokeMethod(
             this, [this, unread] { report(tr("Unable to read the options!"), unread); },
             Qt::QueuedConnection);
-    AddTrayIcon();
+    addTrayIcon();
     // The keyboard starts on "start": a text field holding the focus would blink its caret and
     // wake the program twice a second all day.
-    countdown->FlatBttnStart->setFocus();
+    m_countdownView->focusStart();
     watchForChanges();
 }
 
 // The start options change at load, when they are restored: watched from then on.
 void frmTivvet::watchForChanges() {
-    for (QCheckBox *option : {startOptions->CheckStart, startOptions->CheckMin})
-        connect(option, &QCheckBox::toggled, this, [this] { saveSoon(true); });
+    connect(m_startOptions, &StartOptions::startsWithDesktopChanged, this, [this] { saveSoon(true); });
+    connect(m_startOptions, &StartOptions::startsMinimizedChanged, this, [this] { saveSoon(true); });
 }
 
 void frmTivvet::saveSoon(bool startOptionsOrColours) {
     m_settingsChanged = m_settingsChanged || startOptionsOrColours;
-    if (!end->isRunning())
-        return;
-    if (!m_saveSoon->isActive())
-        m_saveAtLatest.setRemainingTime(5000);
-    m_saveSoon->start(int(std::min<qint64>(1000, m_saveAtLatest.remainingTime())));
+    if (m_end->isRunning())
+        m_saveSoon->changed();
 }
 
 void frmTivvet::showTitle() {
@@ -271,15 +259,21 @@ void frmTivvet::startBeside(SingleInstance &instance) {
 }
 
 void frmTivvet::setOwnsUserFiles(bool owns) {
-    m_ownsUserFiles = startOptions->ownsUserFiles = owns;
-    if (colorWindow)
-        colorWindow->ownsUserFiles = owns;
+    m_ownsUserFiles = owns;
+    if (m_colourWindow)
+        m_colourWindow->ownsUserFiles = owns;
     showTitle();
-    if (!owns || !end->isRunning())
+    if (!owns || !m_end->isRunning())
         return;
-    if (startOptions->CheckStart->isChecked()) // registered again, as at every start
-        startOptions->CheckStart_Click();
+    if (m_startOptions->startsWithDesktop()) // registered again, as at every start
+        registerAtLogon();
     saveChanges();
+}
+
+// Beside another Tivvet the entry is left as it is.
+void frmTivvet::registerAtLogon() {
+    if (m_ownsUserFiles)
+        m_autostart->writeEntry(u"Tivvet"_s, m_startOptions->startsWithDesktop() ? m_programPath : QString());
 }
 
 void frmTivvet::saveChanges() {
@@ -287,19 +281,11 @@ void frmTivvet::saveChanges() {
         return;
     if (std::exchange(m_settingsChanged, false))
         saveSettings();
-    optionsTexts->SaveChangedOptionsFiles();
-}
-
-// Restoring "start with windows" runs its click handling, which registers the program again.
-void frmTivvet::restoreStartOptions() {
-    startOptions->CheckStart->setChecked(
-        settings->readInteger(ControlSettings, u"CheckStartValue"_s, 0, 0, 1) == 1);
-    startOptions->CheckMin->setChecked(settings->readInteger(ControlSettings, u"CheckMinValue"_s, 0, 0, 1) ==
-                                       1);
+    m_optionsTexts->SaveChangedOptionsFiles();
 }
 
 void frmTivvet::showAfterLoad() {
-    if (!startOptions->CheckMin->isChecked() || !m_tray.isAvailable())
+    if (!m_startOptions->startsMinimized() || !m_tray.isAvailable())
         show();
     // What is no part of the first frame waits until it is painted: sooner, it would compete with
     // the desktop mapping the window. A start in the tray or minimised has no frame to wait for,
@@ -328,16 +314,16 @@ void frmTivvet::finishStart() {
 // window keeps the program running.
 void frmTivvet::Form_Unload() {
     m_saveSoon->stop();
-    countdown->tmrCounter->setEnabled(false);
+    m_countdown->pause();
     disconnect(m_minute);
     saveChoices();
-    RemoveTrayIcon();
+    m_tray.remove();
 }
 
 // Beside another Tivvet the end says what is lost, and saves after all if that one has ended while
 // the box was open. The session manager's save is no end: nothing is told then.
 void frmTivvet::saveChoices() {
-    if (!m_ownsUserFiles && !end->isRunning() && (m_settingsChanged || optionsTexts->changed()))
+    if (!m_ownsUserFiles && !m_end->isRunning() && (m_settingsChanged || m_optionsTexts->changed()))
         //: A box's heading over the files that could not be written, a line each.
         report(tr("Unable to save the options!"),
                //: Under "Unable to save the options!" at the end, in place of the files' names.
@@ -345,7 +331,7 @@ void frmTivvet::saveChoices() {
     if (!m_ownsUserFiles)
         return;
     const QString settingsFailure = saveSettings();
-    const QStringList optionsFailures = optionsTexts->SaveOptionsFiles();
+    const QStringList optionsFailures = m_optionsTexts->SaveOptionsFiles();
     //: A box's heading over the files that could not be written, a line each.
     report(tr("Unable to save the options!"),
            settingsFailure.isEmpty() ? optionsFailures : QStringList{settingsFailure} + optionsFailures);
@@ -356,38 +342,31 @@ void frmTivvet::report(const QString &heading, const QStringList &failures) {
     if (failures.isEmpty())
         return;
     const QString text = heading + u"\n\n"_s + failures.join(u'\n');
-    if (end->stage() == ProgramEnd::Stage::Gone)
+    if (m_end->stage() == ProgramEnd::Stage::Gone)
         qWarning().noquote() << text;
     else
         m_messages.show(ProductInfo::applicationTitle(), text);
 }
 
 QString frmTivvet::saveSettings() {
-    saveStartOptions();
-    colours->save();
-    return settings->sync();
-}
-
-void frmTivvet::saveStartOptions() {
-    settings->WriteSetting(ControlSettings, u"CheckStartValue"_s,
-                           startOptions->CheckStart->isChecked() ? u"1"_s : u"0"_s);
-    settings->WriteSetting(ControlSettings, u"CheckMinValue"_s,
-                           startOptions->CheckMin->isChecked() ? u"1"_s : u"0"_s);
+    m_startOptions->save(*m_settings);
+    m_colours->save();
+    return m_settings->sync();
 }
 
 bool frmTivvet::isLeaving() const {
-    return !end->isRunning();
+    return !m_end->isRunning();
 }
 
 bool frmTivvet::eventFilter(QObject *watched, QEvent *event) {
     if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) &&
         watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this)
-        alerts->alertSeen();
+        m_alerts->alertSeen();
     return QWidget::eventFilter(watched, event);
 }
 
 void frmTivvet::closeEvent(QCloseEvent *event) {
-    end->leave();
+    m_end->leave();
     event->accept();
 }
 
@@ -400,40 +379,44 @@ void frmTivvet::showOnce(QPointer<Window> &window, Arguments &...arguments) {
     window->activateWindow();
 }
 
-void frmTivvet::FlatBttnColor_Click() {
-    const bool opening = !colorWindow;
-    showOnce(colorWindow, m_configFolder, m_colourDialog);
-    colorWindow->ownsUserFiles = m_ownsUserFiles;
+void frmTivvet::showColours() {
+    const bool opening = !m_colourWindow;
+    showOnce(m_colourWindow, m_configFolder, m_colourDialog);
+    m_colourWindow->ownsUserFiles = m_ownsUserFiles;
     // Once the main window has gone, a colour chosen changes only the colour window.
     if (opening)
-        connect(colorWindow, &frmColor::slotApplied, this,
+        connect(m_colourWindow, &frmColor::slotApplied, this,
                 [this](ColourScheme::Slot slot, ColourValue colour) {
-                    if (!end->isRunning())
+                    if (!m_end->isRunning())
                         return;
-                    colours->applySlot(slot, colour);
+                    m_colours->applySlot(slot, colour);
                     saveSoon(true);
                 });
 }
 
+frmColor *frmTivvet::colourWindow() const {
+    return m_colourWindow;
+}
+
+frmAbout *frmTivvet::aboutWindow() const {
+    return m_aboutWindow;
+}
+
+frmHelp *frmTivvet::helpWindow() const {
+    return m_helpWindow;
+}
+
 void frmTivvet::showHelp() {
-    showOnce(helpWindow, m_programPath);
+    showOnce(m_helpWindow, m_programPath);
 }
 
 void frmTivvet::showAbout() {
-    showOnce(aboutWindow);
+    showOnce(m_aboutWindow);
 }
 
-void frmTivvet::mnuTrayRestore_Click() {
-    restoreAsked({});
-}
-
-void frmTivvet::AddTrayIcon() {
+void frmTivvet::addTrayIcon() {
     //: The tray icon's tooltip, with one blank before and after it; at most 62 characters.
-    m_tray.add(m_programIcon, tr(" Click Right Mouse Button "), mnuTray);
-}
-
-void frmTivvet::RemoveTrayIcon() {
-    m_tray.remove();
+    m_tray.add(m_programIcon, tr(" Click Right Mouse Button "), m_trayMenu);
 }
 
 void frmTivvet::changeEvent(QEvent *event) {
@@ -464,19 +447,19 @@ void frmTivvet::restore() {
 void frmTivvet::restoreAsked(const QByteArray &activationToken) {
     comeBack(true, activationToken);
     m_messages.activateOpenBox();
-    alerts->alertSeen();
+    m_alerts->alertSeen();
 }
 
 void frmTivvet::comeBack(bool activate, const QByteArray &activationToken) {
     // An unloaded window never comes back: it no longer ticks, rings or has a tray icon.
-    if (!end->isRunning())
+    if (!m_end->isRunning())
         return;
     // A window manager activates a window it un-minimises, and Wayland has no request for it at all
     // (nor tells the program of a minimise): such a window is shown again as a new one.
     if (isVisible() && (isMinimized() || (WindowSystem::isWayland() && !isActiveWindow())))
         hideKeepingPlace();
     // Before the place: Qt maps a window hidden while minimised as soon as it is moved.
-    AROnTop1->tellBeforeShowing();
+    m_onTop->tellBeforeShowing();
     WindowSystem::focusOnShow(this, activate);
     // Told as a place the window asks for, which the window manager keeps; Qt passes on only a
     // place that differs from the one it knows.
@@ -501,5 +484,9 @@ void frmTivvet::bringToForeground() {
 }
 
 void frmTivvet::setOnTop(bool onTop) {
-    AROnTop1->setOntop(onTop);
+    m_onTop->setOntop(onTop);
+}
+
+bool frmTivvet::isKeptOnTop() const {
+    return m_onTop->ontop();
 }

@@ -3,7 +3,6 @@
 #include "alerts/AlertWindow.h"
 #include "core/FieldSelection.h"
 
-#include <QDeadlineTimer>
 #include <QIcon>
 #include <QPointer>
 #include <QWidget>
@@ -12,15 +11,16 @@
 #include <optional>
 
 class AROnTop;
-class AlarmCheck;
+class Alarm;
 class AlarmClock;
 class AlarmOptions;
 class AlertActions;
+class AlertOptions;
 class Autostart;
 class ClockDisplay;
 class ColourDialog;
 class ColourScheme;
-class CountdownTick;
+class Countdown;
 class CountdownTimer;
 class FlatBttn;
 class MessageBox;
@@ -34,12 +34,11 @@ class OptionsTexts;
 class ProgramEnd;
 struct PlatformServices;
 class SettingsStore;
+class SaveSoon;
 class SingleInstance;
-class SoundGroup;
 class StartOptions;
 class TrayIcon;
 class TrayMenu;
-class QTimer;
 
 // The main window: builds itself from the subsystems' parts and wires them together.
 class frmTivvet : public QWidget, public AlertWindow {
@@ -57,9 +56,6 @@ public:
     void showAfterLoad();
     // Saves the choices and stops; run once, when the program's end unloads the window.
     void Form_Unload();
-    // Saves a change a second after it, and while changes go on at least every five seconds, so that
-    // little is lost to a crash or a lost display; nothing runs while nothing changes.
-    void saveSoon(bool startOptionsOrColours);
     void applyCompactSize();
     // Whether this instance writes the user's files: one started beside another Tivvet writes none
     // until that one has ended, then saves what changed meanwhile.
@@ -68,12 +64,9 @@ public:
     // files, and says so in its title, until the instance has taken the lock.
     void startBeside(SingleInstance &instance);
 
-    void FlatBttnColor_Click();
+    void showColours();
     void showHelp();
     void showAbout();
-    void mnuTrayRestore_Click();
-    void AddTrayIcon();
-    void RemoveTrayIcon();
 
     // Back at an alert: in front and in normal state, but without the keyboard, which stays with
     // whatever the user is typing into.
@@ -86,44 +79,18 @@ public:
     void setOnTop(bool onTop) override;
     bool isLeaving() const override;
 
-    // Window-wide state.
-    FieldSelection selection;
-    std::unique_ptr<AlertActions> alerts;
-    std::unique_ptr<SettingsStore> settings;
-    std::unique_ptr<Autostart> autostart;
+    bool isKeptOnTop() const;
+
+    AlertActions &alerts() const { return *m_alerts; }
     // Where the program stands on its way out; every way out goes through it.
-    ProgramEnd *end;
-
-    AROnTop *AROnTop1;
-    ClockDisplay *clock;
-    Frame *Frame1;
-    CountdownTimer *countdown;
-    AlarmClock *alarm1;
-    AlarmClock *alarm2;
-    OptionsArea *options;
-    SoundGroup *timerSound;
-    NotifySettings *notify;
-    CountdownTick *countdownTick;
-    AlarmOptions *alarm1Options;
-    AlarmOptions *alarm2Options;
-    AlarmCheck *alarm1Check;
-    AlarmCheck *alarm2Check;
-    StartOptions *startOptions;
-    TrayMenu *mnuTray;
-
-    Frame *Frame3;
-    FlatBttn *FlatBttnColor;
-    FlatBttn *FlatBttnHelp;
-    FlatBttn *FlatBttnAbout;
-    FlatBttn *FlatBttnExit;
-
-    std::unique_ptr<OptionsTexts> optionsTexts;
-    std::unique_ptr<ColourScheme> colours;
-
+    ProgramEnd &end() const { return *m_end; }
+    Countdown &countdown() const { return *m_countdown; }
+    Alarm &alarmI() const { return *m_alarmI; }
+    Alarm &alarmII() const { return *m_alarmII; }
     // The secondary windows, while they are open.
-    QPointer<frmColor> colorWindow;
-    QPointer<frmAbout> aboutWindow;
-    QPointer<frmHelp> helpWindow;
+    frmColor *colourWindow() const;
+    frmAbout *aboutWindow() const;
+    frmHelp *helpWindow() const;
 
 Q_SIGNALS:
     // The window's first frame is painted, or there is none to wait for: what is no part of it
@@ -142,12 +109,18 @@ private:
     void showTitle();
     // What the unload saves: the start options, the colours and the option texts.
     void saveChoices();
-    void buildCommands();
-    void orderTabs();
+    // The commands frame; returns its commands from top to bottom.
+    QList<QWidget *> buildCommands(QWidget *mainArea);
+    void orderTabs(const QList<QWidget *> &commands, QWidget *lastOfPanels);
     void connectTray();
-    void restoreStartOptions();
-    void saveStartOptions();
-    std::unique_ptr<OptionsTexts> makeOptionsTexts(const PlatformServices &services);
+    void buildModels(const PlatformServices &services);
+    void buildViews(const PlatformServices &services);
+    void wire(const PlatformServices &services);
+    // Saves a change soon: the start options and the colours, or the option texts.
+    void saveSoon(bool startOptionsOrColours);
+    // Registers the program to start at logon while it is chosen; otherwise the entry starts nothing.
+    void registerAtLogon();
+    void addTrayIcon();
     void Form_Resize();
     void comeBack(bool activate, const QByteArray &activationToken);
     // A window hidden and shown again is placed anew by the window manager: it asks for this place.
@@ -162,6 +135,32 @@ private:
     // The start options and the colours; the settings file's name and why, when it could not be written.
     QString saveSettings();
 
+    FieldSelection m_selection;
+    std::unique_ptr<AlertActions> m_alerts;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<Autostart> m_autostart;
+    ProgramEnd *m_end;
+
+    // The models, which the views show and change.
+    AlertOptions *m_timerOptions = nullptr;
+    AlertOptions *m_alarmIOptions = nullptr;
+    AlertOptions *m_alarmIIOptions = nullptr;
+    Countdown *m_countdown = nullptr;
+    Alarm *m_alarmI = nullptr;
+    Alarm *m_alarmII = nullptr;
+    StartOptions *m_startOptions = nullptr;
+    ColourScheme *m_colours = nullptr;
+    std::unique_ptr<OptionsTexts> m_optionsTexts;
+
+    AROnTop *m_onTop = nullptr;
+    CountdownTimer *m_countdownView = nullptr;
+    ClockDisplay *m_clock = nullptr;
+    OptionsArea *m_options = nullptr;
+    TrayMenu *m_trayMenu = nullptr;
+    QPointer<frmColor> m_colourWindow;
+    QPointer<frmAbout> m_aboutWindow;
+    QPointer<frmHelp> m_helpWindow;
+
     TrayIcon &m_tray;
     ColourDialog &m_colourDialog;
     MessageBox &m_messages;
@@ -170,9 +169,8 @@ private:
     const QIcon m_programIcon;
     bool m_startFinished = false;
     bool m_ownsUserFiles = true;
-    QTimer *m_saveSoon;
+    SaveSoon *m_saveSoon = nullptr;
     QMetaObject::Connection m_minute;
-    QDeadlineTimer m_saveAtLatest; // five seconds after the first change not yet saved
     bool m_settingsChanged = false;
     std::optional<QPoint> m_placeWhenHidden;
 };

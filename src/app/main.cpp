@@ -130,8 +130,8 @@ int main(int argc, char *argv[]) {
     QObject::connect(&instance, &SingleInstance::restoreRequested, &window, &frmTivvet::restoreAsked);
 
     TerminationSignals terminations;
-    QObject::connect(&terminations, &TerminationSignals::received, window.end, &ProgramEnd::endOnSignal);
-    QObject::connect(window.end, &ProgramEnd::unloaded, &instance, &SingleInstance::release);
+    QObject::connect(&terminations, &TerminationSignals::received, &window.end(), &ProgramEnd::endOnSignal);
+    QObject::connect(&window.end(), &ProgramEnd::unloaded, &instance, &SingleInstance::release);
 
     // No part of the first frame: the tray icon, and the bus, on which a later start keeps asking
     // until this one answers.

@@ -1,10 +1,8 @@
 #include "colours/ColourScheme.h"
 
-#include "controls/Controls.h"
 #include "persistence/SettingsStore.h"
 
 #include <QString>
-#include <QWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -14,8 +12,7 @@ constexpr ColourValue LargestColour = 0xFFFFFF;
 const QString Section = u"ColorSettings"_s;
 
 struct ControlKey {
-    const char *control;
-    bool background;
+    ColourScheme::Target target;
     ColourValue defaultColour;
 };
 
@@ -41,15 +38,8 @@ const QList<ControlKey> &controlKeys() {
     return keys;
 }
 
-void paint(QWidget *control, bool background, ColourValue colour) {
-    if (background)
-        Controls::setBackColour(control, colour);
-    else
-        Controls::setForeColour(control, colour);
-}
-
-QString keyOf(const ControlKey &key) {
-    return QString::fromLatin1(key.control) + (key.background ? u"BackColor"_s : u"ForeColor"_s);
+QString keyOf(const ColourScheme::Target &target) {
+    return QString::fromLatin1(target.control) + (target.background ? u"BackColor"_s : u"ForeColor"_s);
 }
 
 } // namespace
@@ -89,32 +79,34 @@ const QList<ColourScheme::SlotInfo> &ColourScheme::slots() {
     return all;
 }
 
-ColourScheme::ColourScheme(QWidget *mainWindow, SettingsStore &settings)
-    : m_window(mainWindow)
-    , m_settings(settings) {}
-
-QWidget *ColourScheme::control(const char *name) const {
-    return m_window->findChild<QWidget *>(QLatin1StringView(name));
+ColourScheme::ColourScheme(SettingsStore &settings, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings) {
+    for (const ControlKey &key : controlKeys())
+        m_colours[keyOf(key.target)] = key.defaultColour;
 }
 
 void ColourScheme::load() {
-    for (const ControlKey &key : controlKeys()) {
-        const auto colour =
-            ColourValue(m_settings.readInteger(Section, keyOf(key), key.defaultColour, 0, LargestColour));
-        paint(control(key.control), key.background, colour);
-    }
+    for (const ControlKey &key : controlKeys())
+        set(key.target, ColourValue(m_settings.readInteger(Section, keyOf(key.target), key.defaultColour, 0,
+                                                           LargestColour)));
 }
 
 void ColourScheme::save() {
-    for (const ControlKey &key : controlKeys()) {
-        QWidget *target = control(key.control);
-        const ColourValue colour =
-            key.background ? Controls::backColour(target) : Controls::foreColour(target);
-        m_settings.WriteSetting(Section, keyOf(key), QString::number(colour));
-    }
+    for (const ControlKey &key : controlKeys())
+        m_settings.WriteSetting(Section, keyOf(key.target), QString::number(colour(key.target)));
 }
 
 void ColourScheme::applySlot(Slot slot, ColourValue colour) {
     for (const Target &target : slots()[slot].targets)
-        paint(control(target.control), target.background, colour);
+        set(target, colour);
+}
+
+ColourValue ColourScheme::colour(const Target &target) const {
+    return m_colours.value(keyOf(target));
+}
+
+void ColourScheme::set(const Target &target, ColourValue colour) {
+    m_colours[keyOf(target)] = colour;
+    Q_EMIT colourChanged(target, colour);
 }

@@ -3,13 +3,17 @@
 #include "core/ColourValue.h"
 
 #include <QList>
+#include <QMap>
+#include <QObject>
 
-class QWidget;
 class SettingsStore;
 
 // The colours of the main window's four displays: eight slots, each a background or text colour
-// of a few controls, stored per control under "ColorSettings".
-class ColourScheme {
+// of a few controls, stored per control under "ColorSettings", each control by its object name.
+class ColourScheme : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ColourScheme)
+
 public:
     enum Slot {
         EntryBack,
@@ -35,18 +39,22 @@ public:
 
     static const QList<SlotInfo> &slots();
 
-    ColourScheme(QWidget *mainWindow, SettingsStore &settings);
+    explicit ColourScheme(SettingsStore &settings, QObject *parent = nullptr);
 
-    // Each per-control key into its control, in the stored order.
+    // Each per-control key, in the stored order; a colour that is not one reads as its default.
     void load();
     // Each control's colour under its key, in the same order.
     void save();
     // Colours every target of the slot.
     void applySlot(Slot slot, ColourValue colour);
+    ColourValue colour(const Target &target) const;
+
+Q_SIGNALS:
+    void colourChanged(const ColourScheme::Target &target, ColourValue colour);
 
 private:
-    QWidget *control(const char *name) const;
+    void set(const Target &target, ColourValue colour);
 
-    QWidget *m_window;
     SettingsStore &m_settings;
+    QMap<QString, ColourValue> m_colours; // by key
 };

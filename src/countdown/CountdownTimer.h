@@ -1,63 +1,43 @@
 #pragma once
 
-#include "core/TimeValue.h"
-
 #include <QObject>
 
-class Clock;
+class Countdown;
 class FlatBttn;
 class Frame;
 class QLabel;
 class QLineEdit;
 class QWidget;
-class SOTimer;
 
-// The countdown timer of the main area: entry of hours, minutes and seconds, the time-remaining
-// display, and Start, Pause and Reset.
+// The countdown's frame in the main area: the entry of hours, minutes and seconds, the display of
+// the time left, and start, pause and reset.
 class CountdownTimer : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CountdownTimer)
 
 public:
-    // Builds the countdown's frame inside the main area.
-    CountdownTimer(QWidget *mainArea, const Clock &clock);
+    CountdownTimer(QWidget *mainArea, Countdown &countdown);
 
-    // The state the countdown is in after every load: stopped at "00:00:00" with empty fields.
-    void resetForLoad();
-
-    void txtHours_Change();
-    void txtMinutes_Change();
-    void txtSeconds_Change();
-    void FlatBttnStart_Click();
-    void FlatBttnPause_Click();
-    void FlatBttnReset_Click();
-    // The remaining time on the display.
-    void showRemaining();
-
-    qint16 intHours = 0;
-    qint16 intMinutes = 0;
-    qint16 intSeconds = 0;
-    TimeValue datRemaining;
-
-    Frame *Frame2;
-    QLineEdit *txtHours;
-    QLineEdit *txtMinutes;
-    QLineEdit *txtSeconds;
-    QLabel *lblCounter;
-    FlatBttn *FlatBttnStart;
-    FlatBttn *FlatBttnPause;
-    FlatBttn *FlatBttnReset;
-    SOTimer *tmrCounter;
-
-Q_SIGNALS:
-    // At each change of the remaining time or of running: whether it runs with time left to count,
-    // which is what keeps the computer awake.
-    void counting(bool running);
+    Countdown &model() const { return m_countdown; }
+    // The keyboard starts on "start": a text field holding it would blink its caret all day.
+    void focusStart();
 
 private:
-    void tellWhetherCounting();
     void buildEntry();
     void buildDisplay();
     void buildButtons();
-    void showRemainingFromEntry();
+    void bindToModel();
+    void takeEntry();
+    void showTimeLeft();
+    void reset();
+
+    Countdown &m_countdown;
+    Frame *m_frame;
+    QLineEdit *m_hours;
+    QLineEdit *m_minutes;
+    QLineEdit *m_seconds;
+    QLabel *m_timeLeft;
+    FlatBttn *m_start;
+    FlatBttn *m_pause;
+    FlatBttn *m_reset;
 };

@@ -2,8 +2,7 @@
 
 #include <QObject>
 
-#include <optional>
-
+class Countdown;
 struct FieldSelection;
 class Frame;
 class QCheckBox;
@@ -18,30 +17,22 @@ class NotifySettings : public QObject {
 
 public:
     // Builds the notify groups inside the timer's options panel.
-    NotifySettings(QWidget *timerPanel, FieldSelection &selection);
+    NotifySettings(QWidget *timerPanel, FieldSelection &selection, Countdown &countdown);
 
-    // The custom notify time as a second of the day, when its three fields read as a time of day.
-    std::optional<int> customNotifyTime() const;
-    // The remaining times, in seconds, at which the checked notify settings fire: one for each.
-    QList<qint64> notifyTimes() const;
-
-    void Check2_Click();
-
-    Frame *Frame8;
-    QCheckBox *Check5;
-    QCheckBox *Check15;
-    QCheckBox *Check30;
-    QCheckBox *Check60;
-
-    Frame *Frame9;
-    QLineEdit *txtHour3;
-    QLineEdit *txtMinute3;
-    QLineEdit *txtSecond;
-    UpDown *UpDown3;
-    QCheckBox *Check2;
+    Countdown &model() const { return m_countdown; }
 
 private:
     void buildNotifyTimes();
     void buildCustomTime();
-    void connectHandlers(FieldSelection &selection);
+    void bindToModel(FieldSelection &selection);
+    void takeCustomTime();
+
+    Countdown &m_countdown;
+    Frame *m_notifyTimes;
+    Frame *m_customGroup;
+    QLineEdit *m_customHour;
+    QLineEdit *m_customMinute;
+    QLineEdit *m_customSecond;
+    UpDown *m_customUpDown;
+    QCheckBox *m_customOn;
 };

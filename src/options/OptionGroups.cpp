@@ -1,6 +1,7 @@
 #include "options/OptionGroups.h"
 
 #include "alerts/AlertActions.h"
+#include "alerts/AlertOptions.h"
 #include "controls/Controls.h"
 #include "controls/FileDialog.h"
 #include "controls/FlatBttn.h"
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 using Controls::place;
@@ -47,10 +50,35 @@ FlatBttn *button(QWidget *group, const char *name, const QString &caption, int l
     return button;
 }
 
-// An "activate" box stays unchecked while the text it goes with is empty.
-void applyActivateRule(QCheckBox *activate, const QString &text) {
-    if (text.isEmpty())
-        activate->setChecked(false);
+// A text box and the option's text, each following the other.
+template <class Box>
+void bindText(Box *box, AlertOptions &options, void (AlertOptions::*set)(const QString &),
+              void (AlertOptions::*changed)(const QString &)) {
+    const auto text = [box] {
+        if constexpr (std::is_same_v<Box, QPlainTextEdit>)
+            return box->toPlainText();
+        else
+            return box->text();
+    };
+    QObject::connect(box, &Box::textChanged, &options, [&options, set, text] { (options.*set)(text()); });
+    QObject::connect(&options, changed, box, [box, text](const QString &changedTo) {
+        if (text() == changedTo)
+            return;
+        if constexpr (std::is_same_v<Box, QPlainTextEdit>)
+            box->setPlainText(changedTo);
+        else
+            box->setText(changedTo);
+    });
+}
+
+// An "activate" box and the option: the option may refuse, while its text is empty.
+void bindActivate(QCheckBox *box, AlertOptions &options, void (AlertOptions::*set)(bool),
+                  void (AlertOptions::*changed)(bool)) {
+    QObject::connect(box, &QCheckBox::toggled, &options, set);
+    QObject::connect(&options, changed, box, [box](bool on) {
+        if (box->isChecked() != on)
+            box->setChecked(on);
+    });
 }
 
 } // namespace
@@ -75,128 +103,111 @@ const AlarmOptionNames AlarmOptions::AlarmII{
 };
 
 SoundGroup::SoundGroup(QWidget *panel, const SoundGroupNames &names, const QString &owner,
-                       const QString &defaultSound, FileDialog &files, AlertActions &alerts)
+                       AlertOptions &options, const QString &defaultSound, FileDialog &files,
+                       AlertActions &alerts)
     : QObject(panel)
-    , Frame6(group(panel, names.frame, 120, 1455))
-    , txtWav(Controls::pathBox(Frame6, names.path, PathBox))
+    , m_options(options)
+    , m_frame(group(panel, names.frame, 120, 1455))
+    , m_file(Controls::pathBox(m_frame, names.path, PathBox))
     //: Short: a small button (41 pixels) that opens the file dialog.
-    , FlatBttnBrowse(button(Frame6, names.browse, tr("browse"), 120, 750,
-                            //: For assistive technology; %1 is whose sound it is: "timer", "alarm I".
-                            tr("%1 sound browse").arg(owner)))
+    , m_browse(button(m_frame, names.browse, tr("browse"), 120, 750,
+                      //: For assistive technology; %1 is whose sound it is: "timer", "alarm I".
+                      tr("%1 sound browse").arg(owner)))
     //: Short: a small button (41 pixels) that plays the sound.
-    , FlatBttnPlay(button(Frame6, names.play, tr("play"), 720, 750, tr("%1 sound play").arg(owner)))
+    , m_play(button(m_frame, names.play, tr("play"), 720, 750, tr("%1 sound play").arg(owner)))
     //: Short: a small button (41 pixels) that puts the sound that comes with the program back.
-    , FlatBttnDefault(
-          button(Frame6, names.byDefault, tr("default"), 420, 1080, tr("%1 sound default").arg(owner)))
+    , m_default(button(m_frame, names.byDefault, tr("default"), 420, 1080, tr("%1 sound default").arg(owner)))
     , m_defaultSound(defaultSound)
     , m_files(files)
     , m_alerts(alerts) {
     //: The caption of the sound's group, 90 pixels wide.
-    Controls::groupCaption(Frame6, names.caption, tr("sound (.wav)"));
-    txtWav->setAccessibleName(tr("%1 sound file").arg(owner));
-    connect(FlatBttnBrowse, &FlatBttn::Click, this, &SoundGroup::FlatBttnBrowse_Click);
-    connect(FlatBttnPlay, &FlatBttn::Click, this, &SoundGroup::FlatBttnPlay_Click);
-    connect(FlatBttnDefault, &FlatBttn::Click, this, &SoundGroup::FlatBttnDefault_Click);
+    Controls::groupCaption(m_frame, names.caption, tr("sound (.wav)"));
+    m_file->setAccessibleName(tr("%1 sound file").arg(owner));
+    bindText(m_file, options, &AlertOptions::setSoundFile, &AlertOptions::soundFileChanged);
+    connect(m_browse, &FlatBttn::Click, this, &SoundGroup::browse);
+    connect(m_play, &FlatBttn::Click, this, [this] { m_alerts.tryPlaying(m_options.soundFile()); });
+    connect(m_default, &FlatBttn::Click, this, [this] { m_options.setSoundFile(m_defaultSound); });
 }
 
 // A cancelled browse keeps the path the box had.
-void SoundGroup::FlatBttnBrowse_Click() {
+void SoundGroup::browse() {
     //: The file dialog's title.
     const QString chosen = m_files.getOpenFileName(tr("Select Sound"), soundFilter());
     if (!chosen.isEmpty())
-        txtWav->setText(chosen);
-}
-
-void SoundGroup::FlatBttnPlay_Click() {
-    m_alerts.TestPlaySound(txtWav->text());
-}
-
-void SoundGroup::FlatBttnDefault_Click() {
-    txtWav->setText(m_defaultSound);
+        m_options.setSoundFile(chosen);
 }
 
 ProgramGroup::ProgramGroup(QWidget *panel, const ProgramGroupNames &names, const QString &owner,
-                           FileDialog &files)
+                           AlertOptions &options, FileDialog &files)
     : QObject(panel)
-    , Frame12(group(panel, names.frame, 1680, 1455))
-    , txtProgram(Controls::pathBox(Frame12, names.path, PathBox))
+    , m_options(options)
+    , m_frame(group(panel, names.frame, 1680, 1455))
+    , m_program(Controls::pathBox(m_frame, names.path, PathBox))
     //: Short: a small button (41 pixels) that opens the file dialog.
-    , FlatBttnBrowse4(button(Frame12, names.browse, tr("browse"), 120, 750,
-                             //: For assistive technology; %1 is whose program it is: "alarm I".
-                             tr("%1 program browse").arg(owner)))
+    , m_browse(button(m_frame, names.browse, tr("browse"), 120, 750,
+                      //: For assistive technology; %1 is whose program it is: "alarm I".
+                      tr("%1 program browse").arg(owner)))
     //: Short: beside a check box (60 pixels); the alarm starts the program only when it is checked.
-    , Check3(Controls::labelledButton<QCheckBox>(Frame12, names.activate, names.activateLabel, tr("activate"),
-                                                 120, 1110))
+    , m_activate(Controls::labelledButton<QCheckBox>(m_frame, names.activate, names.activateLabel,
+                                                     tr("activate"), 120, 1110))
     , m_files(files) {
     //: The caption of the program's group, 90 pixels wide.
-    Controls::groupCaption(Frame12, names.caption, tr("program (.exe)"));
-    txtProgram->setAccessibleName(tr("%1 program").arg(owner));
-    Check3->setAccessibleName(tr("%1 program activate").arg(owner));
+    Controls::groupCaption(m_frame, names.caption, tr("program (.exe)"));
+    m_program->setAccessibleName(tr("%1 program").arg(owner));
+    m_activate->setAccessibleName(tr("%1 program activate").arg(owner));
     //: The tooltip of an alarm's program box.
-    txtProgram->setToolTip(tr("The program and its arguments, as a terminal takes them: quotes and \\ keep "
-                              "blanks, and ~/ at the start of a word is the home folder; nothing else is "
-                              "expanded and no shell runs."));
-    connect(FlatBttnBrowse4, &FlatBttn::Click, this, &ProgramGroup::FlatBttnBrowse4_Click);
-    connect(Check3, &QCheckBox::stateChanged, this, &ProgramGroup::Check3_Click);
-    connect(txtProgram, &QLineEdit::textChanged, this, &ProgramGroup::txtProgram_Change);
+    m_program->setToolTip(tr("The program and its arguments, as a terminal takes them: quotes and \\ keep "
+                             "blanks, and ~/ at the start of a word is the home folder; nothing else is "
+                             "expanded and no shell runs."));
+    bindText(m_program, options, &AlertOptions::setProgram, &AlertOptions::programChanged);
+    bindActivate(m_activate, options, &AlertOptions::setStartsProgram, &AlertOptions::startsProgramChanged);
+    connect(m_browse, &FlatBttn::Click, this, &ProgramGroup::browse);
 }
 
 // Programs have no one ending here: every file is offered. A cancelled browse keeps the box.
-void ProgramGroup::FlatBttnBrowse4_Click() {
+void ProgramGroup::browse() {
     //: The file dialog's title.
     const QString chosen = m_files.getOpenFileName(tr("Select Program"),
                                                    //: The one kind of file offered: every file, "(*)" kept.
                                                    tr("Executable Files (*)"));
     if (!chosen.isEmpty())
-        txtProgram->setText(chosen);
+        m_options.setProgram(chosen);
 }
 
-void ProgramGroup::Check3_Click() {
-    applyActivateRule(Check3, txtProgram->text());
-}
-
-void ProgramGroup::txtProgram_Change() {
-    applyActivateRule(Check3, txtProgram->text());
-}
-
-MessageGroup::MessageGroup(QWidget *panel, const MessageGroupNames &names, const QString &owner)
+MessageGroup::MessageGroup(QWidget *panel, const MessageGroupNames &names, const QString &owner,
+                           AlertOptions &options)
     : QObject(panel)
-    , Frame13(group(panel, names.frame, 3240, 2030))
-    , txtMessage(place(new QPlainTextEdit(Frame13), names.text, QRect(120, 360, 1790, 720)))
+    , m_options(options)
+    , m_frame(group(panel, names.frame, 3240, 2030))
+    , m_message(place(new QPlainTextEdit(m_frame), names.text, QRect(120, 360, 1790, 720)))
     //: Short: beside a check box (60 pixels); the alarm shows the message only when it is checked.
-    , Check4(Controls::labelledButton<QCheckBox>(Frame13, names.activate, names.activateLabel, tr("activate"),
-                                                 120, 1170))
+    , m_activate(Controls::labelledButton<QCheckBox>(m_frame, names.activate, names.activateLabel,
+                                                     tr("activate"), 120, 1170))
     //: Short: a small button (41 pixels) that empties the message.
-    , FlatBttnClear2(button(Frame13, names.clear, tr("clear"), 1295, 1155,
-                            //: For assistive technology; %1 is whose message it is: "alarm I".
-                            tr("%1 message clear").arg(owner))) {
+    , m_clear(button(m_frame, names.clear, tr("clear"), 1295, 1155,
+                     //: For assistive technology; %1 is whose message it is: "alarm I".
+                     tr("%1 message clear").arg(owner))) {
     //: The caption of the message's group.
-    Controls::groupCaption(Frame13, names.caption, tr("custom message"));
-    Controls::setBackColour(txtMessage, Controls::OptionBoxGrey);
-    txtMessage->setAccessibleName(tr("%1 custom message").arg(owner));
-    Check4->setAccessibleName(tr("%1 message activate").arg(owner));
-    txtMessage->setTabChangesFocus(true);
-    connect(FlatBttnClear2, &FlatBttn::Click, this, &MessageGroup::FlatBttnClear2_Click);
-    connect(Check4, &QCheckBox::stateChanged, this, &MessageGroup::Check4_Click);
-    connect(txtMessage, &QPlainTextEdit::textChanged, this, &MessageGroup::txtMessage_Change);
+    Controls::groupCaption(m_frame, names.caption, tr("custom message"));
+    Controls::setBackColour(m_message, Controls::OptionBoxGrey);
+    m_message->setAccessibleName(tr("%1 custom message").arg(owner));
+    m_activate->setAccessibleName(tr("%1 message activate").arg(owner));
+    m_message->setTabChangesFocus(true);
+    bindText(m_message, options, &AlertOptions::setMessage, &AlertOptions::messageChanged);
+    bindActivate(m_activate, options, &AlertOptions::setShowsMessage, &AlertOptions::showsMessageChanged);
+    connect(m_clear, &FlatBttn::Click, this, [this] { m_options.setMessage(QString()); });
 }
 
-void MessageGroup::FlatBttnClear2_Click() {
-    txtMessage->clear();
-    Check4->setChecked(false);
+QWidget *MessageGroup::lastFocus() const {
+    return m_clear;
 }
 
-void MessageGroup::Check4_Click() {
-    applyActivateRule(Check4, txtMessage->toPlainText());
-}
-
-void MessageGroup::txtMessage_Change() {
-    applyActivateRule(Check4, txtMessage->toPlainText());
-}
-
-AlarmOptions::AlarmOptions(QWidget *panel, const AlarmOptionNames &names, const QString &defaultSound,
-                           FileDialog &files, AlertActions &alerts)
+AlarmOptions::AlarmOptions(QWidget *panel, const AlarmOptionNames &names, AlertOptions &options,
+                           const QString &defaultSound, FileDialog &files, AlertActions &alerts)
     : QObject(panel)
-    , sound(new SoundGroup(panel, names.sound, tr(names.owner), defaultSound, files, alerts))
-    , program(new ProgramGroup(panel, names.program, tr(names.owner), files))
-    , message(new MessageGroup(panel, names.message, tr(names.owner))) {}
+    , m_options(options)
+    , m_message(nullptr) {
+    new SoundGroup(panel, names.sound, tr(names.owner), options, defaultSound, files, alerts);
+    new ProgramGroup(panel, names.program, tr(names.owner), options, files);
+    m_message = new MessageGroup(panel, names.message, tr(names.owner), options);
+}

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class AlertActions;
+class AlertOptions;
 class FileDialog;
 class FlatBttn;
 class Frame;
@@ -28,20 +29,18 @@ class SoundGroup : public QObject {
 public:
     static const SoundGroupNames Timer;
 
-    SoundGroup(QWidget *panel, const SoundGroupNames &names, const QString &owner,
+    SoundGroup(QWidget *panel, const SoundGroupNames &names, const QString &owner, AlertOptions &options,
                const QString &defaultSound, FileDialog &files, AlertActions &alerts);
 
-    void FlatBttnBrowse_Click();
-    void FlatBttnPlay_Click();
-    void FlatBttnDefault_Click();
-
-    Frame *Frame6;
-    QLineEdit *txtWav;
-    FlatBttn *FlatBttnBrowse;
-    FlatBttn *FlatBttnPlay;
-    FlatBttn *FlatBttnDefault;
-
 private:
+    void browse();
+
+    AlertOptions &m_options;
+    Frame *m_frame;
+    QLineEdit *m_file;
+    FlatBttn *m_browse;
+    FlatBttn *m_play;
+    FlatBttn *m_default;
     QString m_defaultSound;
     FileDialog &m_files;
     AlertActions &m_alerts;
@@ -57,18 +56,17 @@ class ProgramGroup : public QObject {
     Q_DISABLE_COPY_MOVE(ProgramGroup)
 
 public:
-    ProgramGroup(QWidget *panel, const ProgramGroupNames &names, const QString &owner, FileDialog &files);
-
-    void FlatBttnBrowse4_Click();
-    void Check3_Click();
-    void txtProgram_Change();
-
-    Frame *Frame12;
-    QLineEdit *txtProgram;
-    FlatBttn *FlatBttnBrowse4;
-    QCheckBox *Check3;
+    ProgramGroup(QWidget *panel, const ProgramGroupNames &names, const QString &owner, AlertOptions &options,
+                 FileDialog &files);
 
 private:
+    void browse();
+
+    AlertOptions &m_options;
+    Frame *m_frame;
+    QLineEdit *m_program;
+    FlatBttn *m_browse;
+    QCheckBox *m_activate;
     FileDialog &m_files;
 };
 
@@ -82,16 +80,17 @@ class MessageGroup : public QObject {
     Q_DISABLE_COPY_MOVE(MessageGroup)
 
 public:
-    MessageGroup(QWidget *panel, const MessageGroupNames &names, const QString &owner);
+    MessageGroup(QWidget *panel, const MessageGroupNames &names, const QString &owner, AlertOptions &options);
 
-    void FlatBttnClear2_Click();
-    void Check4_Click();
-    void txtMessage_Change();
+    // The last control of the group in the keyboard's order.
+    QWidget *lastFocus() const;
 
-    Frame *Frame13;
-    QPlainTextEdit *txtMessage;
-    QCheckBox *Check4;
-    FlatBttn *FlatBttnClear2;
+private:
+    AlertOptions &m_options;
+    Frame *m_frame;
+    QPlainTextEdit *m_message;
+    QCheckBox *m_activate;
+    FlatBttn *m_clear;
 };
 
 struct AlarmOptionNames {
@@ -107,13 +106,17 @@ class AlarmOptions : public QObject {
     Q_DISABLE_COPY_MOVE(AlarmOptions)
 
 public:
-    AlarmOptions(QWidget *panel, const AlarmOptionNames &names, const QString &defaultSound,
-                 FileDialog &files, AlertActions &alerts);
+    AlarmOptions(QWidget *panel, const AlarmOptionNames &names, AlertOptions &options,
+                 const QString &defaultSound, FileDialog &files, AlertActions &alerts);
 
     static const AlarmOptionNames AlarmI;
     static const AlarmOptionNames AlarmII;
 
-    SoundGroup *sound;
-    ProgramGroup *program;
-    MessageGroup *message;
+    AlertOptions &model() const { return m_options; }
+    // The last control of the panel in the keyboard's order.
+    QWidget *lastFocus() const { return m_message->lastFocus(); }
+
+private:
+    AlertOptions &m_options;
+    MessageGroup *m_message;
 };

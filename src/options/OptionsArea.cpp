@@ -3,8 +3,12 @@
 #include "controls/Controls.h"
 #include "controls/FlatBttn.h"
 #include "controls/Frame.h"
+#include "options/StartOptions.h"
 
+#include <QCheckBox>
 #include <QLabel>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using Controls::place;
@@ -18,7 +22,7 @@ constexpr int CompactClientHeight = 3250;
 constexpr int ExpandedClientHeight = 5250;
 constexpr QPoint OpenedPanel(95, 3160);
 
-Frame *panel(QWidget *window, const char *name, int designedTop) {
+Frame *newPanel(QWidget *window, const char *name, int designedTop) {
     return place(new Frame(window), name, QRect(95, designedTop, 5392, 1755));
 }
 
@@ -29,95 +33,105 @@ QLabel *panelTitle(Frame *panel, const char *name, const QString &caption) {
 
 } // namespace
 
-OptionsArea::OptionsArea(QWidget *window, QWidget *mainArea)
+OptionsArea::OptionsArea(QWidget *window, QWidget *mainArea, StartOptions &startOptions)
     : QObject(window)
-    , Frame4(place(new Frame(mainArea), "Frame4", QRect(4190, 115, 1080, 1320)))
-    , Frame5(panel(window, "Frame5", 5640))
-    //: The bold title of the countdown's options panel.
-    , Label2(panelTitle(Frame5, "Label2", tr("timer")))
-    , Frame10(panel(window, "Frame10", 7680))
-    //: The bold title of alarm I's options panel.
-    , Label1(panelTitle(Frame10, "Label1", tr("alarm I")))
-    , Frame16(panel(window, "Frame16", 9720))
-    //: The bold title of alarm II's options panel.
-    , Label15(panelTitle(Frame16, "Label15", tr("alarm II")))
-    //: Short: a small button, 77 pixels, that hides the options panels.
-    , FlatBttnClose(
-          place(new FlatBttn(tr("close options"), window), "FlatBttnClose", QRect(4320, 4950, 1160, 270)))
-    , m_window(window) {
+    , m_startOptions(startOptions)
+    , m_window(window)
+    , m_buttons(place(new Frame(mainArea), "Frame4", QRect(4190, 115, 1080, 1320)))
+    , m_panels{newPanel(window, "Frame5", 5640), newPanel(window, "Frame10", 7680),
+               newPanel(window, "Frame16", 9720)} //: The bold title of the countdown's options panel.
+    , m_titles{panelTitle(m_panels[Timer], "Label2", tr("timer")),
+               //: The bold title of alarm I's options panel.
+               panelTitle(m_panels[AlarmI], "Label1", tr("alarm I")),
+               //: The bold title of alarm II's options panel.
+               panelTitle(m_panels[AlarmII], "Label15", tr("alarm II"))} {
     buildButtons();
-    Label2->hide();
-    Label15->hide();
+    buildBottomRow();
+    m_titles[Timer]->hide();
+    m_titles[AlarmII]->hide();
 }
 
 void OptionsArea::buildButtons() {
     //: The caption over the three buttons that open the options panels, 65 pixels wide.
-    Controls::groupCaption(Frame4, "lblNotify", tr("options"));
+    Controls::groupCaption(m_buttons, "lblNotify", tr("options"));
     const auto optionsButton = [this](const char *name, const QString &caption, const QString &accessibleName,
-                                      int top) {
-        auto *button = place(new FlatBttn(caption, Frame4), name, QRect(90, top, 900, 255));
+                                      int top, Panel opened) {
+        auto *button = place(new FlatBttn(caption, m_buttons), name, QRect(90, top, 900, 255));
         button->setAccessibleName(accessibleName);
+        connect(button, &FlatBttn::Click, this, [this, opened] { showPanel(opened); });
         return button;
     };
     //: Short: a small button, 60 pixels, that opens the countdown's options.
-    FlatBttnTimer = optionsButton("FlatBttnTimer", tr("timer"), tr("timer options"), 420);
+    m_timerButton = optionsButton("FlatBttnTimer", tr("timer"), tr("timer options"), 420, Timer);
     //: Short: a small button, 60 pixels, that opens alarm I's options.
-    FlatBttnAlarm1 = optionsButton("FlatBttnAlarm1", tr("alarm I"), tr("alarm I options"), 720);
+    m_alarmIButton = optionsButton("FlatBttnAlarm1", tr("alarm I"), tr("alarm I options"), 720, AlarmI);
     //: Short: a small button, 60 pixels, that opens alarm II's options.
-    FlatBttnAlarm2 = optionsButton("FlatBttnAlarm2", tr("alarm II"), tr("alarm II options"), 1020);
-    connect(FlatBttnTimer, &FlatBttn::Click, this, &OptionsArea::FlatBttnTimer_Click);
-    connect(FlatBttnAlarm1, &FlatBttn::Click, this, &OptionsArea::FlatBttnAlarm1_Click);
-    connect(FlatBttnAlarm2, &FlatBttn::Click, this, &OptionsArea::FlatBttnAlarm2_Click);
-    connect(FlatBttnClose, &FlatBttn::Click, this, &OptionsArea::FlatBttnClose_Click);
+    m_alarmIIButton = optionsButton("FlatBttnAlarm2", tr("alarm II"), tr("alarm II options"), 1020, AlarmII);
+}
+
+// The start options and "close options", in the keyboard's order from left to right.
+void OptionsArea::buildBottomRow() {
+    //: Beside a check box, 130 pixels: the program starts when the user logs in to the desktop. Say
+    //: it as your language's desktops do, not word for word.
+    m_startWithDesktop = Controls::labelledButton<QCheckBox>(m_window, "CheckStart", "Label17",
+                                                             tr("start with windows"), 95, 4980);
+    //: Beside a check box, 110 pixels: the program starts with only its icon in the tray.
+    m_startMinimized = Controls::labelledButton<QCheckBox>(m_window, "CheckMin", "Label16",
+                                                           tr("start minimized"), 2330, 4980);
+    //: Short: a small button, 77 pixels, that hides the options panels.
+    m_close =
+        place(new FlatBttn(tr("close options"), m_window), "FlatBttnClose", QRect(4320, 4950, 1160, 270));
+    m_bottomRow = {m_startWithDesktop, m_startMinimized, m_window->findChild<QWidget *>(u"Label17"_s),
+                   m_window->findChild<QWidget *>(u"Label16"_s), m_close};
+    connect(m_close, &FlatBttn::Click, this, &OptionsArea::close);
+
+    connect(m_startWithDesktop, &QCheckBox::toggled, &m_startOptions, &StartOptions::setStartsWithDesktop);
+    connect(m_startMinimized, &QCheckBox::toggled, &m_startOptions, &StartOptions::setStartsMinimized);
+    connect(&m_startOptions, &StartOptions::startsWithDesktopChanged, m_startWithDesktop,
+            &QCheckBox::setChecked);
+    connect(&m_startOptions, &StartOptions::startsMinimizedChanged, m_startMinimized, &QCheckBox::setChecked);
+}
+
+QWidget *OptionsArea::panel(Panel which) const {
+    return m_panels[which];
+}
+
+QWidget *OptionsArea::lastOptionsButton() const {
+    return m_alarmIIButton;
+}
+
+void OptionsArea::chainBottomRowAfter(QWidget *previous) {
+    for (QWidget *next : std::initializer_list<QWidget *>{m_startWithDesktop, m_startMinimized, m_close})
+        QWidget::setTabOrder(std::exchange(previous, next), next);
 }
 
 // What lies below the compact window's edge is hidden, so that the keyboard cannot reach it and
 // assistive technology does not report it as showing.
 void OptionsArea::applyCompactSize() {
     m_window->setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(CompactClientHeight));
-    for (QWidget *below : QList<QWidget *>{Frame5, Frame10, Frame16, FlatBttnClose} + bottomRow)
+    for (QWidget *below : QList<QWidget *>(m_panels.begin(), m_panels.end()) + m_bottomRow)
         below->hide();
 }
 
 void OptionsArea::applyExpandedSize() {
     m_window->setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ExpandedClientHeight));
-    for (QWidget *row : QList<QWidget *>{FlatBttnClose} + bottomRow)
+    for (QWidget *row : m_bottomRow)
         row->show();
-}
-
-QLabel *OptionsArea::titleOf(Frame *panel) const {
-    return panel == Frame5 ? Label2 : panel == Frame10 ? Label1 : Label15;
 }
 
 // The chosen panel is shown at its place under the main area with its title; the others are
 // hidden where they are.
-void OptionsArea::ShowOptionsPanel(Frame *panel) {
+void OptionsArea::showPanel(Panel which) {
     applyExpandedSize();
-    for (Frame *other : {Frame5, Frame10, Frame16})
-        if (other != panel)
-            other->hide();
-    panel->show();
-    panel->move(twipsToPixels(OpenedPanel.x()), twipsToPixels(OpenedPanel.y()));
-    titleOf(panel)->show();
-    for (QLabel *title : {Label1, Label2, Label15})
-        if (title != titleOf(panel))
-            title->hide();
+    for (qsizetype other = 0; other < m_panels.size(); ++other) {
+        m_panels[other]->setVisible(other == which);
+        m_titles[other]->setVisible(other == which);
+    }
+    m_panels[which]->move(twipsToPixels(OpenedPanel.x()), twipsToPixels(OpenedPanel.y()));
 }
 
-void OptionsArea::FlatBttnTimer_Click() {
-    ShowOptionsPanel(Frame5);
-}
-
-void OptionsArea::FlatBttnAlarm1_Click() {
-    ShowOptionsPanel(Frame10);
-}
-
-void OptionsArea::FlatBttnAlarm2_Click() {
-    ShowOptionsPanel(Frame16);
-}
-
-void OptionsArea::FlatBttnClose_Click() {
-    for (QLabel *title : {Label1, Label2, Label15})
+void OptionsArea::close() {
+    for (QLabel *title : m_titles)
         title->hide();
     applyCompactSize();
     Q_EMIT optionsClosed();

@@ -5,42 +5,34 @@
 
 class FlatBttn;
 class Frame;
+class QCheckBox;
 class QLabel;
 class QWidget;
+class StartOptions;
 
 // The options area: the "options" buttons of the main area, the three options panels that lie
-// below the compact window, and "close options". The window grows to show one panel and the
-// bottom row, and shrinks back to its compact size when the options are closed.
+// below the compact window, and the bottom row with the start options and "close options". The
+// window grows to show one panel and the bottom row, and shrinks back to its compact size when the
+// options are closed.
 class OptionsArea : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OptionsArea)
 
 public:
-    OptionsArea(QWidget *window, QWidget *mainArea);
+    enum Panel { Timer, AlarmI, AlarmII };
+
+    OptionsArea(QWidget *window, QWidget *mainArea, StartOptions &startOptions);
+
+    StartOptions &startOptions() const { return m_startOptions; }
+    // Where the panel's groups are built.
+    QWidget *panel(Panel which) const;
+    // The keyboard's way: after the last options button come the window's commands; after the
+    // last panel's last control, the bottom row from left to right.
+    QWidget *lastOptionsButton() const;
+    void chainBottomRowAfter(QWidget *previous);
 
     void applyCompactSize();
-    void applyExpandedSize();
-    void ShowOptionsPanel(Frame *panel);
-    void FlatBttnTimer_Click();
-    void FlatBttnAlarm1_Click();
-    void FlatBttnAlarm2_Click();
-    void FlatBttnClose_Click();
-
-    Frame *Frame4;
-    FlatBttn *FlatBttnTimer;
-    FlatBttn *FlatBttnAlarm1;
-    FlatBttn *FlatBttnAlarm2;
-
-    Frame *Frame5;
-    QLabel *Label2;
-    Frame *Frame10;
-    QLabel *Label1;
-    Frame *Frame16;
-    QLabel *Label15;
-
-    FlatBttn *FlatBttnClose;
-    // The window's other controls beside "close options" in the bottom row.
-    QList<QWidget *> bottomRow;
+    void showPanel(Panel which);
 
 Q_SIGNALS:
     // The options were closed: the option texts are saved now.
@@ -48,7 +40,20 @@ Q_SIGNALS:
 
 private:
     void buildButtons();
-    QLabel *titleOf(Frame *panel) const;
+    void buildBottomRow();
+    void applyExpandedSize();
+    void close();
 
+    StartOptions &m_startOptions;
     QWidget *m_window;
+    Frame *m_buttons;
+    FlatBttn *m_timerButton;
+    FlatBttn *m_alarmIButton;
+    FlatBttn *m_alarmIIButton;
+    QList<Frame *> m_panels;  // by Panel
+    QList<QLabel *> m_titles; // by Panel
+    QCheckBox *m_startWithDesktop;
+    QCheckBox *m_startMinimized;
+    FlatBttn *m_close;
+    QList<QWidget *> m_bottomRow;
 };

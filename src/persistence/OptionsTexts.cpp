@@ -1,5 +1,7 @@
 #include "persistence/OptionsTexts.h"
 
+#include "alerts/AlertOptions.h"
+
 #include <QDir>
 #include <QStringList>
 
@@ -8,6 +10,37 @@ OptionsTexts::OptionsTexts(const QString &configFolder, QList<Box> boxes)
     , m_boxes(std::move(boxes))
     , m_stored(m_boxes.size())
     , m_unread(m_boxes.size()) {}
+
+namespace {
+
+OptionsTexts::Box soundFile(const char *fileName, AlertOptions &options) {
+    return {QString::fromLatin1(fileName), [&options] { return options.soundFile(); },
+            [&options](const QString &text) { options.setSoundFile(text); }};
+}
+
+OptionsTexts::Box program(const char *fileName, AlertOptions &options) {
+    return {QString::fromLatin1(fileName), [&options] { return options.program(); },
+            [&options](const QString &text) { options.setProgram(text); }};
+}
+
+OptionsTexts::Box message(const char *fileName, AlertOptions &options) {
+    return {QString::fromLatin1(fileName), [&options] { return options.message(); },
+            [&options](const QString &text) { options.setMessage(text); }};
+}
+
+} // namespace
+
+OptionsTexts::OptionsTexts(const QString &configFolder, AlertOptions &timer, AlertOptions &alarmI,
+                           AlertOptions &alarmII, const std::function<void()> &changed)
+    : OptionsTexts(configFolder, {soundFile("wav.txt", timer), soundFile("wav2.txt", alarmI),
+                                  program("program.txt", alarmI), message("message.txt", alarmI),
+                                  soundFile("wav3.txt", alarmII), program("program2.txt", alarmII),
+                                  message("message2.txt", alarmII)}) {
+    for (AlertOptions *options : {&timer, &alarmI, &alarmII})
+        for (const auto textChanged :
+             {&AlertOptions::soundFileChanged, &AlertOptions::programChanged, &AlertOptions::messageChanged})
+            QObject::connect(options, textChanged, options, changed);
+}
 
 QStringList OptionsTexts::LoadOptionsFiles() {
     QStringList fileNames;

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class AlertOptions;
+
 // The seven option texts of the options panels and their options files.
 class OptionsTexts {
     Q_DECLARE_TR_FUNCTIONS(OptionsTexts)
@@ -20,6 +22,10 @@ public:
     };
 
     OptionsTexts(const QString &configFolder, QList<Box> boxes);
+    // The texts of the timer's and the two alarms' options, each in its file; changed is told of
+    // each change of a text.
+    OptionsTexts(const QString &configFolder, AlertOptions &timer, AlertOptions &alarmI,
+                 AlertOptions &alarmII, const std::function<void()> &changed);
 
     // Fills the boxes from their files, in order; returns each file that is there but could not be
     // read, with why. Such a file is written again only once its box has changed.

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "alerts/Alerts.h"
+
+#include <functional>
+
+// The alerts as a benchmark sees them: only when the sound was asked for.
+struct BenchAlerts : Alerts {
+    void playSound(const QString &, const QString &) override {
+        if (onSound)
+            onSound();
+    }
+    void restoreWindow() override {}
+    void notify(const QString &, const QString &, bool) override {}
+    void showMessage(const QString &, const QString &) override {}
+    void runProgram(const QString &) override {}
+    bool isLeaving() const override { return false; }
+
+    std::function<void()> onSound;
+};

@@ -1,0 +1,70 @@
+#include "alarms/Alarm.h"
+
+#include "alarms/AlarmCheck.h"
+#include "core/ClockText.h"
+
+using namespace Qt::StringLiterals;
+
+Alarm::Alarm(const QString &name, const AlertOptions &options, Alerts &alerts, const Clock &clock,
+             QObject *parent)
+    : QObject(parent)
+    , m_name(name)
+    , m_check(new AlarmCheck(*this, options, alerts, clock)) {}
+
+Alarm::~Alarm() = default;
+
+QString Alarm::composedTime() const {
+    return taken(Field::Hour) + u':' + taken(Field::Minute) + taken(Field::AmPm);
+}
+
+std::optional<int> Alarm::time() const {
+    return ClockText::readHourMinuteAmPm(composedTime());
+}
+
+// A field taken empty, or a time that cannot be read, would leave on an alarm that never rings.
+void Alarm::take(Field field, const QString &text, bool keyboardStays) {
+    m_taken[std::size_t(field)] = text;
+    if (field == Field::Hour)
+        toTwelveHours();
+    if (m_on && !time())
+        switchOffUnreadable();
+    else
+        m_check->timeTaken(keyboardStays);
+}
+
+// The marker first: the time never reads, even for a moment, as another one. A lone 0 is 00.
+void Alarm::toTwelveHours() {
+    QString &hourText = m_taken[std::size_t(Field::Hour)];
+    const int hour = hourText.toInt();
+    if (hourText.isEmpty() || (hour >= 1 && hour <= 12))
+        return;
+    m_taken[std::size_t(Field::AmPm)] = hour < 12 ? u"am"_s : u"pm"_s;
+    hourText = ClockText::twoDigits(hour == 0 ? 12 : hour - 12);
+    Q_EMIT fieldRewritten(Field::AmPm);
+    Q_EMIT fieldRewritten(Field::Hour);
+}
+
+// However it is switched on, with the mouse, the keyboard or assistive technology, it is for the
+// time its fields show.
+void Alarm::switchOn(const std::array<QString, 3> &fields) {
+    for (const Field field : {Field::Hour, Field::Minute, Field::AmPm})
+        m_taken[std::size_t(field)] = fields[std::size_t(field)];
+    toTwelveHours();
+    if (!time()) {
+        switchOffUnreadable();
+        return;
+    }
+    m_on = true;
+    Q_EMIT onChanged(true);
+    m_check->switchedOn();
+}
+
+void Alarm::switchOff() {
+    m_on = false;
+    Q_EMIT onChanged(false);
+}
+
+void Alarm::switchOffUnreadable() {
+    switchOff();
+    Q_EMIT timeUnreadable();
+}

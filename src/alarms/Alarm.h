@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class AlarmCheck;
+class AlertOptions;
+class Alerts;
+class Clock;
+
+// One alarm clock: the time of day it is set to, as its hour, minute and am/pm were last taken,
+// and whether it is on. A field is taken when it is whole, when the keyboard leaves it, when it is
+// stepped, and all three when the alarm is switched on; until then the alarm keeps the time it had.
+// It is checked against the clock by its AlarmCheck.
+class Alarm : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Alarm)
+
+public:
+    enum class Field { Hour, Minute, AmPm };
+
+    // The name tells it in notifications: "Alarm I".
+    Alarm(const QString &name, const AlertOptions &options, Alerts &alerts, const Clock &clock,
+          QObject *parent = nullptr);
+    ~Alarm() override;
+
+    QString name() const { return m_name; }
+    // What the field held when it was last taken: "07", "30", "pm".
+    QString taken(Field field) const { return m_taken[std::size_t(field)]; }
+    // The set time as its fields were last taken, "07:30pm"; it may not read as a time of day.
+    QString composedTime() const;
+    // The second of the day at which its minute begins, when the taken time reads as one.
+    std::optional<int> time() const;
+    bool isOn() const { return m_on; }
+
+    // Takes a field's text. An hour of the 24-hour clock becomes the 12-hour one with its marker.
+    // Taken while on, a time that cannot be read switches the alarm off; one that can is checked
+    // at once, unless the keyboard stays in the alarm's fields.
+    void take(Field field, const QString &text, bool keyboardStays);
+    // For the time its fields show, taken first; one that cannot be read leaves it off.
+    void switchOn(const std::array<QString, 3> &fields);
+    void switchOff();
+
+    AlarmCheck &check() { return *m_check; }
+
+Q_SIGNALS:
+    // A field was taken as other than its text (13 as 01, with pm): it shows what was taken.
+    void fieldRewritten(Alarm::Field field);
+    void onChanged(bool on);
+    // Switched off, or left off, because its time cannot be read: the user is told.
+    void timeUnreadable();
+
+private:
+    void toTwelveHours();
+    void switchOffUnreadable();
+
+    QString m_name;
+    std::array<QString, 3> m_taken{QStringLiteral("12"), QStringLiteral("00"), QStringLiteral("am")};
+    bool m_on = false;
+    AlarmCheck *m_check;
+};

@@ -1,0 +1,41 @@
+#include "options/StartOptions.h"
+
+#include "persistence/SettingsStore.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Section = u"ControlSettings"_s;
+const QString WithDesktopKey = u"CheckStartValue"_s;
+const QString MinimizedKey = u"CheckMinValue"_s;
+
+QString flag(bool on) {
+    return on ? u"1"_s : u"0"_s;
+}
+
+} // namespace
+
+void StartOptions::setStartsWithDesktop(bool starts) {
+    if (starts == m_withDesktop)
+        return;
+    m_withDesktop = starts;
+    Q_EMIT startsWithDesktopChanged(starts);
+}
+
+void StartOptions::setStartsMinimized(bool starts) {
+    if (starts == m_minimized)
+        return;
+    m_minimized = starts;
+    Q_EMIT startsMinimizedChanged(starts);
+}
+
+void StartOptions::load(SettingsStore &settings) {
+    setStartsWithDesktop(settings.readInteger(Section, WithDesktopKey, 0, 0, 1) == 1);
+    setStartsMinimized(settings.readInteger(Section, MinimizedKey, 0, 0, 1) == 1);
+}
+
+void StartOptions::save(SettingsStore &settings) const {
+    settings.WriteSetting(Section, WithDesktopKey, flag(m_withDesktop));
+    settings.WriteSetting(Section, MinimizedKey, flag(m_minimized));
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+class SettingsStore;
+
+// The two start options: "start with windows" and "start minimized", kept in the settings file.
+class StartOptions : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(StartOptions)
+
+public:
+    using QObject::QObject;
+
+    bool startsWithDesktop() const { return m_withDesktop; }
+    void setStartsWithDesktop(bool starts);
+    bool startsMinimized() const { return m_minimized; }
+    void setStartsMinimized(bool starts);
+
+    void load(SettingsStore &settings);
+    void save(SettingsStore &settings) const;
+
+Q_SIGNALS:
+    // Also when it is restored on at the start: the program registers again at every start.
+    void startsWithDesktopChanged(bool starts);
+    void startsMinimizedChanged(bool starts);
+
+private:
+    bool m_withDesktop = false;
+    bool m_minimized = false;
+};
