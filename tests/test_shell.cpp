@@ -400,7 +400,7 @@ private Q_SLOTS:
         frmTivvet unpainted(w->platform.services());
         QSignalSpy finished(&unpainted, &frmTivvet::startFinished);
         unpainted.setUpdatesEnabled(false);
-        unpainted.Form_Load();
+        unpainted.load();
         unpainted.showAfterLoad();
         QVERIFY(finished.wait() && !unpainted.windowIcon().isNull());
         QtTrayIcon tray;

@@ -29,7 +29,7 @@ private Q_SLOTS:
         frmTivvet window(platform.services(config.path()));
         platform.setOwner(&window);
         connect(&window, &frmTivvet::startFinished, &platform.tray, &QtTrayIcon::startDocking);
-        window.Form_Load();
+        window.load();
         window.showAfterLoad();
         QVERIFY(QSignalSpy(&window, &frmTivvet::startFinished).wait(2000) &&
                 QTest::qWaitForWindowExposed(&window));

@@ -38,7 +38,7 @@ int main(int argc, char *argv[]) {
     RealPlatform platform;
     QTemporaryDir config;
     frmTivvet window(platform.services(config.path()));
-    window.Form_Load();
+    window.load();
     window.show();
     save(window, folder, u"main-compact"_s);
     // As a user opens them: each button by its name.

@@ -191,9 +191,9 @@ void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {
     };
     // The digits and the colon as wide as their text, so that none is cut.
     m_hour = field(names.hour, Alarm::Field::Hour, 15, 405, 14.25);
-    m_colon = Controls::digitLabel(m_timeBox, names.colon, u":"_s, QRect(420, 0, 205, 360), 14.25);
-    Controls::setBackColour(m_colon, Colour::Black);
-    Controls::setForeColour(m_colon, Colour::Azure);
+    QLabel *colon = Controls::digitLabel(m_timeBox, names.colon, u":"_s, QRect(420, 0, 205, 360), 14.25);
+    Controls::setBackColour(colon, Colour::Black);
+    Controls::setForeColour(colon, Colour::Azure);
     m_minute = field(names.minute, Alarm::Field::Minute, 625, 405, 14.25);
     m_amPm = field(names.amPm, Alarm::Field::AmPm, 1035, 375, 12);
 

@@ -69,7 +69,6 @@ private:
     Frame *m_frame;
     QWidget *m_timeBox;
     QLineEdit *m_hour;
-    QLabel *m_colon;
     QLineEdit *m_minute;
     QLineEdit *m_amPm;
     UpDown *m_upDown;

@@ -148,12 +148,12 @@ void frmTivvet::wire(const PlatformServices &services) {
     // A click or a key in the window shows that the user has seen what brought it back.
     qApp->installEventFilter(this);
     connect(m_saveSoon, &SaveSoon::due, this, &frmTivvet::saveChanges);
-    connect(m_end, &ProgramEnd::unloading, this, &frmTivvet::Form_Unload);
+    connect(m_end, &ProgramEnd::unloading, this, &frmTivvet::unload);
     connect(m_end, &ProgramEnd::saveRequested, this, &frmTivvet::saveChoices);
     connect(m_options, &OptionsArea::optionsClosed, this, [this] {
         if (m_ownsUserFiles)
             //: A box's heading over the files that could not be written, a line each.
-            report(tr("Unable to save the options!"), m_optionsTexts->SaveOptionsFiles());
+            report(tr("Unable to save the options!"), m_optionsTexts->saveAll());
     });
 }
 
@@ -190,7 +190,7 @@ void frmTivvet::orderTabs(const QList<QWidget *> &commands, QWidget *lastOfPanel
 void frmTivvet::connectTray() {
     connect(&m_tray, &TrayIcon::restoreClicked, this, [this] { restoreAsked({}); });
     connect(&m_tray, &TrayIcon::menuOpening, this, &frmTivvet::bringToForeground);
-    connect(&m_tray, &TrayIcon::appeared, this, &frmTivvet::Form_Resize);
+    connect(&m_tray, &TrayIcon::appeared, this, &frmTivvet::hideInTrayWhenMinimised);
     connect(m_trayMenu, &TrayMenu::restoreChosen, this, [this] { restoreAsked({}); });
     // From the tray, only the information window shows: a hidden main window stays hidden.
     connect(m_trayMenu, &TrayMenu::helpChosen, this, &frmTivvet::showHelp);
@@ -202,7 +202,7 @@ void frmTivvet::applyCompactSize() {
     m_options->applyCompactSize();
 }
 
-void frmTivvet::Form_Load() {
+void frmTivvet::load() {
     // Restoring "start with windows" on registers the program again.
     m_startOptions->load(*m_settings);
     // With a tray, a minimised start is a window never shown; marking it minimised as well would
@@ -220,7 +220,7 @@ void frmTivvet::Form_Load() {
     m_alarmI->switchOff();
     m_alarmII->switchOff();
     // Told once the window is on the screen, for the box to stand above it.
-    if (const QStringList unread = m_optionsTexts->LoadOptionsFiles(); !unread.isEmpty())
+    if (const QStringList unread = m_optionsTexts->loadAll(); !unread.isEmpty())
         //: A box's heading over the files that could not be read, a line each.
         QMetaObject::invokeMethod(
             this, [this, unread] { report(tr("Unable to read the options!"), unread); },
@@ -281,7 +281,7 @@ void frmTivvet::saveChanges() {
         return;
     if (std::exchange(m_settingsChanged, false))
         saveSettings();
-    m_optionsTexts->SaveChangedOptionsFiles();
+    m_optionsTexts->saveChanged();
 }
 
 void frmTivvet::showAfterLoad() {
@@ -312,7 +312,7 @@ void frmTivvet::finishStart() {
 
 // The timers stop too: an exited window never comes back, though an open colour, About or Help
 // window keeps the program running.
-void frmTivvet::Form_Unload() {
+void frmTivvet::unload() {
     m_saveSoon->stop();
     m_countdown->pause();
     disconnect(m_minute);
@@ -331,7 +331,7 @@ void frmTivvet::saveChoices() {
     if (!m_ownsUserFiles)
         return;
     const QString settingsFailure = saveSettings();
-    const QStringList optionsFailures = m_optionsTexts->SaveOptionsFiles();
+    const QStringList optionsFailures = m_optionsTexts->saveAll();
     //: A box's heading over the files that could not be written, a line each.
     report(tr("Unable to save the options!"),
            settingsFailure.isEmpty() ? optionsFailures : QStringList{settingsFailure} + optionsFailures);
@@ -422,12 +422,12 @@ void frmTivvet::addTrayIcon() {
 void frmTivvet::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
+        hideInTrayWhenMinimised();
 }
 
 // A minimised window goes into the tray, where there is one, also one that comes later; without a
 // tray it stays on the task bar, the user's way back.
-void frmTivvet::Form_Resize() {
+void frmTivvet::hideInTrayWhenMinimised() {
     if (isMinimized() && m_tray.isAvailable())
         QTimer::singleShot(0, this, [this] {
             if (isMinimized())

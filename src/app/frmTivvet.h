@@ -50,12 +50,12 @@ public:
     ~frmTivvet() override;
 
     // Restores the saved choices and puts the window into its initial state, before it is shown.
-    void Form_Load();
+    void load();
     // Shows the window after the load: with "start minimized" only the tray icon, or the window
     // minimised where there is no tray.
     void showAfterLoad();
     // Saves the choices and stops; run once, when the program's end unloads the window.
-    void Form_Unload();
+    void unload();
     void applyCompactSize();
     // Whether this instance writes the user's files: one started beside another Tivvet writes none
     // until that one has ended, then saves what changed meanwhile.
@@ -121,7 +121,7 @@ private:
     // Registers the program to start at logon while it is chosen; otherwise the entry starts nothing.
     void registerAtLogon();
     void addTrayIcon();
-    void Form_Resize();
+    void hideInTrayWhenMinimised();
     void comeBack(bool activate, const QByteArray &activationToken);
     // A window hidden and shown again is placed anew by the window manager: it asks for this place.
     void hideKeepingPlace();

@@ -137,7 +137,7 @@ int main(int argc, char *argv[]) {
     // until this one answers.
     QObject::connect(&window, &frmTivvet::startFinished, &platform.tray, &QtTrayIcon::startDocking);
     QObject::connect(&window, &frmTivvet::startFinished, &instance, &SingleInstance::answerLaterStarts);
-    window.Form_Load();
+    window.load();
     window.showAfterLoad();
     return QApplication::exec();
 }

@@ -94,7 +94,7 @@ void ColourScheme::load() {
 
 void ColourScheme::save() {
     for (const ControlKey &key : controlKeys())
-        m_settings.WriteSetting(Section, keyOf(key.target), QString::number(colour(key.target)));
+        m_settings.write(Section, keyOf(key.target), QString::number(colour(key.target)));
 }
 
 void ColourScheme::applySlot(Slot slot, ColourValue colour) {

@@ -58,7 +58,7 @@ frmColor::frmColor(const QString &configFolder, ColourDialog &dialog)
     //: The colour window's title.
     Controls::setUpSecondaryWindow(this, tr("Custom Color"), 4830, 2505);
     buildFrames();
-    Form_Load();
+    load();
 }
 
 void frmColor::buildFrames() {
@@ -100,17 +100,17 @@ void frmColor::buildRow(QWidget *frame, Slot slot, int top) {
     swatch->setBorderless(true);
     swatch->setAccessibleName(name);
     swatch->setCursor(Qt::PointingHandCursor);
-    connect(swatch, &FlatBttn::Click, this, [this, slot] { Swatch_Click(slot); });
+    connect(swatch, &FlatBttn::Click, this, [this, slot] { chooseColour(slot); });
     m_swatches[slot] = swatch;
     Controls::label(frame, nullptr, caption, 480, top + 30);
     //: Short: a small button, 40 pixels, that puts the colour it had at first back.
     auto *button = place(new FlatBttn(tr("default"), frame), row.button, QRect(1450, top, 600, 275));
     //: The "default" button of a colour, for assistive technology.
     button->setAccessibleName(tr("%1 default").arg(name));
-    connect(button, &FlatBttn::Click, this, [this, slot] { Default_Click(slot); });
+    connect(button, &FlatBttn::Click, this, [this, slot] { restoreDefault(slot); });
 }
 
-void frmColor::Form_Load() {
+void frmColor::load() {
     customColours.fill(0);
     for (int slot = 0; slot < int(m_swatches.size()); ++slot) {
         const ColourScheme::SlotInfo &info = ColourScheme::slots()[slot];
@@ -125,7 +125,7 @@ ColourValue frmColor::swatchColour(Slot slot) const {
 }
 
 // On OK: the swatch, then the main window, then the custom colours; the key in any case.
-void frmColor::Swatch_Click(Slot slot) {
+void frmColor::chooseColour(Slot slot) {
     CustomColours chosenCustom = customColours;
     if (const std::optional<ColourValue> colour = m_dialog.choose(this, chosenCustom)) {
         Controls::setBackColour(m_swatches[slot], *colour);
@@ -139,15 +139,15 @@ void frmColor::Swatch_Click(Slot slot) {
 }
 
 // The key takes the default when the window closes.
-void frmColor::Default_Click(Slot slot) {
+void frmColor::restoreDefault(Slot slot) {
     const ColourValue colour = ColourScheme::slots()[slot].defaultColour;
     Controls::setBackColour(m_swatches[slot], colour);
     Q_EMIT slotApplied(slot, colour);
 }
 
 void frmColor::writeSwatchKey(Slot slot) {
-    m_settings.WriteSetting(ColorSettings, QLatin1StringView(ColourScheme::slots()[slot].swatchKey),
-                            QString::number(swatchColour(slot)));
+    m_settings.write(ColorSettings, QLatin1StringView(ColourScheme::slots()[slot].swatchKey),
+                     QString::number(swatchColour(slot)));
 }
 
 void frmColor::closeEvent(QCloseEvent *event) {

@@ -21,11 +21,11 @@ public:
     frmColor(const QString &configFolder, ColourDialog &dialog);
 
     // Custom colours all black, swatches from their keys.
-    void Form_Load();
+    void load();
     // A swatch click (lblEnter_Click and its seven twins).
-    void Swatch_Click(ColourScheme::Slot slot);
+    void chooseColour(ColourScheme::Slot slot);
     // A "default" click (FlatBttnEnter_Click and its seven twins).
-    void Default_Click(ColourScheme::Slot slot);
+    void restoreDefault(ColourScheme::Slot slot);
 
     ColourValue swatchColour(ColourScheme::Slot slot) const;
 

@@ -90,11 +90,11 @@ void CountdownTimer::buildButtons() {
     //: Short: a small button, 36 pixels, that starts the countdown.
     m_start = button("FlatBttnStart", tr("start"), tr("timer start"), 150);
     //: Short: a small button, 36 pixels, that stops the countdown where it is.
-    m_pause = button("FlatBttnPause", tr("pause"), tr("timer pause"), 705);
+    FlatBttn *pause = button("FlatBttnPause", tr("pause"), tr("timer pause"), 705);
     //: Short: a small button, 36 pixels, that empties the countdown.
     m_reset = button("FlatBttnReset", tr("reset"), tr("timer reset"), 1260);
     connect(m_start, &FlatBttn::Click, &m_countdown, &Countdown::start);
-    connect(m_pause, &FlatBttn::Click, &m_countdown, &Countdown::pause);
+    connect(pause, &FlatBttn::Click, &m_countdown, &Countdown::pause);
     connect(m_reset, &FlatBttn::Click, this, &CountdownTimer::reset);
 }
 

@@ -38,6 +38,5 @@ private:
     QLineEdit *m_seconds;
     QLabel *m_timeLeft;
     FlatBttn *m_start;
-    FlatBttn *m_pause;
     FlatBttn *m_reset;
 };

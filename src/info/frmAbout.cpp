@@ -40,7 +40,7 @@ frmAbout::frmAbout() {
     home->setFixedWidth(home->fontMetrics().horizontalAdvance(home->text()) + twipsToPixels(120));
     Controls::setForeColour(home, Colour::Blue);
     home->setCursor(Qt::PointingHandCursor);
-    connect(home, &FlatBttn::Click, this, &frmAbout::Label2_Click);
+    connect(home, &FlatBttn::Click, this, &frmAbout::openHomePage);
     Controls::setForeColour(
         Controls::label(frame, "Label4", QString::fromLatin1(ProductInfo::ContactAddress), 1330, 1540),
         Colour::Navy);
@@ -54,6 +54,6 @@ frmAbout::frmAbout() {
 }
 
 // Opens the home page in the user's browser; if none starts, nothing else changes.
-void frmAbout::Label2_Click() {
+void frmAbout::openHomePage() {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(ProductInfo::HomePage)));
 }

@@ -11,5 +11,5 @@ class frmAbout : public QWidget {
 public:
     frmAbout();
 
-    void Label2_Click();
+    void openHomePage();
 };

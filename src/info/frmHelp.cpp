@@ -176,26 +176,26 @@ frmHelp::frmHelp(const QString &programPath) {
     //: The help window's title.
     Controls::setUpSecondaryWindow(this, tr("Help!"), 4680, 2445);
     auto *frame = place(new Frame(this), "Frame1", QRect(95, 10, 4500, 2340));
-    Text1 = place(new QPlainTextEdit(frame), "Text1", QRect(130, 220, 4230, 1990));
-    Text1->setReadOnly(true);
+    m_text = place(new QPlainTextEdit(frame), "Text1", QRect(130, 220, 4230, 1990));
+    m_text->setReadOnly(true);
     // Read top to bottom: lines wrap at the box's width, between words.
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Text1->setFont(Controls::captionFont());
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_text->setFont(Controls::captionFont());
     //: The help text's box, for assistive technology.
-    Text1->setAccessibleName(tr("Help"));
-    Controls::setBackColour(Text1, LightGrey);
-    Text1->setPlainText(withRulesThatFit(helpText(programPath)));
+    m_text->setAccessibleName(tr("Help"));
+    Controls::setBackColour(m_text, LightGrey);
+    m_text->setPlainText(withRulesThatFit(helpText(programPath)));
 }
 
 // A line of asterisks only is a rule: as many as fit on one line of the box.
 QString frmHelp::withRulesThatFit(QString text) const {
     // Before the window is shown, the box's parts do not have their sizes yet.
-    const int room = Text1->width() - 2 * Text1->frameWidth() -
-                     Text1->verticalScrollBar()->sizeHint().width() -
-                     2 * int(Text1->document()->documentMargin());
-    const QFontMetrics metrics(Text1->font());
+    const int room = m_text->width() - 2 * m_text->frameWidth() -
+                     m_text->verticalScrollBar()->sizeHint().width() -
+                     2 * int(m_text->document()->documentMargin());
+    const QFontMetrics metrics(m_text->font());
     QString asterisks(room / std::max(1, metrics.horizontalAdvance(u'*')), u'*');
     while (!asterisks.isEmpty() && metrics.horizontalAdvance(asterisks) > room)
         asterisks.chop(1);

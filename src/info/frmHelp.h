@@ -13,8 +13,8 @@ public:
     // The text names the program at its path.
     explicit frmHelp(const QString &programPath);
 
-    QPlainTextEdit *Text1;
-
 private:
     QString withRulesThatFit(QString text) const;
+
+    QPlainTextEdit *m_text;
 };

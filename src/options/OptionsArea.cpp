@@ -62,9 +62,9 @@ void OptionsArea::buildButtons() {
         return button;
     };
     //: Short: a small button, 60 pixels, that opens the countdown's options.
-    m_timerButton = optionsButton("FlatBttnTimer", tr("timer"), tr("timer options"), 420, Timer);
+    optionsButton("FlatBttnTimer", tr("timer"), tr("timer options"), 420, Timer);
     //: Short: a small button, 60 pixels, that opens alarm I's options.
-    m_alarmIButton = optionsButton("FlatBttnAlarm1", tr("alarm I"), tr("alarm I options"), 720, AlarmI);
+    optionsButton("FlatBttnAlarm1", tr("alarm I"), tr("alarm I options"), 720, AlarmI);
     //: Short: a small button, 60 pixels, that opens alarm II's options.
     m_alarmIIButton = optionsButton("FlatBttnAlarm2", tr("alarm II"), tr("alarm II options"), 1020, AlarmII);
 }

@@ -47,8 +47,6 @@ private:
     StartOptions &m_startOptions;
     QWidget *m_window;
     Frame *m_buttons;
-    FlatBttn *m_timerButton;
-    FlatBttn *m_alarmIButton;
     FlatBttn *m_alarmIIButton;
     QList<Frame *> m_panels;  // by Panel
     QList<QLabel *> m_titles; // by Panel

@@ -36,6 +36,6 @@ void StartOptions::load(SettingsStore &settings) {
 }
 
 void StartOptions::save(SettingsStore &settings) const {
-    settings.WriteSetting(Section, WithDesktopKey, flag(m_withDesktop));
-    settings.WriteSetting(Section, MinimizedKey, flag(m_minimized));
+    settings.write(Section, WithDesktopKey, flag(m_withDesktop));
+    settings.write(Section, MinimizedKey, flag(m_minimized));
 }

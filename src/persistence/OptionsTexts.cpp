@@ -42,7 +42,7 @@ OptionsTexts::OptionsTexts(const QString &configFolder, AlertOptions &timer, Ale
             QObject::connect(options, textChanged, options, changed);
 }
 
-QStringList OptionsTexts::LoadOptionsFiles() {
+QStringList OptionsTexts::loadAll() {
     QStringList fileNames;
     for (const Box &box : m_boxes)
         fileNames << box.fileName;
@@ -90,10 +90,10 @@ bool OptionsTexts::changed() const {
     return false;
 }
 
-void OptionsTexts::SaveChangedOptionsFiles() {
+void OptionsTexts::saveChanged() {
     save(true);
 }
 
-QStringList OptionsTexts::SaveOptionsFiles() {
+QStringList OptionsTexts::saveAll() {
     return save(false);
 }

@@ -29,12 +29,12 @@ public:
 
     // Fills the boxes from their files, in order; returns each file that is there but could not be
     // read, with why. Such a file is written again only once its box has changed.
-    QStringList LoadOptionsFiles();
+    QStringList loadAll();
     // Writes every box to its file, in order; returns each file that could not be written, with why.
-    QStringList SaveOptionsFiles();
+    QStringList saveAll();
     // Writes the boxes whose text differs from their file's, saying nothing of a failure: the next
     // full save reports it.
-    void SaveChangedOptionsFiles();
+    void saveChanged();
     // Whether some box's text differs from its file's.
     bool changed() const;
 

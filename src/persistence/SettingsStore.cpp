@@ -13,7 +13,7 @@ QString SettingsStore::ReadSetting(const QString &section, const QString &key, q
     return m_settings.value(section + u'/' + key, QString::number(defaultValue)).toString();
 }
 
-void SettingsStore::WriteSetting(const QString &section, const QString &key, const QString &text) {
+void SettingsStore::write(const QString &section, const QString &key, const QString &text) {
     m_settings.setValue(section + u'/' + key, text);
 }
 

@@ -14,7 +14,7 @@ class SettingsStore {
 public:
     explicit SettingsStore(const QString &configFolder);
 
-    void WriteSetting(const QString &section, const QString &key, const QString &text);
+    void write(const QString &section, const QString &key, const QString &text);
     // Puts every write on the disk; the file's name and why, when it could not be written.
     QString sync();
 

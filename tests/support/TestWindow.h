@@ -28,7 +28,7 @@ struct TestWindow {
 
     void start() {
         window = std::make_unique<frmTivvet>(platform.services());
-        window->Form_Load();
+        window->load();
         QSignalSpy finished(window.get(), &frmTivvet::startFinished);
         window->showAfterLoad();
         finished.wait(2000); // the window's icon comes after the first frame
