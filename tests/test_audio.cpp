@@ -1,11 +1,14 @@
-#include "SoundFiles.h"
 #include "sound/SdlSoundPlayer.h"
 
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
+#include <cmath>
 #include <csignal>
 #include <optional>
 
@@ -23,9 +26,42 @@ constexpr SoundPlayer::How Test{.orDefault = false};
 // Bytes of the monitor's recording: 48 kHz, two channels of 32-bit float.
 constexpr qsizetype QuarterSecondOfRecording = 48000 / 4 * 2 * 4;
 
+// A WAV file of 16-bit PCM mono: a tone at 440 Hz, by default at half of full scale.
+QByteArray toneWav(double seconds, int rate = 22050, int amplitude = 16000) {
+    const auto count = quint32(seconds * rate);
+    QByteArray wav;
+    QDataStream out(&wav, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + 2 * count);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2)
+        << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(2 * count);
+    for (quint32 i = 0; i < count; ++i)
+        out << qint16(std::lround(amplitude * std::sin(2 * M_PI * 440.0 * i / rate)));
+    return wav;
+}
+
+bool write(const QString &path, const QByteArray &content) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// The largest absolute sample of raw 32-bit float audio, from the given byte on.
+double maximumAmplitude(const QString &rawFloat, qsizetype from = 0) {
+    QFile file(rawFloat);
+    const QByteArray samples = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    float loudest = 0;
+    for (qsizetype at = from; at + 4 <= samples.size(); at += 4)
+        loudest = std::max(loudest, std::abs(qFromLittleEndian<float>(samples.constData() + at)));
+    return loudest;
+}
+
 // A tone with a 32-bit field of its header set.
 QByteArray toneWith(qsizetype at, quint32 value, double seconds = 0.2) {
-    QByteArray wav = SoundFiles::toneWav(seconds);
+    QByteArray wav = toneWav(seconds);
     qToLittleEndian(value, wav.data() + at);
     return wav;
 }
@@ -84,8 +120,8 @@ private Q_SLOTS:
         QFETCH(bool, sink);
         QVERIFY(sink || pactl({u"unload-module"_s, u"module-null-sink"_s}));
         if (server == "stopped") { // a quarter second after a short sound is heard, before its device closes
-            QVERIFY(record() && plays(SoundFiles::toneWav(0.05, 48000)) &&
-                    QTest::qWaitFor([this] { return SoundFiles::maximumAmplitude(recording) > 0.1; }, 10000));
+            QVERIFY(record() && plays(toneWav(0.05, 48000)) &&
+                    QTest::qWaitFor([this] { return maximumAmplitude(recording) > 0.1; }, 10000));
             const qint64 heard = QFileInfo(recording).size();
             QVERIFY(
                 QTest::qWaitFor(
@@ -97,8 +133,7 @@ private Q_SLOTS:
         }
         qputenv("SDL_AUDIODRIVER", driver);
         std::optional<SoundPlayer::Failure> failure;
-        QVERIFY(
-            plays(SoundFiles::toneWav(0.2), [&failure](SoundPlayer::Failure failed) { failure = failed; }));
+        QVERIFY(plays(toneWav(0.2), [&failure](SoundPlayer::Failure failed) { failure = failed; }));
         QVERIFY(!failure);
         QTRY_VERIFY_WITH_TIMEOUT(failure, 6000);
         signalServer(SIGCONT);
@@ -123,23 +158,20 @@ private Q_SLOTS:
         QTest::addColumn<double>("quietest");
         QTest::addColumn<double>("loudest");
         // The last 10 ms, loud: the converter lets out the end of a sound only when more follows.
-        QByteArray longSound =
-            SoundFiles::toneWav(1.2, 22050, 4000) + SoundFiles::toneWav(0.01, 22050, 24000).mid(44);
+        QByteArray longSound = toneWav(1.2, 22050, 4000) + toneWav(0.01, 22050, 24000).mid(44);
         qToLittleEndian<quint32>(quint32(longSound.size() - 8), longSound.data() + 4);
         qToLittleEndian<quint32>(quint32(longSound.size() - 44), longSound.data() + 40);
         QTest::newRow("a tone, its data size beyond the file")
             << toneWith(40, 0xFFFFFFF0, 1) << QString() << 0.3 << 0.7;
         QTest::newRow("the default in place of no file") << QByteArray() << QString() << 0.2 << 1.0;
         QTest::newRow("a long sound's last piece") << longSound << QString() << 0.6 << 0.9;
-        QTest::newRow("after a restart while playing")
-            << SoundFiles::toneWav(1) << u"restarted"_s << 0.3 << 0.7;
-        QTest::newRow("the server stalled across the play")
-            << SoundFiles::toneWav(1) << u"stalled"_s << 0.3 << 0.7;
+        QTest::newRow("after a restart while playing") << toneWav(1) << u"restarted"_s << 0.3 << 0.7;
+        QTest::newRow("the server stalled across the play") << toneWav(1) << u"stalled"_s << 0.3 << 0.7;
         QTest::newRow("dropped while the server stalled")
-            << SoundFiles::toneWav(1) << u"stalled, dropped"_s << 0.0 << 0.01;
+            << toneWav(1) << u"stalled, dropped"_s << 0.0 << 0.01;
         // The sound played meanwhile, much louder, is told failed and never heard.
         QTest::newRow("after the server stopped mid-play")
-            << SoundFiles::toneWav(1) << u"stopped mid-play"_s << 0.3 << 0.7;
+            << toneWav(1) << u"stopped mid-play"_s << 0.3 << 0.7;
         const auto encoded = [this](const char *name, int format, int rate) {
             QTest::newRow(name) << encodedTone(format, rate) << QString() << 0.3 << 0.7;
         };
@@ -148,9 +180,9 @@ private Q_SLOTS:
         encoded("Ogg Opus", SF_FORMAT_OGG | SF_FORMAT_OPUS, 48000);
         encoded("MP3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 22050);
         QTest::newRow("cutting off a loud sound")
-            << SoundFiles::toneWav(1, 22050, 4000) << u"a loud sound playing"_s << 0.08 << 0.2;
+            << toneWav(1, 22050, 4000) << u"a loud sound playing"_s << 0.08 << 0.2;
         QTest::newRow("following a loud sound")
-            << SoundFiles::toneWav(1, 22050, 4000) << u"a loud sound playing, followed"_s << 0.6 << 0.8;
+            << toneWav(1, 22050, 4000) << u"a loud sound playing, followed"_s << 0.6 << 0.8;
     }
 
     void whatIsHeard() {
@@ -161,13 +193,13 @@ private Q_SLOTS:
         if (around == u"restarted"_s) // the connection the device plays on is cut, and taken again
             QVERIFY(restartedWhilePlaying());
         if (around.startsWith(u"a loud sound playing"_s))
-            QVERIFY(plays(SoundFiles::toneWav(around.endsWith(u"followed"_s) ? 1.5 : 6, 22050, 24000)));
+            QVERIFY(plays(toneWav(around.endsWith(u"followed"_s) ? 1.5 : 6, 22050, 24000)));
         if (around.startsWith(u"stalled"_s)) { // for longer than a server was once given to answer
             QVERIFY(signalServer(SIGSTOP));
             QTimer::singleShot(800, [] { signalServer(SIGCONT); });
         }
         const QString path = folder.filePath(u"sound.wav"_s);
-        QVERIFY(SoundFiles::write(path, wav) &&
+        QVERIFY(write(path, wav) &&
                 player.play(wav.isEmpty() ? QString() : path,
                             SoundPlayer::How{wav.isEmpty(), around.endsWith(u"followed"_s)}, nullptr));
         if (around.endsWith(u"dropped"_s))
@@ -182,11 +214,11 @@ private Q_SLOTS:
     void whatIsNoSound_data() {
         QTest::addColumn<QByteArray>("wav");
         QTest::addColumn<bool>("plays");
-        const QByteArray tone = SoundFiles::toneWav(0.001); // 44 bytes of header and 44 of samples
+        const QByteArray tone = toneWav(0.001); // 44 bytes of header and 44 of samples
         QTest::newRow("not a sound") << QByteArray("RIFX and so on, on and on") << false;
         QTest::newRow("no samples") << tone.left(36) << false;
         QTest::newRow("no format") << tone.left(12) + tone.mid(36) << false;
-        QTest::newRow("no sample at all") << SoundFiles::toneWav(0) << false;
+        QTest::newRow("no sample at all") << toneWav(0) << false;
         QTest::newRow("less than one sample") << toneWith(40, 1, 0) + '\1' << false;
         QTest::newRow("999 Hz") << toneWith(24, 999, 0.001) << false;
         QTest::newRow("1000 Hz") << toneWith(24, 1000, 0.001) << true;
@@ -218,17 +250,17 @@ private:
                               QTest::qWaitFor([this] { return threads() == idleThreads; }, 10000);
         parec.terminate();
         parec.waitForFinished(5000);
-        return recorded ? SoundFiles::maximumAmplitude(recording, QuarterSecondOfRecording) : -1;
+        return recorded ? maximumAmplitude(recording, QuarterSecondOfRecording) : -1;
     }
     // A quiet sound plays when the server stops; a loud one played then is told failed within
     // 6 s; then the server goes on. All of it recorded.
     bool stoppedMidPlay() {
         std::optional<SoundPlayer::Failure> failure;
-        const bool told = record() && plays(SoundFiles::toneWav(6, 22050, 4000)) &&
-                          QTest::qWaitFor([] { return streams(true); }, 10000) && signalServer(SIGSTOP) &&
-                          plays(SoundFiles::toneWav(1, 22050, 32000),
-                                [&failure](SoundPlayer::Failure failed) { failure = failed; }) &&
-                          QTest::qWaitFor([&failure] { return failure.has_value(); }, 6000);
+        const bool told =
+            record() && plays(toneWav(6, 22050, 4000)) &&
+            QTest::qWaitFor([] { return streams(true); }, 10000) && signalServer(SIGSTOP) &&
+            plays(toneWav(1, 22050, 32000), [&failure](SoundPlayer::Failure failed) { failure = failed; }) &&
+            QTest::qWaitFor([&failure] { return failure.has_value(); }, 6000);
         signalServer(SIGCONT);
         return told && *failure == SoundPlayer::Failure::NoServer;
     }
@@ -237,7 +269,7 @@ private:
         const QStringList way{u"module-native-protocol-unix"_s, u"socket="_s + folder.filePath(u"way"_s)};
         const std::optional<QByteArray> module = pactl(QStringList{u"load-module"_s} + way);
         qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(folder.filePath(u"way"_s)));
-        return module && plays(SoundFiles::toneWav(6, 22050, 4000)) &&
+        return module && plays(toneWav(6, 22050, 4000)) &&
                QTest::qWaitFor([] { return streams(true); }, 10000) &&
                pactl({u"unload-module"_s, QString::fromLatin1(module->trimmed())}) &&
                QTest::qWaitFor([] { return streams(false); }, 10000) &&
@@ -245,8 +277,7 @@ private:
     }
     // A second of toneWav's tone, written by libsndfile in another format.
     QByteArray encodedTone(int format, int rate) {
-        const QByteArray path = QFile::encodeName(folder.filePath(u"encoded"_s)),
-                         tone = SoundFiles::toneWav(1, rate);
+        const QByteArray path = QFile::encodeName(folder.filePath(u"encoded"_s)), tone = toneWav(1, rate);
         SF_INFO info{0, rate, 1, format, 0, 0};
         SNDFILE *file = sf_open(path.constData(), SFM_WRITE, &info);
         const sf_count_t frames = (tone.size() - 44) / 2;
@@ -258,7 +289,7 @@ private:
         return whole && written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
     }
     bool plays(const QByteArray &wav, const SoundPlayer::Failed &failed = nullptr) {
-        return SoundFiles::write(folder.filePath(u"file.wav"_s), wav) &&
+        return write(folder.filePath(u"file.wav"_s), wav) &&
                player.play(folder.filePath(u"file.wav"_s), Test, failed);
     }
     static QString desktopServer() {

@@ -26,27 +26,6 @@ private Q_SLOTS:
 
     void readNumber() { QTEST(int(::readNumber(column("text"))), "value"); }
 
-    // "hh:mm:ss", the alarms' "hh:nn am/pm" and the clock label's "h:mm am/pm".
-    void clockPatterns_data() {
-        addRows({
-            {"", "time", "hhmmss", "hhnn", "hmm"},
-            {"midnight", "00:00:00", "00:00:00", "12:00 am", "12:00 am"},
-            {"00:05", "00:05:09", "00:05:09", "12:05 am", "12:05 am"},
-            {"09:05", "09:05:07", "09:05:07", "09:05 am", "9:05 am"},
-            {"11:59", "11:59:59", "11:59:59", "11:59 am", "11:59 am"},
-            {"noon", "12:00:00", "12:00:00", "12:00 pm", "12:00 pm"},
-            {"13:07", "13:07:00", "13:07:00", "01:07 pm", "1:07 pm"},
-            {"23:59", "23:59:58", "23:59:58", "11:59 pm", "11:59 pm"},
-        });
-    }
-
-    void clockPatterns() {
-        const int second = QTime::fromString(column("time")).msecsSinceStartOfDay() / 1000;
-        QTEST(ClockText::hhmmss(second), "hhmmss");
-        QTEST(ClockText::hhnnAmPm(second), "hhnn");
-        QTEST(ClockText::hmmAmPm(second), "hmm");
-    }
-
     // The custom notify time's "h:m:s" and an alarm's "h:mm am/pm"; -1 is not a time of day.
     void timesOfDayRead() {
         // clang-format off

@@ -1,11 +1,17 @@
 #include "Rows.h"
 #include "alarms/Alarm.h"
+#include "alarms/AlarmCheck.h"
 #include "alerts/AlertOptions.h"
 #include "alerts/Alerts.h"
 #include "countdown/Countdown.h"
 #include "platform/Clock.h"
+#include "platform/SOTimer.h"
 
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStringList>
+
+#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -13,17 +19,48 @@ namespace {
 
 // The clock as the test sets it, and every alert asked for, in one log.
 struct Log : Clock, Alerts {
-    QDateTime now() const override { return {QDate(2026, 12, 5), QTime(9, 0)}; }
-    qint64 nsecsPassed() const override { return 0; }
-    qint64 nsecsAsleep() const override { return 0; }
-    void playSound(const QString &source, const QString &) override { entries << u"sound "_s + source; }
+    QDateTime now() const override { return current; }
+    qint64 nsecsPassed() const override { return passed; }
+    qint64 nsecsAsleep() const override { return asleep; }
+    void playSound(const QString &, const QString &path) override { entries << u"sound "_s + path; }
     void restoreWindow() override {}
-    void notify(const QString &, const QString &body, bool) override { entries << body; }
-    void showMessage(const QString &, const QString &) override {}
-    void runProgram(const QString &) override {}
+    void notify(const QString &source, const QString &body, bool urgent) override {
+        entries << u"notify %1 %2|%3"_s.arg(source, urgent ? u"urgent"_s : QString(), body);
+    }
+    void showMessage(const QString &, const QString &text) override { entries << u"box "_s + text; }
+    void runProgram(const QString &commandLine) override { entries << u"start "_s + commandLine; }
     bool isLeaving() const override { return false; }
+    // The wall clock goes on, and the time passed with it: asleep, held up, or not at all when the
+    // clock is set by hand.
+    void goOn(qint64 seconds, const QString &how) {
+        current = current.addSecs(seconds);
+        if (how != u"hand"_s)
+            passed += seconds * 1'000'000'000;
+        if (how == u"sleep"_s)
+            asleep += seconds * 1'000'000'000;
+    }
+    QStringList take() { return std::exchange(entries, {}); }
+
+    QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
+    qint64 passed = 0, asleep = 0;
     QStringList entries;
 };
+
+// Runs the rest of the test in the time zone, and back in the test's own at its end.
+[[nodiscard]] auto inZone(const QByteArray &zone) {
+    const QByteArray home = qgetenv("TZ");
+    const auto set = [](const QByteArray &name) {
+        name.isEmpty() ? qunsetenv("TZ") : qputenv("TZ", name);
+        tzset();
+    };
+    if (!zone.isEmpty())
+        set(zone);
+    return qScopeGuard([set, home] { set(home); });
+}
+
+QStringList split(const QString &text) {
+    return text.split(u' ', Qt::SkipEmptyParts);
+}
 
 } // namespace
 
@@ -32,25 +69,240 @@ class TestModels : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void countdownEntry_data() {
+        addRows({
+            {"", "entry", "left"},
+            {"90 minutes", "0 90 0", "01:30:00"},
+            {"90 seconds", "0 0 90", "00:01:30"},
+            {"99 99 99", "99 99 99", "100:40:39"},
+            {"24 hours", "24 0 0", "24:00:00"},
+            {"negative part", "1 -9 0", "00:51:00"},
+            {"negative total", "0 0 -5", "00:00:00"},
+        });
+    }
+    void countdownEntry() {
+        Log log;
+        AlertOptions options;
+        Countdown countdown(log, options, log);
+        const QStringList entry = split(column("entry"));
+        countdown.setEntered(qint16(entry[0].toInt()), qint16(entry[1].toInt()), qint16(entry[2].toInt()));
+        QTEST(countdown.timeLeft().durationText(), "left");
+    }
+
+    // Each row: the entry, the notify times on (60, 30, 15, 5 minutes; "custom" at its time), how
+    // many ticks run and the ticks that alert.
+    void countdownAlertsAtItsEndAndNotifyTimes_data() {
+        addRows({
+            {"", "entry", "notify", "custom", "ticks", "alerting"},
+            {"3 s", "0 0 3", "", "", "5", "3"},
+            {"5 minutes once", "0 5 2", "5", "", "303", "2 302"},
+            {"60 minutes not at the start", "1 0 0", "60", "", "3600", "3600"},
+            {"60 minutes beyond a day", "25 0 0", "60", "", "90001", "86400 90000"},
+            {"30 and 15", "0 30 1", "30 15", "", "1801", "1 901 1801"},
+            {"custom", "0 0 15", "custom", "10", "15", "5 15"},
+            {"custom not on", "0 0 15", "", "10", "15", "15"},
+            {"custom unreadable", "0 0 15", "custom", "", "15", "15"},
+            {"custom set to zero once on", "0 0 2", "custom", "0", "2", "2 2"},
+        });
+    }
+    void countdownAlertsAtItsEndAndNotifyTimes() {
+        Log log;
+        AlertOptions options;
+        Countdown countdown(log, options, log);
+        countdown.setCustomNotifyTime(10); // readable, so that it can be switched on
+        for (const QString &notify : split(column("notify")))
+            notify == u"custom"_s ? countdown.setCustomNotifyOn(true)
+                                  : countdown.setNotifyBefore(notify.toInt(), true);
+        const QString custom = column("custom");
+        countdown.setCustomNotifyTime(custom.isEmpty() ? std::nullopt : std::optional<int>(custom.toInt()));
+        const QStringList entry = split(column("entry"));
+        countdown.setEntered(qint16(entry[0].toInt()), qint16(entry[1].toInt()), qint16(entry[2].toInt()));
+        countdown.start();
+        QStringList alerting;
+        for (int tick = 1; tick <= column("ticks").toInt(); ++tick) {
+            countdown.tick();
+            for (const QString &entry : log.take())
+                if (entry.startsWith(u"sound"_s))
+                    alerting << QString::number(tick);
+        }
+        QTEST(alerting.join(u' '), "alerting");
+        QVERIFY(!countdown.isRunning());
+    }
+
+    // The first tick after a sleep (or the program held up) catches up at once: the latest notify
+    // time passed alerts once, and an end passed ends once, told with the time it came.
+    void countdownCatchesUpAfterASleep_data() {
+        addRows({
+            {"", "entry", "notify", "passed", "left", "told"},
+            {"ran out", "0 10 0", "5", "900", "00:00:00",
+             "sound |notify countdown urgent|The countdown ran out at 9:10 am."},
+            {"passed a notify time", "0 10 0", "5", "481", "00:01:59",
+             "sound |notify countdown |The countdown has 00:05:00 left."},
+            {"passed two, the latest alerts", "0 20 0", "15 5", "961", "00:03:59",
+             "sound |notify countdown |The countdown has 00:05:00 left."},
+            {"passed none", "0 10 0", "5", "121", "00:07:59", ""},
+            {"ran out a second ago", "0 0 5", "", "6", "00:00:00",
+             "sound |notify countdown urgent|The countdown has run out."},
+        });
+    }
+    void countdownCatchesUpAfterASleep() {
+        Log log;
+        log.current = {QDate(2026, 12, 5), QTime(9, 15, 30)};
+        AlertOptions options;
+        Countdown countdown(log, options, log);
+        for (const QString &minutes : split(column("notify")))
+            countdown.setNotifyBefore(minutes.toInt(), true);
+        const QStringList entry = split(column("entry"));
+        countdown.setEntered(qint16(entry[0].toInt()), qint16(entry[1].toInt()), qint16(entry[2].toInt()));
+        countdown.start();
+        countdown.tick(column("passed").toInt());
+        QTEST(countdown.timeLeft().durationText(), "left");
+        QTEST(log.take().join(u'|'), "told");
+    }
+
+    // Ticks are due at whole intervals of the time passed, and one tick reports the intervals
+    // missed; a pause keeps the part of the interval already run, a new entry forgets it.
+    void theTickKeepsTheSecondAcrossAPause() {
+        Log log;
+        AlertOptions options;
+        Countdown countdown(log, options, log);
+        auto *timer = countdown.findChild<SOTimer *>();
+        QCOMPARE(timer->interval(), 1000);
+        timer->setInterval(100);
+        QSignalSpy ticks(timer, &SOTimer::Timer);
+        const auto intervalsAt = [&](int milliseconds) {
+            log.passed = milliseconds * 1'000'000LL;
+            return ticks.wait() ? ticks.takeFirst().at(0).toInt() : 0;
+        };
+        countdown.setEntered(1, 0, 0);
+        countdown.start();
+        QCOMPARE(intervalsAt(100), 1);
+        log.passed = 150'000'000; // half an interval run
+        countdown.pause();
+        log.passed = 1000'000'000;
+        countdown.start();
+        QCOMPARE(intervalsAt(1250), 3); // due at 1050, 1150 and 1250
+        log.passed = 1300'000'000;
+        countdown.pause();
+        countdown.setEntered(0, 0, 9);
+        countdown.start();
+        QCOMPARE(intervalsAt(1450), 1); // due at 1400 only
+        QCOMPARE(countdown.timeLeft().durationText(), u"00:00:08"_s);
+    }
+
+    // Each row switches Alarm II on two minutes before "now", a local time of the fixed day or a
+    // moment with its UTC offset in the row's zone, then checks it; what its notification tells in
+    // the row's locale.
+    void anAlarmGoesOffInItsMinute_data() {
+        addRows({
+            {"", "zone", "time", "now", "told", "locale"},
+            {"at the minute", "", "07 30 pm", "19:30:00", "Alarm II at 07:30 pm"},
+            {"inside the minute", "", "07 30 pm", "19:30:59", "Alarm II at 07:30 pm"},
+            {"a second early", "", "07 30 pm", "19:29:59", ""},
+            {"a minute late", "", "07 30 pm", "19:31:00", ""},
+            {"in the morning", "", "07 30 pm", "07:30:00", ""},
+            {"midnight", "", "12 00 am", "00:00:30", "Alarm II at 12:00 am"},
+            {"noon", "", "12 00 pm", "12:00:00", "Alarm II at 12:00 pm"},
+            {"German clock", "", "07 30 pm", "19:30:00", "Alarm II at 19:30", "de_DE"},
+            {"skipped hour, its day begins", "Europe/Berlin", "02 30 am", "2026-03-29T00:00:30+01:00", ""},
+            {"skipped hour, the gap ends", "Europe/Berlin", "02 30 am", "2026-03-29T03:00:20+02:00",
+             "Alarm II at 02:30 am: the clocks went forward"},
+            {"half-hour gap, before", "Australia/Lord_Howe", "02 15 am", "2026-10-04T01:59:00+10:30", ""},
+            {"half-hour gap, its end", "Australia/Lord_Howe", "02 15 am", "2026-10-04T02:30:10+11:00",
+             "Alarm II at 02:15 am: the clocks went forward"},
+            {"repeated hour, the first", "Europe/Berlin", "02 30 am", "2026-10-25T02:30:10+02:00",
+             "Alarm II at 02:30 am"},
+            {"repeated hour, on for the second", "Europe/Berlin", "02 30 am", "2026-10-25T02:30:10+01:00",
+             "Alarm II at 02:30 am"},
+        });
+    }
+    void anAlarmGoesOffInItsMinute() {
+        const auto home = inZone(column("zone").toLatin1());
+        Log log;
+        log.formats = QLocale(column("locale"));
+        const QString nowText = column("now");
+        const QDateTime now = nowText.contains(u'T')
+                                  ? QDateTime::fromString(nowText, Qt::ISODate).toLocalTime()
+                                  : QDateTime(QDate(2026, 12, 5), QTime::fromString(nowText));
+        AlertOptions options;
+        options.setSoundFile(u"/a.wav"_s);
+        Alarm alarm(u"Alarm II"_s, options, log, log);
+        log.current = now.addSecs(-120);
+        const QStringList time = split(column("time"));
+        alarm.switchOn({time[0], time[1], time[2]});
+        log.current = now;
+        AlarmCheck::goOffInTimeOrder({&alarm.check()});
+        const QString told = column("told");
+        QCOMPARE(log.take(), told.isEmpty()
+                                 ? QStringList()
+                                 : QStringList({u"sound /a.wav"_s, u"notify Alarm II urgent|"_s + told}));
+        QCOMPARE(alarm.isOn(), told.isEmpty());
+    }
+
+    // Each row: the alarms on (an empty time is off), then the wall clock goes from one time to the
+    // next, by a sleep of the computer, the program held up, or set forward by hand; what they tell.
+    void anAlarmMissedGoesOffLate_data() {
+        addRows({
+            {"", "alarmI", "alarmII", "from", "to", "by", "told"},
+            {"its minute inside the sleep", "", "07 30 pm", "19:20", "19:45", "sleep",
+             "Alarm II at 07:30 pm, 15 min late: the computer was asleep"},
+            {"its minute, a minute asleep", "", "07 30 pm", "19:29", "19:31", "sleep",
+             "Alarm II at 07:30 pm, 1 min late: the computer was asleep"},
+            {"its minute after the sleep", "", "07 50 pm", "19:20", "19:45", "sleep", ""},
+            {"its minute before the sleep", "", "07 10 pm", "19:20", "19:45", "sleep", ""},
+            {"both, in time order", "07 40 pm", "07 30 pm", "19:20", "19:45", "sleep",
+             "Alarm II at 07:30 pm, 15 min late: the computer was asleep|"
+             "Alarm I at 07:40 pm, 5 min late: the computer was asleep"},
+            {"overnight", "09 10 pm", "", "21:00", "07:00", "sleep",
+             "Alarm I at 09:10 pm, 9 h 50 min late: the computer was asleep"},
+            {"clock set forward", "", "07 30 pm", "19:20", "19:45", "hand", ""},
+            {"held up", "", "07 30 pm", "19:29", "19:31", "held up", "Alarm II at 07:30 pm, 1 min late"},
+        });
+    }
+    void anAlarmMissedGoesOffLate() {
+        Log log;
+        const QTime from = QTime::fromString(column("from"));
+        log.current = {QDate(2026, 12, 5), from};
+        AlertOptions options;
+        Alarm alarmI(u"Alarm I"_s, options, log, log), alarmII(u"Alarm II"_s, options, log, log);
+        for (const auto &[alarm, time] :
+             {std::pair{&alarmI, column("alarmI")}, std::pair{&alarmII, column("alarmII")}})
+            if (const QStringList parts = split(time); !parts.isEmpty())
+                alarm->switchOn({parts[0], parts[1], parts[2]});
+        log.goOn((from.secsTo(QTime::fromString(column("to"))) + 86400) % 86400, column("by"));
+        AlarmCheck::goOffInTimeOrder({&alarmI.check(), &alarmII.check()});
+        QTEST(log.take()
+                  .filter(u"notify"_s)
+                  .join(u'|')
+                  .remove(QRegularExpression(u"notify Alarm I+ urgent\\|"_s)),
+              "told");
+    }
+
     // Taken while on, a time that cannot be read switches the alarm off and says so; an hour of the
-    // 24-hour clock is taken as the 12-hour one.
+    // 24-hour clock is taken as the 12-hour one; a time taken for the present minute goes off at
+    // once, but not while the keyboard stays in the alarm's fields.
     void anAlarmTakesItsFields_data() {
         addRows({
-            {"", "field", "text", "after"},
-            {"13 is 01 pm", "0", "13", "on 01:30pm"},
-            {"0 is 12 am", "0", "0", "on 12:30am"},
-            {"a minute emptied", "1", "", "off, told"},
-            {"no marker", "2", "", "off, told"},
+            {"", "field", "text", "stays", "after"},
+            {"13 is 01 pm", "0", "13", "", "on 01:30pm"},
+            {"0 is 12 am", "0", "0", "", "on 12:30am"},
+            {"a minute emptied", "1", "", "", "off, told"},
+            {"no marker", "2", "", "", "off, told"},
+            {"the present minute", "0", "09", "", "off, rang"},
+            {"the present minute, still typed", "0", "09", "yes", "on 09:30pm"},
         });
     }
     void anAlarmTakesItsFields() {
         Log log;
+        log.current = {QDate(2026, 12, 5), QTime(21, 30, 10)};
         AlertOptions options;
         Alarm alarm(u"Alarm I"_s, options, log, log);
         QStringList told;
         connect(&alarm, &Alarm::timeUnreadable, this, [&told] { told << u"told"_s; });
         alarm.switchOn({u"11"_s, u"30"_s, u"pm"_s});
-        alarm.take(Alarm::Field(column("field").toInt()), column("text"), false);
+        alarm.take(Alarm::Field(column("field").toInt()), column("text"), !column("stays").isEmpty());
+        if (!log.take().isEmpty())
+            told << u"rang"_s;
         QCOMPARE(QStringList((alarm.isOn() ? u"on "_s + alarm.composedTime() : u"off"_s)) + told,
                  column("after").split(u", "_s));
     }
@@ -59,32 +311,16 @@ private Q_SLOTS:
     void anActivateNeedsItsText() {
         AlertOptions options;
         options.setShowsMessage(true);
-        QVERIFY(!options.showsMessage());
+        options.setStartsProgram(true);
+        QVERIFY(!options.showsMessage() && !options.startsProgram());
         options.setMessage(u"Tea"_s);
+        options.setProgram(u"/bin/true"_s);
         options.setShowsMessage(true);
-        QVERIFY(options.showsMessage());
+        options.setStartsProgram(true);
+        QVERIFY(options.showsMessage() && options.startsProgram());
         options.setMessage(QString());
-        QVERIFY(!options.showsMessage());
-    }
-
-    // Woken after a sleep, of the notify times passed only the latest alerts, and none once it ran out.
-    void aCountdownCatchesUpOnce_data() {
-        addRows({
-            {"", "slept", "told"},
-            {"past 30 and 15", "2800", "The countdown has 00:15:00 left."},
-            {"past its end", "4000", "The countdown ran out at 8:53 am."},
-        });
-    }
-    void aCountdownCatchesUpOnce() {
-        Log log;
-        AlertOptions options;
-        Countdown countdown(log, options, log);
-        countdown.setNotifyBefore(30, true);
-        countdown.setNotifyBefore(15, true);
-        countdown.setEntered(1, 0, 0);
-        countdown.start();
-        countdown.tick(column("slept").toInt());
-        QCOMPARE(log.entries, QStringList({u"sound countdown"_s, column("told")}));
+        options.setProgram(QString());
+        QVERIFY(!options.showsMessage() && !options.startsProgram());
     }
 };
 

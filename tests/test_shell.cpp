@@ -35,6 +35,14 @@ constexpr const char *BothAlarms =
                          "notify Alarm II urgent|Alarm II at 06:00 am|start|/bin/two",
                      *SaveFailed = "box The Tivvet|Unable to save the options!";
 
+namespace {
+// The translations of the languages until the scope's end, then English again.
+[[nodiscard]] auto speaking(const QStringList &languages) {
+    installTranslations(languages);
+    return qScopeGuard([] { installTranslations({}); });
+}
+} // namespace
+
 // The main window's frame, its tray icon and window state, the clock and date, the secondary
 // windows, and the program's end.
 class TestShell : public WindowTest {
@@ -133,6 +141,7 @@ private Q_SLOTS:
             Q_EMIT w->platform.showRequested({});
             w->window->restoreAsked({}); // as a second start asks
             shownAgain = w->window->isVisible();
+            QVERIFY(w->window->aboutWindow());
             w->window->aboutWindow()->close();
         }));
         QVERIFY(!shownAgain);
@@ -182,50 +191,16 @@ private Q_SLOTS:
         QVERIFY(column("ends") == u"yes"_s ? unloaded() : w->window->isVisible());
     }
 
-    // Every window, the main one compact and with each options panel open: Tab reaches only controls
-    // inside it, in reading order; each control that takes the focus, each arrow and each swatch has a
-    // name of its own, and the window its title; nothing outside the window is shown (to assistive
-    // technology either). Enter and Space click, Escape is the close box.
-    void theKeyboardReachesOnlyWhatIsShown() {
-        QDesktopServices::setUrlHandler(u"https"_s, this, "openUrl");
-        const auto noUrlHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"https"_s); });
-        const auto accessible = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
-        const auto press = [](QWidget *control, Qt::Key key) {
-            control->setFocus();
-            QTest::keyClick(control, key);
-        };
-        QString walked; // by Tab, once around the window from the control that has the focus
-        const auto walk = [&](QWidget *window) {
-            QVERIFY(QTest::qWaitForWindowActive(window) &&
-                    accessible(window)->role() == QAccessible::Window &&
-                    accessible(window)->text(QAccessible::Name) == window->windowTitle());
-            for (const QWidget *control : window->findChildren<QWidget *>())
-                QVERIFY2(!control->isVisible() || window->rect().intersects(QRect(
-                                                      control->mapTo(window, QPoint()), control->size())),
-                         qPrintable(control->objectName()));
-            QStringList names, order;
-            for (QToolButton *arrow : window->findChildren<QToolButton *>())
-                names << accessible(arrow)->text(QAccessible::Name);
-            QWidget *const start = QApplication::focusWidget();
-            QVERIFY(start && start->window() == window);
-            for (QWidget *focused = nullptr; focused != start && order.size() < 80;) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                focused = QApplication::focusWidget();
-                order << focused->objectName();
-                names << accessible(focused)->text(QAccessible::Name);
-                QVERIFY2(window->rect().contains(QRect(focused->mapTo(window, QPoint()), focused->size())),
-                         qPrintable(order.last()));
-            }
-            QVERIFY2(!names.contains(QString()) && names.removeDuplicates() == 0,
-                     qPrintable(names.join(u", "_s)));
-            walked = order.join(u' ');
-        };
+    // The main window compact and with each options panel open: Tab reaches only controls inside
+    // it, in reading order, each with a name of its own; nothing outside it is shown, to assistive
+    // technology either. Enter in a field starts the countdown.
+    void theKeyboardWalksTheMainWindow() {
         w->window->activateWindow();
         for (const char *panel : {"", "FlatBttnTimer", "FlatBttnAlarm1", "FlatBttnAlarm2"}) {
             if (*panel)
                 press(w->find(panel), Qt::Key_Return);
             w->find("FlatBttnStart")->setFocus();
-            walk(w->window.get());
+            const QString walked = walk(w->window.get());
             QVERIFY2(walked.contains(u"Alarm2 FlatBttnColor FlatBttnHelp FlatBttnAbout FlatBttnExit "_s +
                                      (*panel ? u"txtWav"_s : u"txtHours"_s)) &&
                          (!*panel || walked.contains(u"CheckStart CheckMin FlatBttnClose txtHours"_s)),
@@ -235,30 +210,41 @@ private Q_SLOTS:
         QVERIFY(w->window->countdown().isRunning());
         QVERIFY(accessible(w->find("FlatBttn1"))->role() == QAccessible::StaticText && // the timer's title
                 accessible(w->find("Frame2"))->role() != QAccessible::Window);
+    }
 
+    // Space picks a swatch's colour, the focus shows on any colour, Return on "default" puts it
+    // back, and Escape closes the window, which stores it.
+    void theKeyboardWalksTheColourWindow() {
         press(w->find("FlatBttnColor"), Qt::Key_Enter);
-        walk(w->window->colourWindow());
-        QVERIFY2(walked.contains(u"FlatBttnEnter lblEnter2 FlatBttnEnter2"_s), qPrintable(walked));
+        frmColor *colours = w->window->colourWindow();
+        QVERIFY(colours);
+        QVERIFY2(walk(colours).contains(u"FlatBttnEnter lblEnter2 FlatBttnEnter2"_s), "the swatches' order");
         w->platform.nextColour = 658188;
-        press(w->find("lblEnter", w->window->colourWindow()), Qt::Key_Space);
-        QCOMPARE(w->window->colourWindow()->swatchColour(ColourScheme::EntryBack), 658188);
-        const auto framed = [](QWidget *swatch) { // the focus shows on any colour
+        press(w->find("lblEnter", colours), Qt::Key_Space);
+        QCOMPARE(colours->swatchColour(ColourScheme::EntryBack), 658188);
+        const auto framed = [](QWidget *swatch) {
             const QImage shown = swatch->grab().toImage();
             return shown.pixel(0, 0) != shown.pixel(shown.rect().center());
         };
-        QVERIFY(framed(QApplication::focusWidget()) &&
-                !framed(w->find("lblEnter2", w->window->colourWindow())));
-        press(w->find("FlatBttnEnter", w->window->colourWindow()), Qt::Key_Return); // stored at the close
+        QVERIFY(framed(QApplication::focusWidget()) && !framed(w->find("lblEnter2", colours)));
+        press(w->find("FlatBttnEnter", colours), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!w->window->colourWindow());
         QVERIFY(w->file(u"Tivvet/Tivvet.ini"_s).contains("lblEnterBackColor=0\n"));
+    }
+
+    // About gives the focus to its link, which Return opens; Escape closes About and Help.
+    void theKeyboardWalksAboutAndHelp() {
+        QDesktopServices::setUrlHandler(u"https"_s, this, "openUrl");
+        const auto noUrlHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"https"_s); });
         press(w->find("FlatBttnAbout"), Qt::Key_Return);
-        walk(w->window->aboutWindow()); // from its link: the window gives it the focus
+        QVERIFY(w->window->aboutWindow());
+        QCOMPARE(walk(w->window->aboutWindow()), u"Label2"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(walked == u"Label2"_s &&
-                openedUrls == QStringList(QString::fromLatin1(ProductInfo::HomePage)));
+        QCOMPARE(openedUrls, QStringList(QString::fromLatin1(ProductInfo::HomePage)));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         press(w->find("FlatBttnHelp"), Qt::Key_Return);
+        QVERIFY(w->window->helpWindow());
         walk(w->window->helpWindow());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!w->window->aboutWindow() && !w->window->helpWindow());
@@ -304,8 +290,7 @@ private Q_SLOTS:
         const auto fits = [room](QWidget *box, const QString &text) {
             return QFontMetrics(box->font()).horizontalAdvance(text) <= room(box);
         };
-        const auto english = qScopeGuard([] { installTranslations({}); });
-        installTranslations({column("language")});
+        const auto english = speaking({column("language")});
         const QFont desktopFont = QApplication::font();
         QApplication::setFont(QFont(u"DejaVu Sans"_s, 5));
         w = std::make_unique<TestWindow>();
@@ -382,8 +367,7 @@ private Q_SLOTS:
         for (const QString &variable : column("environment").split(u' '))
             environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         const UserLocale locale = userLocale(environment);
-        const auto english = qScopeGuard([] { installTranslations({}); });
-        installTranslations(locale.languages);
+        const auto english = speaking(locale.languages);
         w = std::make_unique<TestWindow>();
         w->platform.formats = locale.formats;
         QTEST(w->text("lblRemaining") + u'|' + QMessageBox::tr("Show Details..."), "texts");
@@ -485,6 +469,40 @@ public Q_SLOTS:
     void openUrl(const QUrl &url) { openedUrls << url.toString(); }
 
 private:
+    static QAccessibleInterface *accessible(QObject *object) {
+        return QAccessible::queryAccessibleInterface(object);
+    }
+    static void press(QWidget *control, Qt::Key key) {
+        control->setFocus();
+        QTest::keyClick(control, key);
+    }
+    // Once around the active window by Tab from the control that has the focus: the object names
+    // met. Every control met lies inside the window, and each control that takes the focus and each
+    // arrow has a name of its own, the window its title.
+    static QString walk(QWidget *window) {
+        if (!QTest::qWaitForWindowActive(window) || accessible(window)->role() != QAccessible::Window ||
+            accessible(window)->text(QAccessible::Name) != window->windowTitle())
+            return u"not an active window with its title"_s;
+        for (const QWidget *control : window->findChildren<QWidget *>())
+            if (control->isVisible() &&
+                !window->rect().intersects(QRect(control->mapTo(window, QPoint()), control->size())))
+                return control->objectName() + u" shown outside"_s;
+        QStringList names, order;
+        for (QToolButton *arrow : window->findChildren<QToolButton *>())
+            names << accessible(arrow)->text(QAccessible::Name);
+        QWidget *const start = QApplication::focusWidget();
+        for (QWidget *focused = nullptr; start && focused != start && order.size() < 80;) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            focused = QApplication::focusWidget();
+            order << focused->objectName();
+            names << accessible(focused)->text(QAccessible::Name);
+            if (!window->rect().contains(QRect(focused->mapTo(window, QPoint()), focused->size())))
+                return focused->objectName() + u" outside"_s;
+        }
+        if (names.contains(QString()) || names.removeDuplicates() != 0)
+            return u"names: "_s + names.join(u", "_s);
+        return order.join(u' ');
+    }
     // What a real message box showed: its title and text, its details, and the room beside its
     // title, in the bold of a title bar, for the window manager's icon and buttons.
     struct Shown {
@@ -495,6 +513,7 @@ private:
         Shown shown;
         QTimer::singleShot(0, this, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
             QFont bold = box->font();
             bold.setBold(true);
             shown = {box->windowTitle() + box->text(), box->detailedText(),

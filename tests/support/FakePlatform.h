@@ -93,9 +93,8 @@ struct FakePlatform : SoundPlayer,
     // Nothing is a Cancel.
     std::optional<ColourValue> choose(QWidget *, CustomColours &) override { return nextColour; }
 
-    PlatformServices services() { return servicesWith(*this); }
-    PlatformServices servicesWith(const Clock &clock) {
-        return {*this,      *boxes, *this, clock, *this, *this, tray, *this, *this, configFolder.path(),
+    PlatformServices services() {
+        return {*this,      *boxes, *this, *this, *this, *this, tray, *this, *this, configFolder.path(),
                 programPath};
     }
     QStringList takeLog() { return std::exchange(log, {}); }
