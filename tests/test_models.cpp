@@ -62,6 +62,18 @@ QStringList split(const QString &text) {
     return text.split(u' ', Qt::SkipEmptyParts);
 }
 
+// A countdown with its clock and alerts.
+struct Rig {
+    Log log;
+    AlertOptions options;
+    Countdown countdown{log, options, log};
+    // "h m s"
+    void enter(const QString &entry) {
+        const QStringList part = split(entry);
+        countdown.setEntered(qint16(part[0].toInt()), qint16(part[1].toInt()), qint16(part[2].toInt()));
+    }
+};
+
 } // namespace
 
 // The timers' rules without a window: these link Qt Core alone.
@@ -74,19 +86,15 @@ private Q_SLOTS:
             {"", "entry", "left"},
             {"90 minutes", "0 90 0", "01:30:00"},
             {"90 seconds", "0 0 90", "00:01:30"},
-            {"99 99 99", "99 99 99", "100:40:39"},
             {"24 hours", "24 0 0", "24:00:00"},
             {"negative part", "1 -9 0", "00:51:00"},
             {"negative total", "0 0 -5", "00:00:00"},
         });
     }
     void countdownEntry() {
-        Log log;
-        AlertOptions options;
-        Countdown countdown(log, options, log);
-        const QStringList entry = split(column("entry"));
-        countdown.setEntered(qint16(entry[0].toInt()), qint16(entry[1].toInt()), qint16(entry[2].toInt()));
-        QTEST(countdown.timeLeft().durationText(), "left");
+        Rig rig;
+        rig.enter(column("entry"));
+        QTEST(rig.countdown.timeLeft().durationText(), "left");
     }
 
     // Each row: the entry, the notify times on (60, 30, 15, 5 minutes; "custom" at its time), how
@@ -106,24 +114,21 @@ private Q_SLOTS:
         });
     }
     void countdownAlertsAtItsEndAndNotifyTimes() {
-        Log log;
-        AlertOptions options;
-        Countdown countdown(log, options, log);
+        Rig rig;
+        Countdown &countdown = rig.countdown;
         countdown.setCustomNotifyTime(10); // readable, so that it can be switched on
         for (const QString &notify : split(column("notify")))
             notify == u"custom"_s ? countdown.setCustomNotifyOn(true)
                                   : countdown.setNotifyBefore(notify.toInt(), true);
         const QString custom = column("custom");
         countdown.setCustomNotifyTime(custom.isEmpty() ? std::nullopt : std::optional<int>(custom.toInt()));
-        const QStringList entry = split(column("entry"));
-        countdown.setEntered(qint16(entry[0].toInt()), qint16(entry[1].toInt()), qint16(entry[2].toInt()));
+        rig.enter(column("entry"));
         countdown.start();
         QStringList alerting;
         for (int tick = 1; tick <= column("ticks").toInt(); ++tick) {
             countdown.tick();
-            for (const QString &entry : log.take())
-                if (entry.startsWith(u"sound"_s))
-                    alerting << QString::number(tick);
+            // one alerting twice is listed twice
+            alerting += QStringList(rig.log.take().filter(u"sound"_s).size(), QString::number(tick));
         }
         QTEST(alerting.join(u' '), "alerting");
         QVERIFY(!countdown.isRunning());
@@ -146,26 +151,23 @@ private Q_SLOTS:
         });
     }
     void countdownCatchesUpAfterASleep() {
-        Log log;
-        log.current = {QDate(2026, 12, 5), QTime(9, 15, 30)};
-        AlertOptions options;
-        Countdown countdown(log, options, log);
+        Rig rig;
+        rig.log.current = {QDate(2026, 12, 5), QTime(9, 15, 30)};
         for (const QString &minutes : split(column("notify")))
-            countdown.setNotifyBefore(minutes.toInt(), true);
-        const QStringList entry = split(column("entry"));
-        countdown.setEntered(qint16(entry[0].toInt()), qint16(entry[1].toInt()), qint16(entry[2].toInt()));
-        countdown.start();
-        countdown.tick(column("passed").toInt());
-        QTEST(countdown.timeLeft().durationText(), "left");
-        QTEST(log.take().join(u'|'), "told");
+            rig.countdown.setNotifyBefore(minutes.toInt(), true);
+        rig.enter(column("entry"));
+        rig.countdown.start();
+        rig.countdown.tick(column("passed").toInt());
+        QTEST(rig.countdown.timeLeft().durationText(), "left");
+        QTEST(rig.log.take().join(u'|'), "told");
     }
 
     // Ticks are due at whole intervals of the time passed, and one tick reports the intervals
     // missed; a pause keeps the part of the interval already run, a new entry forgets it.
     void theTickKeepsTheSecondAcrossAPause() {
-        Log log;
-        AlertOptions options;
-        Countdown countdown(log, options, log);
+        Rig rig;
+        Log &log = rig.log;
+        Countdown &countdown = rig.countdown;
         auto *timer = countdown.findChild<SOTimer *>();
         QCOMPARE(timer->interval(), 1000);
         timer->setInterval(100);
