@@ -119,7 +119,7 @@ void AlarmClock::bindToModel() {
         if (selected && m_alarm.isOn())
             m_alarm.switchOff();
     });
-    connect(&m_alarm, &Alarm::onChanged, this, [this](bool on) { (on ? m_on : m_off)->setChecked(true); });
+    connect(&m_alarm, &Alarm::onChanged, this, [this] { (m_alarm.isOn() ? m_on : m_off)->setChecked(true); });
     connect(&m_alarm, &Alarm::fieldRewritten, this,
             [this](Alarm::Field which) { field(which)->setText(m_alarm.taken(which)); });
     connect(&m_alarm, &Alarm::timeUnreadable, this, &AlarmClock::tellUnreadable);

@@ -102,7 +102,7 @@ void CountdownTimer::bindToModel() {
     connect(&m_countdown, &Countdown::timeLeftChanged, this, &CountdownTimer::showTimeLeft);
     // Reset waits while it runs.
     connect(&m_countdown, &Countdown::runningChanged, m_reset,
-            [this](bool running) { m_reset->setEnabled(!running); });
+            [this] { m_reset->setEnabled(!m_countdown.isRunning()); });
     connect(&m_countdown, &Countdown::entryCleared, this, [this] {
         for (QLineEdit *field : {m_hours, m_minutes, m_seconds})
             field->clear();

@@ -89,10 +89,8 @@ void NotifySettings::bindToModel(FieldSelection &selection) {
         connect(field, &QLineEdit::textChanged, this, &NotifySettings::takeCustomTime);
     takeCustomTime();
     connect(m_customOn, &QCheckBox::toggled, &m_countdown, &Countdown::setCustomNotifyOn);
-    connect(&m_countdown, &Countdown::customNotifyOnChanged, m_customOn, [this](bool on) {
-        if (m_customOn->isChecked() != on)
-            m_customOn->setChecked(on);
-    });
+    connect(&m_countdown, &Countdown::customNotifyOnChanged, m_customOn,
+            [this] { m_customOn->setChecked(m_countdown.customNotifyIsOn()); });
 }
 
 void NotifySettings::takeCustomTime() {

@@ -52,8 +52,8 @@ FlatBttn *button(QWidget *group, const char *name, const QString &caption, int l
 
 // A text box and the option's text, each following the other.
 template <class Box>
-void bindText(Box *box, AlertOptions &options, void (AlertOptions::*set)(const QString &),
-              void (AlertOptions::*changed)(const QString &)) {
+void bindText(Box *box, AlertOptions &options, QString (AlertOptions::*get)() const,
+              void (AlertOptions::*set)(const QString &), void (AlertOptions::*changed)(const QString &)) {
     const auto text = [box] {
         if constexpr (std::is_same_v<Box, QPlainTextEdit>)
             return box->toPlainText();
@@ -61,7 +61,8 @@ void bindText(Box *box, AlertOptions &options, void (AlertOptions::*set)(const Q
             return box->text();
     };
     QObject::connect(box, &Box::textChanged, &options, [&options, set, text] { (options.*set)(text()); });
-    QObject::connect(&options, changed, box, [box, text](const QString &changedTo) {
+    QObject::connect(&options, changed, box, [box, text, &options, get] {
+        const QString changedTo = (options.*get)();
         if (text() == changedTo)
             return;
         if constexpr (std::is_same_v<Box, QPlainTextEdit>)
@@ -72,13 +73,10 @@ void bindText(Box *box, AlertOptions &options, void (AlertOptions::*set)(const Q
 }
 
 // An "activate" box and the option: the option may refuse, while its text is empty.
-void bindActivate(QCheckBox *box, AlertOptions &options, void (AlertOptions::*set)(bool),
-                  void (AlertOptions::*changed)(bool)) {
+void bindActivate(QCheckBox *box, AlertOptions &options, bool (AlertOptions::*get)() const,
+                  void (AlertOptions::*set)(bool), void (AlertOptions::*changed)(bool)) {
     QObject::connect(box, &QCheckBox::toggled, &options, set);
-    QObject::connect(&options, changed, box, [box](bool on) {
-        if (box->isChecked() != on)
-            box->setChecked(on);
-    });
+    QObject::connect(&options, changed, box, [box, &options, get] { box->setChecked((options.*get)()); });
 }
 
 } // namespace
@@ -123,7 +121,8 @@ SoundGroup::SoundGroup(QWidget *panel, const SoundGroupNames &names, const QStri
     //: The caption of the sound's group, 90 pixels wide.
     Controls::groupCaption(m_frame, names.caption, tr("sound (.wav)"));
     m_file->setAccessibleName(tr("%1 sound file").arg(owner));
-    bindText(m_file, options, &AlertOptions::setSoundFile, &AlertOptions::soundFileChanged);
+    bindText(m_file, options, &AlertOptions::soundFile, &AlertOptions::setSoundFile,
+             &AlertOptions::soundFileChanged);
     connect(m_browse, &FlatBttn::Click, this, &SoundGroup::browse);
     connect(m_play, &FlatBttn::Click, this, [this] { m_alerts.tryPlaying(m_options.soundFile()); });
     connect(m_default, &FlatBttn::Click, this, [this] { m_options.setSoundFile(m_defaultSound); });
@@ -159,8 +158,10 @@ ProgramGroup::ProgramGroup(QWidget *panel, const ProgramGroupNames &names, const
     m_program->setToolTip(tr("The program and its arguments, as a terminal takes them: quotes and \\ keep "
                              "blanks, and ~/ at the start of a word is the home folder; nothing else is "
                              "expanded and no shell runs."));
-    bindText(m_program, options, &AlertOptions::setProgram, &AlertOptions::programChanged);
-    bindActivate(m_activate, options, &AlertOptions::setStartsProgram, &AlertOptions::startsProgramChanged);
+    bindText(m_program, options, &AlertOptions::program, &AlertOptions::setProgram,
+             &AlertOptions::programChanged);
+    bindActivate(m_activate, options, &AlertOptions::startsProgram, &AlertOptions::setStartsProgram,
+                 &AlertOptions::startsProgramChanged);
     connect(m_browse, &FlatBttn::Click, this, &ProgramGroup::browse);
 }
 
@@ -193,8 +194,10 @@ MessageGroup::MessageGroup(QWidget *panel, const MessageGroupNames &names, const
     m_message->setAccessibleName(tr("%1 custom message").arg(owner));
     m_activate->setAccessibleName(tr("%1 message activate").arg(owner));
     m_message->setTabChangesFocus(true);
-    bindText(m_message, options, &AlertOptions::setMessage, &AlertOptions::messageChanged);
-    bindActivate(m_activate, options, &AlertOptions::setShowsMessage, &AlertOptions::showsMessageChanged);
+    bindText(m_message, options, &AlertOptions::message, &AlertOptions::setMessage,
+             &AlertOptions::messageChanged);
+    bindActivate(m_activate, options, &AlertOptions::showsMessage, &AlertOptions::setShowsMessage,
+                 &AlertOptions::showsMessageChanged);
     connect(m_clear, &FlatBttn::Click, this, [this] { m_options.setMessage(QString()); });
 }
 

@@ -88,8 +88,9 @@ void OptionsArea::buildBottomRow() {
     connect(m_startWithDesktop, &QCheckBox::toggled, &m_startOptions, &StartOptions::setStartsWithDesktop);
     connect(m_startMinimized, &QCheckBox::toggled, &m_startOptions, &StartOptions::setStartsMinimized);
     connect(&m_startOptions, &StartOptions::startsWithDesktopChanged, m_startWithDesktop,
-            &QCheckBox::setChecked);
-    connect(&m_startOptions, &StartOptions::startsMinimizedChanged, m_startMinimized, &QCheckBox::setChecked);
+            [this] { m_startWithDesktop->setChecked(m_startOptions.startsWithDesktop()); });
+    connect(&m_startOptions, &StartOptions::startsMinimizedChanged, m_startMinimized,
+            [this] { m_startMinimized->setChecked(m_startOptions.startsMinimized()); });
 }
 
 QWidget *OptionsArea::panel(Panel which) const {
