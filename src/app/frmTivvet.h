@@ -54,9 +54,6 @@ public:
     // Shows the window after the load: with "start minimized" only the tray icon, or the window
     // minimised where there is no tray.
     void showAfterLoad();
-    // Saves the choices and stops; run once, when the program's end unloads the window.
-    void unload();
-    void applyCompactSize();
     // Whether this instance writes the user's files: one started beside another Tivvet writes none
     // until that one has ended, then saves what changed meanwhile.
     void setOwnsUserFiles(bool owns);
@@ -64,18 +61,12 @@ public:
     // files, and says so in its title, until the instance has taken the lock.
     void startBeside(SingleInstance &instance);
 
-    void showColours();
-    void showHelp();
-    void showAbout();
-
     // Back at an alert: in front and in normal state, but without the keyboard, which stays with
     // whatever the user is typing into.
     void restore() override;
     // Back at the user's request (a notification's "Show", the tray, a later start): also active,
     // with the token that the request brought from the desktop, where it brought one.
     void restoreAsked(const QByteArray &activationToken);
-    // In front of other windows, if it is shown; a hidden window stays hidden.
-    void bringToForeground();
     void setOnTop(bool onTop) override;
     bool isLeaving() const override;
 
@@ -104,6 +95,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Saves the choices and stops; run once, when the program's end unloads the window.
+    void unload();
+    void applyCompactSize();
+    void showColours();
+    void showHelp();
+    void showAbout();
+    // In front of other windows, if it is shown; a hidden window stays hidden.
+    void bringToForeground();
     void finishStart();
     // The usual title, or with the note that nothing is saved while another Tivvet holds the files.
     void showTitle();
