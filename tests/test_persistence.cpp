@@ -237,6 +237,7 @@ private Q_SLOTS:
             {"a FIFO", "Options/message.txt", "FIFO", "txtMessage", "", "unreadable"},
             {"a device", "Options/wav.txt", "/dev/zero", "txtWav", "", "unreadable"},
             {"a link", "Options/wav.txt", "link", "txtWav", "/s/linked.wav", ""},
+            {"a link to nothing", "Options/wav.txt", "dangling", "txtWav", "", "unreadable"},
             {"leftover", "Options/.wav2.txt.tivvet-AbC123", "", ".wav2.txt.tivvet-AbC123", "gone", ""},
             {"a backup", "Options/wav.txt.backup", "", "wav.txt.backup", "kept", ""},
             {"Qt's own leftover", "Options/wav.txt.MwQCDb", "", "wav.txt.MwQCDb", "kept", ""},
@@ -264,6 +265,8 @@ private Q_SLOTS:
             const QString elsewhere = w->platform.configFolder.filePath(u"elsewhere.txt"_s);
             QVERIFY(writeFileAtomically(elsewhere, "/s/linked.wav\r\n").isEmpty() &&
                     QFile::link(elsewhere, path));
+        } else if (content == u"dangling"_s) { // written in its place
+            QVERIFY(QFile::link(path + u".gone"_s, path));
         } else if (content == u"mode 000"_s) {
             QVERIFY(writeFileAtomically(path, "/s/old.wav\r\n").isEmpty() && QFile::setPermissions(path, {}));
         } else {
@@ -297,10 +300,12 @@ private Q_SLOTS:
                  told == u"unwritable"_s);
         if (told == u"unreadable"_s) // and not written back
             QCOMPARE(status(optionsFile).st_ino, before);
-        QCOMPARE(QFileInfo(path).isSymLink(), content == u"link"_s || content.startsWith(u"/dev/"_s));
+        QCOMPARE(QFileInfo(path).isSymLink(),
+                 content == u"link"_s || content == u"dangling"_s || content.startsWith(u"/dev/"_s));
         QVERIFY(!error.contains(u"wav.txt"_s));
         QCOMPARE(w->file(u"Tivvet/Options/wav3.txt"_s), QByteArray("\r\n"));
-        if (content == u"mode 000"_s) { // what the user types instead is written so that it reads back
+        if (content == u"mode 000"_s ||
+            content == u"dangling"_s) { // what the user types is written so that it reads back
             w->start();
             w->type(qPrintable(control), u"/s/new.wav"_s);
             w->restart();

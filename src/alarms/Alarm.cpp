@@ -55,13 +55,13 @@ void Alarm::switchOn(const std::array<QString, 3> &fields) {
         return;
     }
     m_on = true;
-    Q_EMIT onChanged(true);
+    Q_EMIT onChanged();
     m_check->switchedOn();
 }
 
 void Alarm::switchOff() {
     m_on = false;
-    Q_EMIT onChanged(false);
+    Q_EMIT onChanged();
 }
 
 void Alarm::switchOffUnreadable() {

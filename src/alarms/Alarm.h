@@ -49,7 +49,7 @@ public:
 Q_SIGNALS:
     // A field was taken as other than its text (13 as 01, with pm): it shows what was taken.
     void fieldRewritten(Alarm::Field field);
-    void onChanged(bool on);
+    void onChanged();
     // Switched off, or left off, because its time cannot be read: the user is told.
     void timeUnreadable();
 

@@ -7,14 +7,14 @@ void AlertOptions::setSoundFile(const QString &path) {
     if (path == m_soundFile)
         return;
     m_soundFile = path;
-    Q_EMIT soundFileChanged(path);
+    Q_EMIT soundFileChanged();
 }
 
 // Asked to show an empty message, it tells its listeners that it does not.
 void AlertOptions::setMessage(const QString &text) {
     if (text != m_message) {
         m_message = text;
-        Q_EMIT messageChanged(text);
+        Q_EMIT messageChanged();
     }
     if (text.isEmpty())
         setShowsMessage(false);
@@ -22,13 +22,13 @@ void AlertOptions::setMessage(const QString &text) {
 
 void AlertOptions::setShowsMessage(bool shows) {
     m_showsMessage = shows && !m_message.isEmpty();
-    Q_EMIT showsMessageChanged(m_showsMessage);
+    Q_EMIT showsMessageChanged();
 }
 
 void AlertOptions::setProgram(const QString &commandLine) {
     if (commandLine != m_program) {
         m_program = commandLine;
-        Q_EMIT programChanged(commandLine);
+        Q_EMIT programChanged();
     }
     if (commandLine.isEmpty())
         setStartsProgram(false);
@@ -36,5 +36,5 @@ void AlertOptions::setProgram(const QString &commandLine) {
 
 void AlertOptions::setStartsProgram(bool starts) {
     m_startsProgram = starts && !m_program.isEmpty();
-    Q_EMIT startsProgramChanged(m_startsProgram);
+    Q_EMIT startsProgramChanged();
 }

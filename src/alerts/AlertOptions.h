@@ -26,11 +26,11 @@ public:
     void setStartsProgram(bool starts);
 
 Q_SIGNALS:
-    void soundFileChanged(const QString &path);
-    void messageChanged(const QString &text);
-    void showsMessageChanged(bool shows);
-    void programChanged(const QString &commandLine);
-    void startsProgramChanged(bool starts);
+    void soundFileChanged();
+    void messageChanged();
+    void showsMessageChanged();
+    void programChanged();
+    void startsProgramChanged();
 
 private:
     QString m_soundFile;

@@ -29,7 +29,7 @@ Countdown::Countdown(const Clock &clock, const AlertOptions &options, Alerts &al
     m_ticks->setInterval(TickInterval);
     connect(m_ticks, &SOTimer::Timer, this, &Countdown::tick);
     connect(m_ticks, &SOTimer::enabledChanged, this, [this](bool running) {
-        Q_EMIT runningChanged(running);
+        Q_EMIT runningChanged();
         Q_EMIT counting(running && m_timeLeft.totalSeconds() > 0);
     });
 }
@@ -44,7 +44,7 @@ void Countdown::setEntered(qint16 hours, qint16 minutes, qint16 seconds) {
 
 void Countdown::setTimeLeft(const TimeValue &timeLeft) {
     m_timeLeft = timeLeft;
-    Q_EMIT timeLeftChanged(timeLeft);
+    Q_EMIT timeLeftChanged();
     Q_EMIT counting(isRunning() && timeLeft.totalSeconds() > 0);
 }
 
@@ -93,7 +93,7 @@ void Countdown::setCustomNotifyTime(std::optional<int> second) {
 
 void Countdown::setCustomNotifyOn(bool on) {
     m_customOn = on && m_customTime && *m_customTime != 0;
-    Q_EMIT customNotifyOnChanged(m_customOn);
+    Q_EMIT customNotifyOnChanged();
 }
 
 QList<qint64> Countdown::notifyTimes() const {

@@ -53,11 +53,11 @@ public:
     void tick(int seconds = 1);
 
 Q_SIGNALS:
-    void timeLeftChanged(const TimeValue &timeLeft);
-    void runningChanged(bool running);
+    void timeLeftChanged();
+    void runningChanged();
     // The entry was emptied: the fields show nothing.
     void entryCleared();
-    void customNotifyOnChanged(bool on);
+    void customNotifyOnChanged();
     // Whether it runs with time left to count, which is what keeps the computer awake.
     void counting(bool counting);
 

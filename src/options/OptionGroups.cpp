@@ -53,7 +53,7 @@ FlatBttn *button(QWidget *group, const char *name, const QString &caption, int l
 // A text box and the option's text, each following the other.
 template <class Box>
 void bindText(Box *box, AlertOptions &options, QString (AlertOptions::*get)() const,
-              void (AlertOptions::*set)(const QString &), void (AlertOptions::*changed)(const QString &)) {
+              void (AlertOptions::*set)(const QString &), void (AlertOptions::*changed)()) {
     const auto text = [box] {
         if constexpr (std::is_same_v<Box, QPlainTextEdit>)
             return box->toPlainText();
@@ -74,7 +74,7 @@ void bindText(Box *box, AlertOptions &options, QString (AlertOptions::*get)() co
 
 // An "activate" box and the option: the option may refuse, while its text is empty.
 void bindActivate(QCheckBox *box, AlertOptions &options, bool (AlertOptions::*get)() const,
-                  void (AlertOptions::*set)(bool), void (AlertOptions::*changed)(bool)) {
+                  void (AlertOptions::*set)(bool), void (AlertOptions::*changed)()) {
     QObject::connect(box, &QCheckBox::toggled, &options, set);
     QObject::connect(&options, changed, box, [box, &options, get] { box->setChecked((options.*get)()); });
 }

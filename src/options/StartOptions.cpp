@@ -20,14 +20,14 @@ void StartOptions::setStartsWithDesktop(bool starts) {
     if (starts == m_withDesktop)
         return;
     m_withDesktop = starts;
-    Q_EMIT startsWithDesktopChanged(starts);
+    Q_EMIT startsWithDesktopChanged();
 }
 
 void StartOptions::setStartsMinimized(bool starts) {
     if (starts == m_minimized)
         return;
     m_minimized = starts;
-    Q_EMIT startsMinimizedChanged(starts);
+    Q_EMIT startsMinimizedChanged();
 }
 
 void StartOptions::load(SettingsStore &settings) {

@@ -22,8 +22,8 @@ public:
 
 Q_SIGNALS:
     // Also when it is restored on at the start: the program registers again at every start.
-    void startsWithDesktopChanged(bool starts);
-    void startsMinimizedChanged(bool starts);
+    void startsWithDesktopChanged();
+    void startsMinimizedChanged();
 
 private:
     bool m_withDesktop = false;
