@@ -47,12 +47,12 @@ public:
     void save();
     // Colours every target of the slot.
     void applySlot(Slot slot, ColourValue colour);
-    ColourValue colour(const Target &target) const;
 
 Q_SIGNALS:
     void colourChanged(const ColourScheme::Target &target, ColourValue colour);
 
 private:
+    ColourValue colour(const Target &target) const;
     void set(const Target &target, ColourValue colour);
 
     SettingsStore &m_settings;

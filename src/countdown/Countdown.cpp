@@ -69,16 +69,9 @@ void Countdown::reset() {
 }
 
 void Countdown::resetForLoad() {
-    m_ticks->setEnabled(false);
-    m_ticks->rewind();
-    setTimeLeft(TimeValue());
-    Q_EMIT entryCleared();
+    pause();
+    reset();
     setCustomNotifyOn(false);
-}
-
-bool Countdown::notifiesBefore(int minutes) const {
-    const auto *at = std::find(NotifyMinutes.begin(), NotifyMinutes.end(), minutes);
-    return at != NotifyMinutes.end() && m_notifyBefore[std::size_t(at - NotifyMinutes.begin())];
 }
 
 void Countdown::setNotifyBefore(int minutes, bool on) {

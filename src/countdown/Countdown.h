@@ -38,7 +38,6 @@ public:
     // Stopped at "00:00:00" with nothing entered, as after every load.
     void resetForLoad();
 
-    bool notifiesBefore(int minutes) const;
     void setNotifyBefore(int minutes, bool on);
     // The custom notify time as a second of the day, when its text reads as a time of day.
     void setCustomNotifyTime(std::optional<int> second);
