@@ -17,6 +17,9 @@ import unittest
 from datetime import datetime
 
 PROGRAM, TITLE = os.environ['TIVVET_INSTALLED'], 'The Tivvet  3.0'
+# How long an ending program may take: the sanitizers' leak check at its exit takes seconds on a
+# busy machine.
+EXIT_SECONDS = 60
 # Centres of the controls, in twips from the main window's client area.
 AT = {'txtSeconds': (1755, 1050), 'FlatBttnStart': (630, 2782), 'FlatBttnPause': (1185, 2782),
       'FlatBttnReset': (1740, 2782), 'txtHour': (2655, 1050), 'txtMinute': (3195, 1050),
@@ -276,7 +279,7 @@ class Stories(unittest.TestCase):
         self.type_into('txtMessage', 'Take the pills')
         start_countdown('30')
         self.tivvet.terminate()
-        self.assertEqual(self.tivvet.wait(10), 0)
+        self.assertEqual(self.tivvet.wait(EXIT_SECONDS), 0)
         self.assertEqual(self.stored('Tivvet/Options/message.txt'), b'Take the pills\r\n')
         self.assertTrue(told(close), 'not given back at the end')
         self.assertEqual(calls('portal'), (inhibit + close) * 4)  # and never asked for the alarm
@@ -334,7 +337,7 @@ class Stories(unittest.TestCase):
         click(tray_icon(), 3)
         time.sleep(0.5)
         key('Up', 'Return')  # the menu's last item, "Close"
-        self.assertEqual(self.tivvet.wait(20), 0)
+        self.assertEqual(self.tivvet.wait(EXIT_SECONDS), 0)
         self.assertEqual(self.stored('Tivvet/Options/wav.txt'), b'/home/user/Sounds/bell, loud.wav\r\n')
         self.assertEqual(self.stored('Tivvet/Options/message.txt'), b'Tea, now\r\nPlease\r\n')
         self.assertEqual(self.stored('Tivvet/Options/message2.txt'), b'\r\n')
@@ -375,7 +378,7 @@ class Stories(unittest.TestCase):
         self.launch()
         xdotool('windowminimize', self.window)
         self.assertTrue(self.hidden(), 'still shown')
-        self.assertEqual(self.start(DESKTOP_STARTUP_ID='second_TIME1').wait(10), 0)
+        self.assertEqual(self.start(DESKTOP_STARTUP_ID='second_TIME1').wait(EXIT_SECONDS), 0)
         self.assertTrue(wait(lambda: windows(TITLE) == [self.window]), 'not back')
         self.assertIn('"second_TIME1"', run('xprop', '-id', self.window, '_NET_STARTUP_ID'))
         self.assertEqual(run('xwininfo', '-root', '-tree').count('("tivvet"'), 2)  # window, icon
@@ -384,12 +387,12 @@ class Stories(unittest.TestCase):
         self.assertTrue(wait(lambda: len(windows(TITLE)) == 2 and windows(' - not saved: '), 15), 'none beside')
         os.kill(self.tivvet.pid, signal.SIGTERM)  # it ends after all: the one beside takes its place
         os.kill(self.tivvet.pid, signal.SIGCONT)
-        self.assertEqual(self.tivvet.wait(10), 0)
+        self.assertEqual(self.tivvet.wait(EXIT_SECONDS), 0)
         name = 'org.example.tivvet.i' + hashlib.sha1(f'{self.home.name}/.config'.encode()).hexdigest()[:16]
         owner = ['gdbus', 'call', '--session', '--dest', 'org.freedesktop.DBus', '--object-path',
                  '/org/freedesktop/DBus', '--method', 'org.freedesktop.DBus.GetConnectionUnixProcessID', name]
         self.assertTrue(wait(lambda: f'uint32 {beside.pid},' in run(*owner) and not windows(' - not saved: ')))
-        self.assertEqual(self.start().wait(10), 0)  # and a third start finds it
+        self.assertEqual(self.start().wait(EXIT_SECONDS), 0)  # and a third start finds it
         self.assertEqual(len(windows(TITLE)), 1)
         beside.kill()
         beside.wait()
@@ -408,11 +411,12 @@ class Stories(unittest.TestCase):
             return run('import', '-window', self.window, '-crop', '150x22+205+0', '-format', '%#', 'info:')
 
         before = clock()
-        self.assertTrue(wait(lambda: clock() != before, 10), 'the clock stands still')
+        # Within a minute, however slow the start was: the next minute then shows.
+        self.assertTrue(wait(lambda: clock() != before, 70), 'the clock stands still')
         self.assertIsNone(exited.poll(), 'ended with its About window open')
         xdotool('windowactivate', '--sync', windows('^  About$')[0])
         key('alt+F4')
-        self.assertEqual(exited.wait(10), 0)
+        self.assertEqual(exited.wait(EXIT_SECONDS), 0)
 
     # Where a StatusNotifierItem host runs, the icon is an item of it: a click restores the window.
     def test_statusNotifierItemRestoresOnAClick(self):
