@@ -88,7 +88,6 @@ private Q_SLOTS:
     void aTypedTimeCountsOnceWholeOrLeft_data() {
         addRows({
             {"", "set", "keys", "after"},
-            {"a lone 0", "11:30:pm", "txtHour 0 Tab", "on 11:30pm|on 12:30am"},
             {"10 typed", "11:30:pm", "txtHour 1 0 Tab", "on 11:30pm|on 10:30pm|on 10:30pm"},
             {"1 typed and left", "11:30:pm", "txtHour 1 Backtab", "on 11:30pm|off rang"},
             {"through the present minute", "11:30:pm", "txtHour 0 1 Tab 4 5 Tab Tab",

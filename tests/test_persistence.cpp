@@ -52,8 +52,10 @@ private Q_SLOTS:
             ini().setValue(u"ColorSettings/"_s + QLatin1StringView(key), stored[QLatin1StringView(key)]);
         w->start();
         QCOMPARE(scheme(), stored);
-        // A box shows its colour around what it holds.
+        // A box shows its colour around what it holds, a digit box without a frame.
         QCOMPARE(w->find("Picture1")->grab().toImage().pixel(0, 0), qRgb(3, 2, 1));
+        const QImage digits = w->find("txtHour")->grab().toImage();
+        QCOMPARE(digits.pixel(0, digits.height() / 2), qRgb(13, 2, 1));
         w->restart();
         for (const auto &[key, byDefault] : keys)
             QCOMPARE(ini().value(u"ColorSettings/"_s + QLatin1StringView(key)).toString(),
