@@ -1,5 +1,6 @@
 #include "controls/ColourDialog.h"
 #include "platform/Clock.h"
+#include "platform/RegularFile.h"
 #include "platform/WindowSystem.h"
 
 #include "Rows.h"
@@ -7,11 +8,15 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include <ctime>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -33,6 +38,19 @@ private Q_SLOTS:
         if (clock_settime(CLOCK_REALTIME, &now) != 0)
             QSKIP("the clock cannot be set here");
         QTRY_COMPARE_WITH_TIMEOUT(told.count(), 1, 1000);
+    }
+
+    // Started with standard input closed, as some launchers start programs, the clock's timer or a
+    // file may be descriptor 0: it serves, and is given back.
+    void aDescriptorOfZeroServes() {
+        const int input = ::dup(STDIN_FILENO);
+        ::close(STDIN_FILENO);
+        const auto restore = qScopeGuard([input] { ::dup2(input, STDIN_FILENO), ::close(input); });
+        QTest::failOnWarning(QRegularExpression(u"."_s));
+        delete new SystemClock;
+        QVERIFY(::fcntl(STDIN_FILENO, F_GETFD) == -1);
+        QVERIFY(openRegularDescriptor(u"/"_s) == -1 && ::fcntl(STDIN_FILENO, F_GETFD) == -1);
+        QCOMPARE(openRegularDescriptor(QCoreApplication::applicationFilePath()), STDIN_FILENO);
     }
 
     // Each row: the session's and the user's variables, the platform the command line names; the
