@@ -97,6 +97,12 @@ private Q_SLOTS:
         frmColor *window = w->window->colourWindow();
         auto *swatchButton = w->find(qPrintable(swatch), window);
         QVERIFY(swatchButton->accessibleName().endsWith(back ? u" background"_s : u" text"_s));
+        const QWidget *box = swatchButton->parentWidget(); // and its caption beside it says so
+        const auto captions = box->parentWidget()->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+        QVERIFY(std::any_of(captions.begin(), captions.end(), [box, back](const QLabel *caption) {
+            return box->y() < caption->y() && caption->y() < box->geometry().bottom() &&
+                   caption->text() == (back ? u"back color"_s : u"font color"_s);
+        }));
         QTEST(QString::number(Controls::backColour(swatchButton)), "byDefault");
         w->platform.nextColour = 658188;
         QTest::mouseClick(swatchButton, Qt::LeftButton);
