@@ -207,13 +207,11 @@ private Q_SLOTS:
         w->platform.takeLog();
         w->platform.setTime(QTime(7, 0));
         Q_EMIT w->platform.minuteChanged();
-        QCOMPARE(
-            w->platform.takeLog().join(u'|'),
-            u"sound |notify Alarm I urgent|Alarm I at 07:00 am\nI|sound after |notify Alarm II urgent|"
-            u"Alarm II at 07:00 am\nII|visible|not on top|box The Tivvet|Alarm II at 07:00 am\nII|withdraw "
-            u"Alarm II|visible|not on top|box The Tivvet|Alarm I at 07:00 am\nI|withdraw Alarm "
-            u"I|start|/usr/bin/"
-            u"player|two words"_s);
+        QCOMPARE(w->platform.takeLog().join(u'|'),
+                 u"sound |notify Alarm I urgent snooze|Alarm I at 07:00 am\nI|sound after |"
+                 u"notify Alarm II urgent snooze|Alarm II at 07:00 am\nII|visible|not on top|"
+                 u"box The Tivvet|Alarm II at 07:00 am\nII|withdraw Alarm II|visible|not on top|"
+                 u"box The Tivvet|Alarm I at 07:00 am\nI|withdraw Alarm I|start|/usr/bin/player|two words"_s);
         QVERIFY(!w->checked("Option1") && !w->checked("Option3") && w->window->isKeptOnTop());
     }
 };

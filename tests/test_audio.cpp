@@ -203,7 +203,7 @@ private Q_SLOTS:
                 player.play(wav.isEmpty() ? QString() : path,
                             SoundPlayer::How{wav.isEmpty(), around.endsWith(u"followed"_s)}, nullptr));
         if (around.endsWith(u"dropped"_s))
-            player.dropWaitingSound();
+            player.stop();
         QFETCH(double, quietest);
         QFETCH(double, loudest);
         const double heard = loudestHeard();

@@ -22,12 +22,18 @@ struct Log : Clock, Alerts {
     QDateTime now() const override { return current; }
     qint64 nsecsPassed() const override { return passed; }
     qint64 nsecsAsleep() const override { return asleep; }
-    void playSound(const QString &, const QString &path) override { entries << u"sound "_s + path; }
-    void restoreWindow() override {}
-    void notify(const QString &source, const QString &body, bool urgent) override {
-        entries << u"notify %1 %2|%3"_s.arg(source, urgent ? u"urgent"_s : QString(), body);
+    void playSound(const QString &, const QString &path, Sound sound) override {
+        entries << (sound == Sound::GoingOff ? u"sound going off "_s : u"sound "_s) + path;
     }
-    void showMessage(const QString &, const QString &text) override { entries << u"box "_s + text; }
+    void restoreWindow() override {}
+    void notify(const QString &source, const QString &body, bool urgent, bool offersSnooze) override {
+        entries << u"notify %1 %2%3|%4"_s.arg(source, urgent ? u"urgent"_s : QString(),
+                                              offersSnooze ? u" snooze"_s : QString(), body);
+    }
+    Answer showMessage(const QString &, const QString &text) override {
+        entries << u"box "_s + text;
+        return answer;
+    }
     void runProgram(const QString &commandLine) override { entries << u"start "_s + commandLine; }
     bool isLeaving() const override { return false; }
     // The wall clock goes on, and the time passed with it: asleep, held up, or not at all when the
@@ -44,6 +50,7 @@ struct Log : Clock, Alerts {
     QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
     qint64 passed = 0, asleep = 0;
     QStringList entries;
+    Answer answer = Answer::Ok;
 };
 
 // Runs the rest of the test in the time zone, and back in the test's own at its end.
@@ -140,14 +147,14 @@ private Q_SLOTS:
         addRows({
             {"", "entry", "notify", "passed", "left", "told"},
             {"ran out", "0 10 0", "5", "900", "00:00:00",
-             "sound |notify countdown urgent|The countdown ran out at 9:10 am."},
+             "sound going off |notify countdown urgent|The countdown ran out at 9:10 am."},
             {"passed a notify time", "0 10 0", "5", "481", "00:01:59",
              "sound |notify countdown |The countdown has 00:05:00 left."},
             {"passed two, the latest alerts", "0 20 0", "15 5", "961", "00:03:59",
              "sound |notify countdown |The countdown has 00:05:00 left."},
             {"passed none", "0 10 0", "5", "121", "00:07:59", ""},
             {"ran out a second ago", "0 0 5", "", "6", "00:00:00",
-             "sound |notify countdown urgent|The countdown has run out."},
+             "sound going off |notify countdown urgent|The countdown has run out."},
         });
     }
     void countdownCatchesUpAfterASleep() {
@@ -235,9 +242,9 @@ private Q_SLOTS:
         log.current = now;
         AlarmCheck::goOffInTimeOrder({&alarm.check()});
         const QString told = column("told");
-        QCOMPARE(log.take(), told.isEmpty()
-                                 ? QStringList()
-                                 : QStringList({u"sound /a.wav"_s, u"notify Alarm II urgent|"_s + told}));
+        QCOMPARE(log.take(), told.isEmpty() ? QStringList()
+                                            : QStringList({u"sound going off /a.wav"_s,
+                                                           u"notify Alarm II urgent snooze|"_s + told}));
         QCOMPARE(alarm.isOn(), told.isEmpty());
     }
 
@@ -276,7 +283,7 @@ private Q_SLOTS:
         QTEST(log.take()
                   .filter(u"notify"_s)
                   .join(u'|')
-                  .remove(QRegularExpression(u"notify Alarm I+ urgent\\|"_s)),
+                  .remove(QRegularExpression(u"notify Alarm I+ urgent snooze\\|"_s)),
               "told");
     }
 

@@ -30,10 +30,10 @@
 #include <csignal>
 
 // What the alarms at 6:00 am and the boxes tell (the first lines), as the tests below set them.
-constexpr const char *BothAlarms =
-                         "sound /one.wav|notify Alarm I urgent|Alarm I at 06:00 am|sound after /two.wav|"
-                         "notify Alarm II urgent|Alarm II at 06:00 am|start|/bin/two",
-                     *SaveFailed = "box The Tivvet|Unable to save the options!";
+constexpr const char
+    *BothAlarms = "sound /one.wav|notify Alarm I urgent snooze|Alarm I at 06:00 am|sound after /two.wav|"
+                  "notify Alarm II urgent snooze|Alarm II at 06:00 am|start|/bin/two",
+    *SaveFailed = "box The Tivvet|Unable to save the options!";
 
 namespace {
 // The translations of the languages until the scope's end, then English again.
@@ -201,10 +201,11 @@ private Q_SLOTS:
                 press(w->find(panel), Qt::Key_Return);
             w->find("FlatBttnStart")->setFocus();
             const QString walked = walk(w->window.get());
-            QVERIFY2(walked.contains(u"Alarm2 FlatBttnColor FlatBttnHelp FlatBttnAbout FlatBttnExit "_s +
-                                     (*panel ? u"txtWav"_s : u"txtHours"_s)) &&
-                         (!*panel || walked.contains(u"CheckStart CheckMin FlatBttnClose txtHours"_s)),
-                     qPrintable(walked));
+            QVERIFY2(
+                walked.contains(u"Alarm2 FlatBttnColor FlatBttnHelp FlatBttnAbout FlatBttnExit "_s +
+                                (*panel ? u"txtWav"_s : u"txtHours"_s)) &&
+                    (!*panel || walked.contains(u"CheckStart CheckMin CheckRepeat FlatBttnClose txtHours"_s)),
+                qPrintable(walked));
         }
         press(w->find("txtSeconds"), Qt::Key_Enter);
         QVERIFY(w->window->countdown().isRunning());
@@ -440,9 +441,9 @@ private Q_SLOTS:
                 if (QMessageBox *box = shown(u"first"_s))
                     box->accept();
             });
-            boxes.showUnasked(u"The Tivvet"_s, u"second"_s);
+            boxes.showUnasked(u"The Tivvet"_s, u"second"_s, {});
         });
-        boxes.showUnasked(u"The Tivvet"_s, u"first"_s);
+        boxes.showUnasked(u"The Tivvet"_s, u"first"_s, {});
         QVERIFY(!first.isEmpty() && second.top() > first.bottom() && second.top() <= first.bottom() + 8);
     }
 

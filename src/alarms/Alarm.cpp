@@ -23,6 +23,8 @@ std::optional<int> Alarm::time() const {
 
 // A field taken empty, or a time that cannot be read, would leave on an alarm that never rings.
 void Alarm::take(Field field, const QString &text, bool keyboardStays) {
+    if (text != m_taken[std::size_t(field)])
+        m_snoozedUntil.reset();
     m_taken[std::size_t(field)] = text;
     if (field == Field::Hour)
         toTwelveHours();
@@ -55,12 +57,20 @@ void Alarm::switchOn(const std::array<QString, 3> &fields) {
         return;
     }
     m_on = true;
+    m_snoozedUntil.reset();
     Q_EMIT onChanged();
     m_check->switchedOn();
 }
 
 void Alarm::switchOff() {
     m_on = false;
+    m_snoozedUntil.reset();
+    Q_EMIT onChanged();
+}
+
+void Alarm::snoozeUntil(const QDateTime &moment) {
+    m_on = true;
+    m_snoozedUntil = moment;
     Q_EMIT onChanged();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -35,6 +36,10 @@ public:
     // The second of the day at which its minute begins, when the taken time reads as one.
     std::optional<int> time() const;
     bool isOn() const { return m_on; }
+    // Snoozed, it is on and due at that moment rather than at its time; switched off or on, or
+    // given a new time, it is no longer snoozed.
+    std::optional<QDateTime> snoozedUntil() const { return m_snoozedUntil; }
+    void snoozeUntil(const QDateTime &moment);
 
     // Takes a field's text. An hour of the 24-hour clock becomes the 12-hour one with its marker.
     // Taken while on, a time that cannot be read switches the alarm off; one that can is checked
@@ -60,5 +65,6 @@ private:
     QString m_name;
     std::array<QString, 3> m_taken{QStringLiteral("12"), QStringLiteral("00"), QStringLiteral("am")};
     bool m_on = false;
+    std::optional<QDateTime> m_snoozedUntil;
     AlarmCheck *m_check;
 };

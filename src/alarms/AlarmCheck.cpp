@@ -18,6 +18,7 @@ constexpr qint64 NanosecondsPerSecond = 1'000'000'000;
 // How far the wall clock may run ahead of the time that really passed and still count as time
 // gone by: more is the clock set forward.
 constexpr qint64 ClockSlackMilliseconds = 2000;
+constexpr qint64 SnoozeSeconds = 600;
 
 // When the time of day comes on the date: where the clocks went forward past it, the first minute
 // after the gap; none where the day has no later minute.
@@ -52,6 +53,14 @@ AlarmCheck::AlarmCheck(Alarm &alarm, const AlertOptions &options, Alerts &alerts
 void AlarmCheck::switchedOn() {
     m_checked = look();
     goOffInTimeOrder({this});
+}
+
+// Counted on the time that passes, so that a change of the clocks neither brings it nor keeps it.
+void AlarmCheck::snooze() {
+    const Look now = look();
+    const QDateTime later = now.wall.addSecs(SnoozeSeconds);
+    m_alarm.snoozeUntil(later.addMSecs(-(later.time().msecsSinceStartOfDay() % 60000)));
+    m_checked = now;
 }
 
 // Nothing was missed under a new time.
@@ -97,6 +106,8 @@ std::optional<QDateTime> AlarmCheck::due(const Look &look) const {
     if (!m_alarm.isOn() || m_alerts.isLeaving() || !second)
         return std::nullopt;
     const QDateTime &now = look.wall;
+    if (const std::optional<QDateTime> snoozed = m_alarm.snoozedUntil())
+        return now >= *snoozed ? snoozed : std::nullopt;
     const int intoItsMinute = now.time().msecsSinceStartOfDay() / 1000 - *second;
     if (intoItsMinute >= 0 && intoItsMinute < 60)
         return now.addSecs(-intoItsMinute);
@@ -114,7 +125,10 @@ std::optional<QDateTime> AlarmCheck::due(const Look &look) const {
 
 // The alarm at its time; late, and whether the computer slept since the alarm was last checked; or
 // due at another time of day than its own, where the clocks skipped its time.
-QString AlarmCheck::told(const QDateTime &due) const {
+QString AlarmCheck::told(const QDateTime &due, bool snoozed) const {
+    if (snoozed)
+        //: An alarm's notification when it goes off again after a snooze: "Alarm I at 07:00 am, snoozed".
+        return tr("%1 at %2, snoozed").arg(m_alarm.name(), alarmText());
     const Look now = look();
     const qint64 late = due.secsTo(now.wall);
     const bool slept = now.asleep - m_checked.asleep >= NanosecondsPerSecond;
@@ -133,20 +147,24 @@ QString AlarmCheck::told(const QDateTime &due) const {
 }
 
 void AlarmCheck::goOff(const QDateTime &due) {
-    m_alerts.playSound(m_alarm.name(), m_options.soundFile());
+    const bool snoozed = m_alarm.snoozedUntil().has_value();
+    m_alerts.playSound(m_alarm.name(), m_options.soundFile(), Alerts::Sound::GoingOff);
     m_alarm.switchOff();
     m_alerts.restoreWindow();
     const bool showsMessage = m_options.showsMessage();
     // The box, like the notification, says which alarm it is for above the message.
-    const QString text = told(due) + (showsMessage ? u'\n' + m_options.message() : QString());
-    m_alerts.notify(m_alarm.name(), text, true);
+    const QString text = told(due, snoozed) + (showsMessage ? u'\n' + m_options.message() : QString());
+    m_alerts.notify(m_alarm.name(), text, true, true);
+    Alerts::Answer answer = Alerts::Answer::Ok;
     if (showsMessage) {
         Q_EMIT waitsForTheUser();
-        m_alerts.showMessage(m_alarm.name(), text);
+        answer = m_alerts.showMessage(m_alarm.name(), text);
     }
-    // Only after OK, and never once the program has been asked to end meanwhile.
+    // Only after the first box, and never once the program has been asked to end meanwhile.
     if (m_alerts.isLeaving())
         return;
-    if (m_options.startsProgram())
+    if (answer == Alerts::Answer::Snooze)
+        snooze();
+    if (m_options.startsProgram() && !snoozed)
         m_alerts.runProgram(m_options.program());
 }

@@ -177,7 +177,10 @@ void AlarmClock::stepFields(FieldSelection &selection) {
 void AlarmClock::tellUnreadable() {
     const QString title = ProductInfo::applicationTitle();
     const QString text = tr("The alarm time cannot be read: the alarm is off.");
-    m_frame->window()->isActiveWindow() ? m_messages.show(title, text) : m_messages.showUnasked(title, text);
+    if (m_frame->window()->isActiveWindow())
+        m_messages.show(title, text);
+    else
+        m_messages.showUnasked(title, text, {});
 }
 
 void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {

@@ -50,27 +50,60 @@ QString noSoundText(SoundPlayer::Failure failure) {
 } // namespace
 
 AlertActions::AlertActions(SoundPlayer &sound, MessageBox &messages, ProgramLauncher &launcher,
-                           Notifier &notifier, AlertWindow &window)
+                           Notifier &notifier, AlertWindow &window, std::chrono::milliseconds ringsAtMost)
     : m_sound(sound)
     , m_messages(messages)
     , m_launcher(launcher)
     , m_notifier(notifier)
-    , m_window(window) {}
+    , m_window(window) {
+    m_ringLimit.setSingleShot(true);
+    m_ringLimit.setInterval(ringsAtMost);
+    connect(&m_ringLimit, &QTimer::timeout, this, &AlertActions::rangUnanswered);
+}
 
-// Another alert's sound, not seen yet, is heard to its end: this one follows it.
-void AlertActions::playSound(const QString &source, const QString &path) {
+// Another alert's sound, not seen yet, is heard to its end, the end of its ring too: this one
+// follows it.
+void AlertActions::playSound(const QString &source, const QString &path, Sound sound) {
     const bool afterAnother = m_soundSource != source && m_unseen.contains(m_soundSource);
+    const bool rings = sound == Sound::GoingOff && m_ringsUntilSeen;
     m_unseen[source] = {};
     m_soundSource = source;
-    m_sound.play(path, {.orDefault = true, .afterPlaying = afterAnother},
+    setRinging(rings ? source : QString());
+    m_sound.play(path, {.orDefault = true, .afterPlaying = afterAnother, .repeat = rings},
                  [this, source](SoundPlayer::Failure failure) {
+                     if (m_ringing == source)
+                         setRinging({});
                      const auto alert = m_unseen.find(source);
                      if (alert == m_unseen.end())
                          return;
-                     alert->noSound = noSoundText(failure);
+                     alert->lastLine = noSoundText(failure);
                      if (!alert->body.isEmpty()) // notified already
                          notifyAlert(source);
                  });
+}
+
+void AlertActions::setRinging(const QString &source) {
+    const bool wasRinging = isRinging();
+    m_ringing = source;
+    if (isRinging())
+        m_ringLimit.start();
+    else
+        m_ringLimit.stop();
+    if (wasRinging != isRinging())
+        Q_EMIT ringingChanged();
+}
+
+void AlertActions::rangUnanswered() {
+    m_sound.stop();
+    const QString source = m_ringing;
+    setRinging({});
+    const auto alert = m_unseen.find(source);
+    if (alert == m_unseen.end())
+        return;
+    //: A line under an alert's notification once its sound, rung until seen, has stopped.
+    alert->lastLine = tr("It rang for 5 minutes unanswered.");
+    if (!alert->body.isEmpty())
+        notifyAlert(source);
 }
 
 void AlertActions::tryPlaying(const QString &path) {
@@ -88,17 +121,17 @@ void AlertActions::restoreWindow() {
     m_window.restore();
 }
 
-void AlertActions::notify(const QString &source, const QString &body, bool urgent) {
+void AlertActions::notify(const QString &source, const QString &body, bool urgent, bool offersSnooze) {
     Alert &alert = m_unseen[source];
-    alert = {body, urgent, alert.noSound};
+    alert = {body, urgent, offersSnooze, alert.lastLine};
     notifyAlert(source);
 }
 
 // Sent again when the sound fails later: the notification of the same source replaces the first.
 void AlertActions::notifyAlert(const QString &source) {
     const Alert &alert = m_unseen[source];
-    m_notifier.notify(source, alert.noSound.isEmpty() ? alert.body : alert.body + u'\n' + alert.noSound,
-                      alert.urgent);
+    m_notifier.notify(source, alert.lastLine.isEmpty() ? alert.body : alert.body + u'\n' + alert.lastLine,
+                      alert.urgent, alert.offersSnooze);
 }
 
 void AlertActions::alertSeen() {
@@ -114,21 +147,25 @@ void AlertActions::alertSeen(const QString &source) {
     if (!alert->body.isEmpty())
         m_notifier.withdraw(source);
     if (source == m_soundSource)
-        m_sound.dropWaitingSound();
+        m_sound.stop();
+    if (source == m_ringing)
+        setRinging({});
     m_unseen.erase(alert);
 }
 
 // Another alarm's box may open while one waits: the window is kept on top again only once the last
 // has closed.
-void AlertActions::showMessage(const QString &source, const QString &text) {
+Alerts::Answer AlertActions::showMessage(const QString &source, const QString &text) {
     if (m_messagesOpen++ == 0)
         m_window.setOnTop(false);
-    m_messages.showUnasked(ProductInfo::applicationTitle(), text);
+    //: A button beside OK on an alarm's message box: the alarm goes off again in 10 minutes.
+    const bool snoozed = m_messages.showUnasked(ProductInfo::applicationTitle(), text, tr("Snooze"));
     if (--m_messagesOpen == 0)
         m_window.setOnTop(true);
     // Ended by a signal rather than by OK, the box may not have been seen.
     if (!m_window.isLeaving())
         alertSeen(source);
+    return snoozed ? Answer::Snooze : Answer::Ok;
 }
 
 bool AlertActions::isLeaving() const {

@@ -134,10 +134,19 @@ void frmTivvet::wire(const PlatformServices &services) {
     // Checked again inside the wait of an alarm's box, so that the other goes off in its minute.
     for (Alarm *alarm : {m_alarmI, m_alarmII})
         connect(&alarm->check(), &AlarmCheck::waitsForTheUser, this, checkAlarms, Qt::QueuedConnection);
-    // A running countdown keeps the computer awake; an alarm set for the morning must not.
-    connect(m_countdown, &Countdown::counting, this,
-            [&sleep = services.sleep](bool counting) { sleep.setInhibited(counting); });
+    // A running countdown and a ringing alert keep the computer awake; an alarm set for the morning
+    // must not.
+    const auto keepAwake = [this, &sleep = services.sleep] {
+        sleep.setInhibited(m_countdown->isCounting() || m_alerts->isRinging());
+    };
+    connect(m_countdown, &Countdown::counting, this, keepAwake);
+    connect(m_alerts.get(), &AlertActions::ringingChanged, this, keepAwake);
+    connect(m_startOptions, &StartOptions::ringsUntilSeenChanged, this,
+            [this] { m_alerts->setRingsUntilSeen(m_startOptions->ringsUntilSeen()); });
     connect(&services.notifier, &Notifier::showRequested, this, &frmTivvet::restoreAsked);
+    connect(&services.notifier, &Notifier::snoozeRequested, this, &frmTivvet::snooze);
+    connect(&services.notifier, &Notifier::dismissed, this,
+            [this](const QString &source) { m_alerts->alertSeen(source); });
     connect(m_startOptions, &StartOptions::startsWithDesktopChanged, this, &frmTivvet::registerAtLogon);
     connect(m_colours, &ColourScheme::colourChanged, this,
             [this](const ColourScheme::Target &target, ColourValue colour) {
@@ -356,6 +365,16 @@ QString frmTivvet::saveSettings() {
 
 bool frmTivvet::isLeaving() const {
     return !m_end->isRunning();
+}
+
+// From a notification, which may still be there after the program's end has begun.
+void frmTivvet::snooze(const QString &source) {
+    if (!m_end->isRunning())
+        return;
+    for (Alarm *alarm : {m_alarmI, m_alarmII})
+        if (alarm->name() == source)
+            alarm->check().snooze();
+    m_alerts->alertSeen(source);
 }
 
 bool frmTivvet::eventFilter(QObject *watched, QEvent *event) {

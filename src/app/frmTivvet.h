@@ -112,6 +112,7 @@ private:
     QList<QWidget *> buildCommands(QWidget *mainArea);
     void orderTabs(const QList<QWidget *> &commands, QWidget *lastOfPanels);
     void connectTray();
+    void snooze(const QString &source);
     void buildModels(const PlatformServices &services);
     void buildViews(const PlatformServices &services);
     void wire(const PlatformServices &services);

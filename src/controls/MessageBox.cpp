@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 
@@ -78,11 +79,11 @@ void QtMessageBox::setOwner(QWidget *owner) {
 }
 
 void QtMessageBox::show(const QString &title, const QString &text) {
-    exec(title, text, false);
+    exec(title, text, {}, false);
 }
 
-void QtMessageBox::showUnasked(const QString &title, const QString &text) {
-    exec(title, text, true);
+bool QtMessageBox::showUnasked(const QString &title, const QString &text, const QString &otherButton) {
+    return exec(title, text, otherButton, true);
 }
 
 void QtMessageBox::activateOpenBox() {
@@ -92,13 +93,17 @@ void QtMessageBox::activateOpenBox() {
     m_open.last()->activateWindow();
 }
 
-void QtMessageBox::exec(const QString &title, const QString &text, bool unasked) {
+bool QtMessageBox::exec(const QString &title, const QString &text, const QString &otherButton, bool unasked) {
     const QString shown = startOf(text);
     // Over a window not on the screen (in the tray, minimised, or not yet mapped again) a box would
     // be hidden with it: one that comes unasked stands on its own then, above the other windows.
     const bool onItsOwn = unasked && !isOnScreen(m_owner);
     QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, onItsOwn ? nullptr : m_owner.get());
     box.setWindowFlag(Qt::WindowStaysOnTopHint, onItsOwn);
+    QPushButton *other =
+        otherButton.isEmpty() ? nullptr : box.addButton(otherButton, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
     // In front, but the keyboard stays where the user types until they click the box or move to it;
     // a window manager that activates it anyway gets no key from it in its first second. A modal
     // window is activated as it is shown: this one waits in a loop of its own.
@@ -133,4 +138,5 @@ void QtMessageBox::exec(const QString &title, const QString &text, bool unasked)
     // Answered, the keyboard goes back to the window of the program's that had it.
     if (active && active->isVisible())
         active->activateWindow();
+    return other && box.clickedButton() == other;
 }

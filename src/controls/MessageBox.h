@@ -12,8 +12,9 @@ public:
     virtual ~MessageBox() = default;
     virtual void show(const QString &title, const QString &text) = 0;
     // A box that comes unasked, as an alarm's message: it is not hidden with a window that is not
-    // on the screen, and it does not take the keyboard from the window the user types into.
-    virtual void showUnasked(const QString &title, const QString &text) = 0;
+    // on the screen, and it does not take the keyboard from the window the user types into. A
+    // second button stands beside OK, which stays the default; returns whether it was pressed.
+    virtual bool showUnasked(const QString &title, const QString &text, const QString &otherButton) = 0;
     // The user came for the box open last, if one is: it takes the keyboard.
     virtual void activateOpenBox() {}
 };
@@ -23,11 +24,12 @@ class QtMessageBox : public MessageBox {
 public:
     void setOwner(QWidget *owner);
     void show(const QString &title, const QString &text) override;
-    void showUnasked(const QString &title, const QString &text) override;
+    bool showUnasked(const QString &title, const QString &text, const QString &otherButton) override;
     void activateOpenBox() override;
 
 private:
-    void exec(const QString &title, const QString &text, bool unasked);
+    // Returns whether the other button, if there is one, was pressed.
+    bool exec(const QString &title, const QString &text, const QString &otherButton, bool unasked);
 
     QPointer<QWidget> m_owner;
     // The boxes open, the last one on top: one opened inside another's wait.

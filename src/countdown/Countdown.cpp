@@ -28,9 +28,9 @@ Countdown::Countdown(const Clock &clock, const AlertOptions &options, Alerts &al
     m_ticks->setObjectName(u"tmrCounter"_s);
     m_ticks->setInterval(TickInterval);
     connect(m_ticks, &SOTimer::Timer, this, &Countdown::tick);
-    connect(m_ticks, &SOTimer::enabledChanged, this, [this](bool running) {
+    connect(m_ticks, &SOTimer::enabledChanged, this, [this] {
         Q_EMIT runningChanged();
-        Q_EMIT counting(running && m_timeLeft.totalSeconds() > 0);
+        Q_EMIT counting(isCounting());
     });
 }
 
@@ -45,11 +45,15 @@ void Countdown::setEntered(qint16 hours, qint16 minutes, qint16 seconds) {
 void Countdown::setTimeLeft(const TimeValue &timeLeft) {
     m_timeLeft = timeLeft;
     Q_EMIT timeLeftChanged();
-    Q_EMIT counting(isRunning() && timeLeft.totalSeconds() > 0);
+    Q_EMIT counting(isCounting());
 }
 
 bool Countdown::isRunning() const {
     return m_ticks->isEnabled();
+}
+
+bool Countdown::isCounting() const {
+    return isRunning() && m_timeLeft.totalSeconds() > 0;
 }
 
 void Countdown::start() {
@@ -122,7 +126,7 @@ void Countdown::tick(int seconds) {
 }
 
 void Countdown::expire(int secondsAgo) {
-    m_alerts.playSound(Source, m_options.soundFile());
+    m_alerts.playSound(Source, m_options.soundFile(), Alerts::Sound::GoingOff);
     m_ticks->setEnabled(false);
     m_alerts.restoreWindow();
     // Told late (the computer slept or the program was held up), the user learns when it ran out.
@@ -130,12 +134,12 @@ void Countdown::expire(int secondsAgo) {
     //: A notification told late; %1 is the time of day as the locale writes it: "7:31 pm", "19:31".
     const QString ranOutAt =
         tr("The countdown ran out at %1.").arg(ClockText::clockTime(ranOut, m_clock.formats));
-    m_alerts.notify(Source, secondsAgo <= 1 ? tr("The countdown has run out.") : ranOutAt, true);
+    m_alerts.notify(Source, secondsAgo <= 1 ? tr("The countdown has run out.") : ranOutAt, true, false);
 }
 
 void Countdown::alert(const QString &remaining) {
-    m_alerts.playSound(Source, m_options.soundFile());
+    m_alerts.playSound(Source, m_options.soundFile(), Alerts::Sound::Warning);
     m_alerts.restoreWindow();
     //: The time left is written as 00:05:00.
-    m_alerts.notify(Source, tr("The countdown has %1 left.").arg(remaining), false);
+    m_alerts.notify(Source, tr("The countdown has %1 left.").arg(remaining), false, false);
 }

@@ -30,6 +30,8 @@ public:
     void setEntered(qint16 hours, qint16 minutes, qint16 seconds);
     TimeValue timeLeft() const { return m_timeLeft; }
     bool isRunning() const;
+    // Runs with time left to count, which is what keeps the computer awake.
+    bool isCounting() const;
     // Started with nothing entered, it runs with nothing to count.
     void start();
     void pause();
@@ -57,7 +59,7 @@ Q_SIGNALS:
     // The entry was emptied: the fields show nothing.
     void entryCleared();
     void customNotifyOnChanged();
-    // Whether it runs with time left to count, which is what keeps the computer awake.
+    // Whether it is counting.
     void counting(bool counting);
 
 private:

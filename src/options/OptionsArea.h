@@ -11,7 +11,8 @@ class QWidget;
 class StartOptions;
 
 // The options area: the "options" buttons of the main area, the three options panels that lie
-// below the compact window, and the bottom row with the start options and "close options". The
+// below the compact window, and the bottom rows with the start options, "ring until seen" and
+// "close options". The
 // window grows to show one panel and the bottom row, and shrinks back to its compact size when the
 // options are closed.
 class OptionsArea : public QObject {
@@ -52,6 +53,7 @@ private:
     QList<QLabel *> m_titles; // by Panel
     QCheckBox *m_startWithDesktop;
     QCheckBox *m_startMinimized;
+    QCheckBox *m_ringUntilSeen;
     FlatBttn *m_close;
     QList<QWidget *> m_bottomRow;
 };

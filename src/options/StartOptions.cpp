@@ -9,6 +9,7 @@ namespace {
 const QString Section = u"ControlSettings"_s;
 const QString WithDesktopKey = u"CheckStartValue"_s;
 const QString MinimizedKey = u"CheckMinValue"_s;
+const QString RingsKey = u"CheckRepeatValue"_s;
 
 QString flag(bool on) {
     return on ? u"1"_s : u"0"_s;
@@ -30,12 +31,21 @@ void StartOptions::setStartsMinimized(bool starts) {
     Q_EMIT startsMinimizedChanged();
 }
 
+void StartOptions::setRingsUntilSeen(bool rings) {
+    if (rings == m_ringsUntilSeen)
+        return;
+    m_ringsUntilSeen = rings;
+    Q_EMIT ringsUntilSeenChanged();
+}
+
 void StartOptions::load(SettingsStore &settings) {
     setStartsWithDesktop(settings.readInteger(Section, WithDesktopKey, 0, 0, 1) == 1);
     setStartsMinimized(settings.readInteger(Section, MinimizedKey, 0, 0, 1) == 1);
+    setRingsUntilSeen(settings.readInteger(Section, RingsKey, 0, 0, 1) == 1);
 }
 
 void StartOptions::save(SettingsStore &settings) const {
     settings.write(Section, WithDesktopKey, flag(m_withDesktop));
     settings.write(Section, MinimizedKey, flag(m_minimized));
+    settings.write(Section, RingsKey, flag(m_ringsUntilSeen));
 }

@@ -4,7 +4,8 @@
 
 class SettingsStore;
 
-// The two start options: "start with windows" and "start minimized", kept in the settings file.
+// The choices of the options' bottom rows, kept in the settings file: the two start options, "start
+// with windows" and "start minimized", and "ring until seen".
 class StartOptions : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StartOptions)
@@ -16,6 +17,8 @@ public:
     void setStartsWithDesktop(bool starts);
     bool startsMinimized() const { return m_minimized; }
     void setStartsMinimized(bool starts);
+    bool ringsUntilSeen() const { return m_ringsUntilSeen; }
+    void setRingsUntilSeen(bool rings);
 
     void load(SettingsStore &settings);
     void save(SettingsStore &settings) const;
@@ -24,8 +27,10 @@ Q_SIGNALS:
     // Also when it is restored on at the start: the program registers again at every start.
     void startsWithDesktopChanged();
     void startsMinimizedChanged();
+    void ringsUntilSeenChanged();
 
 private:
     bool m_withDesktop = false;
     bool m_minimized = false;
+    bool m_ringsUntilSeen = false;
 };

@@ -4,8 +4,9 @@
 #include <QObject>
 
 // Desktop notifications: a later one from the same source replaces the earlier one, and the
-// notification's "Show" brings the main window back; once the user has seen an alert, its
-// notification is withdrawn. Where no notification server runs, nothing shows and nothing is reported.
+// notification's "Show" brings the main window back; an alarm's may also snooze it. Once the user
+// has seen an alert, its notification is withdrawn. Where no notification server runs, nothing shows and
+// nothing is reported.
 class Notifier : public QObject {
     Q_OBJECT
 
@@ -13,7 +14,7 @@ public:
     using QObject::QObject;
 
     // The source names what alerts: "countdown", "Alarm I", "Alarm II".
-    virtual void notify(const QString &source, const QString &body, bool urgent) = 0;
+    virtual void notify(const QString &source, const QString &body, bool urgent, bool offersSnooze) = 0;
     // Withdraws the source's notification, if it is still shown.
     virtual void withdraw(const QString &source) = 0;
 
@@ -21,6 +22,9 @@ Q_SIGNALS:
     // The notification's "Show", with the token that the server gave for the window to take the
     // focus, where it gave one.
     void showRequested(const QByteArray &activationToken);
+    void snoozeRequested(const QString &source);
+    // The user closed the source's notification.
+    void dismissed(const QString &source);
 };
 
 // org.freedesktop.Notifications on the session bus, called without waiting for the answer.
@@ -28,11 +32,12 @@ class DBusNotifier : public Notifier {
     Q_OBJECT
 
 public:
-    void notify(const QString &source, const QString &body, bool urgent) override;
+    void notify(const QString &source, const QString &body, bool urgent, bool offersSnooze) override;
     void withdraw(const QString &source) override;
 
 private Q_SLOTS:
     void onActionInvoked(uint id, const QString &action);
+    void onClosed(uint id, uint reason);
     void onActivationToken(uint id, const QString &token);
 
 private:

@@ -32,12 +32,13 @@ std::unique_ptr<AudioLibraries> AudioLibraries::load(QString &error) {
                              resolve(sdl, audio->NewAudioStream, "SDL_NewAudioStream") &&
                              resolve(sdl, audio->AudioStreamPut, "SDL_AudioStreamPut") &&
                              resolve(sdl, audio->AudioStreamGet, "SDL_AudioStreamGet") &&
+                             resolve(sdl, audio->AudioStreamClear, "SDL_AudioStreamClear") &&
                              resolve(sdl, audio->FreeAudioStream, "SDL_FreeAudioStream") &&
                              resolve(sdl, audio->GetError, "SDL_GetError");
-    const bool complete = sdlComplete && sndfile.load() &&
-                          resolve(sndfile, audio->SfOpenVirtual, "sf_open_virtual") &&
-                          resolve(sndfile, audio->SfReadfFloat, "sf_readf_float") &&
-                          resolve(sndfile, audio->SfClose, "sf_close");
+    const bool complete =
+        sdlComplete && sndfile.load() && resolve(sndfile, audio->SfOpenVirtual, "sf_open_virtual") &&
+        resolve(sndfile, audio->SfReadfFloat, "sf_readf_float") &&
+        resolve(sndfile, audio->SfSeek, "sf_seek") && resolve(sndfile, audio->SfClose, "sf_close");
     if (!complete) {
         error = (sdlComplete ? sndfile : sdl).errorString();
         return nullptr;

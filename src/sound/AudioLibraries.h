@@ -21,10 +21,12 @@ struct AudioLibraries {
     decltype(&SDL_NewAudioStream) NewAudioStream;
     decltype(&SDL_AudioStreamPut) AudioStreamPut;
     decltype(&SDL_AudioStreamGet) AudioStreamGet;
+    decltype(&SDL_AudioStreamClear) AudioStreamClear;
     decltype(&SDL_FreeAudioStream) FreeAudioStream;
     decltype(&SDL_GetError) GetError;
     decltype(&sf_open_virtual) SfOpenVirtual;
     decltype(&sf_readf_float) SfReadfFloat;
+    decltype(&sf_seek) SfSeek;
     decltype(&sf_close) SfClose;
 
     // Nothing when either is not installed or lacks a function, and the error says why.

@@ -29,6 +29,8 @@ constexpr int PlayOutMs = 500;
 // A device that has taken nothing for as long hangs with its server.
 constexpr seconds WaitForTheServer(5);
 constexpr milliseconds TryAgainAfter(200);
+// Between the plays of a sound that repeats.
+constexpr int SecondOfSilence = Output.rate * Output.channels * int(sizeof(float));
 
 } // namespace
 
@@ -88,6 +90,7 @@ struct SdlSoundPlayer::Device : std::enable_shared_from_this<Device> {
         const std::lock_guard lock(mutex);
         if (!playing || ended)
             return sound;
+        playing->endRepeat();
         following.push_back(std::move(sound));
         return nullptr;
     }
@@ -98,6 +101,15 @@ struct SdlSoundPlayer::Device : std::enable_shared_from_this<Device> {
         deadline = {};
         dropped.swap(following);
         return heard ? nullptr : std::move(playing);
+    }
+    // The sounds are let go once the lock is.
+    void stop() {
+        std::unique_ptr<SoundStream> cutOff;
+        std::deque<std::unique_ptr<SoundStream>> dropped;
+        const std::lock_guard lock(mutex);
+        deadline = {};
+        cutOff.swap(playing);
+        dropped.swap(following);
     }
     bool holdsWaiting() {
         const std::lock_guard lock(mutex);
@@ -230,6 +242,8 @@ bool SdlSoundPlayer::play(const QString &path, How how, Failed failed) {
         sound = SoundStream::open(*m_audio, QResource(u":/tivvet.wav"_s).uncompressedData(), Output);
     if (!sound)
         return false;
+    if (how.repeat)
+        sound->repeatAfter(SecondOfSilence);
     m_closing.stop();
     if (how.afterPlaying && m_device) {
         sound = m_device->follow(std::move(sound));
@@ -255,10 +269,11 @@ bool SdlSoundPlayer::play(const QString &path, How how, Failed failed) {
     return true;
 }
 
-// Dropped whatever its device does: opening, playing or hung.
-void SdlSoundPlayer::dropWaitingSound() {
+// Whatever its device does: opening, playing or hung. Once it has taken the silence that follows,
+// the device is closed as after any sound.
+void SdlSoundPlayer::stop() {
     if (m_device)
-        m_device->takeWaiting();
+        m_device->stop();
     m_failed = nullptr;
 }
 

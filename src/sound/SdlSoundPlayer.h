@@ -25,7 +25,7 @@ public:
     Q_DISABLE_COPY_MOVE(SdlSoundPlayer)
 
     bool play(const QString &path, How how, Failed failed) override;
-    void dropWaitingSound() override;
+    void stop() override;
 
 private:
     struct Device;

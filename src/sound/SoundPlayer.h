@@ -13,8 +13,11 @@ public:
     struct How {
         // The built-in sound in place of a file that cannot be played.
         bool orDefault = true;
-        // After a sound still playing, rather than cutting it off.
+        // After a sound still playing, rather than cutting it off; one that repeats ends its
+        // repeats then.
         bool afterPlaying = false;
+        // Again and again, a second of silence between, until stopped or followed.
+        bool repeat = false;
     };
 
     // How the kinds of sound file that play() reads are named.
@@ -31,6 +34,6 @@ public:
     virtual ~SoundPlayer() = default;
     // False at once for a file that cannot be played (and no default in its place).
     virtual bool play(const QString &path, How how, Failed failed) = 0;
-    // A sound not heard yet is not played, and its failure is not told.
-    virtual void dropWaitingSound() = 0;
+    // The sound playing or waiting ends now, and so do those to follow it; no failure is told.
+    virtual void stop() = 0;
 };

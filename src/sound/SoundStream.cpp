@@ -81,7 +81,34 @@ std::unique_ptr<SoundStream> SoundStream::open(std::unique_ptr<SoundStream> stre
     stream->m_piece.resize(size_t(PieceFrames * info.channels));
     return stream->m_converter && stream->decodeNextPiece() ? std::move(stream) : nullptr;
 }
+
+// A file that cannot be read from its start again plays no more.
 int SoundStream::read(uint8_t *into, int size) {
+    int filled = 0;
+    while (filled < size) {
+        if (m_silenceLeft == 0) {
+            filled += readOnce(into + filled, size - filled);
+            if (filled == size || m_gap == 0)
+                break;
+            m_silenceLeft = m_gap;
+        }
+        const int silence = std::min(size - filled, m_silenceLeft);
+        std::memset(into + filled, 0, size_t(silence));
+        filled += silence;
+        m_silenceLeft -= silence;
+        if (m_silenceLeft == 0 && !rewind())
+            m_gap = 0;
+    }
+    return filled;
+}
+
+bool SoundStream::rewind() {
+    m_audio.AudioStreamClear(m_converter.get());
+    m_ended = false;
+    return m_audio.SfSeek(m_sound.get(), 0, SEEK_SET) == 0 && decodeNextPiece();
+}
+
+int SoundStream::readOnce(uint8_t *into, int size) {
     int filled = 0;
     while (filled < size) {
         const int got = m_audio.AudioStreamGet(m_converter.get(), into + filled, size - filled);

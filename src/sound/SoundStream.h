@@ -31,6 +31,9 @@ public:
 
     // Fills `into` with up to `size` bytes of converted samples; fewer only at the end.
     int read(uint8_t *into, int size);
+    // From the end the sound starts again after so many bytes of silence, until told to end.
+    void repeatAfter(int silenceBytes) { m_gap = silenceBytes; }
+    void endRepeat() { m_gap = m_silenceLeft = 0; }
 
 private:
     // The file's bytes: read at the descriptor, or without one (-1) from the bytes held.
@@ -45,6 +48,8 @@ private:
 
     SoundStream(const AudioLibraries &audio, Source source);
     static std::unique_ptr<SoundStream> open(std::unique_ptr<SoundStream> stream, const Output &output);
+    int readOnce(uint8_t *into, int size);
+    bool rewind();
     bool feed();
     bool decodeNextPiece();
 
@@ -55,4 +60,6 @@ private:
     std::vector<float> m_piece;
     int m_channels = 0;
     bool m_ended = false;
+    int m_gap = 0;         // of silence before the sound starts again; none when it plays once
+    int m_silenceLeft = 0; // of the gap under way
 };

@@ -45,30 +45,36 @@ struct FakePlatform : SoundPlayer,
                       SleepInhibitor {
     bool play(const QString &path, How how, Failed failed) override {
         log << QStringLiteral("sound ") + (how.afterPlaying ? QStringLiteral("after ") : QString()) +
+                   (how.repeat ? QStringLiteral("repeated ") : QString()) +
                    (how.orDefault ? QString() : QStringLiteral("only ")) + path;
         soundFails = std::move(failed);
         if (onPlay)
             onPlay();
         return soundPlays;
     }
-    void dropWaitingSound() override { soundFails = nullptr; }
+    void stop() override {
+        soundFails = nullptr;
+        ++soundStops;
+    }
     void show(const QString &title, const QString &text) override {
         if (onShow)
             onShow();
         log << QStringLiteral("box ") + title + u'|' + text;
     }
-    void showUnasked(const QString &title, const QString &text) override {
+    bool showUnasked(const QString &title, const QString &text, const QString &otherButton) override {
         ++unaskedBoxes;
         show(title, text);
+        return !otherButton.isEmpty() && otherButton == pressed;
     }
     bool startDetached(const QString &program, const QStringList &arguments) override {
         log << (QStringList{QStringLiteral("start"), program} + arguments).join(u'|');
         return programStarts;
     }
     QString homeFolder() const override { return QStringLiteral("/home/u"); }
-    void notify(const QString &source, const QString &body, bool urgent) override {
-        log << QStringLiteral("notify %1 %2|%3")
-                   .arg(source, urgent ? QStringLiteral("urgent") : QString(), body);
+    void notify(const QString &source, const QString &body, bool urgent, bool offersSnooze) override {
+        log << QStringLiteral("notify %1 %2%3|%4")
+                   .arg(source, urgent ? QStringLiteral("urgent") : QString(),
+                        offersSnooze ? QStringLiteral(" snooze") : QString(), body);
     }
     void withdraw(const QString &source) override { log << QStringLiteral("withdraw ") + source; }
     void setInhibited(bool on) override { inhibited = on; }
@@ -105,6 +111,8 @@ struct FakePlatform : SoundPlayer,
     bool inhibited = false;
     bool programStarts = true;
     int unaskedBoxes = 0; // of those logged as "box"
+    QString pressed;      // on an unasked box, in place of OK
+    int soundStops = 0;
     std::function<void()> onPlay, onShow;
     QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
     QElapsedTimer awake = [] {
