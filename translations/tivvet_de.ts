@@ -39,6 +39,11 @@
         <extracomment>An alarm&apos;s notification in the first minute after the clocks skipped its time.</extracomment>
         <translation>%1 um %2: Die Uhren wurden vorgestellt</translation>
     </message>
+    <message>
+        <source>%1 at %2, snoozed</source>
+        <extracomment>An alarm&apos;s notification when it goes off again after a snooze: &quot;Alarm I at 07:00 am, snoozed&quot;.</extracomment>
+        <translation>%1 um %2, schlummernd</translation>
+    </message>
 </context>
 <context>
     <name>AlarmClock</name>
@@ -139,6 +144,16 @@
     <message>
         <source>No sound could be played: the sound library could not be loaded</source>
         <translation>Kein Ton abspielbar: Die Audiobibliothek konnte nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>It rang for 5 minutes unanswered.</source>
+        <extracomment>A line under an alert&apos;s notification once its sound, rung until seen, has stopped.</extracomment>
+        <translation>Es hat 5 Minuten lang geklingelt, ohne Antwort.</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <extracomment>A button beside OK on an alarm&apos;s message box: the alarm goes off again in 10 minutes.</extracomment>
+        <translation>Schlummern</translation>
     </message>
 </context>
 <context>
@@ -248,6 +263,11 @@
         <source>Show</source>
         <extracomment>A notification&apos;s button, which brings the program&apos;s window back.</extracomment>
         <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <extracomment>A button on an alarm&apos;s notification: the alarm goes off again in 10 minutes.</extracomment>
+        <translation>10 Minuten schlummern</translation>
     </message>
 </context>
 <context>
@@ -391,6 +411,11 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
         <source>start minimized</source>
         <extracomment>Beside a check box, 110 pixels: the program starts with only its icon in the tray.</extracomment>
         <translation>Minimiert starten</translation>
+    </message>
+    <message>
+        <source>ring until seen</source>
+        <extracomment>Beside a check box, 130 pixels: the sound of an alarm or of the countdown&apos;s end plays again and again until the user answers it.</extracomment>
+        <translation>Bis zur Reaktion klingeln</translation>
     </message>
 </context>
 <context>

@@ -27,7 +27,7 @@
     <message>
         <source>%1 at %2, %3: the computer was asleep</source>
         <extracomment>An alarm&apos;s notification when it goes off late: &quot;Alarm I at 07:30 pm, 15 min late: the computer was asleep&quot;.</extracomment>
-        <translation>%1 à %2, %3 : l&apos;ordinateur était en veille</translation>
+        <translation>%1 à %2, %3&#xa0;: l&apos;ordinateur était en veille</translation>
     </message>
     <message>
         <source>%1 at %2, %3</source>
@@ -37,7 +37,12 @@
     <message>
         <source>%1 at %2: the clocks went forward</source>
         <extracomment>An alarm&apos;s notification in the first minute after the clocks skipped its time.</extracomment>
-        <translation>%1 à %2 : l&apos;heure a été avancée</translation>
+        <translation>%1 à %2&#xa0;: l&apos;heure a été avancée</translation>
+    </message>
+    <message>
+        <source>%1 at %2, snoozed</source>
+        <extracomment>An alarm&apos;s notification when it goes off again after a snooze: &quot;Alarm I at 07:00 am, snoozed&quot;.</extracomment>
+        <translation>%1 à %2, répété</translation>
     </message>
 </context>
 <context>
@@ -84,7 +89,7 @@
     </message>
     <message>
         <source>The alarm time cannot be read: the alarm is off.</source>
-        <translation>L&apos;heure du réveil est illisible : le réveil reste inactif.</translation>
+        <translation>L&apos;heure du réveil est illisible&#xa0;: le réveil reste inactif.</translation>
     </message>
     <message>
         <source>%1 hour</source>
@@ -118,27 +123,37 @@
     <message>
         <source>No sound could be played: no sound server answered</source>
         <extracomment>A line under an alert&apos;s notification, as the next ones.</extracomment>
-        <translation>Aucun son n&apos;a pu être joué : aucun serveur de son n&apos;a répondu</translation>
+        <translation>Aucun son n&apos;a pu être joué&#xa0;: aucun serveur de son n&apos;a répondu</translation>
     </message>
     <message>
         <source>No sound could be played: no sound device</source>
-        <translation>Aucun son n&apos;a pu être joué : aucun périphérique audio</translation>
+        <translation>Aucun son n&apos;a pu être joué&#xa0;: aucun périphérique audio</translation>
     </message>
     <message>
         <source>Unable to play the sound!</source>
-        <translation>Impossible de jouer le son !</translation>
+        <translation>Impossible de jouer le son&#xa0;!</translation>
     </message>
     <message>
         <source>Unable to play the sound! File not found!</source>
-        <translation>Impossible de jouer le son ! Fichier introuvable !</translation>
+        <translation>Impossible de jouer le son&#xa0;! Fichier introuvable&#xa0;!</translation>
     </message>
     <message>
         <source>Unable to start the program!</source>
-        <translation>Impossible de lancer le programme !</translation>
+        <translation>Impossible de lancer le programme&#xa0;!</translation>
     </message>
     <message>
         <source>No sound could be played: the sound library could not be loaded</source>
-        <translation>Aucun son n&apos;a pu être joué : la bibliothèque audio n&apos;a pas pu être chargée</translation>
+        <translation>Aucun son n&apos;a pu être joué&#xa0;: la bibliothèque audio n&apos;a pas pu être chargée</translation>
+    </message>
+    <message>
+        <source>It rang for 5 minutes unanswered.</source>
+        <extracomment>A line under an alert&apos;s notification once its sound, rung until seen, has stopped.</extracomment>
+        <translation>Il a sonné 5 minutes sans réponse.</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <extracomment>A button beside OK on an alarm&apos;s message box: the alarm goes off again in 10 minutes.</extracomment>
+        <translation>Répéter</translation>
     </message>
 </context>
 <context>
@@ -151,7 +166,7 @@
     <message>
         <source>ERROR #%1 : %2</source>
         <extracomment>A box&apos;s text when the start at login cannot be set: %1 is the error&apos;s number, %2 the system&apos;s own words. The next line, &quot;Please Exit and try again.&quot;, follows.</extracomment>
-        <translation>ERREUR n° %1 : %2</translation>
+        <translation>ERREUR n°&#xa0;%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Please Exit and try again.</source>
@@ -248,6 +263,11 @@
         <source>Show</source>
         <extracomment>A notification&apos;s button, which brings the program&apos;s window back.</extracomment>
         <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <extracomment>A button on an alarm&apos;s notification: the alarm goes off again in 10 minutes.</extracomment>
+        <translation>Répéter dans 10 minutes</translation>
     </message>
 </context>
 <context>
@@ -392,13 +412,18 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
         <extracomment>Beside a check box, 110 pixels: the program starts with only its icon in the tray.</extracomment>
         <translation>démarrer réduit</translation>
     </message>
+    <message>
+        <source>ring until seen</source>
+        <extracomment>Beside a check box, 130 pixels: the sound of an alarm or of the countdown&apos;s end plays again and again until the user answers it.</extracomment>
+        <translation>sonner jusqu’à réponse</translation>
+    </message>
 </context>
 <context>
     <name>OptionsFiles</name>
     <message>
         <source>larger than 1 MiB</source>
         <extracomment>Why an options file was not read, after its path: &quot;…/wav.txt: larger than 1 MiB&quot;.</extracomment>
-        <translation>taille supérieure à 1 Mio</translation>
+        <translation>taille supérieure à 1&#xa0;Mio</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>
@@ -410,7 +435,7 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <message>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path and why it could not be read or written.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -458,7 +483,7 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <message>
         <source>The program and its arguments, as a terminal takes them: quotes and \ keep blanks, and ~/ at the start of a word is the home folder; nothing else is expanded and no shell runs.</source>
         <extracomment>The tooltip of an alarm&apos;s program box.</extracomment>
-        <translation>Le programme et ses arguments, tels qu&apos;un terminal les lit : les guillemets et \ préservent les espaces, et ~/ en début de mot désigne le dossier personnel ; rien d&apos;autre n&apos;est développé et aucun shell n&apos;est lancé.</translation>
+        <translation>Le programme et ses arguments, tels qu&apos;un terminal les lit&#xa0;: les guillemets et \ préservent les espaces, et ~/ en début de mot désigne le dossier personnel&#xa0;; rien d&apos;autre n&apos;est développé et aucun shell n&apos;est lancé.</translation>
     </message>
     <message>
         <source>Select Program</source>
@@ -483,7 +508,7 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <message>
         <source>tivvet: no sound can be played: %1</source>
         <extracomment>On standard error, before the sound library&apos;s or sound system&apos;s own words (in English).</extracomment>
-        <translation>tivvet: aucun son ne peut être joué : %1</translation>
+        <translation>tivvet: aucun son ne peut être joué&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -491,7 +516,7 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <message>
         <source>%1: cannot be written</source>
         <extracomment>%1 is the settings file&apos;s path.</extracomment>
-        <translation>%1 : écriture impossible</translation>
+        <translation>%1&#xa0;: écriture impossible</translation>
     </message>
 </context>
 <context>
@@ -553,7 +578,7 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     <name>SystemClock</name>
     <message>
         <source>The wall clock is not watched: a clock set or a wake from sleep shows at the next minute.</source>
-        <translation>L&apos;horloge système n&apos;est pas surveillée : un changement d&apos;heure ou une sortie de veille n&apos;apparaît qu&apos;à la minute suivante.</translation>
+        <translation>L&apos;horloge système n&apos;est pas surveillée&#xa0;: un changement d&apos;heure ou une sortie de veille n&apos;apparaît qu&apos;à la minute suivante.</translation>
     </message>
 </context>
 <context>
@@ -608,7 +633,7 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
     </message>
     <message>
         <source>Please visit our home on the Web at:</source>
-        <translation>Retrouvez-nous sur le Web à l&apos;adresse :</translation>
+        <translation>Retrouvez-nous sur le Web à l&apos;adresse&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -712,10 +737,10 @@ for the whole time entered, also beyond a day.</source>
         <translation>MINUTEUR
 ********
 Tapez la durée du compte à rebours dans les trois cases
-sous « h », « min » et « s », deux chiffres au plus dans
-chacune. L&apos;affichage sous « temps restant » montre toute
-la durée d&apos;un coup : 90 minutes s&apos;affichent 01:30:00, et
-99 heures, 99 minutes et 99 secondes 100:40:39. Le compte
+sous «&#xa0;h&#xa0;», «&#xa0;min&#xa0;» et «&#xa0;s&#xa0;», deux chiffres au plus dans
+chacune. L&apos;affichage sous «&#xa0;temps restant&#xa0;» montre toute
+la durée d&apos;un coup&#xa0;: 90&#xa0;minutes s&apos;affichent 01:30:00, et
+99&#xa0;heures, 99&#xa0;minutes et 99&#xa0;secondes 100:40:39. Le compte
 à rebours dure tout le temps saisi, même au-delà d&apos;un jour.</translation>
     </message>
     <message>
@@ -728,8 +753,8 @@ stops and the window comes back, even from the tray.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>BOUTON DÉPART 
 *************
-Appuyez sur « départ » pour lancer le décompte, seconde
-après seconde. Pendant le décompte, « RAZ » est désactivé.
+Appuyez sur «&#xa0;départ&#xa0;» pour lancer le décompte, seconde
+après seconde. Pendant le décompte, «&#xa0;RAZ&#xa0;» est désactivé.
 Quand le compte atteint 00:00:00, le son du minuteur
 retentit, le minuteur s&apos;arrête et la fenêtre réapparaît,
 même si elle était dans la zone de notification.</translation>
@@ -743,8 +768,8 @@ had run is kept, so the timer still keeps exact time.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>BOUTON PAUSE
 ************
-Appuyez sur « pause » pour arrêter le décompte là où il
-en est. Appuyez sur « départ » pour reprendre de là ; la
+Appuyez sur «&#xa0;pause&#xa0;» pour arrêter le décompte là où il
+en est. Appuyez sur «&#xa0;départ&#xa0;» pour reprendre de là&#xa0;; la
 fraction de seconde déjà écoulée est conservée, le
 minuteur reste donc exact.</translation>
     </message>
@@ -757,8 +782,8 @@ to 00:00:00. The cursor is then in the hours box.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>BOUTON RAZ
 **********
-Appuyez sur « RAZ » (après « pause », ou une fois le
-minuteur écoulé) pour remettre à zéro : les trois cases
+Appuyez sur «&#xa0;RAZ&#xa0;» (après «&#xa0;pause&#xa0;», ou une fois le
+minuteur écoulé) pour remettre à zéro&#xa0;: les trois cases
 sont vidées et l&apos;affichage revient à 00:00:00. Le curseur
 est alors dans la case des heures.</translation>
     </message>
@@ -781,15 +806,15 @@ on inside its own minute, it goes off at once.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>RÉVEILS  I et II
 ****************
-Chaque réveil affiche son heure en trois champs : heure,
+Chaque réveil affiche son heure en trois champs&#xa0;: heure,
 minute et am ou pm. Cliquez sur un champ, puis utilisez
 les flèches à côté du réveil, ou les touches Haut et Bas,
-pour l&apos;augmenter ou le diminuer d&apos;un cran : les heures
+pour l&apos;augmenter ou le diminuer d&apos;un cran&#xa0;: les heures
 vont de 01 à 12, les minutes de 00 à 59, et am et pm
-alternent. Vous pouvez aussi taper dans les champs : une
-heure de 13 à 23 devient 01 à 11 pm, et a ou p choisit am
-ou pm. Cliquez sur « actif » pour armer le réveil et sur
-« inactif » pour le désarmer ; un réveil dont l&apos;heure est
+alternent. Vous pouvez aussi taper dans les champs&#xa0;: une
+heure de 13 à 23 devient 01 à 11&#xa0;pm, et a ou p choisit am
+ou pm. Cliquez sur «&#xa0;actif&#xa0;» pour armer le réveil et sur
+«&#xa0;inactif&#xa0;» pour le désarmer&#xa0;; un réveil dont l&apos;heure est
 illisible reste inactif, et un message vous le signale.
 À la minute choisie, le réveil sonne, ramène la fenêtre,
 affiche son message et lance son programme (s&apos;ils sont
@@ -806,10 +831,10 @@ options are saved at once.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>OPTIONS DU MINUTEUR
 *******************
-Appuyez sur « minuteur » sous « options » pour ouvrir le
-panneau du minuteur : le son, les avertissements et
+Appuyez sur «&#xa0;minuteur&#xa0;» sous «&#xa0;options&#xa0;» pour ouvrir le
+panneau du minuteur&#xa0;: le son, les avertissements et
 l&apos;avertissement personnalisé. Appuyez sur
-« fermer options » pour réduire à nouveau la fenêtre ; les
+«&#xa0;fermer options&#xa0;» pour réduire à nouveau la fenêtre&#xa0;; les
 options sont enregistrées aussitôt.</translation>
     </message>
     <message>
@@ -821,8 +846,8 @@ message it shows.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>OPTIONS DU RÉVEIL I
 *******************
-Appuyez sur « réveil I » sous « options » pour ouvrir le
-panneau du réveil I : le son, le programme qu&apos;il lance et
+Appuyez sur «&#xa0;réveil I&#xa0;» sous «&#xa0;options&#xa0;» pour ouvrir le
+panneau du réveil I&#xa0;: le son, le programme qu&apos;il lance et
 le message qu&apos;il affiche.</translation>
     </message>
     <message>
@@ -833,7 +858,7 @@ Alarm II, which has the same choices as Alarm I.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>OPTIONS DU RÉVEIL II
 ********************
-Appuyez sur « réveil II » sous « options » pour ouvrir le
+Appuyez sur «&#xa0;réveil II&#xa0;» sous «&#xa0;options&#xa0;» pour ouvrir le
 panneau du réveil II, qui offre les mêmes choix que le
 réveil I.</translation>
     </message>
@@ -854,9 +879,9 @@ the default sound.
         <translation>CHOISIR UN SON
 **************
 Tapez le chemin d&apos;un fichier WAV dans la case du son, ou
-appuyez sur « choisir » pour en sélectionner un. Appuyez
-sur « écouter » pour l&apos;entendre ; un fichier qui ne peut
-pas être joué est signalé. Appuyez sur « défaut » pour
+appuyez sur «&#xa0;choisir&#xa0;» pour en sélectionner un. Appuyez
+sur «&#xa0;écouter&#xa0;» pour l&apos;entendre&#xa0;; un fichier qui ne peut
+pas être joué est signalé. Appuyez sur «&#xa0;défaut&#xa0;» pour
 utiliser le son fourni avec The Tivvet. Un son qui ne
 peut pas être joué quand le minuteur ou un réveil sonne
 est remplacé par le son par défaut.
@@ -881,7 +906,7 @@ A program that cannot be started is reported.
 ********************
 Tapez dans la case du programme celui que le réveil doit
 lancer, avec ses arguments s&apos;il en a besoin, ou appuyez
-sur « choisir » pour le sélectionner. Cochez « activer »
+sur «&#xa0;choisir&#xa0;» pour le sélectionner. Cochez «&#xa0;activer&#xa0;»
 pour que le réveil le lance. Un programme qui ne peut
 pas être lancé est signalé.
 
@@ -901,9 +926,9 @@ activated.</source>
         <translation>MESSAGE PERSONNALISÉ
 ********************
 Tapez un message dans la case du message et cochez
-« activer » pour que le réveil l&apos;affiche. Le programme,
+«&#xa0;activer&#xa0;» pour que le réveil l&apos;affiche. Le programme,
 s&apos;il y en a un, est lancé quand vous fermez le message
-avec OK. Appuyez sur « effacer » pour vider la case ; une
+avec OK. Appuyez sur «&#xa0;effacer&#xa0;» pour vider la case&#xa0;; une
 case vide ne peut pas être activée.</translation>
     </message>
     <message>
@@ -915,8 +940,8 @@ the timer sound plays and the window comes back.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>AVERTISSEMENTS  ( * minuteur seulement * )
 ******************************************
-Cochez « 60 minutes », « 30 minutes », « 15 minutes » ou
-« 5 minutes » pour être averti quand il reste ce temps :
+Cochez «&#xa0;60&#xa0;minutes&#xa0;», «&#xa0;30&#xa0;minutes&#xa0;», «&#xa0;15&#xa0;minutes&#xa0;» ou
+«&#xa0;5&#xa0;minutes&#xa0;» pour être averti quand il reste ce temps&#xa0;:
 le son du minuteur retentit et la fenêtre réapparaît.</translation>
     </message>
     <message>
@@ -931,7 +956,7 @@ activated.</source>
         <translation>AVERTISSEMENT PERSONNALISÉ  ( * minuteur seulement * )
 ******************************************************
 Réglez un temps de votre choix avec les trois champs et
-les flèches à côté, puis cochez « activer ». Le minuteur
+les flèches à côté, puis cochez «&#xa0;activer&#xa0;». Le minuteur
 vous avertit quand le temps restant l&apos;atteint. Un temps
 de 00:00:00, ou qui n&apos;est pas une heure valide, ne peut
 pas être activé.</translation>
@@ -946,10 +971,10 @@ go back to the colour it had at first.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>COULEURS PERSONNALISÉES
 ***********************
-Appuyez sur « couleurs » pour choisir les couleurs des
+Appuyez sur «&#xa0;couleurs&#xa0;» pour choisir les couleurs des
 quatre affichages. Cliquez sur une case de couleur pour
-en choisir une ; l&apos;affichage change aussitôt. Appuyez
-sur « défaut » à côté pour revenir à la couleur
+en choisir une&#xa0;; l&apos;affichage change aussitôt. Appuyez
+sur «&#xa0;défaut&#xa0;» à côté pour revenir à la couleur
 d&apos;origine.</translation>
     </message>
     <message>
@@ -962,10 +987,10 @@ click the icon, or use its menu, to bring it back.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>DÉMARRER RÉDUIT
 ***************
-Cochez « démarrer réduit » (dans la zone des options)
+Cochez «&#xa0;démarrer réduit&#xa0;» (dans la zone des options)
 pour que The Tivvet démarre avec seulement son icône dans
 la zone de notification. Réduire la fenêtre la place
-aussi dans la zone de notification ; double-cliquez sur
+aussi dans la zone de notification&#xa0;; double-cliquez sur
 l&apos;icône, ou utilisez son menu, pour la faire réapparaître.</translation>
     </message>
     <message>
@@ -982,28 +1007,28 @@ folder, add the program itself to its startup list:
         <extracomment>A section of the user guide, laid out as the first; %1 is the program&apos;s path, on a line of its own.</extracomment>
         <translation>DÉMARRER À LA CONNEXION ( * 95/98 seulement * )
 ***********************************************
-Cochez « démarrer à la connexion » pour que The Tivvet
-démarre quand vous ouvrez votre session : une entrée est
+Cochez «&#xa0;démarrer à la connexion&#xa0;» pour que The Tivvet
+démarre quand vous ouvrez votre session&#xa0;: une entrée est
 ajoutée à votre dossier de démarrage automatique
 (~/.config/autostart). Décochez la case et cette entrée
 ne lance plus rien.
 
 * NOTE *  Si votre bureau ne lit pas le dossier de
 démarrage automatique, ajoutez le programme lui-même à
-sa liste de programmes lancés au démarrage :
+sa liste de programmes lancés au démarrage&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>Questions and comments are welcome; please write to
 %1.</source>
         <extracomment>The help text&apos;s last lines but the copyright; %1 is the address to write to.</extracomment>
-        <translation>Vos questions et remarques sont les bienvenues ; écrivez à
+        <translation>Vos questions et remarques sont les bienvenues&#xa0;; écrivez à
 %1.</translation>
     </message>
     <message>
         <source>Help!</source>
         <extracomment>The help window&apos;s title.</extracomment>
-        <translation>Aide !</translation>
+        <translation>Aide&#xa0;!</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1026,7 +1051,7 @@ sa liste de programmes lancés au démarrage :
     <message>
         <source>Unable to save the options!</source>
         <extracomment>A box&apos;s heading over the files that could not be written, a line each.</extracomment>
-        <translation>Impossible d&apos;enregistrer les options !</translation>
+        <translation>Impossible d&apos;enregistrer les options&#xa0;!</translation>
     </message>
     <message>
         <source>color</source>
@@ -1051,7 +1076,7 @@ sa liste de programmes lancés au démarrage :
     <message>
         <source>Unable to read the options!</source>
         <extracomment>A box&apos;s heading over the files that could not be read, a line each.</extracomment>
-        <translation>Impossible de lire les options !</translation>
+        <translation>Impossible de lire les options&#xa0;!</translation>
     </message>
     <message>
         <source> Click Right Mouse Button </source>
@@ -1061,7 +1086,7 @@ sa liste de programmes lancés au démarrage :
     <message>
         <source>%1 - not saved: another Tivvet is running</source>
         <extracomment>The window&apos;s title while another Tivvet, which does not answer, holds the user&apos;s files; %1 is the usual title.</extracomment>
-        <translation>%1 – non enregistré : un autre Tivvet est lancé</translation>
+        <translation>%1 – non enregistré&#xa0;: un autre Tivvet est lancé</translation>
     </message>
     <message>
         <source>Another Tivvet is running and does not answer.</source>
@@ -1082,24 +1107,24 @@ sa liste de programmes lancés au démarrage :
     <message>
         <source>Try &apos;tivvet --help&apos; for more.</source>
         <extracomment>On standard error after a wrong command line; &quot;tivvet --help&quot; stays as it is.</extracomment>
-        <translation>Saisissez « tivvet --help » pour plus d&apos;informations.</translation>
+        <translation>Saisissez «&#xa0;tivvet --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>Tivvet runs already: it was asked to show its window.</source>
-        <translation>Tivvet est déjà lancé : il lui a été demandé d&apos;afficher sa fenêtre.</translation>
+        <translation>Tivvet est déjà lancé&#xa0;: il lui a été demandé d&apos;afficher sa fenêtre.</translation>
     </message>
     <message>
         <source>Tivvet runs already: its window is brought back.</source>
-        <translation>Tivvet est déjà lancé : sa fenêtre est réaffichée.</translation>
+        <translation>Tivvet est déjà lancé&#xa0;: sa fenêtre est réaffichée.</translation>
     </message>
     <message>
         <source>tivvet: on Wayland the window cannot be kept on top of other windows; through XWayland, which Tivvet uses unless told otherwise, it can.</source>
         <extracomment>On standard error; &quot;tivvet:&quot; names the program and stays as it is.</extracomment>
-        <translation>tivvet: sous Wayland, la fenêtre ne peut pas rester au premier plan au-dessus des autres ; elle le peut via XWayland, que Tivvet utilise sauf indication contraire.</translation>
+        <translation>tivvet: sous Wayland, la fenêtre ne peut pas rester au premier plan au-dessus des autres&#xa0;; elle le peut via XWayland, que Tivvet utilise sauf indication contraire.</translation>
     </message>
     <message>
         <source>Tivvet runs already but does not answer: this one starts beside it, and saves nothing until that one has ended.</source>
-        <translation>Tivvet est déjà lancé mais ne répond pas : cette instance démarre en parallèle et n&apos;enregistre rien tant que la première n&apos;est pas fermée.</translation>
+        <translation>Tivvet est déjà lancé mais ne répond pas&#xa0;: cette instance démarre en parallèle et n&apos;enregistre rien tant que la première n&apos;est pas fermée.</translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,11 @@
         <extracomment>An alarm&apos;s notification in the first minute after the clocks skipped its time.</extracomment>
         <translation>%1 o %2: zegary przestawiono do przodu</translation>
     </message>
+    <message>
+        <source>%1 at %2, snoozed</source>
+        <extracomment>An alarm&apos;s notification when it goes off again after a snooze: &quot;Alarm I at 07:00 am, snoozed&quot;.</extracomment>
+        <translation>%1 o %2, drzemka</translation>
+    </message>
 </context>
 <context>
     <name>AlarmClock</name>
@@ -141,6 +146,16 @@
     <message>
         <source>No sound could be played: the sound library could not be loaded</source>
         <translation>Nie udało się odtworzyć dźwięku: nie udało się wczytać biblioteki dźwięku</translation>
+    </message>
+    <message>
+        <source>It rang for 5 minutes unanswered.</source>
+        <extracomment>A line under an alert&apos;s notification once its sound, rung until seen, has stopped.</extracomment>
+        <translation>Dzwonił przez 5 minut bez odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <extracomment>A button beside OK on an alarm&apos;s message box: the alarm goes off again in 10 minutes.</extracomment>
+        <translation>Drzemka</translation>
     </message>
 </context>
 <context>
@@ -250,6 +265,11 @@
         <source>Show</source>
         <extracomment>A notification&apos;s button, which brings the program&apos;s window back.</extracomment>
         <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <extracomment>A button on an alarm&apos;s notification: the alarm goes off again in 10 minutes.</extracomment>
+        <translation>Drzemka 10 minut</translation>
     </message>
 </context>
 <context>
@@ -394,6 +414,11 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
         <source>start minimized</source>
         <extracomment>Beside a check box, 110 pixels: the program starts with only its icon in the tray.</extracomment>
         <translation>uruchom w tacce</translation>
+    </message>
+    <message>
+        <source>ring until seen</source>
+        <extracomment>Beside a check box, 130 pixels: the sound of an alarm or of the countdown&apos;s end plays again and again until the user answers it.</extracomment>
+        <translation>dzwoń do reakcji</translation>
     </message>
 </context>
 <context>
