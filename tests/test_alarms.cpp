@@ -1,5 +1,6 @@
 #include "TestWindow.h"
 #include "alarms/Alarm.h"
+#include "alerts/AlertActions.h"
 
 #include <QKeySequence>
 #include <QMessageBox>
@@ -182,6 +183,80 @@ private Q_SLOTS:
         w->click("Option1");
         QTEST(owner, "owner");
         QVERIFY(keptOpen == bool(key) && answered && takenByShow);
+    }
+
+    // With "ring until seen", an alarm's sound repeats, keeping the computer awake, until its alert
+    // is seen, whichever way; the other alarm's alert seen leaves it ringing. Snooze switches the
+    // alarm on again.
+    void aRingEndsWhenItsAlertIsSeen_data() {
+        addRows({
+            {"", "seen", "ends"},
+            {"OK on its box", "OK", "yes"},
+            {"Snooze on its box", "Snooze", "yes"},
+            {"Show on its notification", "show", "yes"},
+            {"its notification closed", "closed Alarm I", "yes"},
+            {"Snooze on its notification", "snooze Alarm I", "yes"},
+            {"the other's notification closed", "closed Alarm II", ""},
+            {"a key in the window", "key", "yes"},
+        });
+    }
+    void aRingEndsWhenItsAlertIsSeen() {
+        const QString seen = column("seen"), source = seen.section(u' ', 1);
+        w->platform.setTime(QTime(6, 59));
+        w->typeParts({"txtHour", "txtMinute", "txtAmPm", "txtMessage"}, u"07:00:am:Tea"_s);
+        w->click("CheckRepeat");
+        if (seen.front().isUpper()) { // a box's button
+            w->click("Check4");
+            w->platform.pressed = seen;
+        }
+        bool rang = false;
+        const auto ringing = [this, &rang] {
+            rang = w->platform.log.filter(u"sound repeated "_s).size() == 1 && w->platform.inhibited &&
+                   w->platform.soundStops == 0;
+        };
+        w->platform.onShow = ringing;
+        w->click("Option1");
+        w->platform.setTime(QTime(7, 0));
+        Q_EMIT w->platform.minuteChanged();
+        if (!seen.front().isUpper())
+            ringing();
+        if (seen == u"show"_s)
+            Q_EMIT w->platform.showRequested({});
+        if (seen.startsWith(u"closed"_s))
+            Q_EMIT w->platform.dismissed(source);
+        if (seen.startsWith(u"snooze"_s))
+            Q_EMIT w->platform.snoozeRequested(source);
+        if (seen == u"key"_s)
+            QTest::keyClick(w->window.get(), Qt::Key_Shift);
+        const bool ends = column("ends") == u"yes"_s;
+        QVERIFY(rang && (w->platform.soundStops > 0) == ends && w->platform.inhibited != ends);
+        QCOMPARE(w->checked("Option1"), seen.contains(u"nooze"_s));
+    }
+
+    // A ring left unanswered stops after its while, and its notification says so; a warning, or a
+    // going-off without the choice, plays once.
+    void aRingStopsUnanswered() {
+        FakePlatform platform;
+        struct : AlertWindow {
+            void restore() override {}
+            void setOnTop(bool) override {}
+            bool isLeaving() const override { return false; }
+        } window;
+        AlertActions alerts(platform, platform, platform, platform, window, std::chrono::milliseconds(1));
+        alerts.playSound(u"countdown"_s, u"/a.wav"_s, Alerts::Sound::GoingOff);
+        alerts.setRingsUntilSeen(true);
+        alerts.playSound(u"countdown"_s, u"/b.wav"_s, Alerts::Sound::Warning);
+        alerts.playSound(u"Alarm I"_s, u"/c.wav"_s, Alerts::Sound::GoingOff);
+        alerts.notify(u"Alarm I"_s, u"Alarm I at 07:00 am"_s, true, true);
+        QVERIFY(alerts.isRinging());
+        QTRY_VERIFY(!alerts.isRinging());
+        QCOMPARE(platform.soundStops, 1);
+        QCOMPARE(
+            platform.takeLog(),
+            QStringList(
+                {u"sound /a.wav"_s, u"sound /b.wav"_s, u"sound after repeated /c.wav"_s,
+                 u"notify Alarm I urgent snooze|Alarm I at 07:00 am"_s,
+                 u"notify Alarm I urgent snooze|Alarm I at 07:00 am\nIt rang for 5 minutes unanswered."_s}));
     }
 
     // Both go off in one minute from the tray, each with its message: the window is back before the

@@ -316,6 +316,71 @@ private Q_SLOTS:
                  column("after").split(u", "_s));
     }
 
+    // Snoozed, an alarm is on and goes off at the start of the minute ten minutes on, counted on the
+    // time that passes: found by the minute's check, after a sleep, in the right one of the hours
+    // the clocks repeat. Switched off or given a new time, it is no longer snoozed.
+    void aSnoozeGoesOffTenMinutesOn_data() {
+        addRows({
+            {"", "zone", "snoozed", "change", "then", "told"},
+            {"its minute", "", "07:03:40", "", "560", "Alarm I at 07:00 am, snoozed"},
+            {"a second before", "", "07:03:40", "", "559", ""},
+            {"asleep across it", "", "07:03:40", "", "5000 sleep", "Alarm I at 07:00 am, snoozed"},
+            {"the repeated hour, the first", "Europe/Berlin", "2026-10-25T02:55:00+02:00", "", "599", ""},
+            {"the repeated hour, the second", "Europe/Berlin", "2026-10-25T02:55:00+02:00", "", "600",
+             "Alarm I at 07:00 am, snoozed"},
+            {"switched off", "", "07:03:40", "off", "560", ""},
+            {"a new time", "", "07:03:40", "minute 30", "560", ""},
+            {"its own time taken again", "", "07:03:40", "minute 00", "560", "Alarm I at 07:00 am, snoozed"},
+        });
+    }
+    void aSnoozeGoesOffTenMinutesOn() {
+        const auto home = inZone(column("zone").toLatin1());
+        Log log;
+        const QString snoozed = column("snoozed");
+        log.current = snoozed.contains(u'T') ? QDateTime::fromString(snoozed, Qt::ISODate).toLocalTime()
+                                             : QDateTime(QDate(2026, 12, 5), QTime::fromString(snoozed));
+        AlertOptions options;
+        Alarm alarm(u"Alarm I"_s, options, log, log);
+        alarm.switchOn({u"07"_s, u"00"_s, u"am"_s});
+        alarm.check().snooze();
+        QVERIFY(alarm.isOn());
+        const QStringList change = split(column("change"));
+        if (change.value(0) == u"off"_s)
+            alarm.switchOff();
+        if (change.value(0) == u"minute"_s)
+            alarm.take(Alarm::Field::Minute, change[1], false);
+        const QStringList then = split(column("then"));
+        log.goOn(then[0].toInt(), then.value(1));
+        AlarmCheck::goOffInTimeOrder({&alarm.check()});
+        QTEST(log.take().filter(u"notify"_s).join(u'|').remove(u"notify Alarm I urgent snooze|"_s), "told");
+    }
+
+    // Snooze on the box answers it: the program starts then, once. The snoozed going-off brings the
+    // sound, the notification and the box again, but not the program.
+    void aSnoozedAlarmStartsItsProgramOnce() {
+        Log log;
+        log.current = {QDate(2026, 12, 5), QTime(7, 0)};
+        AlertOptions options;
+        options.setMessage(u"Tea"_s);
+        options.setShowsMessage(true);
+        options.setProgram(u"/bin/tea"_s);
+        options.setStartsProgram(true);
+        Alarm alarm(u"Alarm I"_s, options, log, log);
+        log.answer = Alerts::Answer::Snooze;
+        alarm.switchOn({u"07"_s, u"00"_s, u"am"_s});
+        const QString told = u"Alarm I at 07:00 am\nTea"_s;
+        QCOMPARE(log.take(), QStringList({u"sound going off "_s, u"notify Alarm I urgent snooze|"_s + told,
+                                          u"box "_s + told, u"start /bin/tea"_s}));
+        QVERIFY(alarm.isOn());
+        log.answer = Alerts::Answer::Ok;
+        log.goOn(600, u"awake"_s);
+        AlarmCheck::goOffInTimeOrder({&alarm.check()});
+        const QString snoozed = u"Alarm I at 07:00 am, snoozed\nTea"_s;
+        QCOMPARE(log.take(), QStringList({u"sound going off "_s, u"notify Alarm I urgent snooze|"_s + snoozed,
+                                          u"box "_s + snoozed}));
+        QVERIFY(!alarm.isOn());
+    }
+
     // An activate stays off while its text is empty, and goes off when the text is emptied.
     void anActivateNeedsItsText() {
         AlertOptions options;
