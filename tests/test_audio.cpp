@@ -210,6 +210,34 @@ private Q_SLOTS:
         QVERIFY2(heard >= quietest && heard <= loudest, qPrintable(QString::number(heard)));
     }
 
+    // A sound that repeats plays again after a second of silence until it is stopped, or followed
+    // by another after its play; then its device closes as after any sound.
+    void aRepeatedSoundRingsUntilStoppedOrFollowed_data() {
+        QTest::addColumn<bool>("followed");
+        QTest::newRow("stopped") << false;
+        QTest::newRow("followed") << true;
+    }
+    void aRepeatedSoundRingsUntilStoppedOrFollowed() {
+        QFETCH(bool, followed);
+        const QString path = folder.filePath(u"ring.wav"_s);
+        QVERIFY(record() && write(path, toneWav(0.3)) &&
+                player.play(path, {.orDefault = false, .repeat = true}, nullptr) &&
+                QTest::qWaitFor([this] { return loudRuns().size() == 2; }, 10000));
+        if (followed)
+            QVERIFY(player.play(path, {.orDefault = false, .afterPlaying = true}, nullptr));
+        else
+            player.stop();
+        QVERIFY(QTest::qWaitFor([this] { return threads() == idleThreads; }, 10000));
+        parec.terminate();
+        parec.waitForFinished(5000);
+        const QList<std::pair<double, double>> heard = loudRuns();
+        QCOMPARE(heard.size(), followed ? 3 : 2);
+        const double gap = heard[1].first - heard[0].second;
+        QVERIFY2(gap > 0.9 && gap < 1.3, qPrintable(QString::number(gap)));
+        if (followed) // at once, without the gap
+            QVERIFY2(heard[2].first - heard[1].second < 0.3, qPrintable(QString::number(heard[2].first)));
+    }
+
     // What the library reads but is no sound, or a header no recording has.
     void whatIsNoSound_data() {
         QTest::addColumn<QByteArray>("wav");
@@ -251,6 +279,22 @@ private:
         parec.terminate();
         parec.waitForFinished(5000);
         return recorded ? maximumAmplitude(recording, QuarterSecondOfRecording) : -1;
+    }
+    // The stretches of the recording louder than a tenth of full scale, in seconds from its start.
+    QList<std::pair<double, double>> loudRuns() const {
+        QFile file(recording);
+        const QByteArray samples = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        constexpr double SecondOfRecording = 48000 * 2 * 4;
+        QList<std::pair<double, double>> runs;
+        for (qsizetype at = 0; at + 4 <= samples.size(); at += 4) {
+            if (std::abs(qFromLittleEndian<float>(samples.constData() + at)) < 0.1f)
+                continue;
+            const double second = double(at) / SecondOfRecording;
+            if (runs.isEmpty() || second - runs.last().second > 0.1)
+                runs.append({second, second});
+            runs.last().second = second;
+        }
+        return runs;
     }
     // A quiet sound plays when the server stops; a loud one played then is told failed within
     // 6 s; then the server goes on. All of it recorded.
