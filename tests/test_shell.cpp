@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -417,6 +418,27 @@ private Q_SLOTS:
             u"options!\n\nAnother Tivvet is running and does not answer.|  The Tivvet  3.0"_s);
         QVERIFY(third.isOwner() && w->file(u"Tivvet/Options/program2.txt"_s) == "/bin/3\r\n");
         QVERIFY(SingleInstance(u"/nonexistent"_s, config).claim());
+    }
+
+    // An alarm's box has Snooze beside OK, which stays the default and the Escape button; either
+    // answers it, and the alarm learns which.
+    void anAlarmBoxOffersSnooze() {
+        QtMessageBox boxes;
+        for (const bool snooze : {false, true}) {
+            bool okFirst = false;
+            QTimer::singleShot(0, this, [&] {
+                for (QWidget *window : QApplication::topLevelWidgets())
+                    if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible()) {
+                        QAbstractButton *ok = box->button(QMessageBox::Ok);
+                        okFirst = box->defaultButton() == ok && box->escapeButton() == ok;
+                        for (QAbstractButton *button : box->buttons())
+                            if ((button->text() == u"Snooze"_s) == snooze)
+                                return button->click();
+                    }
+            });
+            QCOMPARE(boxes.showUnasked(u"The Tivvet"_s, u"Tea"_s, u"Snooze"_s), snooze);
+            QVERIFY(okFirst);
+        }
     }
 
     // Two alarms' boxes open at once: the second stands clear of the first, so that both are read,
