@@ -273,9 +273,9 @@
 <context>
     <name>DBusSleepInhibitor</name>
     <message>
-        <source>Countdown running</source>
+        <source>Counting down or ringing</source>
         <extracomment>Why the computer is kept awake, as the desktop may show it.</extracomment>
-        <translation>Countdown läuft</translation>
+        <translation>Countdown läuft oder Alarm klingelt</translation>
     </message>
 </context>
 <context>

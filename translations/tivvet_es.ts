@@ -273,9 +273,9 @@
 <context>
     <name>DBusSleepInhibitor</name>
     <message>
-        <source>Countdown running</source>
+        <source>Counting down or ringing</source>
         <extracomment>Why the computer is kept awake, as the desktop may show it.</extracomment>
-        <translation>Cuenta atrás en marcha</translation>
+        <translation>Cuenta atrás en marcha o alarma sonando</translation>
     </message>
 </context>
 <context>

@@ -273,9 +273,9 @@
 <context>
     <name>DBusSleepInhibitor</name>
     <message>
-        <source>Countdown running</source>
+        <source>Counting down or ringing</source>
         <extracomment>Why the computer is kept awake, as the desktop may show it.</extracomment>
-        <translation>Compte à rebours en cours</translation>
+        <translation>Compte à rebours ou sonnerie en cours</translation>
     </message>
 </context>
 <context>

@@ -275,9 +275,9 @@
 <context>
     <name>DBusSleepInhibitor</name>
     <message>
-        <source>Countdown running</source>
+        <source>Counting down or ringing</source>
         <extracomment>Why the computer is kept awake, as the desktop may show it.</extracomment>
-        <translation>Trwa odliczanie</translation>
+        <translation>Trwa odliczanie lub dzwonienie</translation>
     </message>
 </context>
 <context>

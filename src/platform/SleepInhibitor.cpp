@@ -17,7 +17,7 @@ constexpr uint PortalSuspend = 4;
 // Why, as the desktop shows it.
 QString reason() {
     //: Why the computer is kept awake, as the desktop may show it.
-    return DBusSleepInhibitor::tr("Countdown running");
+    return DBusSleepInhibitor::tr("Counting down or ringing");
 }
 
 template <class Answer>

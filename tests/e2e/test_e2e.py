@@ -27,7 +27,7 @@ AT = {'txtSeconds': (1755, 1050), 'FlatBttnStart': (630, 2782), 'FlatBttnPause':
       'FlatBttnTimer': (4825, 945), 'FlatBttnAlarm1': (4825, 1245), 'FlatBttnAbout': (4825, 2590),
       'FlatBttnExit': (4825, 2880), 'optionsSoundBox': (942, 3777), 'txtProgram': (2502, 3777),
       'Check3': (2015, 4505), 'txtMessage': (4350, 3995), 'Check4': (3575, 4565), 'CheckStart': (215, 5100),
-      'CheckMin': (2450, 5100)}
+      'CheckMin': (2450, 5100), 'CheckRepeat': (215, 5430)}
 
 
 def run(*command):
@@ -226,7 +226,7 @@ class Stories(unittest.TestCase):
         self.assertTrue(wait(tray_icon, 10), 'no tray icon')
         xdotool('windowmove', '--sync', self.window, '66', '451')
         place = origin(self.window)  # kept through the tray
-        inhibit, close = 'Inhibit "" 4 {"reason": "Countdown running"}\n', 'Close\n'
+        inhibit, close = 'Inhibit "" 4 {"reason": "Counting down or ringing"}\n', 'Close\n'
 
         def told(call):
             return wait(lambda: calls('portal').endswith(call))
@@ -320,6 +320,42 @@ class Stories(unittest.TestCase):
         leaked = re.findall('(?m)^(QT_XCB_NO_MITSHM|DESKTOP_STARTUP_ID|XDG_ACTIVATION_TOKEN)=', environment)
         self.assertEqual(leaked, [])
         self.assertTrue(wait(lambda: kept_above(self.window), 3), 'on top again after OK')
+
+    # With "ring until seen" the countdown's end rings, and the desktop is asked not to suspend,
+    # until the user closes its notification; an alarm's notification offers a snooze, which stops
+    # its ring and withdraws it.
+    def test_ringsUntilSeen(self):
+        self.launch(datetime.now().replace(hour=7, minute=29, second=30))
+        self.click_control('FlatBttnAlarm1')
+        self.click_control('CheckRepeat')
+        self.type_into('txtSeconds', '1')
+        self.click_control('FlatBttnStart')
+        inhibit = 'Inhibit "" 4 {"reason": "Counting down or ringing"}\n'
+        mock = ['gdbus', 'call', '--session', '--dest', 'org.freedesktop.Notifications', '--object-path',
+                '/org/freedesktop/Notifications', '--method', 'org.freedesktop.DBus.Mock.EmitSignal',
+                'org.freedesktop.Notifications']
+
+        def rings_until(seen, number):
+            self.assertTrue(wait(lambda: calls('notifications').count('Notify ') == number, 20), 'not notified')
+            time.sleep(3)  # longer than the chime and the silence after it
+            self.assertGreater(self.loudest_while(lambda: None, 3), 0.2, 'not rung again')
+            self.assertTrue(calls('portal').endswith(inhibit), 'not asked while ringing')
+            run(*mock, *seen)
+            self.assertTrue(wait(lambda: calls('portal').endswith('Close\n')), 'not given back once seen')
+            self.assertLess(self.loudest_while(lambda: None, 2), 0.01, 'rings on once seen')
+
+        rings_until(['NotificationClosed', 'uu', '[<uint32 1>, <uint32 2>]'], 1)
+        self.type_into('txtHour', '07')
+        self.type_into('txtMinute', '30')
+        self.click_control('Option1')
+        rings_until(['ActionInvoked', 'us', "[<uint32 2>, <'snooze'>]"], 2)
+        alarm = ('Notify "Tivvet" 0 "org.example.tivvet" "The Tivvet" "Alarm I at 07:30 am" '
+                 '["default", "Show", "snooze", "Snooze 10 minutes"] '
+                 '{"desktop-entry": "org.example.tivvet", "urgency": 2} -1\n')
+        self.assertIn(alarm, calls('notifications'))
+        self.assertTrue(calls('notifications').endswith('CloseNotification 2\n'
+                                                        'emit /org/freedesktop/Notifications '
+                                                        'org.freedesktop.Notifications.NotificationClosed 2 1\n'))
 
     # What the user typed and chose is on disk after Close in the tray menu, and the next start is
     # in the tray until the icon is double-clicked.
