@@ -13,8 +13,13 @@ inline const QString Title = QStringLiteral("The Tivvet  3.0");
 namespace At {
 constexpr QPoint txtSeconds(1755, 1050);
 constexpr QPoint FlatBttnStart(630, 2782);
+constexpr QPoint txtHour(2655, 1050);
+constexpr QPoint txtMinute(3195, 1050);
+constexpr QPoint txtAmPm(3602, 1050);
 constexpr QPoint Option1(2535, 1470);
 constexpr QPoint Option3(2535, 2805);
+constexpr QPoint FlatBttnAlarm1(4825, 1245);
+constexpr QPoint CheckRepeat(215, 5430);
 } // namespace At
 
 // Where a place in twips from the client area's corner is on the screen.

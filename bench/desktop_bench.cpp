@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTime>
 
 #include <X11/Xlib.h>
 
@@ -50,6 +51,36 @@ void playTheFirstAlert(DesktopSession &desktop) {
     desktop.type(u"1"_s);
     clickTivvet(desktop, MainWindowPlaces::At::FlatBttnStart);
     QTest::qWait(3000);
+}
+
+// Alarm I switched on for the present minute goes off at once; its notification's Snooze sets it
+// for ten minutes on, after the idle spell.
+void snoozeAnAlarm(DesktopSession &desktop) {
+    const QTime now = QTime::currentTime();
+    const int hour = now.hour() % 12 == 0 ? 12 : now.hour() % 12;
+    for (const auto &[field, text] :
+         {std::pair{MainWindowPlaces::At::txtHour, QString::number(hour).rightJustified(2, u'0')},
+          std::pair{MainWindowPlaces::At::txtMinute, now.toString(u"mm"_s)},
+          std::pair{MainWindowPlaces::At::txtAmPm, now.hour() < 12 ? u"am"_s : u"pm"_s}}) {
+        clickTivvet(desktop, field);
+        desktop.type(text);
+    }
+    clickTivvet(desktop, MainWindowPlaces::At::Option1);
+    QTest::qWait(3000);
+    // The notification server numbers its notifications from 1, one a Notify.
+    QFile log(qEnvironmentVariable("XDG_RUNTIME_DIR") + u"/notifications.log"_s);
+    const qsizetype id = log.open(QIODevice::ReadOnly) ? log.readAll().count("Notify ") : 0;
+    desktop.run(u"gdbus"_s, {u"call"_s, u"--session"_s, u"--dest"_s, u"org.freedesktop.Notifications"_s,
+                             u"--object-path"_s, u"/org/freedesktop/Notifications"_s, u"--method"_s,
+                             u"org.freedesktop.DBus.Mock.EmitSignal"_s, u"org.freedesktop.Notifications"_s,
+                             u"ActionInvoked"_s, u"us"_s, u"[<uint32 %1>, <'snooze'>]"_s.arg(id)});
+}
+
+// With "ring until seen", a one-second countdown to its end: the idle spell hears it ring.
+void ringUnanswered(DesktopSession &desktop) {
+    clickTivvet(desktop, MainWindowPlaces::At::FlatBttnAlarm1);
+    clickTivvet(desktop, MainWindowPlaces::At::CheckRepeat);
+    playTheFirstAlert(desktop);
 }
 
 struct Result {
@@ -180,6 +211,8 @@ int main(int argc, char *argv[]) {
                                   {u"Tivvet"_s, parser.value(u"tivvet"_s)}};
     programs.push_back({u"Tivvet alarms"_s, parser.value(u"tivvet"_s), switchBothAlarmsOn});
     programs.push_back({u"Tivvet alerted"_s, parser.value(u"tivvet"_s), playTheFirstAlert});
+    programs.push_back({u"Tivvet snoozed"_s, parser.value(u"tivvet"_s), snoozeAnAlarm});
+    programs.push_back({u"Tivvet ringing"_s, parser.value(u"tivvet"_s), ringUnanswered});
     if (parser.isSet(u"peers"_s))
         for (const char *peer : {"gnome-clocks", "ktimer"})
             if (!QStandardPaths::findExecutable(QLatin1StringView(peer)).isEmpty())
