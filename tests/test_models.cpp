@@ -155,13 +155,19 @@ private Q_SLOTS:
             {"passed none", "0 10 0", "5", "121", "00:07:59", ""},
             {"ran out a second ago", "0 0 5", "", "6", "00:00:00",
              "sound going off |notify countdown urgent|The countdown has run out."},
+            {"ran out at a custom zero: the end last", "0 0 5", "custom", "6", "00:00:00",
+             "sound |notify countdown |The countdown has 00:00:00 left.|"
+             "sound going off |notify countdown urgent|The countdown has run out."},
         });
     }
     void countdownCatchesUpAfterASleep() {
         Rig rig;
         rig.log.current = {QDate(2026, 12, 5), QTime(9, 15, 30)};
-        for (const QString &minutes : split(column("notify")))
-            rig.countdown.setNotifyBefore(minutes.toInt(), true);
+        rig.countdown.setCustomNotifyTime(10); // readable, so that it can be switched on
+        for (const QString &notify : split(column("notify")))
+            notify == u"custom"_s ? rig.countdown.setCustomNotifyOn(true)
+                                  : rig.countdown.setNotifyBefore(notify.toInt(), true);
+        rig.countdown.setCustomNotifyTime(0);
         rig.enter(column("entry"));
         rig.countdown.start();
         rig.countdown.tick(column("passed").toInt());

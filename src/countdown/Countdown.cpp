@@ -110,19 +110,17 @@ void Countdown::tick(int seconds) {
         return;
     const qint64 after = std::max<qint64>(0, before - seconds);
     setTimeLeft(TimeValue::fromSeconds(after));
-    if (after == 0)
-        expire(int(seconds - before));
-    // Passed in this step, the latest; once it expired, only one that fires at its end.
+    // Passed in this step, the latest; once it expired, only one that fires at its end, before the
+    // end's own alert, whose sound may ring on and whose notification is the one left.
     const QList<qint64> times = notifyTimes();
     std::optional<qint64> latest;
     for (const qint64 time : times)
         if (time >= after && time < before && (after > 0 || time == 0) && (!latest || time < *latest))
             latest = time;
-    if (!latest)
-        return;
-    const QString remaining = TimeValue::fromSeconds(*latest).durationText();
-    for (qsizetype alerts = times.count(*latest); alerts > 0; --alerts)
-        alert(remaining);
+    for (qsizetype alerts = latest ? times.count(*latest) : 0; alerts > 0; --alerts)
+        alert(TimeValue::fromSeconds(*latest).durationText());
+    if (after == 0)
+        expire(int(seconds - before));
 }
 
 void Countdown::expire(int secondsAgo) {
