@@ -93,6 +93,13 @@ void AlertActions::setRinging(const QString &source) {
         Q_EMIT ringingChanged();
 }
 
+void AlertActions::endRing() {
+    if (!isRinging())
+        return;
+    m_sound.stop();
+    setRinging({});
+}
+
 void AlertActions::rangUnanswered() {
     m_sound.stop();
     const QString source = m_ringing;

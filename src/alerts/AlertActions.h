@@ -29,6 +29,8 @@ public:
 
     void setRingsUntilSeen(bool rings) { m_ringsUntilSeen = rings; }
     bool isRinging() const { return !m_ringing.isEmpty(); }
+    // The program is leaving: nothing rings on.
+    void endRing();
     // Where no sound can be played at all, the alert's notification says so.
     void playSound(const QString &source, const QString &path, Sound sound) override;
     // Plays the file with no fallback and says why when it cannot, at once or once the device fails.

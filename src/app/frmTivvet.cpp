@@ -324,6 +324,7 @@ void frmTivvet::finishStart() {
 void frmTivvet::unload() {
     m_saveSoon->stop();
     m_countdown->pause();
+    m_alerts->endRing();
     disconnect(m_minute);
     saveChoices();
     m_tray.remove();
