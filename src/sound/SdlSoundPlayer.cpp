@@ -393,11 +393,11 @@ void SdlSoundPlayer::fill(void *device, uint8_t *into, int size) {
         filled += self.playing->read(into + filled, size - filled);
     }
     self.heard = self.heard || filled > 0;
+    if (filled >= size)
+        return;
     std::memset(into + filled, 0, size_t(size - filled));
-    if (filled < size && !self.ended) {
-        self.ended = true;
+    if (!std::exchange(self.ended, true))
         self.link->post([](SdlSoundPlayer &player) { player.m_closing.start(); });
-    }
 }
 
 void SdlSoundPlayer::closeIfEnded() {
