@@ -245,6 +245,7 @@ void frmTivvet::load() {
 void frmTivvet::watchForChanges() {
     connect(m_startOptions, &StartOptions::startsWithDesktopChanged, this, [this] { saveSoon(true); });
     connect(m_startOptions, &StartOptions::startsMinimizedChanged, this, [this] { saveSoon(true); });
+    connect(m_startOptions, &StartOptions::ringsUntilSeenChanged, this, [this] { saveSoon(true); });
 }
 
 void frmTivvet::saveSoon(bool startOptionsOrColours) {
