@@ -201,7 +201,9 @@ class Stories(unittest.TestCase):
         typing.wait()
         self.assertEqual(keys(), typed + 'andafterReturn')
 
-    def loudest_while(self, code, seconds):
+    # What the server had been handed before the recording began plays for up to half a second:
+    # skip leaves it out.
+    def loudest_while(self, code, seconds, skip=0):
         recording = self.home.name + '/recorded.raw'
         with open(recording, 'wb') as output:
             recorder = subprocess.Popen(['parec', '-d', 't.monitor', '--raw', '--format=float32le',
@@ -213,7 +215,7 @@ class Stories(unittest.TestCase):
         recorder.wait()
         with open(recording, 'rb') as recorded:
             samples = array.array('f', recorded.read()[:os.path.getsize(recording) // 4 * 4])
-        return max(map(abs, samples))
+        return max(map(abs, samples[int(skip * 48000 * 2):]))
 
     # The first start, then countdowns that bring the window back from the tray with their sound and
     # a notification each, withdrawn once the user has seen it (a click in the window, Show); the
@@ -342,7 +344,7 @@ class Stories(unittest.TestCase):
             self.assertTrue(calls('portal').endswith(inhibit), 'not asked while ringing')
             run(*mock, *seen)
             self.assertTrue(wait(lambda: calls('portal').endswith('Close\n')), 'not given back once seen')
-            self.assertLess(self.loudest_while(lambda: None, 2), 0.01, 'rings on once seen')
+            self.assertLess(self.loudest_while(lambda: None, 3, skip=0.5), 0.01, 'rings on once seen')
 
         rings_until(['NotificationClosed', 'uu', '[<uint32 1>, <uint32 2>]'], 1)
         self.type_into('txtHour', '07')
