@@ -133,10 +133,13 @@ private Q_SLOTS:
         w->restart();
         QCOMPARE(ini().value(u"ControlSettings/CheckStartValue"_s).toString() + w->text("CheckStart"),
                  u"11"_s);
+        w->click("CheckRepeat"); // saved alone, as soon
+        QTRY_COMPARE_WITH_TIMEOUT(ini().value(u"ControlSettings/CheckRepeatValue"_s).toString(), u"1"_s,
+                                  1500);
         QCOMPARE(ini().value(u"ControlSettings/CheckMinValue"_s).toString() + w->text("CheckMin"), u"11"_s);
         QFile::remove(w->platform.configFolder.filePath(entry));
         w->restart(); // registered again at every start
-        QVERIFY(w->file(entry).contains("\nExec=\""));
+        QVERIFY(w->file(entry).contains("\nExec=\"") && w->checked("CheckRepeat"));
         w->click("CheckStart");
         QVERIFY(w->file(entry).contains("\nExec=\nHidden=true\n"));
         QFile::remove(w->platform.configFolder.filePath(entry)); // a folder in its place: it stays

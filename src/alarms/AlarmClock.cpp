@@ -180,7 +180,7 @@ void AlarmClock::tellUnreadable() {
     if (m_frame->window()->isActiveWindow())
         m_messages.show(title, text);
     else
-        m_messages.showUnasked(title, text, {});
+        m_messages.showUnasked(title, text, {}, {});
 }
 
 void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {

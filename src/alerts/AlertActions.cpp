@@ -166,7 +166,7 @@ Alerts::Answer AlertActions::showMessage(const QString &source, const QString &t
     if (m_messagesOpen++ == 0)
         m_window.setOnTop(false);
     //: A button beside OK on an alarm's message box: the alarm goes off again in 10 minutes.
-    const bool snoozed = m_messages.showUnasked(ProductInfo::applicationTitle(), text, tr("Snooze"));
+    const bool snoozed = m_messages.showUnasked(ProductInfo::applicationTitle(), text, tr("Snooze"), source);
     if (--m_messagesOpen == 0)
         m_window.setOnTop(true);
     // Ended by a signal rather than by OK, the box may not have been seen.

@@ -373,9 +373,11 @@ bool frmTivvet::isLeaving() const {
 void frmTivvet::snooze(const QString &source) {
     if (!m_end->isRunning())
         return;
-    for (Alarm *alarm : {m_alarmI, m_alarmII})
-        if (alarm->name() == source)
-            alarm->check().snooze();
+    // The alarm's box, when open, closes as by its own Snooze, which snoozes the alarm.
+    if (!m_messages.pressOther(source))
+        for (Alarm *alarm : {m_alarmI, m_alarmII})
+            if (alarm->name() == source)
+                alarm->check().snooze();
     m_alerts->alertSeen(source);
 }
 

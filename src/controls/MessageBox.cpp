@@ -79,21 +79,33 @@ void QtMessageBox::setOwner(QWidget *owner) {
 }
 
 void QtMessageBox::show(const QString &title, const QString &text) {
-    exec(title, text, {}, false);
+    exec(title, text, {}, {}, false);
 }
 
-bool QtMessageBox::showUnasked(const QString &title, const QString &text, const QString &otherButton) {
-    return exec(title, text, otherButton, true);
+bool QtMessageBox::showUnasked(const QString &title, const QString &text, const QString &otherButton,
+                               const QString &source) {
+    return exec(title, text, otherButton, source, true);
+}
+
+bool QtMessageBox::pressOther(const QString &source) {
+    const auto open = std::find_if(m_open.begin(), m_open.end(), [&source](const Open &box) {
+        return box.other && !source.isEmpty() && box.source == source;
+    });
+    if (open == m_open.end())
+        return false;
+    open->other->click();
+    return true;
 }
 
 void QtMessageBox::activateOpenBox() {
     if (m_open.isEmpty())
         return;
-    m_open.last()->raise();
-    m_open.last()->activateWindow();
+    m_open.last().box->raise();
+    m_open.last().box->activateWindow();
 }
 
-bool QtMessageBox::exec(const QString &title, const QString &text, const QString &otherButton, bool unasked) {
+bool QtMessageBox::exec(const QString &title, const QString &text, const QString &otherButton,
+                        const QString &source, bool unasked) {
     const QString shown = startOf(text);
     // Over a window not on the screen (in the tray, minimised, or not yet mapped again) a box would
     // be hidden with it: one that comes unasked stands on its own then, above the other windows.
@@ -123,9 +135,9 @@ bool QtMessageBox::exec(const QString &title, const QString &text, const QString
         grid->addItem(new QSpacerItem(titleWidth, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
     if (!m_open.isEmpty())
-        placeBeside(box, *m_open.last());
+        placeBeside(box, *m_open.last().box);
     const QPointer<QWidget> active = QApplication::activeWindow();
-    m_open.append(&box);
+    m_open.append({&box, other, source});
     if (unasked) {
         QEventLoop answered;
         QObject::connect(&box, &QDialog::finished, &answered, &QEventLoop::quit);
@@ -134,7 +146,7 @@ bool QtMessageBox::exec(const QString &title, const QString &text, const QString
     } else {
         box.exec();
     }
-    m_open.removeOne(&box);
+    m_open.removeIf([&box](const Open &open) { return open.box == &box; });
     // Answered, the keyboard goes back to the window of the program's that had it.
     if (active && active->isVisible())
         active->activateWindow();

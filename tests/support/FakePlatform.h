@@ -61,10 +61,17 @@ struct FakePlatform : SoundPlayer,
             onShow();
         log << QStringLiteral("box ") + title + u'|' + text;
     }
-    bool showUnasked(const QString &title, const QString &text, const QString &otherButton) override {
+    bool showUnasked(const QString &title, const QString &text, const QString &otherButton,
+                     const QString &source) override {
         ++unaskedBoxes;
+        openBox = source;
         show(title, text);
-        return !otherButton.isEmpty() && otherButton == pressed;
+        openBox.clear();
+        return !otherButton.isEmpty() && (otherButton == pressed || std::exchange(pressedFromOutside, false));
+    }
+    bool pressOther(const QString &source) override {
+        pressedFromOutside = !source.isEmpty() && source == openBox;
+        return pressedFromOutside;
     }
     bool startDetached(const QString &program, const QStringList &arguments) override {
         log << (QStringList{QStringLiteral("start"), program} + arguments).join(u'|');
@@ -112,6 +119,8 @@ struct FakePlatform : SoundPlayer,
     bool programStarts = true;
     int unaskedBoxes = 0; // of those logged as "box"
     QString pressed;      // on an unasked box, in place of OK
+    QString openBox;      // whose unasked box is open
+    bool pressedFromOutside = false;
     int soundStops = 0;
     std::function<void()> onPlay, onShow;
     QDateTime current{QDate(2026, 12, 5), QTime(9, 0)};
