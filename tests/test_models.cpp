@@ -1,15 +1,18 @@
 #include "Rows.h"
 #include "alarms/Alarm.h"
 #include "alarms/AlarmCheck.h"
+#include "alarms/KeptAlarms.h"
 #include "alerts/AlertOptions.h"
 #include "alerts/Alerts.h"
 #include "countdown/Countdown.h"
+#include "persistence/SettingsStore.h"
 #include "platform/Clock.h"
 #include "platform/SOTimer.h"
 
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <ctime>
 
@@ -359,6 +362,74 @@ private Q_SLOTS:
         log.goOn(then[0].toInt(), then.value(1));
         AlarmCheck::goOffInTimeOrder({&alarm.check()});
         QTEST(log.take().filter(u"notify"_s).join(u'|').remove(u"notify Alarm I urgent snooze|"_s), "told");
+    }
+
+    // Each row: whether the alarms are kept; Alarm I at the end, with its program activated: its
+    // time and the moment it was switched on, or off, or a record not the program's own; the
+    // next start's time; what the start tells, and how it leaves the alarm.
+    void keptAlarmsAtTheNextStart_data() {
+        addRows({
+            {"", "keep", "atTheEnd", "start", "told", "after"},
+            {"on, not yet due", "yes", "07:00am 2026-12-04T22:00", "2026-12-05T06:59", "",
+             "07:00am on program"},
+            {"missed", "yes", "07:00am 2026-12-04T22:00", "2026-12-05T07:25",
+             "sound going off |notify Alarm I urgent snooze|Alarm I at 07:00 am, 25 min late: Tivvet was not "
+             "running|start /bin/tea",
+             "07:00am off program"},
+            {"12 hours late", "yes", "07:00am 2026-12-04T22:00", "2026-12-05T19:00",
+             "sound going off |notify Alarm I urgent snooze|Alarm I at 07:00 am, 12 h 0 min late: Tivvet was "
+             "not "
+             "running|start /bin/tea",
+             "07:00am off program"},
+            {"more than 12 hours late", "yes", "07:00am 2026-12-04T22:00", "2026-12-05T19:01",
+             "notify Alarm I urgent|Alarm I at 07:00 am was missed: Tivvet was not running; it is off now",
+             "07:00am off program"},
+            {"switched on after its time", "yes", "07:00am 2026-12-05T07:10", "2026-12-05T07:30", "",
+             "07:00am on program"},
+            {"off", "yes", "07:30pm off", "2026-12-05T19:30", "", "07:30pm off program"},
+            {"not its own", "yes", "Time=86400", "2026-12-05T07:30", "", "12:00am off program"},
+            {"not kept, on", "", "07:00am 2026-12-04T22:00", "2026-12-05T06:00",
+             "notify Alarm I |Alarm I was on for 07:00 am when Tivvet ended; it is off now", "12:00am off"},
+            {"not kept, off", "", "07:00am off", "2026-12-05T06:00", "", "12:00am off"},
+        });
+    }
+    void keptAlarmsAtTheNextStart() {
+        const QTemporaryDir config;
+        SettingsStore settings(config.path());
+        const QStringList atTheEnd = split(column("atTheEnd"));
+        Log log;
+        const auto alarmWithProgram = [&log](AlertOptions &options) {
+            options.setProgram(u"/bin/tea"_s);
+            return std::make_unique<Alarm>(u"Alarm I"_s, options, log, log);
+        };
+        AlertOptions endOptions;
+        const std::unique_ptr<Alarm> ended = alarmWithProgram(endOptions);
+        endOptions.setStartsProgram(true);
+        const QString time = atTheEnd[0];
+        const std::array<QString, 3> fields{time.left(2), time.mid(3, 2), time.right(2)};
+        if (atTheEnd.value(1) == u"off"_s)
+            for (const Alarm::Field field : {Alarm::Field::Hour, Alarm::Field::Minute, Alarm::Field::AmPm})
+                ended->take(field, fields[std::size_t(field)], false);
+        else if (!time.contains(u'=')) {
+            log.current = QDateTime::fromString(atTheEnd[1], Qt::ISODate);
+            ended->switchOn(fields);
+        }
+        KeptAlarms(settings, log, log, {{ended.get(), &endOptions}}).save();
+        if (time.contains(u'='))
+            settings.write(u"Alarm1Settings"_s, time.section(u'=', 0, 0), time.section(u'=', 1));
+
+        log.current = QDateTime::fromString(column("start"), Qt::ISODate);
+        log.take();
+        AlertOptions options;
+        const std::unique_ptr<Alarm> alarm = alarmWithProgram(options);
+        KeptAlarms kept(settings, log, log, {{alarm.get(), &options}});
+        kept.load(column("keep") == u"yes"_s);
+        kept.startFinished();
+        QCoreApplication::processEvents();
+        QTEST(log.take().join(u'|'), "told");
+        QTEST(alarm->composedTime() + (alarm->isOn() ? u" on"_s : u" off"_s) +
+                  (options.startsProgram() ? u" program"_s : QString()),
+              "after");
     }
 
     // Snooze on the box answers it: the program starts then, once. The snoozed going-off brings the

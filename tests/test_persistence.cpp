@@ -60,7 +60,7 @@ private Q_SLOTS:
         for (const auto &[key, byDefault] : keys)
             QCOMPARE(ini().value(u"ColorSettings/"_s + QLatin1StringView(key)).toString(),
                      stored[QLatin1StringView(key)]);
-        QCOMPARE(ini().allKeys().size(), 33);
+        QCOMPARE(ini().allKeys().size(), 44);
     }
 
     void eachSlotColoursItsTargets_data() {

@@ -23,9 +23,12 @@ std::optional<int> Alarm::time() const {
 
 // A field taken empty, or a time that cannot be read, would leave on an alarm that never rings.
 void Alarm::take(Field field, const QString &text, bool keyboardStays) {
-    if (text != m_taken[std::size_t(field)])
+    const bool changed = text != m_taken[std::size_t(field)];
+    if (changed)
         m_snoozedUntil.reset();
     m_taken[std::size_t(field)] = text;
+    if (changed)
+        Q_EMIT timeChanged();
     if (field == Field::Hour)
         toTwelveHours();
     if (m_on && !time())
@@ -66,6 +69,19 @@ void Alarm::switchOff() {
     m_on = false;
     m_snoozedUntil.reset();
     Q_EMIT onChanged();
+}
+
+void Alarm::restore(int secondOfDay, const std::optional<QDateTime> &onSince) {
+    const int hour = secondOfDay / 3600;
+    m_taken = {ClockText::twoDigits(hour % 12 == 0 ? 12 : hour % 12),
+               ClockText::twoDigits(secondOfDay / 60 % 60), hour < 12 ? u"am"_s : u"pm"_s};
+    for (const Field field : {Field::Hour, Field::Minute, Field::AmPm})
+        Q_EMIT fieldRewritten(field);
+    if (!onSince)
+        return;
+    m_on = true;
+    Q_EMIT onChanged();
+    m_check->restoredOn(*onSince);
 }
 
 void Alarm::snoozeUntil(const QDateTime &moment) {

@@ -48,6 +48,9 @@ public:
     // For the time its fields show, taken first; one that cannot be read leaves it off.
     void switchOn(const std::array<QString, 3> &fields);
     void switchOff();
+    // As it was when the program last ended: set to the second of the day, and on since that
+    // moment when it was on, without the check that a switch-on makes.
+    void restore(int secondOfDay, const std::optional<QDateTime> &onSince);
 
     AlarmCheck &check() { return *m_check; }
 
@@ -55,6 +58,8 @@ Q_SIGNALS:
     // A field was taken as other than its text (13 as 01, with pm): it shows what was taken.
     void fieldRewritten(Alarm::Field field);
     void onChanged();
+    // A field was taken with a new text.
+    void timeChanged();
     // Switched off, or left off, because its time cannot be read: the user is told.
     void timeUnreadable();
 

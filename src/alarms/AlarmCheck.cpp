@@ -19,6 +19,8 @@ constexpr qint64 NanosecondsPerSecond = 1'000'000'000;
 // gone by: more is the clock set forward.
 constexpr qint64 ClockSlackMilliseconds = 2000;
 constexpr qint64 SnoozeSeconds = 600;
+// An alarm missed by more than this while the program was not running is no longer worth ringing.
+constexpr qint64 MissedAfterSeconds = 12 * 3600;
 
 // When the time of day comes on the date: where the clocks went forward past it, the first minute
 // after the gap; none where the day has no later minute.
@@ -30,6 +32,12 @@ std::optional<QDateTime> momentOn(QDate date, int second) {
             return moment;
     }
     return std::nullopt;
+}
+
+// The latest moment at or before now when the clock showed the time of day.
+std::optional<QDateTime> latestMoment(const QDateTime &now, int second) {
+    const std::optional<QDateTime> today = momentOn(now.date(), second);
+    return today && *today <= now ? today : momentOn(now.date().addDays(-1), second);
 }
 
 QString lateBy(qint64 seconds) {
@@ -52,7 +60,36 @@ AlarmCheck::AlarmCheck(Alarm &alarm, const AlertOptions &options, Alerts &alerts
 
 void AlarmCheck::switchedOn() {
     m_checked = look();
+    m_onSince = m_checked.wall;
     goOffInTimeOrder({this});
+}
+
+void AlarmCheck::restoredOn(const QDateTime &onSince) {
+    m_checked = look();
+    m_onSince = onSince;
+}
+
+void AlarmCheck::goOffIfMissed() {
+    const std::optional<int> second = m_alarm.time();
+    if (!m_alarm.isOn() || m_alerts.isLeaving() || !second)
+        return;
+    const QDateTime now = m_clock.now();
+    const std::optional<QDateTime> latest = latestMoment(now, *second);
+    if (!latest || *latest <= m_onSince)
+        return;
+    const qint64 late = latest->secsTo(now);
+    if (late <= MissedAfterSeconds) {
+        //: An alarm's notification when it went off late at the start: "Alarm I at 07:00 am, 25 min
+        //: late: Tivvet was not running".
+        goOff(tr("%1 at %2, %3: Tivvet was not running").arg(m_alarm.name(), alarmText(), lateBy(late)));
+        return;
+    }
+    m_alarm.switchOff();
+    //: A notification at the start for an alarm missed by more than 12 hours.
+    m_alerts.notify(
+        m_alarm.name(),
+        tr("%1 at %2 was missed: Tivvet was not running; it is off now").arg(m_alarm.name(), alarmText()),
+        true, false);
 }
 
 // Counted on the time that passes, so that a change of the clocks neither brings it nor keeps it.
@@ -91,7 +128,7 @@ void AlarmCheck::goOffInTimeOrder(const QList<AlarmCheck *> &checks) {
     // check sets this one off, the user switches it off, or the program unloads.
     for (const auto &[due, check] : dueAlarms)
         if (check->m_alarm.isOn())
-            check->goOff(due);
+            check->goOff(check->told(due));
 }
 
 AlarmCheck::Look AlarmCheck::look() const {
@@ -111,9 +148,7 @@ std::optional<QDateTime> AlarmCheck::due(const Look &look) const {
     const int intoItsMinute = now.time().msecsSinceStartOfDay() / 1000 - *second;
     if (intoItsMinute >= 0 && intoItsMinute < 60)
         return now.addSecs(-intoItsMinute);
-    std::optional<QDateTime> latest = momentOn(now.date(), *second);
-    if (!latest || *latest > now)
-        latest = momentOn(now.date().addDays(-1), *second);
+    const std::optional<QDateTime> latest = latestMoment(now, *second);
     if (!latest)
         return std::nullopt;
     const bool afterAGap = latest->secsTo(now) < 60;
@@ -125,8 +160,8 @@ std::optional<QDateTime> AlarmCheck::due(const Look &look) const {
 
 // The alarm at its time; late, and whether the computer slept since the alarm was last checked; or
 // due at another time of day than its own, where the clocks skipped its time.
-QString AlarmCheck::told(const QDateTime &due, bool snoozed) const {
-    if (snoozed)
+QString AlarmCheck::told(const QDateTime &due) const {
+    if (m_alarm.snoozedUntil())
         //: An alarm's notification when it goes off again after a snooze: "Alarm I at 07:00 am, snoozed".
         return tr("%1 at %2, snoozed").arg(m_alarm.name(), alarmText());
     const Look now = look();
@@ -146,14 +181,14 @@ QString AlarmCheck::told(const QDateTime &due, bool snoozed) const {
     return tr("%1 at %2").arg(m_alarm.name(), alarmText());
 }
 
-void AlarmCheck::goOff(const QDateTime &due) {
+void AlarmCheck::goOff(const QString &told) {
     const bool snoozed = m_alarm.snoozedUntil().has_value();
     m_alerts.playSound(m_alarm.name(), m_options.soundFile(), Alerts::Sound::GoingOff);
     m_alarm.switchOff();
     m_alerts.restoreWindow();
     const bool showsMessage = m_options.showsMessage();
     // The box, like the notification, says which alarm it is for above the message.
-    const QString text = told(due, snoozed) + (showsMessage ? u'\n' + m_options.message() : QString());
+    const QString text = told + (showsMessage ? u'\n' + m_options.message() : QString());
     m_alerts.notify(m_alarm.name(), text, true, true);
     Alerts::Answer answer = Alerts::Answer::Ok;
     if (showsMessage) {

@@ -25,6 +25,13 @@ public:
 
     // Switched on: checked at once, not only at the next minute.
     void switchedOn();
+    // Switched on again at a start, as it was since that moment when the program last ended.
+    void restoredOn(const QDateTime &onSince);
+    // When it was last switched on.
+    QDateTime onSince() const { return m_onSince; }
+    // Once the start has finished: an alarm whose time came while the program was not running goes
+    // off once, late; more than 12 hours late it is switched off, and the user is told.
+    Q_INVOKABLE void goOffIfMissed();
     // A time set to the present minute while the alarm is on goes off at once, but not a time half
     // typed: only once the keyboard has left the alarm's fields.
     void timeTaken(bool keyboardStays);
@@ -56,12 +63,13 @@ private:
     // When the alarm was due, if it is to go off at the moment looked at.
     std::optional<QDateTime> due(const Look &now) const;
     // What its notification tells, but for the message.
-    QString told(const QDateTime &due, bool snoozed) const;
-    void goOff(const QDateTime &due);
+    QString told(const QDateTime &due) const;
+    void goOff(const QString &told);
 
     Alarm &m_alarm;
     const AlertOptions &m_options;
     Alerts &m_alerts;
     const Clock &m_clock;
     Look m_checked; // when it was switched on, or last found not due
+    QDateTime m_onSince;
 };

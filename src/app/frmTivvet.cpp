@@ -3,6 +3,7 @@
 #include "alarms/Alarm.h"
 #include "alarms/AlarmCheck.h"
 #include "alarms/AlarmClock.h"
+#include "alarms/KeptAlarms.h"
 #include "alerts/AlertActions.h"
 #include "alerts/AlertOptions.h"
 #include "app/ClockDisplay.h"
@@ -97,6 +98,9 @@ void frmTivvet::buildModels(const PlatformServices &services) {
     m_colours = new ColourScheme(*m_settings, this);
     m_optionsTexts = std::make_unique<OptionsTexts>(services.configFolder, *m_timerOptions, *m_alarmIOptions,
                                                     *m_alarmIIOptions, [this] { saveSoon(false); });
+    m_keptAlarms = std::make_unique<KeptAlarms>(
+        *m_settings, *m_alerts, services.clock,
+        QList<KeptAlarms::Kept>{{m_alarmI, m_alarmIOptions}, {m_alarmII, m_alarmIIOptions}});
 }
 
 void frmTivvet::buildViews(const PlatformServices &services) {
@@ -234,6 +238,8 @@ void frmTivvet::load() {
         QMetaObject::invokeMethod(
             this, [this, unread] { report(tr("Unable to read the options!"), unread); },
             Qt::QueuedConnection);
+    // Once the texts are there: an activate is never on without its text.
+    m_keptAlarms->load(m_startOptions->keepsAlarms());
     addTrayIcon();
     // The keyboard starts on "start": a text field holding the focus would blink its caret and
     // wake the program twice a second all day.
@@ -246,6 +252,16 @@ void frmTivvet::watchForChanges() {
     connect(m_startOptions, &StartOptions::startsWithDesktopChanged, this, [this] { saveSoon(true); });
     connect(m_startOptions, &StartOptions::startsMinimizedChanged, this, [this] { saveSoon(true); });
     connect(m_startOptions, &StartOptions::ringsUntilSeenChanged, this, [this] { saveSoon(true); });
+    connect(m_startOptions, &StartOptions::keepsAlarmsChanged, this, [this] { saveSoon(true); });
+    // The alarms' record follows them, for a start after a crash or a power cut.
+    for (Alarm *alarm : {m_alarmI, m_alarmII}) {
+        connect(alarm, &Alarm::onChanged, this, [this] { saveSoon(true); });
+        connect(alarm, &Alarm::timeChanged, this, [this] { saveSoon(true); });
+    }
+    for (AlertOptions *options : {m_alarmIOptions, m_alarmIIOptions}) {
+        connect(options, &AlertOptions::showsMessageChanged, this, [this] { saveSoon(true); });
+        connect(options, &AlertOptions::startsProgramChanged, this, [this] { saveSoon(true); });
+    }
 }
 
 void frmTivvet::saveSoon(bool startOptionsOrColours) {
@@ -318,6 +334,8 @@ void frmTivvet::finishStart() {
         return;
     setWindowIcon(m_programIcon);
     Q_EMIT startFinished();
+    m_keptAlarms->startFinished();
+    saveSoon(true); // the record, as the start has left it
 }
 
 // The timers stop too: an exited window never comes back, though an open colour, About or Help
@@ -361,6 +379,7 @@ void frmTivvet::report(const QString &heading, const QStringList &failures) {
 
 QString frmTivvet::saveSettings() {
     m_startOptions->save(*m_settings);
+    m_keptAlarms->save();
     m_colours->save();
     return m_settings->sync();
 }

@@ -23,6 +23,7 @@ class ColourScheme;
 class Countdown;
 class CountdownTimer;
 class FlatBttn;
+class KeptAlarms;
 class MessageBox;
 class Frame;
 class frmAbout;
@@ -151,6 +152,7 @@ private:
     StartOptions *m_startOptions = nullptr;
     ColourScheme *m_colours = nullptr;
     std::unique_ptr<OptionsTexts> m_optionsTexts;
+    std::unique_ptr<KeptAlarms> m_keptAlarms;
 
     AROnTop *m_onTop = nullptr;
     CountdownTimer *m_countdownView = nullptr;

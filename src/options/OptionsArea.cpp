@@ -69,8 +69,8 @@ void OptionsArea::buildButtons() {
     m_alarmIIButton = optionsButton("FlatBttnAlarm2", tr("alarm II"), tr("alarm II options"), 1020, AlarmII);
 }
 
-// The start options above, "ring until seen" and "close options" below, in the keyboard's order
-// from left to right and top to bottom.
+// The start options above, "ring until seen", "keep alarms" and "close options" below, in the keyboard's
+// order from left to right and top to bottom.
 void OptionsArea::buildBottomRow() {
     //: Beside a check box, 130 pixels: the program starts when the user logs in to the desktop. Say
     //: it as your language's desktops do, not word for word.
@@ -83,27 +83,35 @@ void OptionsArea::buildBottomRow() {
     //: and again until the user answers it.
     m_ringUntilSeen = Controls::labelledButton<QCheckBox>(m_window, "CheckRepeat", "lblRepeat",
                                                           tr("ring until seen"), 95, 5310);
+    //: Beside a check box, 110 pixels: the alarms set at the end come back at the next start.
+    m_keepAlarms =
+        Controls::labelledButton<QCheckBox>(m_window, "CheckKeep", "lblKeep", tr("keep alarms"), 2330, 5310);
     //: Short: a small button, 77 pixels, that hides the options panels.
     m_close =
         place(new FlatBttn(tr("close options"), m_window), "FlatBttnClose", QRect(4320, 5280, 1160, 270));
     m_bottomRow = {m_startWithDesktop,
                    m_startMinimized,
                    m_ringUntilSeen,
+                   m_keepAlarms,
                    m_window->findChild<QWidget *>(u"Label17"_s),
                    m_window->findChild<QWidget *>(u"Label16"_s),
                    m_window->findChild<QWidget *>(u"lblRepeat"_s),
+                   m_window->findChild<QWidget *>(u"lblKeep"_s),
                    m_close};
     connect(m_close, &FlatBttn::Click, this, &OptionsArea::close);
 
     connect(m_startWithDesktop, &QCheckBox::toggled, &m_startOptions, &StartOptions::setStartsWithDesktop);
     connect(m_startMinimized, &QCheckBox::toggled, &m_startOptions, &StartOptions::setStartsMinimized);
     connect(m_ringUntilSeen, &QCheckBox::toggled, &m_startOptions, &StartOptions::setRingsUntilSeen);
+    connect(m_keepAlarms, &QCheckBox::toggled, &m_startOptions, &StartOptions::setKeepsAlarms);
     connect(&m_startOptions, &StartOptions::startsWithDesktopChanged, m_startWithDesktop,
             [this] { m_startWithDesktop->setChecked(m_startOptions.startsWithDesktop()); });
     connect(&m_startOptions, &StartOptions::startsMinimizedChanged, m_startMinimized,
             [this] { m_startMinimized->setChecked(m_startOptions.startsMinimized()); });
     connect(&m_startOptions, &StartOptions::ringsUntilSeenChanged, m_ringUntilSeen,
             [this] { m_ringUntilSeen->setChecked(m_startOptions.ringsUntilSeen()); });
+    connect(&m_startOptions, &StartOptions::keepsAlarmsChanged, m_keepAlarms,
+            [this] { m_keepAlarms->setChecked(m_startOptions.keepsAlarms()); });
 }
 
 QWidget *OptionsArea::panel(Panel which) const {
@@ -115,8 +123,8 @@ QWidget *OptionsArea::lastOptionsButton() const {
 }
 
 void OptionsArea::chainBottomRowAfter(QWidget *previous) {
-    for (QWidget *next :
-         std::initializer_list<QWidget *>{m_startWithDesktop, m_startMinimized, m_ringUntilSeen, m_close})
+    for (QWidget *next : std::initializer_list<QWidget *>{m_startWithDesktop, m_startMinimized,
+                                                          m_ringUntilSeen, m_keepAlarms, m_close})
         QWidget::setTabOrder(std::exchange(previous, next), next);
 }
 

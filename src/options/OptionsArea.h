@@ -54,6 +54,7 @@ private:
     QCheckBox *m_startWithDesktop;
     QCheckBox *m_startMinimized;
     QCheckBox *m_ringUntilSeen;
+    QCheckBox *m_keepAlarms;
     FlatBttn *m_close;
     QList<QWidget *> m_bottomRow;
 };

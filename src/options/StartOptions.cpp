@@ -10,6 +10,7 @@ const QString Section = u"ControlSettings"_s;
 const QString WithDesktopKey = u"CheckStartValue"_s;
 const QString MinimizedKey = u"CheckMinValue"_s;
 const QString RingsKey = u"CheckRepeatValue"_s;
+const QString KeepKey = u"CheckKeepValue"_s;
 
 QString flag(bool on) {
     return on ? u"1"_s : u"0"_s;
@@ -38,14 +39,23 @@ void StartOptions::setRingsUntilSeen(bool rings) {
     Q_EMIT ringsUntilSeenChanged();
 }
 
+void StartOptions::setKeepsAlarms(bool keeps) {
+    if (keeps == m_keepsAlarms)
+        return;
+    m_keepsAlarms = keeps;
+    Q_EMIT keepsAlarmsChanged();
+}
+
 void StartOptions::load(SettingsStore &settings) {
     setStartsWithDesktop(settings.readInteger(Section, WithDesktopKey, 0, 0, 1) == 1);
     setStartsMinimized(settings.readInteger(Section, MinimizedKey, 0, 0, 1) == 1);
     setRingsUntilSeen(settings.readInteger(Section, RingsKey, 0, 0, 1) == 1);
+    setKeepsAlarms(settings.readInteger(Section, KeepKey, 0, 0, 1) == 1);
 }
 
 void StartOptions::save(SettingsStore &settings) const {
     settings.write(Section, WithDesktopKey, flag(m_withDesktop));
     settings.write(Section, MinimizedKey, flag(m_minimized));
     settings.write(Section, RingsKey, flag(m_ringsUntilSeen));
+    settings.write(Section, KeepKey, flag(m_keepsAlarms));
 }

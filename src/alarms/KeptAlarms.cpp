@@ -1,0 +1,93 @@
+#include "alarms/KeptAlarms.h"
+
+#include "alarms/Alarm.h"
+#include "alarms/AlarmCheck.h"
+#include "alerts/AlertOptions.h"
+#include "alerts/Alerts.h"
+#include "core/ClockText.h"
+#include "persistence/SettingsStore.h"
+#include "platform/Clock.h"
+
+#include <QDateTime>
+
+#include <limits>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString TimeKey = u"Time"_s;
+const QString OnKey = u"On"_s;
+const QString OnSinceKey = u"OnSince"_s; // seconds since 1970 in UTC
+const QString MessageKey = u"MessageOn"_s;
+const QString ProgramKey = u"ProgramOn"_s;
+constexpr qint64 LastSecondOfDay = 86399;
+
+QString sectionOf(qsizetype index) {
+    return u"Alarm%1Settings"_s.arg(index + 1);
+}
+
+QString flag(bool on) {
+    return on ? u"1"_s : u"0"_s;
+}
+
+} // namespace
+
+KeptAlarms::KeptAlarms(SettingsStore &settings, Alerts &alerts, const Clock &clock, const QList<Kept> &alarms)
+    : m_settings(settings)
+    , m_alerts(alerts)
+    , m_clock(clock)
+    , m_alarms(alarms) {}
+
+// A record that is not the program's own leaves its alarm as a first start has it.
+void KeptAlarms::load(bool keep) {
+    m_kept = keep;
+    for (qsizetype index = 0; index < m_alarms.size(); ++index) {
+        const QString section = sectionOf(index);
+        const qint64 time = m_settings.readInteger(section, TimeKey, -1, 0, LastSecondOfDay);
+        const bool wasOn = time >= 0 && m_settings.readInteger(section, OnKey, 0, 0, 1) == 1;
+        if (!keep) {
+            if (wasOn)
+                m_endedOn.append({m_alarms[index].alarm->name(), int(time)});
+            continue;
+        }
+        const qint64 onSince =
+            m_settings.readInteger(section, OnSinceKey, -1, 0, std::numeric_limits<qint64>::max());
+        if (time >= 0)
+            m_alarms[index].alarm->restore(
+                int(time),
+                wasOn && onSince >= 0 ? std::optional(QDateTime::fromSecsSinceEpoch(onSince)) : std::nullopt);
+        m_alarms[index].options->setShowsMessage(m_settings.readInteger(section, MessageKey, 0, 0, 1) == 1);
+        m_alarms[index].options->setStartsProgram(m_settings.readInteger(section, ProgramKey, 0, 0, 1) == 1);
+    }
+}
+
+void KeptAlarms::startFinished() {
+    // Each in turn, so that the second goes off while the box of the first waits.
+    if (m_kept)
+        for (const Kept &kept : m_alarms)
+            QMetaObject::invokeMethod(&kept.alarm->check(), &AlarmCheck::goOffIfMissed, Qt::QueuedConnection);
+    for (const auto &[name, time] : std::exchange(m_endedOn, {}))
+        //: A notification at the start when "keep alarms" is off: "Alarm I was on for 07:00 am when
+        //: Tivvet ended; it is off now".
+        m_alerts.notify(name,
+                        tr("%1 was on for %2 when Tivvet ended; it is off now")
+                            .arg(name, ClockText::alarmTime(time, m_clock.formats)),
+                        false, false);
+}
+
+// Read from the alarms themselves: at the end, before their checks stop.
+void KeptAlarms::save() const {
+    for (qsizetype index = 0; index < m_alarms.size(); ++index) {
+        const QString section = sectionOf(index);
+        Alarm &alarm = *m_alarms[index].alarm;
+        m_settings.write(section, TimeKey, QString::number(alarm.time().value_or(-1)));
+        m_settings.write(section, OnKey, flag(alarm.isOn()));
+        m_settings.write(section, OnSinceKey,
+                         alarm.isOn() ? QString::number(alarm.check().onSince().toSecsSinceEpoch())
+                                      : QString());
+        m_settings.write(section, MessageKey, flag(m_alarms[index].options->showsMessage()));
+        m_settings.write(section, ProgramKey, flag(m_alarms[index].options->startsProgram()));
+    }
+}
