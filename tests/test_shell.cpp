@@ -208,7 +208,8 @@ private Q_SLOTS:
             QVERIFY2(
                 walked.contains(u"Alarm2 FlatBttnColor FlatBttnHelp FlatBttnAbout FlatBttnExit "_s +
                                 (*panel ? u"txtWav"_s : u"txtHours"_s)) &&
-                    (!*panel || walked.contains(u"CheckStart CheckMin CheckRepeat CheckKeep FlatBttnClose txtHours"_s)),
+                    (!*panel ||
+                     walked.contains(u"CheckStart CheckMin CheckRepeat CheckKeep FlatBttnClose txtHours"_s)),
                 qPrintable(walked));
         }
         press(w->find("txtSeconds"), Qt::Key_Enter);
