@@ -1,10 +1,10 @@
 #include "Rows.h"
 #include "alarms/Alarm.h"
 #include "alarms/AlarmCheck.h"
-#include "alarms/KeptAlarms.h"
 #include "alerts/AlertOptions.h"
 #include "alerts/Alerts.h"
 #include "countdown/Countdown.h"
+#include "persistence/KeptAlarms.h"
 #include "persistence/SettingsStore.h"
 #include "platform/Clock.h"
 #include "platform/SOTimer.h"
@@ -66,6 +66,14 @@ struct Log : Clock, Alerts {
     if (!zone.isEmpty())
         set(zone);
     return qScopeGuard([set, home] { set(home); });
+}
+
+// " 600 900", the times left at which it notifies.
+QString notifyTimes(const Countdown &countdown) {
+    QString times;
+    for (const qint64 time : countdown.notifyTimes())
+        times += u' ' + QString::number(time);
+    return times;
 }
 
 QStringList split(const QString &text) {
@@ -366,28 +374,29 @@ private Q_SLOTS:
 
     // Each row: whether the alarms are kept; Alarm I at the end, with its program activated: its
     // time and the moment it was switched on, or off, or a record not the program's own; the
-    // next start's time; what the start tells, and how it leaves the alarm.
+    // next start's time; what the start tells, and how it leaves the alarm and the countdown's
+    // notify times (15 minutes and a custom 00:10:00 at the end).
     void keptAlarmsAtTheNextStart_data() {
         addRows({
             {"", "keep", "atTheEnd", "start", "told", "after"},
             {"on, not yet due", "yes", "07:00am 2026-12-04T22:00", "2026-12-05T06:59", "",
-             "07:00am on program"},
+             "07:00am on program 600 900"},
             {"missed", "yes", "07:00am 2026-12-04T22:00", "2026-12-05T07:25",
              "sound going off |notify Alarm I urgent snooze|Alarm I at 07:00 am, 25 min late: Tivvet was not "
              "running|start /bin/tea",
-             "07:00am off program"},
+             "07:00am off program 600 900"},
             {"12 hours late", "yes", "07:00am 2026-12-04T22:00", "2026-12-05T19:00",
              "sound going off |notify Alarm I urgent snooze|Alarm I at 07:00 am, 12 h 0 min late: Tivvet was "
              "not "
              "running|start /bin/tea",
-             "07:00am off program"},
+             "07:00am off program 600 900"},
             {"more than 12 hours late", "yes", "07:00am 2026-12-04T22:00", "2026-12-05T19:01",
              "notify Alarm I urgent|Alarm I at 07:00 am was missed: Tivvet was not running; it is off now",
-             "07:00am off program"},
+             "07:00am off program 600 900"},
             {"switched on after its time", "yes", "07:00am 2026-12-05T07:10", "2026-12-05T07:30", "",
-             "07:00am on program"},
-            {"off", "yes", "07:30pm off", "2026-12-05T19:30", "", "07:30pm off program"},
-            {"not its own", "yes", "Time=86400", "2026-12-05T07:30", "", "12:00am off program"},
+             "07:00am on program 600 900"},
+            {"off", "yes", "07:30pm off", "2026-12-05T19:30", "", "07:30pm off program 600 900"},
+            {"not its own", "yes", "Time=86400", "2026-12-05T07:30", "", "12:00am off program 600 900"},
             {"not kept, on", "", "07:00am 2026-12-04T22:00", "2026-12-05T06:00",
              "notify Alarm I |Alarm I was on for 07:00 am when Tivvet ended; it is off now", "12:00am off"},
             {"not kept, off", "", "07:00am off", "2026-12-05T06:00", "", "12:00am off"},
@@ -414,7 +423,12 @@ private Q_SLOTS:
             log.current = QDateTime::fromString(atTheEnd[1], Qt::ISODate);
             ended->switchOn(fields);
         }
-        KeptAlarms(settings, log, log, {{ended.get(), &endOptions}}).save();
+        AlertOptions timerOptions;
+        Countdown endCountdown(log, timerOptions, log);
+        endCountdown.setNotifyBefore(15, true);
+        endCountdown.setCustomNotifyTime(600);
+        endCountdown.setCustomNotifyOn(true);
+        KeptAlarms(settings, log, log, {{ended.get(), &endOptions}}, endCountdown).save();
         if (time.contains(u'='))
             settings.write(u"Alarm1Settings"_s, time.section(u'=', 0, 0), time.section(u'=', 1));
 
@@ -422,13 +436,14 @@ private Q_SLOTS:
         log.take();
         AlertOptions options;
         const std::unique_ptr<Alarm> alarm = alarmWithProgram(options);
-        KeptAlarms kept(settings, log, log, {{alarm.get(), &options}});
+        Countdown countdown(log, timerOptions, log);
+        KeptAlarms kept(settings, log, log, {{alarm.get(), &options}}, countdown);
         kept.load(column("keep") == u"yes"_s);
         kept.startFinished();
         QCoreApplication::processEvents();
         QTEST(log.take().join(u'|'), "told");
         QTEST(alarm->composedTime() + (alarm->isOn() ? u" on"_s : u" off"_s) +
-                  (options.startsProgram() ? u" program"_s : QString()),
+                  (options.startsProgram() ? u" program"_s : QString()) + notifyTimes(countdown),
               "after");
     }
 

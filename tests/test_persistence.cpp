@@ -60,7 +60,7 @@ private Q_SLOTS:
         for (const auto &[key, byDefault] : keys)
             QCOMPARE(ini().value(u"ColorSettings/"_s + QLatin1StringView(key)).toString(),
                      stored[QLatin1StringView(key)]);
-        QCOMPARE(ini().allKeys().size(), 44);
+        QCOMPARE(ini().allKeys().size(), 50);
     }
 
     void eachSlotColoursItsTargets_data() {
@@ -116,6 +116,33 @@ private Q_SLOTS:
         QCOMPARE(ini().value(key).toString(), u"658188"_s);
         window->close();
         QTEST(ini().value(key).toString(), "byDefault");
+    }
+
+    // Kept, an alarm and the countdown's notify choices come back as the window showed them; not
+    // kept, they come back as at a first start, and the alarm that was on is told of once.
+    void keptAlarmsComeBackAsShown() {
+        const auto shown = [this] {
+            return QStringList{w->texts({"txtHour2", "txtMinute2", "txtAmPm2"}), w->text("Option3"),
+                               w->text("Check15"), w->texts({"txtHour3", "txtMinute3", "txtSecond"}),
+                               w->text("Check2")}
+                .join(u' ');
+        };
+        w->platform.setTime(QTime(6, 0));
+        w->typeParts({"txtHour2", "txtMinute2", "txtAmPm2"}, u"07:30:pm"_s);
+        w->click("Option3");
+        w->click("Check15");
+        w->typeParts({"txtHour3", "txtMinute3", "txtSecond"}, u"00:10:00"_s);
+        w->click("Check2");
+        w->click("CheckKeep");
+        w->restart();
+        QCOMPARE(shown(), u"07:30:pm 1 1 00:10:00 1"_s);
+        w->click("CheckKeep");
+        w->restart();
+        w->restart();
+        QCOMPARE(shown(), u"12:00:am 0 0 00:00:00 0"_s);
+        QCOMPARE(
+            w->platform.log.filter(u"notify"_s),
+            QStringList(u"notify Alarm II |Alarm II was on for 07:30 pm when Tivvet ended; it is off now"_s));
     }
 
     void startOptionsAndTheAutostartEntry() {

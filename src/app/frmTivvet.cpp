@@ -3,7 +3,7 @@
 #include "alarms/Alarm.h"
 #include "alarms/AlarmCheck.h"
 #include "alarms/AlarmClock.h"
-#include "alarms/KeptAlarms.h"
+#include "persistence/KeptAlarms.h"
 #include "alerts/AlertActions.h"
 #include "alerts/AlertOptions.h"
 #include "app/ClockDisplay.h"
@@ -100,7 +100,7 @@ void frmTivvet::buildModels(const PlatformServices &services) {
                                                     *m_alarmIIOptions, [this] { saveSoon(false); });
     m_keptAlarms = std::make_unique<KeptAlarms>(
         *m_settings, *m_alerts, services.clock,
-        QList<KeptAlarms::Kept>{{m_alarmI, m_alarmIOptions}, {m_alarmII, m_alarmIIOptions}});
+        QList<KeptAlarms::Kept>{{m_alarmI, m_alarmIOptions}, {m_alarmII, m_alarmIIOptions}}, *m_countdown);
 }
 
 void frmTivvet::buildViews(const PlatformServices &services) {

@@ -93,6 +93,13 @@ void Countdown::setCustomNotifyOn(bool on) {
     Q_EMIT customNotifyOnChanged();
 }
 
+void Countdown::restoreNotifyChoices(const NotifyChoices &choices) {
+    m_notifyBefore = choices.before;
+    m_customTime = choices.customTime;
+    Q_EMIT notifyChoicesRestored();
+    setCustomNotifyOn(choices.customOn);
+}
+
 QList<qint64> Countdown::notifyTimes() const {
     QList<qint64> times;
     if (m_customOn && m_customTime)

@@ -46,6 +46,14 @@ public:
     bool customNotifyIsOn() const { return m_customOn; }
     // A custom notify time of zero, or one that is not a time of day, cannot be switched on.
     void setCustomNotifyOn(bool on);
+    struct NotifyChoices {
+        std::array<bool, NotifyMinutes.size()> before{};
+        std::optional<int> customTime;
+        bool customOn = false;
+    };
+    NotifyChoices notifyChoices() const { return {m_notifyBefore, m_customTime, m_customOn}; }
+    // As they were at the end of the last run.
+    void restoreNotifyChoices(const NotifyChoices &choices);
     // The times left, in seconds, at which it notifies: one for each setting that is on.
     QList<qint64> notifyTimes() const;
 
@@ -59,6 +67,7 @@ Q_SIGNALS:
     // The entry was emptied: the fields show nothing.
     void entryCleared();
     void customNotifyOnChanged();
+    void notifyChoicesRestored();
     // Whether it is counting.
     void counting(bool counting);
 

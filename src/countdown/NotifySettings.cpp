@@ -43,6 +43,7 @@ void NotifySettings::buildNotifyTimes() {
         box->setAccessibleName(tr("timer notify %1").arg(caption));
         connect(box, &QCheckBox::toggled, this,
                 [this, minutes](bool on) { m_countdown.setNotifyBefore(minutes, on); });
+        m_notifyBoxes.append(box);
     };
     notifyBox("Check60", 60, 420);
     notifyBox("Check30", 30, 690);
@@ -91,6 +92,17 @@ void NotifySettings::bindToModel(FieldSelection &selection) {
     connect(m_customOn, &QCheckBox::toggled, &m_countdown, &Countdown::setCustomNotifyOn);
     connect(&m_countdown, &Countdown::customNotifyOnChanged, m_customOn,
             [this] { m_customOn->setChecked(m_countdown.customNotifyIsOn()); });
+    connect(&m_countdown, &Countdown::notifyChoicesRestored, this, &NotifySettings::showRestoredChoices);
+}
+
+void NotifySettings::showRestoredChoices() {
+    const Countdown::NotifyChoices choices = m_countdown.notifyChoices();
+    for (qsizetype i = 0; i < m_notifyBoxes.size(); ++i)
+        m_notifyBoxes[i]->setChecked(choices.before[std::size_t(i)]);
+    const int second = choices.customTime.value_or(0);
+    m_customHour->setText(ClockText::twoDigits(second / 3600));
+    m_customMinute->setText(ClockText::twoDigits(second / 60 % 60));
+    m_customSecond->setText(ClockText::twoDigits(second % 60));
 }
 
 void NotifySettings::takeCustomTime() {

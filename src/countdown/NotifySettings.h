@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class Countdown;
@@ -26,9 +27,11 @@ private:
     void buildCustomTime();
     void bindToModel(FieldSelection &selection);
     void takeCustomTime();
+    void showRestoredChoices();
 
     Countdown &m_countdown;
     Frame *m_notifyTimes;
+    QList<QCheckBox *> m_notifyBoxes; // in the order of Countdown::NotifyMinutes
     Frame *m_customGroup;
     QLineEdit *m_customHour;
     QLineEdit *m_customMinute;
