@@ -3,6 +3,7 @@
 #include "alarms/AlarmCheck.h"
 #include "alerts/AlertOptions.h"
 #include "alerts/Alerts.h"
+#include "app/TrayTip.h"
 #include "countdown/Countdown.h"
 #include "persistence/KeptAlarms.h"
 #include "persistence/SettingsStore.h"
@@ -445,6 +446,53 @@ private Q_SLOTS:
         QTEST(alarm->composedTime() + (alarm->isOn() ? u" on"_s : u" off"_s) +
                   (options.startsProgram() ? u" program"_s : QString()) + notifyTimes(countdown),
               "after");
+    }
+
+    // Each row: the countdown's entry, and whether it runs; Alarm I's time, on and maybe snoozed.
+    void theTrayTipTellsWhatRuns_data() {
+        addRows({
+            {"", "countdown", "alarm", "tip"},
+            {"nothing", "", "", " Click Right Mouse Button "},
+            {"running", "0 4 12 start", "", "00:04:12 left\n Click Right Mouse Button "},
+            {"paused", "0 4 12", "", "00:04:12 left\n Click Right Mouse Button "},
+            {"an alarm on", "", "07:30pm", " Click Right Mouse Button \nAlarm I 07:30 pm"},
+            {"snoozed", "", "07:00am snooze", " Click Right Mouse Button \nAlarm I 07:00 am"},
+            {"both", "25 0 0 start", "07:00am",
+             "25:00:00 left\n Click Right Mouse Button \nAlarm I 07:00 am"},
+        });
+    }
+    void theTrayTipTellsWhatRuns() {
+        Rig rig;
+        Alarm alarm(u"Alarm I"_s, rig.options, rig.log, rig.log);
+        const TrayTip tip(rig.countdown, {&alarm}, rig.log, [] { return false; });
+        const QStringList countdown = split(column("countdown")), set = split(column("alarm"));
+        if (!countdown.isEmpty())
+            rig.enter(countdown.join(u' '));
+        if (countdown.value(3) == u"start"_s)
+            rig.countdown.start();
+        if (!set.isEmpty())
+            alarm.switchOn({set[0].left(2), set[0].mid(3, 2), set[0].right(2)});
+        if (set.value(1) == u"snooze"_s)
+            alarm.check().snooze();
+        QTEST(tip.text(), "tip");
+    }
+
+    // The time left changes the tip while it is on the screen; otherwise at whole minutes only.
+    void theTrayTipChangesOnceAMinuteUnseen() {
+        Rig rig;
+        bool shown = false;
+        const TrayTip tip(rig.countdown, {}, rig.log, [&shown] { return shown; });
+        QSignalSpy changed(&tip, &TrayTip::changed);
+        rig.enter(u"0 1 5"_s);
+        rig.countdown.start();
+        const qsizetype started = changed.size();
+        for (int second = 0; second < 6; ++second)
+            rig.countdown.tick();
+        QCOMPARE(changed.size() - started, 1); // at 00:01:00
+        shown = true;
+        rig.countdown.tick();
+        rig.countdown.tick();
+        QCOMPARE(changed.size() - started, 3);
     }
 
     // Snooze on the box answers it: the program starts then, once. The snoozed going-off brings the

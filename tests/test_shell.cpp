@@ -57,6 +57,7 @@ private Q_SLOTS:
     }
 
     // Chosen while the window is in the tray: Restore brings it back, Help and About open theirs.
+    // Its tip tells the time a countdown has left.
     void trayMenuItems() {
         const QList<QAction *> items = w->platform.tray.menu->actions();
         QStringList captions;
@@ -66,6 +67,9 @@ private Q_SLOTS:
         w->window->showMinimized();
         QTRY_VERIFY(!w->window->isVisible());
         QCOMPARE(w->platform.tray.shownTip, u" Click Right Mouse Button "_s);
+        w->typeParts({"txtHours", "txtMinutes", "txtSeconds"}, u"0:5:0"_s);
+        w->click("FlatBttnStart");
+        QCOMPARE(w->platform.tray.shownTip, u"00:05:00 left\n Click Right Mouse Button "_s);
         for (const auto &[item, opens] : {std::pair{1, "frmHelp"}, {2, "frmAbout"}, {0, "frmTivvet"}}) {
             items[item]->trigger();
             QStringList shown;

@@ -3,12 +3,12 @@
 #include "alarms/Alarm.h"
 #include "alarms/AlarmCheck.h"
 #include "alarms/AlarmClock.h"
-#include "persistence/KeptAlarms.h"
 #include "alerts/AlertActions.h"
 #include "alerts/AlertOptions.h"
 #include "app/ClockDisplay.h"
 #include "app/ProgramEnd.h"
 #include "app/TrayMenu.h"
+#include "app/TrayTip.h"
 #include "colours/ColourScheme.h"
 #include "colours/frmColor.h"
 #include "controls/AROnTop.h"
@@ -26,6 +26,7 @@
 #include "options/OptionsArea.h"
 #include "options/StartOptions.h"
 #include "persistence/Autostart.h"
+#include "persistence/KeptAlarms.h"
 #include "persistence/OptionsTexts.h"
 #include "persistence/SaveSoon.h"
 #include "persistence/SettingsStore.h"
@@ -122,6 +123,8 @@ void frmTivvet::buildViews(const PlatformServices &services) {
     auto *alarmIIOptions = new AlarmOptions(m_options->panel(OptionsArea::AlarmII), AlarmOptions::AlarmII,
                                             *m_alarmIIOptions, defaultSound, services.files, *m_alerts);
     m_trayMenu = new TrayMenu(this);
+    m_trayTip = new TrayTip(
+        *m_countdown, {m_alarmI, m_alarmII}, services.clock, [this] { return m_tray.isTipShown(); }, this);
     orderTabs(buildCommands(mainArea), alarmIIOptions->lastFocus());
 }
 
@@ -201,6 +204,7 @@ void frmTivvet::orderTabs(const QList<QWidget *> &commands, QWidget *lastOfPanel
 }
 
 void frmTivvet::connectTray() {
+    connect(m_trayTip, &TrayTip::changed, this, [this] { m_tray.setTip(m_trayTip->text()); });
     connect(&m_tray, &TrayIcon::restoreClicked, this, [this] { restoreAsked({}); });
     connect(&m_tray, &TrayIcon::menuOpening, this, &frmTivvet::bringToForeground);
     connect(&m_tray, &TrayIcon::appeared, this, &frmTivvet::hideInTrayWhenMinimised);
@@ -457,8 +461,7 @@ void frmTivvet::showAbout() {
 }
 
 void frmTivvet::addTrayIcon() {
-    //: The tray icon's tooltip, with one blank before and after it; at most 62 characters.
-    m_tray.add(m_programIcon, tr(" Click Right Mouse Button "), m_trayMenu);
+    m_tray.add(m_programIcon, m_trayTip->text(), m_trayMenu);
 }
 
 void frmTivvet::changeEvent(QEvent *event) {

@@ -40,6 +40,7 @@ class SingleInstance;
 class StartOptions;
 class TrayIcon;
 class TrayMenu;
+class TrayTip;
 
 // The main window: builds itself from the subsystems' parts and wires them together.
 class frmTivvet : public QWidget, public AlertWindow {
@@ -159,6 +160,7 @@ private:
     ClockDisplay *m_clock = nullptr;
     OptionsArea *m_options = nullptr;
     TrayMenu *m_trayMenu = nullptr;
+    TrayTip *m_trayTip = nullptr;
     QPointer<frmColor> m_colourWindow;
     QPointer<frmAbout> m_aboutWindow;
     QPointer<frmHelp> m_helpWindow;

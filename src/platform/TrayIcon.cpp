@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QSystemTrayIcon>
+#include <QToolTip>
 
 #include <xcb/xcb.h>
 
@@ -64,16 +65,27 @@ bool QtTrayIcon::isAvailable() const {
 }
 
 void QtTrayIcon::add(const QIcon &icon, const QString &tip, QMenu *menu) {
-    m_waitingAdd = [this, icon, tip, menu] {
+    m_tip = tip;
+    m_waitingAdd = [this, icon, menu] {
         if (!m_icon)
             create();
         m_icon->setIcon(icon);
-        m_icon->setToolTip(tip);
+        m_icon->setToolTip(m_tip);
         m_icon->setContextMenu(menu);
         m_icon->show();
     };
     if (m_docking)
         addIfThereIsATray(isAvailable());
+}
+
+void QtTrayIcon::setTip(const QString &tip) {
+    m_tip = tip;
+    if (m_icon)
+        m_icon->setToolTip(tip);
+}
+
+bool QtTrayIcon::isTipShown() const {
+    return m_icon && m_icon->isVisible() && QToolTip::isVisible() && QToolTip::text() == m_tip;
 }
 
 void QtTrayIcon::remove() {

@@ -19,6 +19,9 @@ public:
     // Whether the desktop has a notification area now.
     virtual bool isAvailable() const = 0;
     virtual void add(const QIcon &icon, const QString &tip, QMenu *menu) = 0;
+    virtual void setTip(const QString &tip) = 0;
+    // Whether the tip is on the screen, as far as the program can know.
+    virtual bool isTipShown() const = 0;
     virtual void remove() = 0;
 
 Q_SIGNALS:
@@ -39,6 +42,9 @@ public:
 
     bool isAvailable() const override;
     void add(const QIcon &icon, const QString &tip, QMenu *menu) override;
+    void setTip(const QString &tip) override;
+    // Only the X tray's tip is the program's own tooltip; a status-icon host's is not known.
+    bool isTipShown() const override;
     void remove() override;
     // Until then an added icon waits: docked during the program's start, it would compete with
     // the window's first frame. Where there is no tray it waits for one.
@@ -52,6 +58,7 @@ private:
 
     QSystemTrayIcon *m_icon = nullptr;
     std::function<void()> m_waitingAdd;
+    QString m_tip;
     bool m_docking = false;
     bool m_wasAvailable = false;
 };

@@ -25,6 +25,8 @@ public:
         shownTip = tip;
         this->menu = menu;
     }
+    void setTip(const QString &tip) override { shownTip = tip; }
+    bool isTipShown() const override { return false; }
     void remove() override { shownTip.clear(); }
 
     bool available = true;
