@@ -13,10 +13,11 @@ class TestAlarms : public WindowTest {
 
 private Q_SLOTS:
     // Each row: the field clicked (its text put there first, unless "-"), then an arrow clicked or
-    // held ("UpDown2 up"), a key or text typed into the field; what the watched fields show.
+    // held ("UpDown2 up"), a key or text typed into the field; what the watched fields show. A
+    // locale given is the clock's, the window's from its start.
     void spinButtonsStepTheSelectedField_data() {
         addRows({
-            {"", "field", "text", "action", "shows", "watched"},
+            {"", "field", "text", "action", "shows", "watched", "locale"},
             {"minute 59, up", "txtMinute2", "59", "UpDown2 up", "00"},
             {"minute 00, down", "txtMinute2", "00", "UpDown2 down", "59"},
             {"hour 7, up", "txtHour", "7", "UpDown1 up", "08"},
@@ -47,11 +48,17 @@ private Q_SLOTS:
             {"p typed", "txtAmPm2", "", "p", "pm"},
             {"A typed", "txtAmPm2", "", "A", "am"},
             {"x typed", "txtAmPm2", "", "x", ""},
+            {"24-hour 23, up", "txtHour", "23", "UpDown1 up", "00 ", "txtHour txtAmPm", "de_DE"},
+            {"24-hour 00, Down", "txtHour2", "00", "Down", "23", "", "de_DE"},
         });
     }
 
     // A click on a field selects its text and its kind.
     void spinButtonsStepTheSelectedField() {
+        if (!column("locale").isEmpty()) {
+            w->platform.formats = QLocale(column("locale"));
+            w->restart();
+        }
         for (const QString &name : column("field").split(u' ', Qt::SkipEmptyParts)) {
             if (column("text") != u"-"_s)
                 w->type(qPrintable(name), column("text"));
@@ -81,6 +88,17 @@ private Q_SLOTS:
         else
             QTest::keyClicks(field, action);
         QTEST(shown(), "shows");
+    }
+
+    // On the 24-hour clock the am/pm field shows nothing and is out of reach of the keyboard, a
+    // click and the arrows.
+    void theAmPmFieldIsEmptyOnTheTwentyFourHourClock() {
+        w->platform.formats = QLocale(u"de_DE"_s);
+        w->restart();
+        w->click("txtAmPm");
+        w->click("UpDown1/up");
+        QCOMPARE(w->texts({"txtHour", "txtAmPm"}), u"00:"_s);
+        QCOMPARE(w->find("txtAmPm")->focusPolicy(), Qt::NoFocus);
     }
 
     // Each row: Alarm I on for its time at 1:30 pm; a click on a field, then keys typed with the

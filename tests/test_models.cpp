@@ -4,6 +4,7 @@
 #include "alerts/AlertOptions.h"
 #include "alerts/Alerts.h"
 #include "app/TrayTip.h"
+#include "core/ClockText.h"
 #include "countdown/Countdown.h"
 #include "persistence/KeptAlarms.h"
 #include "persistence/SettingsStore.h"
@@ -217,9 +218,9 @@ private Q_SLOTS:
         QCOMPARE(countdown.timeLeft().durationText(), u"00:00:08"_s);
     }
 
-    // Each row switches Alarm II on two minutes before "now", a local time of the fixed day or a
-    // moment with its UTC offset in the row's zone, then checks it; what its notification tells in
-    // the row's locale.
+    // Each row switches Alarm II on (its fields as the row's locale shows them) two minutes before
+    // "now", a local time of the fixed day or a moment with its UTC offset in the row's zone, then
+    // checks it; what its notification tells in the row's locale.
     void anAlarmGoesOffInItsMinute_data() {
         addRows({
             {"", "zone", "time", "now", "told", "locale"},
@@ -230,7 +231,7 @@ private Q_SLOTS:
             {"in the morning", "", "07 30 pm", "07:30:00", ""},
             {"midnight", "", "12 00 am", "00:00:30", "Alarm II at 12:00 am"},
             {"noon", "", "12 00 pm", "12:00:00", "Alarm II at 12:00 pm"},
-            {"German clock", "", "07 30 pm", "19:30:00", "Alarm II at 19:30", "de_DE"},
+            {"German clock", "", "19 30", "19:30:00", "Alarm II at 19:30", "de_DE"},
             {"skipped hour, its day begins", "Europe/Berlin", "02 30 am", "2026-03-29T00:00:30+01:00", ""},
             {"skipped hour, the gap ends", "Europe/Berlin", "02 30 am", "2026-03-29T03:00:20+02:00",
              "Alarm II at 02:30 am: the clocks went forward"},
@@ -256,7 +257,7 @@ private Q_SLOTS:
         Alarm alarm(u"Alarm II"_s, options, log, log);
         log.current = now.addSecs(-120);
         const QStringList time = split(column("time"));
-        alarm.switchOn({time[0], time[1], time[2]});
+        alarm.switchOn({time[0], time[1], time.value(2)});
         log.current = now;
         AlarmCheck::goOffInTimeOrder({&alarm.check()});
         const QString told = column("told");
@@ -332,6 +333,38 @@ private Q_SLOTS:
             told << u"rang"_s;
         QCOMPARE(QStringList((alarm.isOn() ? u"on "_s + alarm.composedTime() : u"off"_s)) + told,
                  column("after").split(u", "_s));
+    }
+
+    // Each row: Alarm I switched on for its fields as the clock's locale shows them, snoozed, then an
+    // hour taken; what its hour and am/pm show, the second it is due, whether it is still snoozed.
+    // On the 24-hour clock every hour is one of it and the am/pm shows nothing; elsewhere, English
+    // too, an hour of 01 to 12 keeps its marker.
+    void anAlarmTakesTheHoursOfTheLocale_data() {
+        addRows({
+            {"", "locale", "set", "hour", "after"},
+            {"13 stays 13", "de_DE", "23|30|", "13", "13||13:30:00"},
+            {"05 in the morning", "de_DE", "23|30|", "05", "05||05:30:00"},
+            {"12 at noon", "de_DE", "00|30|", "12", "12||12:30:00"},
+            {"0 at midnight", "de_DE", "23|30|", "0", "00||00:30:00"},
+            {"the same hour, still snoozed", "de_DE", "23|30|", "23", "23||23:30:00|snoozed"},
+            {"English", "en_GB", "11|30|pm", "05", "05|pm|17:30:00"},
+            {"Korean", "ko_KR", "11|30|pm", "05", "05|pm|17:30:00"},
+        });
+    }
+    void anAlarmTakesTheHoursOfTheLocale() {
+        Log log;
+        log.formats = QLocale(column("locale"));
+        AlertOptions options;
+        Alarm alarm(u"Alarm I"_s, options, log, log);
+        const QStringList set = column("set").split(u'|');
+        alarm.switchOn({set[0], set[1], set[2]});
+        alarm.snoozeUntil(log.current.addSecs(600));
+        alarm.take(Alarm::Field::Hour, column("hour"), false);
+        QStringList after{alarm.shown(Alarm::Field::Hour), alarm.shown(Alarm::Field::AmPm),
+                          ClockText::hhmmss(alarm.time().value())};
+        if (alarm.snoozedUntil())
+            after << u"snoozed"_s;
+        QTEST(after.join(u'|'), "after");
     }
 
     // Snoozed, an alarm is on and goes off at the start of the minute ten minutes on, counted on the

@@ -2,6 +2,7 @@
 
 #include "alarms/AlarmCheck.h"
 #include "core/ClockText.h"
+#include "platform/Clock.h"
 
 using namespace Qt::StringLiterals;
 
@@ -9,9 +10,20 @@ Alarm::Alarm(const QString &name, const AlertOptions &options, Alerts &alerts, c
              QObject *parent)
     : QObject(parent)
     , m_name(name)
+    , m_twentyFourHours(ClockText::writesTwentyFourHours(clock.formats))
     , m_check(new AlarmCheck(*this, options, alerts, clock)) {}
 
 Alarm::~Alarm() = default;
+
+QString Alarm::shown(Field field) const {
+    if (!m_twentyFourHours || field == Field::Minute)
+        return taken(field);
+    if (field == Field::AmPm)
+        return {};
+    // An hour that cannot be read with its marker shows as it was taken.
+    const auto hour = ClockText::readHourMinuteAmPm(taken(Field::Hour) + u":00"_s + taken(Field::AmPm));
+    return hour ? ClockText::twoDigits(*hour / 3600) : taken(Field::Hour);
+}
 
 QString Alarm::composedTime() const {
     return taken(Field::Hour) + u':' + taken(Field::Minute) + taken(Field::AmPm);
@@ -23,7 +35,7 @@ std::optional<int> Alarm::time() const {
 
 // A field taken empty, or a time that cannot be read, would leave on an alarm that never rings.
 void Alarm::take(Field field, const QString &text, bool keyboardStays) {
-    const bool changed = text != m_taken[std::size_t(field)];
+    const bool changed = text != shown(field);
     if (changed)
         m_snoozedUntil.reset();
     m_taken[std::size_t(field)] = text;
@@ -37,14 +49,15 @@ void Alarm::take(Field field, const QString &text, bool keyboardStays) {
         m_check->timeTaken(keyboardStays);
 }
 
-// The marker first: the time never reads, even for a moment, as another one. A lone 0 is 00.
+// The marker first: the time never reads, even for a moment, as another one. A lone 0 is 00. On
+// the 24-hour clock every hour is one of it: 05 is in the morning, 12 at noon.
 void Alarm::toTwelveHours() {
     QString &hourText = m_taken[std::size_t(Field::Hour)];
     const int hour = hourText.toInt();
-    if (hourText.isEmpty() || (hour >= 1 && hour <= 12))
+    if (hourText.isEmpty() || (!m_twentyFourHours && hour >= 1 && hour <= 12))
         return;
     m_taken[std::size_t(Field::AmPm)] = hour < 12 ? u"am"_s : u"pm"_s;
-    hourText = ClockText::twoDigits(hour == 0 ? 12 : hour - 12);
+    hourText = ClockText::twoDigits((hour + 11) % 12 + 1);
     Q_EMIT fieldRewritten(Field::AmPm);
     Q_EMIT fieldRewritten(Field::Hour);
 }

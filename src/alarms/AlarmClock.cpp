@@ -121,7 +121,7 @@ void AlarmClock::bindToModel() {
     });
     connect(&m_alarm, &Alarm::onChanged, this, [this] { (m_alarm.isOn() ? m_on : m_off)->setChecked(true); });
     connect(&m_alarm, &Alarm::fieldRewritten, this,
-            [this](Alarm::Field which) { field(which)->setText(m_alarm.taken(which)); });
+            [this](Alarm::Field which) { field(which)->setText(m_alarm.shown(which)); });
     connect(&m_alarm, &Alarm::timeUnreadable, this, &AlarmClock::tellUnreadable);
     for (QLineEdit *field : fields()) {
         connect(field, &QLineEdit::textEdited, this, [this, field] { fieldEdited(field); });
@@ -166,11 +166,18 @@ bool AlarmClock::isBeingTyped() const {
                        [](QLineEdit *field) { return field->hasFocus(); });
 }
 
-// Each step is a whole change of its field.
+// Each step is a whole change of its field. On the 24-hour clock the empty am/pm field is out of
+// reach: no click, key or arrow gets into it.
 void AlarmClock::stepFields(FieldSelection &selection) {
     using enum SteppedFields::Kind;
-    auto *stepped =
-        new SteppedFields(m_upDown, selection, {{m_hour, Hour}, {m_minute, Minute}, {m_amPm, AmPm}}, this);
+    SteppedFields *stepped = nullptr;
+    if (m_alarm.isOnTwentyFourHours()) {
+        m_amPm->setFocusPolicy(Qt::NoFocus);
+        stepped = new SteppedFields(m_upDown, selection, {{m_hour, Hour24}, {m_minute, Minute}}, this);
+    } else {
+        stepped = new SteppedFields(m_upDown, selection, {{m_hour, Hour}, {m_minute, Minute}, {m_amPm, AmPm}},
+                                    this);
+    }
     connect(stepped, &SteppedFields::stepped, this, &AlarmClock::take);
 }
 
@@ -187,7 +194,7 @@ void AlarmClock::buildTimeDisplay(const AlarmClockNames &names) {
     m_timeBox = Controls::pictureBox(m_frame, names.picture, QRect(150, 480, 1420, 360), Colour::Black);
     const auto field = [this](const char *name, Alarm::Field which, int left, int width, double points) {
         QLineEdit *box =
-            Controls::digitBox(m_timeBox, name, QRect(left, 0, width, 360), m_alarm.taken(which), points);
+            Controls::digitBox(m_timeBox, name, QRect(left, 0, width, 360), m_alarm.shown(which), points);
         Controls::setBackColour(box, Colour::Black);
         Controls::setForeColour(box, Colour::Azure);
         return box;

@@ -45,6 +45,7 @@ SteppedFields::SteppedFields(UpDown *upDown, FieldSelection &selection, std::ini
 bool &SteppedFields::isSelected(Kind kind) const {
     switch (kind) {
     case Kind::Hour:
+    case Kind::Hour24:
         return m_selection.blnHourSel;
     case Kind::Minute:
         return m_selection.blnMinuteSel;
@@ -63,15 +64,18 @@ void SteppedFields::select(const Field &clicked) {
         isSelected(field.kind) = field.kind == clicked.kind;
 }
 
-// The hours step through 01 to 12 in every group: 00 comes only from the start or from typing.
+// The hours of the 12-hour clock step through 01 to 12 in every group: 00 comes only from the
+// start or from typing.
 void SteppedFields::step(bool up) {
     for (const Field &field : std::as_const(m_fields)) {
         if (!isSelected(field.kind))
             continue;
         if (field.kind == Kind::AmPm)
             stepAmPm(*field.box, up);
+        else if (field.kind == Kind::Hour)
+            stepNumber(*field.box, 1, 12, up);
         else
-            stepNumber(*field.box, field.kind == Kind::Hour ? 1 : 0, field.kind == Kind::Hour ? 12 : 59, up);
+            stepNumber(*field.box, 0, field.kind == Kind::Hour24 ? 23 : 59, up);
         Q_EMIT stepped(field.box);
     }
 }

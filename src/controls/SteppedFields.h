@@ -18,7 +18,8 @@ class SteppedFields : public QObject {
     Q_DISABLE_COPY_MOVE(SteppedFields)
 
 public:
-    enum class Kind { Hour, Minute, Second, AmPm };
+    // Hour24 is an hour of the 24-hour clock: selected with the hours, stepped through 00 to 23.
+    enum class Kind { Hour, Hour24, Minute, Second, AmPm };
     struct Field {
         QLineEdit *box;
         Kind kind;

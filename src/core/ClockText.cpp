@@ -73,6 +73,10 @@ QString alarmTime(int secondOfDay, const QLocale &locale) {
     return keepsEnglishPatterns(locale) ? hhnnAmPm(secondOfDay) : shortTime(secondOfDay, locale);
 }
 
+bool writesTwentyFourHours(const QLocale &locale) {
+    return !keepsEnglishPatterns(locale) && shortTime(13 * 3600, locale).contains(locale.toString(13));
+}
+
 QString longDate(const QDate &date, const QLocale &locale) {
     if (!keepsEnglishPatterns(locale))
         return locale.toString(date, QLocale::LongFormat);

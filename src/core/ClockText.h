@@ -25,6 +25,9 @@ QString clockTime(int secondOfDay, const QLocale &locale);
 // An alarm's time as its notification tells it: as the locale writes it, where English and C keep
 // "hh:nn am/pm".
 QString alarmTime(int secondOfDay, const QLocale &locale);
+// Whether the clock and the alarms' times above are written on the 24-hour clock: English and C
+// keep am/pm, other languages as their locale writes one in the afternoon, 13 or 1.
+bool writesTwentyFourHours(const QLocale &locale);
 // The date as the locale writes it in full ("Mittwoch, 9. Dezember 2026"); English and C keep
 // "dddd,  mmmm dd, yyyy": "Saturday,  December 05, 2026".
 QString longDate(const QDate &date, const QLocale &locale);
