@@ -44,6 +44,16 @@
         <extracomment>An alarm&apos;s notification when it goes off again after a snooze: &quot;Alarm I at 07:00 am, snoozed&quot;.</extracomment>
         <translation>%1 a las %2, pospuesta</translation>
     </message>
+    <message>
+        <source>%1 at %2, %3: Tivvet was not running</source>
+        <extracomment>An alarm&apos;s notification when it went off late at the start: &quot;Alarm I at 07:00 am, 25 min late: Tivvet was not running&quot;.</extracomment>
+        <translation>%1 a las %2, %3: Tivvet no estaba en marcha</translation>
+    </message>
+    <message>
+        <source>%1 at %2 was missed: Tivvet was not running; it is off now</source>
+        <extracomment>A notification at the start for an alarm missed by more than 12 hours.</extracomment>
+        <translation>%1 a las %2 se perdió: Tivvet no estaba en marcha; ahora está apagada</translation>
+    </message>
 </context>
 <context>
     <name>AlarmClock</name>
@@ -279,6 +289,14 @@
     </message>
 </context>
 <context>
+    <name>KeptAlarms</name>
+    <message>
+        <source>%1 was on for %2 when Tivvet ended; it is off now</source>
+        <extracomment>A notification at the start when &quot;keep alarms&quot; is off: &quot;Alarm I was on for 07:00 am when Tivvet ended; it is off now&quot;.</extracomment>
+        <translation>%1 estaba activada para las %2 cuando Tivvet terminó; ahora está apagada</translation>
+    </message>
+</context>
+<context>
     <name>MessageGroup</name>
     <message>
         <source>activate</source>
@@ -416,6 +434,11 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
         <source>ring until seen</source>
         <extracomment>Beside a check box, 130 pixels: the sound of an alarm or of the countdown&apos;s end plays again and again until the user answers it.</extracomment>
         <translation>sonar hasta verlo</translation>
+    </message>
+    <message>
+        <source>keep alarms</source>
+        <extracomment>Beside a check box, 110 pixels: the alarms set at the end come back at the next start.</extracomment>
+        <translation>conservar alarmas</translation>
     </message>
 </context>
 <context>
@@ -605,6 +628,24 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
         <source>Close</source>
         <extracomment>The tray menu&apos;s item that ends the program.</extracomment>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>TrayTip</name>
+    <message>
+        <source>%1 left</source>
+        <extracomment>The first line of the tray icon&apos;s tooltip while the countdown runs or is paused.</extracomment>
+        <translation>quedan %1</translation>
+    </message>
+    <message>
+        <source> Click Right Mouse Button </source>
+        <extracomment>The tray icon&apos;s tooltip, with one blank before and after it; at most 62 characters.</extracomment>
+        <translation> Haga clic con el botón derecho del ratón </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A line of the tray icon&apos;s tooltip for an alarm that is on: &quot;Alarm I 07:00 am&quot;.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1076,11 +1117,6 @@ programas de inicio:
         <source>Unable to read the options!</source>
         <extracomment>A box&apos;s heading over the files that could not be read, a line each.</extracomment>
         <translation>¡No se pudieron leer las opciones!</translation>
-    </message>
-    <message>
-        <source> Click Right Mouse Button </source>
-        <extracomment>The tray icon&apos;s tooltip, with one blank before and after it; at most 62 characters.</extracomment>
-        <translation> Haga clic con el botón derecho del ratón </translation>
     </message>
     <message>
         <source>%1 - not saved: another Tivvet is running</source>

@@ -46,6 +46,16 @@
         <extracomment>An alarm&apos;s notification when it goes off again after a snooze: &quot;Alarm I at 07:00 am, snoozed&quot;.</extracomment>
         <translation>%1 o %2, drzemka</translation>
     </message>
+    <message>
+        <source>%1 at %2, %3: Tivvet was not running</source>
+        <extracomment>An alarm&apos;s notification when it went off late at the start: &quot;Alarm I at 07:00 am, 25 min late: Tivvet was not running&quot;.</extracomment>
+        <translation>%1 o %2, %3: Tivvet nie był uruchomiony</translation>
+    </message>
+    <message>
+        <source>%1 at %2 was missed: Tivvet was not running; it is off now</source>
+        <extracomment>A notification at the start for an alarm missed by more than 12 hours.</extracomment>
+        <translation>%1 o %2 został pominięty: Tivvet nie był uruchomiony; jest teraz wyłączony</translation>
+    </message>
 </context>
 <context>
     <name>AlarmClock</name>
@@ -281,6 +291,14 @@
     </message>
 </context>
 <context>
+    <name>KeptAlarms</name>
+    <message>
+        <source>%1 was on for %2 when Tivvet ended; it is off now</source>
+        <extracomment>A notification at the start when &quot;keep alarms&quot; is off: &quot;Alarm I was on for 07:00 am when Tivvet ended; it is off now&quot;.</extracomment>
+        <translation>%1 był włączony na %2, gdy Tivvet się zakończył; jest teraz wyłączony</translation>
+    </message>
+</context>
+<context>
     <name>MessageGroup</name>
     <message>
         <source>activate</source>
@@ -419,6 +437,11 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
         <source>ring until seen</source>
         <extracomment>Beside a check box, 130 pixels: the sound of an alarm or of the countdown&apos;s end plays again and again until the user answers it.</extracomment>
         <translation>dzwoń do reakcji</translation>
+    </message>
+    <message>
+        <source>keep alarms</source>
+        <extracomment>Beside a check box, 110 pixels: the alarms set at the end come back at the next start.</extracomment>
+        <translation>zachowaj budziki</translation>
     </message>
 </context>
 <context>
@@ -608,6 +631,24 @@ Short: a small button, 60 pixels, that opens alarm II&apos;s options.</extracomm
         <source>Close</source>
         <extracomment>The tray menu&apos;s item that ends the program.</extracomment>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>TrayTip</name>
+    <message>
+        <source>%1 left</source>
+        <extracomment>The first line of the tray icon&apos;s tooltip while the countdown runs or is paused.</extracomment>
+        <translation>pozostało %1</translation>
+    </message>
+    <message>
+        <source> Click Right Mouse Button </source>
+        <extracomment>The tray icon&apos;s tooltip, with one blank before and after it; at most 62 characters.</extracomment>
+        <translation> Kliknij prawym przyciskiem myszy </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A line of the tray icon&apos;s tooltip for an alarm that is on: &quot;Alarm I 07:00 am&quot;.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1076,11 +1117,6 @@ uruchamianych przy logowaniu:
         <source>Unable to read the options!</source>
         <extracomment>A box&apos;s heading over the files that could not be read, a line each.</extracomment>
         <translation>Nie można odczytać opcji!</translation>
-    </message>
-    <message>
-        <source> Click Right Mouse Button </source>
-        <extracomment>The tray icon&apos;s tooltip, with one blank before and after it; at most 62 characters.</extracomment>
-        <translation> Kliknij prawym przyciskiem myszy </translation>
     </message>
     <message>
         <source>%1 - not saved: another Tivvet is running</source>
