@@ -848,21 +848,21 @@ on inside its own minute, it goes off at once.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>WECKER  I und II
 ****************
-Jeder Wecker zeigt seine Zeit als Stunde, Minute und am
-oder pm. Klicken Sie in ein Feld und stellen Sie es mit den
-Pfeilen neben dem Wecker oder mit den Pfeiltasten nach oben
-und unten um eins vor oder zurück: Stunden laufen von 01
-bis 12, Minuten von 00 bis 59, am und pm wechseln sich ab.
-Sie können auch in die Felder tippen: Eine Stunde von 13
-bis 23 wird zu 01 bis 11 pm, a oder p setzt am oder pm.
-Klicken Sie auf „Ein“, um den Wecker zu stellen, und auf
-„Aus“, um ihn abzustellen; ein Wecker mit ungültiger Zeit
-bleibt aus, und ein Hinweisfenster meldet das. Zur
-gestellten Minute spielt der Wecker seinen Ton, holt das
-Fenster zurück, zeigt seine Nachricht und startet sein
-Programm (sofern aktiviert); danach schaltet er sich aus.
-Wird er noch in seiner eigenen Minute eingeschaltet,
-klingelt er sofort.</translation>
+Jeder Wecker zeigt seine Zeit als Stunde und Minute im
+24-Stunden-Format. Klicken Sie in ein Feld und stellen
+Sie es mit den Pfeilen neben dem Wecker oder mit den
+Pfeiltasten nach oben und unten um eins vor oder
+zurück: Stunden laufen von 00 bis 23, Minuten von 00
+bis 59. Sie können auch in die Felder tippen: Eine
+Stunde von 00 bis 23 wird unverändert übernommen.
+Klicken Sie auf „Ein“, um den Wecker zu stellen, und
+auf „Aus“, um ihn abzustellen; ein Wecker mit
+ungültiger Zeit bleibt aus, und ein Hinweisfenster
+meldet das. Zur gestellten Minute spielt der Wecker
+seinen Ton, holt das Fenster zurück, zeigt seine
+Nachricht und startet sein Programm (sofern aktiviert);
+danach schaltet er sich aus. Wird er noch in seiner
+eigenen Minute eingeschaltet, klingelt er sofort.</translation>
     </message>
     <message>
         <source>TIMER OPTIONS

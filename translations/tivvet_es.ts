@@ -849,20 +849,20 @@ on inside its own minute, it goes off at once.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>ALARMAS I y II
 **************
-Cada alarma muestra su hora en tres campos: hora, minuto
-y am o pm. Haga clic en un campo y use las flechas junto
-a la alarma, o las teclas Arriba y Abajo, para subirlo o
-bajarlo en uno desde lo que muestra: las horas van de 01
-a 12, los minutos de 00 a 59, y am y pm se alternan.
-También puede escribir en los campos: una hora de 13 a
-23 pasa a ser de 01 a 11 pm, y las letras a o p ponen am
-o pm. Haga clic en «activa» para activar la alarma y en
-«inactiva» para desactivarla; una alarma cuya hora no se
-puede leer queda inactiva, y un mensaje se lo indica. En
-el minuto fijado, la alarma reproduce su sonido, vuelve
-a mostrar la ventana, muestra su mensaje e inicia su
-programa (si están activados) y queda inactiva. Si se
-activa dentro de su propio minuto, suena en el acto.</translation>
+Cada alarma muestra su hora en dos campos, hora y
+minuto, en formato de 24 horas. Haga clic en un campo y
+use las flechas junto a la alarma, o las teclas Arriba
+y Abajo, para subirlo o bajarlo en uno desde lo que
+muestra: las horas van de 00 a 23 y los minutos de
+00 a 59. También puede escribir en los campos: una hora
+de 00 a 23 se toma tal cual. Haga clic en «activa» para
+activar la alarma y en «inactiva» para desactivarla;
+una alarma cuya hora no se puede leer queda inactiva, y
+un mensaje se lo indica. En el minuto fijado, la alarma
+reproduce su sonido, vuelve a mostrar la ventana,
+muestra su mensaje e inicia su programa (si están
+activados) y queda inactiva. Si se activa dentro de su
+propio minuto, suena en el acto.</translation>
     </message>
     <message>
         <source>TIMER OPTIONS

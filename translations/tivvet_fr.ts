@@ -847,17 +847,17 @@ on inside its own minute, it goes off at once.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>RÉVEILS  I et II
 ****************
-Chaque réveil affiche son heure en trois champs&#xa0;: heure,
-minute et am ou pm. Cliquez sur un champ, puis utilisez
-les flèches à côté du réveil, ou les touches Haut et Bas,
-pour l&apos;augmenter ou le diminuer d&apos;un cran&#xa0;: les heures
-vont de 01 à 12, les minutes de 00 à 59, et am et pm
-alternent. Vous pouvez aussi taper dans les champs&#xa0;: une
-heure de 13 à 23 devient 01 à 11&#xa0;pm, et a ou p choisit am
-ou pm. Cliquez sur «&#xa0;actif&#xa0;» pour armer le réveil et sur
-«&#xa0;inactif&#xa0;» pour le désarmer&#xa0;; un réveil dont l&apos;heure est
-illisible reste inactif, et un message vous le signale.
-À la minute choisie, le réveil sonne, ramène la fenêtre,
+Chaque réveil affiche son heure en deux champs, heure
+et minute, au format 24&#xa0;heures. Cliquez sur un champ,
+puis utilisez les flèches à côté du réveil, ou les
+touches Haut et Bas, pour l&apos;augmenter ou le diminuer
+d&apos;un cran&#xa0;: les heures vont de 00 à 23, les minutes de
+00 à 59. Vous pouvez aussi taper dans les champs&#xa0;: une
+heure de 00 à 23 est prise telle quelle. Cliquez sur
+«&#xa0;actif&#xa0;» pour armer le réveil et sur «&#xa0;inactif&#xa0;» pour
+le désarmer&#xa0;; un réveil dont l&apos;heure est illisible
+reste inactif, et un message vous le signale. À la
+minute choisie, le réveil sonne, ramène la fenêtre,
 affiche son message et lance son programme (s&apos;ils sont
 activés), puis se désactive. Activé pendant sa propre
 minute, il sonne aussitôt.</translation>

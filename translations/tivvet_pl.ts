@@ -850,21 +850,21 @@ on inside its own minute, it goes off at once.</source>
         <extracomment>A section of the user guide, laid out as the first.</extracomment>
         <translation>BUDZIK  I i II
 **************
-Każdy budzik pokazuje swoją godzinę w trzech polach:
-godzina, minuta oraz am lub pm. Kliknij pole, a potem
-użyj strzałek obok budzika albo klawiszy strzałek w górę
-i w dół, aby zwiększyć lub zmniejszyć wartość o jeden:
-godziny zmieniają się od 01 do 12, minuty od 00 do 59,
-a am i pm na przemian. Możesz też pisać w polach: godzina
-od 13 do 23 zmienia się w 01 do 11 pm, a litera „a”
-lub „p” ustawia am lub pm. Kliknij „wł.”, aby włączyć
-budzik, a „wył.”, aby go wyłączyć; budzik, którego
-godziny nie da się odczytać, pozostaje wyłączony, o czym
-informuje okno komunikatu. W ustawionej minucie budzik
-odtwarza swój dźwięk, przywraca okno, pokazuje swój
-komunikat i uruchamia swój program (jeśli te opcje są
-włączone), po czym sam się wyłącza. Włączony w trakcie
-swojej minuty, dzwoni od razu.</translation>
+Każdy budzik pokazuje swoją godzinę w formacie
+24-godzinnym, w dwóch polach: godzina i minuta. Kliknij
+pole, a potem użyj strzałek obok budzika albo klawiszy
+strzałek w górę i w dół, aby zwiększyć lub zmniejszyć
+wartość o jeden: godziny zmieniają się od 00 do 23,
+a minuty od 00 do 59. Możesz też pisać w polach:
+godzina od 00 do 23 zostaje przyjęta bez zmian.
+Kliknij „wł.”, aby włączyć budzik, a „wył.”, aby go
+wyłączyć; budzik, którego godziny nie da się odczytać,
+pozostaje wyłączony, o czym informuje okno komunikatu.
+W ustawionej minucie budzik odtwarza swój dźwięk,
+przywraca okno, pokazuje swój komunikat i uruchamia
+swój program (jeśli te opcje są włączone), po czym sam
+się wyłącza. Włączony w trakcie swojej minuty, dzwoni
+od razu.</translation>
     </message>
     <message>
         <source>TIMER OPTIONS
