@@ -11,6 +11,7 @@ inline const QString Title = QStringLiteral("The Tivvet  3.0");
 // Centres of the controls, in twips from the main window's client area, as the window lays them
 // out (its frames' offsets added up).
 namespace At {
+constexpr QPoint txtHours(705, 1050);
 constexpr QPoint txtSeconds(1755, 1050);
 constexpr QPoint FlatBttnStart(630, 2782);
 constexpr QPoint txtHour(2655, 1050);

@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -32,6 +33,8 @@ struct Program {
     QString command;
     // What a user does once the window is there, before the program is left idle.
     std::function<void(DesktopSession &)> prepare = [](DesktopSession &) {};
+    // Its settings file as an earlier run left it.
+    QByteArray settings;
 };
 
 void clickTivvet(DesktopSession &desktop, const QPoint &twips) {
@@ -74,6 +77,27 @@ void snoozeAnAlarm(DesktopSession &desktop) {
                              u"--object-path"_s, u"/org/freedesktop/Notifications"_s, u"--method"_s,
                              u"org.freedesktop.DBus.Mock.EmitSignal"_s, u"org.freedesktop.Notifications"_s,
                              u"ActionInvoked"_s, u"us"_s, u"[<uint32 %1>, <'snooze'>]"_s.arg(id)});
+}
+
+// An hour's countdown running while the window is in the tray, which the tip tells of.
+void countInTheTray(DesktopSession &desktop) {
+    clickTivvet(desktop, MainWindowPlaces::At::txtHours);
+    desktop.type(u"1"_s);
+    clickTivvet(desktop, MainWindowPlaces::At::FlatBttnStart);
+    desktop.run(u"xdotool"_s,
+                {u"windowminimize"_s, desktop.visibleWindows(MainWindowPlaces::Title).value(0)});
+}
+
+// Both alarms kept on at the end of the run before, for six and seven hours on.
+QByteArray keptAlarms() {
+    const QDateTime now = QDateTime::currentDateTime();
+    QByteArray settings = "[ControlSettings]\nCheckKeepValue=1\n";
+    for (int alarm = 1; alarm <= 2; ++alarm)
+        settings += u"[Alarm%1Settings]\nTime=%2\nOn=1\nOnSince=%3\n"_s.arg(alarm)
+                        .arg(now.time().addSecs(3600 * (5 + alarm)).msecsSinceStartOfDay() / 60000 * 60)
+                        .arg(now.toSecsSinceEpoch())
+                        .toLatin1();
+    return settings;
 }
 
 // With "ring until seen", a one-second countdown to its end: the idle spell hears it ring.
@@ -213,6 +237,8 @@ int main(int argc, char *argv[]) {
     programs.push_back({u"Tivvet alerted"_s, parser.value(u"tivvet"_s), playTheFirstAlert});
     programs.push_back({u"Tivvet snoozed"_s, parser.value(u"tivvet"_s), snoozeAnAlarm});
     programs.push_back({u"Tivvet ringing"_s, parser.value(u"tivvet"_s), ringUnanswered});
+    programs.push_back({u"Tivvet kept"_s, parser.value(u"tivvet"_s), [](DesktopSession &) {}, keptAlarms()});
+    programs.push_back({u"Tivvet in tray"_s, parser.value(u"tivvet"_s), countInTheTray});
     if (parser.isSet(u"peers"_s))
         for (const char *peer : {"gnome-clocks", "ktimer"})
             if (!QStandardPaths::findExecutable(QLatin1StringView(peer)).isEmpty())
@@ -232,8 +258,13 @@ int main(int argc, char *argv[]) {
     std::vector<QProcessEnvironment> environments;
     std::vector<Result> results;
     for (const Program &program : programs) {
-        QProcessEnvironment environment =
-            desktop.environmentWithHome(homes.filePath(QString::number(results.size())));
+        const QString home = homes.filePath(QString::number(results.size()));
+        QProcessEnvironment environment = desktop.environmentWithHome(home);
+        if (!program.settings.isEmpty() && QDir().mkpath(home + u"/.config/Tivvet"_s)) {
+            QFile settings(home + u"/.config/Tivvet/Tivvet.ini"_s);
+            if (settings.open(QIODevice::WriteOnly))
+                settings.write(program.settings);
+        }
         environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.isValid() ? runtime.path() : pulse);
         environment.insert(u"PULSE_SERVER"_s, u"unix:"_s + pulse + u"/pulse/native"_s);
         environment.insert(u"SDL_AUDIODRIVER"_s, u"pulseaudio"_s);
