@@ -34,7 +34,7 @@ struct Program {
     // What a user does once the window is there, before the program is left idle.
     std::function<void(DesktopSession &)> prepare = [](DesktopSession &) {};
     // Its settings file as an earlier run left it.
-    QByteArray settings;
+    QByteArray settings = {};
 };
 
 void clickTivvet(DesktopSession &desktop, const QPoint &twips) {
