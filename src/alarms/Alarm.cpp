@@ -86,8 +86,8 @@ void Alarm::switchOff() {
 
 void Alarm::restore(int secondOfDay, const std::optional<QDateTime> &onSince) {
     const int hour = secondOfDay / 3600;
-    m_taken = {ClockText::twoDigits(hour % 12 == 0 ? 12 : hour % 12),
-               ClockText::twoDigits(secondOfDay / 60 % 60), hour < 12 ? u"am"_s : u"pm"_s};
+    m_taken = {ClockText::twoDigits((hour + 11) % 12 + 1), ClockText::twoDigits(secondOfDay / 60 % 60),
+               hour < 12 ? u"am"_s : u"pm"_s};
     for (const Field field : {Field::Hour, Field::Minute, Field::AmPm})
         Q_EMIT fieldRewritten(field);
     if (!onSince)
