@@ -138,6 +138,8 @@ private Q_SLOTS:
         QCOMPARE(shown(), u"07:30:pm 1 1 00:10:00 1"_s);
         w->click("CheckKeep");
         w->restart();
+        // Told, the record says so at once, not only at the end: a crash does not tell it again.
+        QTRY_COMPARE_WITH_TIMEOUT(ini().value(u"Alarm2Settings/On"_s).toString(), u"0"_s, 1500);
         w->restart();
         QCOMPARE(shown(), u"12:00:am 0 0 00:00:00 0"_s);
         QCOMPARE(
