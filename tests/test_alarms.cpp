@@ -252,7 +252,7 @@ private Q_SLOTS:
     }
 
     // A ring left unanswered stops after its while, and its notification says so; a warning, or a
-    // going-off without the choice, plays once.
+    // going-off without the choice, plays once; a ring whose sound fails ends.
     void aRingStopsUnanswered() {
         FakePlatform platform;
         struct : AlertWindow {
@@ -275,6 +275,10 @@ private Q_SLOTS:
                 {u"sound /a.wav"_s, u"sound /b.wav"_s, u"sound after repeated /c.wav"_s,
                  u"notify Alarm I urgent snooze|Alarm I at 07:00 am"_s,
                  u"notify Alarm I urgent snooze|Alarm I at 07:00 am\nIt rang for 5 minutes unanswered."_s}));
+        alerts.playSound(u"Alarm II"_s, u"/d.wav"_s, Alerts::Sound::GoingOff);
+        QVERIFY(alerts.isRinging());
+        platform.soundFails(SoundPlayer::Failure::NoDevice); // a failed sound ends its ring at once
+        QVERIFY(!alerts.isRinging());
     }
 
     // Both go off in one minute from the tray, each with its message: the window is back before the
