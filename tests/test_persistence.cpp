@@ -127,10 +127,12 @@ private Q_SLOTS:
                                w->text("Check2")}
                 .join(u' ');
         };
+        QTRY_VERIFY(!w->find<QTimer>("tmrSave")->isActive()); // the start's save
+        w->click("Check15");                                  // saved alone, as soon
+        QTRY_COMPARE_WITH_TIMEOUT(ini().value(u"TimerSettings/Notify15"_s).toString(), u"1"_s, 1500);
         w->platform.setTime(QTime(6, 0));
         w->typeParts({"txtHour2", "txtMinute2", "txtAmPm2"}, u"07:30:pm"_s);
         w->click("Option3");
-        w->click("Check15");
         w->typeParts({"txtHour3", "txtMinute3", "txtSecond"}, u"00:10:00"_s);
         w->click("Check2");
         w->click("CheckKeep");

@@ -257,7 +257,10 @@ void frmTivvet::watchForChanges() {
     connect(m_startOptions, &StartOptions::startsMinimizedChanged, this, [this] { saveSoon(true); });
     connect(m_startOptions, &StartOptions::ringsUntilSeenChanged, this, [this] { saveSoon(true); });
     connect(m_startOptions, &StartOptions::keepsAlarmsChanged, this, [this] { saveSoon(true); });
-    // The alarms' record follows them, for a start after a crash or a power cut.
+    // The record of the alarms and the notify choices follows them, for a start after a crash or a
+    // power cut.
+    connect(m_countdown, &Countdown::notifyChoicesChanged, this, [this] { saveSoon(true); });
+    connect(m_countdown, &Countdown::customNotifyOnChanged, this, [this] { saveSoon(true); });
     for (Alarm *alarm : {m_alarmI, m_alarmII}) {
         connect(alarm, &Alarm::onChanged, this, [this] { saveSoon(true); });
         connect(alarm, &Alarm::timeChanged, this, [this] { saveSoon(true); });

@@ -7,6 +7,7 @@
 #include "platform/SOTimer.h"
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -82,10 +83,12 @@ void Countdown::setNotifyBefore(int minutes, bool on) {
     if (const auto *at = std::find(NotifyMinutes.begin(), NotifyMinutes.end(), minutes);
         at != NotifyMinutes.end())
         m_notifyBefore[std::size_t(at - NotifyMinutes.begin())] = on;
+    Q_EMIT notifyChoicesChanged();
 }
 
 void Countdown::setCustomNotifyTime(std::optional<int> second) {
-    m_customTime = second;
+    if (std::exchange(m_customTime, second) != second)
+        Q_EMIT notifyChoicesChanged();
 }
 
 void Countdown::setCustomNotifyOn(bool on) {

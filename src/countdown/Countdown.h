@@ -68,6 +68,8 @@ Q_SIGNALS:
     void entryCleared();
     void customNotifyOnChanged();
     void notifyChoicesRestored();
+    // A notify time or the custom time was changed.
+    void notifyChoicesChanged();
     // Whether it is counting.
     void counting(bool counting);
 
