@@ -1079,6 +1079,83 @@ deren Startliste hinzu:
         <extracomment>The help text&apos;s box, for assistive technology.</extracomment>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>RING UNTIL SEEN
+************************
+Check &quot;ring until seen&quot; (below &quot;start with windows&quot;, shown
+while an options panel is open) to have the end of the
+countdown and each alarm play their sound again and
+again, once a second, until you see the alert, or for
+5 minutes at most. You see it with OK or &quot;Snooze&quot; on its
+box, &quot;Show&quot; on its notification, Restore in the tray&apos;s
+menu, a click or a key in the window, or by closing its
+notification. The warnings before the end play once.
+Seeing an alert always stops its sound.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>BIS ZUR REAKTION KLINGELN
+*************************
+Kreuzen Sie „Bis zur Reaktion klingeln“ an (unter
+„Beim Anmelden starten“, sichtbar, solange Optionen
+geöffnet sind), damit das Ende des Countdowns und jeder
+Wecker ihren Ton immer wieder spielen, im Abstand von einer
+Sekunde, bis Sie die Meldung sehen, höchstens aber
+5 Minuten lang. Sie sehen sie mit OK oder „Schlummern“ in
+ihrem Fenster, „Anzeigen“ in ihrer Benachrichtigung,
+Wiederherstellen im Menü des Symbols, einem Klick oder
+einer Taste im Fenster oder indem Sie ihre Benachrichtigung
+schließen. Die Vorwarnungen vor dem Ende ertönen einmal.
+Sobald Sie eine Meldung sehen, verstummt ihr Ton in jedem
+Fall.</translation>
+    </message>
+    <message>
+        <source>SNOOZE
+**************
+An alarm&apos;s notification has &quot;Snooze 10 minutes&quot;, and its
+message box a &quot;Snooze&quot; button beside OK. Either keeps the
+alarm on: it goes off again at the start of the minute
+ten minutes later. Switching the alarm off, or setting a
+new time, ends the snooze.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>SCHLUMMERN
+**********
+Die Benachrichtigung eines Weckers bietet
+„10 Minuten schlummern“, sein Nachrichtenfenster eine
+Schaltfläche „Schlummern“ neben OK: Der Wecker bleibt
+eingeschaltet und klingelt erneut zu Beginn der Minute,
+zehn Minuten später. Schalten Sie ihn aus oder stellen Sie
+eine neue Zeit ein, endet das Schlummern.</translation>
+    </message>
+    <message>
+        <source>KEEP ALARMS
+*********************
+Check &quot;keep alarms&quot; (beside &quot;ring until seen&quot;) to have the
+alarms, their &quot;activate&quot; boxes and the countdown&apos;s notify
+times come back at the next start as they were at the
+end, useful with &quot;start with windows&quot;. An alarm whose time
+passed while The Tivvet was not running goes off once the
+start has finished, saying how late it is and why; more
+than 12 hours late, it stays off and a notification says
+it was missed. Unchecked, The Tivvet starts with both
+alarms off and says once if one was on when it ended.
+The tray icon&apos;s tip shows the time the countdown has left
+and each alarm that is on.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>WECKER BEHALTEN
+***************
+Kreuzen Sie „Wecker behalten“ an (neben
+„Bis zur Reaktion klingeln“), damit die Wecker, ihre
+„Aktivieren“-Felder und die Vorwarnungen des Countdowns
+beim nächsten Start so zurückkommen, wie sie am Ende waren;
+nützlich mit „Beim Anmelden starten“. Ein Wecker, dessen
+Zeit verstrich, während Tivvet nicht lief, klingelt, sobald
+der Start abgeschlossen ist, und meldet seine Verspätung
+und deren Grund; mehr als 12 Stunden zu spät bleibt er aus,
+und eine Benachrichtigung meldet ihn als verpasst. Ohne
+Haken startet Tivvet mit beiden Weckern ausgeschaltet und
+meldet einmal, wenn einer am Ende eingeschaltet war. Der
+Tooltip des Symbols zeigt die Restzeit des Countdowns und
+jeden eingeschalteten Wecker.</translation>
+    </message>
 </context>
 <context>
     <name>frmTivvet</name>

@@ -1075,6 +1075,79 @@ programas de inicio:
         <extracomment>The help text&apos;s box, for assistive technology.</extracomment>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>RING UNTIL SEEN
+************************
+Check &quot;ring until seen&quot; (below &quot;start with windows&quot;, shown
+while an options panel is open) to have the end of the
+countdown and each alarm play their sound again and
+again, once a second, until you see the alert, or for
+5 minutes at most. You see it with OK or &quot;Snooze&quot; on its
+box, &quot;Show&quot; on its notification, Restore in the tray&apos;s
+menu, a click or a key in the window, or by closing its
+notification. The warnings before the end play once.
+Seeing an alert always stops its sound.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>SONAR HASTA VERLO
+*****************
+Marque «sonar hasta verlo» (bajo «iniciar con la sesión»,
+visible mientras hay un panel de opciones abierto) para que
+el final de la cuenta atrás y cada alarma repitan su sonido
+una y otra vez, con un segundo de intervalo, hasta que vea
+la alerta, o durante 5 minutos como máximo. La ve con
+Aceptar o «Posponer» en su mensaje, «Mostrar» en su
+notificación, Restaurar en el menú de la bandeja, un clic o
+una tecla en la ventana, o cerrando su notificación. Los
+avisos antes del final suenan una sola vez. Ver una alerta
+siempre detiene su sonido.</translation>
+    </message>
+    <message>
+        <source>SNOOZE
+**************
+An alarm&apos;s notification has &quot;Snooze 10 minutes&quot;, and its
+message box a &quot;Snooze&quot; button beside OK. Either keeps the
+alarm on: it goes off again at the start of the minute
+ten minutes later. Switching the alarm off, or setting a
+new time, ends the snooze.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>POSPONER
+********
+La notificación de una alarma ofrece «Posponer 10 minutos»,
+y su mensaje un botón «Posponer» junto a Aceptar: la alarma
+sigue activa y vuelve a sonar al comienzo del minuto, diez
+minutos más tarde. Desactivarla o fijar una hora nueva pone
+fin a la posposición.</translation>
+    </message>
+    <message>
+        <source>KEEP ALARMS
+*********************
+Check &quot;keep alarms&quot; (beside &quot;ring until seen&quot;) to have the
+alarms, their &quot;activate&quot; boxes and the countdown&apos;s notify
+times come back at the next start as they were at the
+end, useful with &quot;start with windows&quot;. An alarm whose time
+passed while The Tivvet was not running goes off once the
+start has finished, saying how late it is and why; more
+than 12 hours late, it stays off and a notification says
+it was missed. Unchecked, The Tivvet starts with both
+alarms off and says once if one was on when it ended.
+The tray icon&apos;s tip shows the time the countdown has left
+and each alarm that is on.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>CONSERVAR ALARMAS
+*****************
+Marque «conservar alarmas» (junto a «sonar hasta verlo»)
+para que las alarmas, sus casillas «activar» y los avisos
+de la cuenta atrás vuelvan en el siguiente inicio tal como
+estaban al final; es útil con «iniciar con la sesión». Una
+alarma cuya hora pasó mientras The Tivvet no estaba en
+marcha suena en cuanto termina el inicio, indicando cuánto
+retraso lleva y por qué; con más de 12 horas de retraso
+queda inactiva y una notificación indica que se perdió. Sin
+marcar, The Tivvet se inicia con las dos alarmas inactivas
+y lo indica una vez si alguna estaba activa al terminar. La
+información emergente del icono de la bandeja muestra el
+tiempo que le queda a la cuenta atrás y cada alarma activa.</translation>
+    </message>
 </context>
 <context>
     <name>frmTivvet</name>

@@ -1076,6 +1076,84 @@ sa liste de programmes lancés au démarrage&#xa0;:
         <extracomment>The help text&apos;s box, for assistive technology.</extracomment>
         <translation>Aide</translation>
     </message>
+    <message>
+        <source>RING UNTIL SEEN
+************************
+Check &quot;ring until seen&quot; (below &quot;start with windows&quot;, shown
+while an options panel is open) to have the end of the
+countdown and each alarm play their sound again and
+again, once a second, until you see the alert, or for
+5 minutes at most. You see it with OK or &quot;Snooze&quot; on its
+box, &quot;Show&quot; on its notification, Restore in the tray&apos;s
+menu, a click or a key in the window, or by closing its
+notification. The warnings before the end play once.
+Seeing an alert always stops its sound.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>SONNER JUSQU’À RÉPONSE
+**********************
+Cochez «&#xa0;sonner jusqu’à réponse&#xa0;» (sous
+«&#xa0;démarrer à la connexion&#xa0;», visible quand un panneau
+d&apos;options est ouvert) pour que la fin du compte à rebours
+et chaque réveil jouent leur son encore et encore, à une
+seconde d&apos;intervalle, jusqu&apos;à ce que vous voyiez l&apos;alerte,
+ou pendant 5&#xa0;minutes au plus. Vous la voyez avec OK ou
+«&#xa0;Répéter&#xa0;» sur son message, «&#xa0;Afficher&#xa0;» sur sa
+notification, Restaurer dans le menu de la zone de
+notification, un clic ou une touche dans la fenêtre, ou en
+fermant sa notification. Les avertissements avant la fin
+sonnent une seule fois. Voir une alerte arrête toujours sa
+sonnerie.</translation>
+    </message>
+    <message>
+        <source>SNOOZE
+**************
+An alarm&apos;s notification has &quot;Snooze 10 minutes&quot;, and its
+message box a &quot;Snooze&quot; button beside OK. Either keeps the
+alarm on: it goes off again at the start of the minute
+ten minutes later. Switching the alarm off, or setting a
+new time, ends the snooze.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>RÉPÉTER
+*******
+La notification d&apos;un réveil propose
+«&#xa0;Répéter dans 10&#xa0;minutes&#xa0;», et son message un bouton
+«&#xa0;Répéter&#xa0;» à côté de OK&#xa0;: le réveil reste actif et sonne
+de nouveau au début de la minute, dix minutes plus tard. Le
+désactiver ou choisir une nouvelle heure met fin à la
+répétition.</translation>
+    </message>
+    <message>
+        <source>KEEP ALARMS
+*********************
+Check &quot;keep alarms&quot; (beside &quot;ring until seen&quot;) to have the
+alarms, their &quot;activate&quot; boxes and the countdown&apos;s notify
+times come back at the next start as they were at the
+end, useful with &quot;start with windows&quot;. An alarm whose time
+passed while The Tivvet was not running goes off once the
+start has finished, saying how late it is and why; more
+than 12 hours late, it stays off and a notification says
+it was missed. Unchecked, The Tivvet starts with both
+alarms off and says once if one was on when it ended.
+The tray icon&apos;s tip shows the time the countdown has left
+and each alarm that is on.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>GARDER LES RÉVEILS
+******************
+Cochez «&#xa0;garder les réveils&#xa0;» (à côté de
+«&#xa0;sonner jusqu’à réponse&#xa0;») pour que les réveils, leurs
+cases «&#xa0;activer&#xa0;» et les avertissements du compte à rebours
+reviennent au démarrage suivant tels qu&apos;ils étaient à la
+fin&#xa0;; c&apos;est utile avec «&#xa0;démarrer à la connexion&#xa0;». Un
+réveil dont l&apos;heure est passée pendant que The Tivvet
+n&apos;était pas lancé sonne une fois le démarrage terminé, en
+indiquant son retard et pourquoi&#xa0;; avec plus de 12&#xa0;heures
+de retard, il reste inactif et une notification signale
+qu&apos;il a été manqué. Si la case est décochée, The Tivvet
+démarre avec les deux réveils inactifs et signale une fois
+si l&apos;un d&apos;eux était actif à la fin. L&apos;info-bulle de l&apos;icône
+de la zone de notification montre le temps restant du
+compte à rebours et chaque réveil actif.</translation>
+    </message>
 </context>
 <context>
     <name>frmTivvet</name>

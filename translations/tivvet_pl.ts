@@ -1075,6 +1075,80 @@ uruchamianych przy logowaniu:
         <extracomment>The help text&apos;s box, for assistive technology.</extracomment>
         <translation>Pomoc</translation>
     </message>
+    <message>
+        <source>RING UNTIL SEEN
+************************
+Check &quot;ring until seen&quot; (below &quot;start with windows&quot;, shown
+while an options panel is open) to have the end of the
+countdown and each alarm play their sound again and
+again, once a second, until you see the alert, or for
+5 minutes at most. You see it with OK or &quot;Snooze&quot; on its
+box, &quot;Show&quot; on its notification, Restore in the tray&apos;s
+menu, a click or a key in the window, or by closing its
+notification. The warnings before the end play once.
+Seeing an alert always stops its sound.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>DZWOŃ DO REAKCJI
+****************
+Zaznacz „dzwoń do reakcji” (pod „uruchom przy logowaniu”,
+widoczne, gdy otwarty jest panel opcji), aby koniec
+odliczania i każdy budzik odtwarzały swój dźwięk raz po
+raz, co sekundę, dopóki nie zobaczysz alarmu, ale najwyżej
+przez 5 minut. Widzisz go, gdy naciśniesz OK lub „Drzemka”
+w jego oknie, „Pokaż” w jego powiadomieniu albo Przywróć
+w menu ikony w tacce, gdy klikniesz w oknie lub naciśniesz
+w nim klawisz albo gdy zamkniesz jego powiadomienie.
+Ostrzeżenia przed końcem brzmią tylko raz. Zobaczenie
+alarmu zawsze zatrzymuje jego dźwięk.</translation>
+    </message>
+    <message>
+        <source>SNOOZE
+**************
+An alarm&apos;s notification has &quot;Snooze 10 minutes&quot;, and its
+message box a &quot;Snooze&quot; button beside OK. Either keeps the
+alarm on: it goes off again at the start of the minute
+ten minutes later. Switching the alarm off, or setting a
+new time, ends the snooze.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>DRZEMKA
+*******
+Powiadomienie budzika ma przycisk „Drzemka 10 minut”,
+a jego okno komunikatu przycisk „Drzemka” obok OK: budzik
+pozostaje włączony i dzwoni ponownie na początku minuty,
+dziesięć minut później. Wyłączenie budzika lub ustawienie
+nowej godziny kończy drzemkę.</translation>
+    </message>
+    <message>
+        <source>KEEP ALARMS
+*********************
+Check &quot;keep alarms&quot; (beside &quot;ring until seen&quot;) to have the
+alarms, their &quot;activate&quot; boxes and the countdown&apos;s notify
+times come back at the next start as they were at the
+end, useful with &quot;start with windows&quot;. An alarm whose time
+passed while The Tivvet was not running goes off once the
+start has finished, saying how late it is and why; more
+than 12 hours late, it stays off and a notification says
+it was missed. Unchecked, The Tivvet starts with both
+alarms off and says once if one was on when it ended.
+The tray icon&apos;s tip shows the time the countdown has left
+and each alarm that is on.</source>
+        <extracomment>A section of the user guide, laid out as the first.</extracomment>
+        <translation>ZACHOWAJ BUDZIKI
+****************
+Zaznacz „zachowaj budziki” (obok „dzwoń do reakcji”), aby
+budziki, ich pola „włącz” i czasy ostrzeżeń minutnika
+wracały przy następnym uruchomieniu takie, jakie były na
+końcu; przydaje się to razem z „uruchom przy logowaniu”.
+Budzik, którego godzina minęła, gdy Tivvet nie był
+uruchomiony, dzwoni po zakończeniu uruchamiania i podaje,
+jak bardzo jest spóźniony i dlaczego; spóźniony o ponad
+12 godzin pozostaje wyłączony, a powiadomienie informuje,
+że został pominięty. Gdy pole nie jest zaznaczone, Tivvet
+uruchamia się z oboma budzikami wyłączonymi i raz
+informuje, jeśli któryś był włączony na końcu. Podpowiedź
+ikony w tacce pokazuje czas pozostały do końca odliczania
+i każdy włączony budzik.</translation>
+    </message>
 </context>
 <context>
     <name>frmTivvet</name>

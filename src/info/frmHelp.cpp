@@ -129,6 +129,40 @@ const char *const Sections[] = {
                                  "00:00:00, or one that is not a time of day, cannot be\n"
                                  "activated."),
     //: A section of the user guide, laid out as the first.
+    QT_TRANSLATE_NOOP("frmHelp", "RING UNTIL SEEN\n"
+                                 "************************\n"
+                                 "Check \"ring until seen\" (below \"start with windows\", shown\n"
+                                 "while an options panel is open) to have the end of the\n"
+                                 "countdown and each alarm play their sound again and\n"
+                                 "again, once a second, until you see the alert, or for\n"
+                                 "5 minutes at most. You see it with OK or \"Snooze\" on its\n"
+                                 "box, \"Show\" on its notification, Restore in the tray's\n"
+                                 "menu, a click or a key in the window, or by closing its\n"
+                                 "notification. The warnings before the end play once.\n"
+                                 "Seeing an alert always stops its sound."),
+    //: A section of the user guide, laid out as the first.
+    QT_TRANSLATE_NOOP("frmHelp", "SNOOZE\n"
+                                 "**************\n"
+                                 "An alarm's notification has \"Snooze 10 minutes\", and its\n"
+                                 "message box a \"Snooze\" button beside OK. Either keeps the\n"
+                                 "alarm on: it goes off again at the start of the minute\n"
+                                 "ten minutes later. Switching the alarm off, or setting a\n"
+                                 "new time, ends the snooze."),
+    //: A section of the user guide, laid out as the first.
+    QT_TRANSLATE_NOOP("frmHelp", "KEEP ALARMS\n"
+                                 "*********************\n"
+                                 "Check \"keep alarms\" (beside \"ring until seen\") to have the\n"
+                                 "alarms, their \"activate\" boxes and the countdown's notify\n"
+                                 "times come back at the next start as they were at the\n"
+                                 "end, useful with \"start with windows\". An alarm whose time\n"
+                                 "passed while The Tivvet was not running goes off once the\n"
+                                 "start has finished, saying how late it is and why; more\n"
+                                 "than 12 hours late, it stays off and a notification says\n"
+                                 "it was missed. Unchecked, The Tivvet starts with both\n"
+                                 "alarms off and says once if one was on when it ended.\n"
+                                 "The tray icon's tip shows the time the countdown has left\n"
+                                 "and each alarm that is on."),
+    //: A section of the user guide, laid out as the first.
     QT_TRANSLATE_NOOP("frmHelp", "CUSTOM COLOR\n"
                                  "**********************\n"
                                  "Press \"color\" to choose the colours of the four\n"
