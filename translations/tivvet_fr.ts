@@ -1082,7 +1082,7 @@ sa liste de programmes lancés au démarrage&#xa0;:
 Check &quot;ring until seen&quot; (below &quot;start with windows&quot;, shown
 while an options panel is open) to have the end of the
 countdown and each alarm play their sound again and
-again, once a second, until you see the alert, or for
+again, a second apart, until you see the alert, or for
 5 minutes at most. You see it with OK or &quot;Snooze&quot; on its
 box, &quot;Show&quot; on its notification, Restore in the tray&apos;s
 menu, a click or a key in the window, or by closing its

@@ -134,7 +134,7 @@ const char *const Sections[] = {
                                  "Check \"ring until seen\" (below \"start with windows\", shown\n"
                                  "while an options panel is open) to have the end of the\n"
                                  "countdown and each alarm play their sound again and\n"
-                                 "again, once a second, until you see the alert, or for\n"
+                                 "again, a second apart, until you see the alert, or for\n"
                                  "5 minutes at most. You see it with OK or \"Snooze\" on its\n"
                                  "box, \"Show\" on its notification, Restore in the tray's\n"
                                  "menu, a click or a key in the window, or by closing its\n"
