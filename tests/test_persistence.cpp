@@ -127,7 +127,7 @@ private Q_SLOTS:
                                w->text("Check2")}
                 .join(u' ');
         };
-        QTRY_VERIFY(!w->find<QTimer>("tmrSave")->isActive()); // the start's save
+        QTRY_VERIFY(!w->find<QTimer>("tmrSave")->isActive()); // nothing else waits to be saved
         w->click("Check15");                                  // saved alone, as soon
         QTRY_COMPARE_WITH_TIMEOUT(ini().value(u"TimerSettings/Notify15"_s).toString(), u"1"_s, 1500);
         w->platform.setTime(QTime(6, 0));

@@ -341,8 +341,8 @@ void frmTivvet::finishStart() {
         return;
     setWindowIcon(m_programIcon);
     Q_EMIT startFinished();
-    m_keptAlarms->startFinished();
-    saveSoon(true); // the record, as the start has left it
+    if (m_keptAlarms->startFinished())
+        saveSoon(true); // so that a crash does not tell it again
 }
 
 // The timers stop too: an exited window never comes back, though an open colour, About or Help

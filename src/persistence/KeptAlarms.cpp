@@ -104,18 +104,20 @@ void KeptAlarms::saveNotifyChoices() const {
     m_settings.write(TimerSection, CustomOnKey, flag(choices.customOn));
 }
 
-void KeptAlarms::startFinished() {
+bool KeptAlarms::startFinished() {
     // Each in turn, so that the second goes off while the box of the first waits.
     if (m_kept)
         for (const Kept &kept : m_alarms)
             QMetaObject::invokeMethod(&kept.alarm->check(), &AlarmCheck::goOffIfMissed, Qt::QueuedConnection);
-    for (const auto &[name, time] : std::exchange(m_endedOn, {}))
+    const QList<std::pair<QString, int>> endedOn = std::exchange(m_endedOn, {});
+    for (const auto &[name, time] : endedOn)
         //: A notification at the start when "keep alarms" is off: "Alarm I was on for 07:00 am when
         //: Tivvet ended; it is off now".
         m_alerts.notify(name,
                         tr("%1 was on for %2 when Tivvet ended; it is off now")
                             .arg(name, ClockText::alarmTime(time, m_clock.formats)),
                         false, false);
+    return !endedOn.isEmpty();
 }
 
 // Read from the alarms themselves: at the end, before their checks stop.

@@ -29,8 +29,9 @@ public:
 
     // At the load, before anything is checked.
     void load(bool keep);
-    // Once the start has finished: a kept alarm missed meanwhile goes off, or is told of.
-    void startFinished();
+    // Once the start has finished: a kept alarm missed meanwhile goes off, or is told of; one not
+    // kept that was on is told of. Returns whether the record is behind: an alarm told of is off.
+    bool startFinished();
     void save() const;
 
 private:
