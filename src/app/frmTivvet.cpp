@@ -253,21 +253,22 @@ void frmTivvet::load() {
 
 // The start options change at load, when they are restored: watched from then on.
 void frmTivvet::watchForChanges() {
-    connect(m_startOptions, &StartOptions::startsWithDesktopChanged, this, [this] { saveSoon(true); });
-    connect(m_startOptions, &StartOptions::startsMinimizedChanged, this, [this] { saveSoon(true); });
-    connect(m_startOptions, &StartOptions::ringsUntilSeenChanged, this, [this] { saveSoon(true); });
-    connect(m_startOptions, &StartOptions::keepsAlarmsChanged, this, [this] { saveSoon(true); });
+    const auto settingsChanged = [this] { saveSoon(true); };
+    connect(m_startOptions, &StartOptions::startsWithDesktopChanged, this, settingsChanged);
+    connect(m_startOptions, &StartOptions::startsMinimizedChanged, this, settingsChanged);
+    connect(m_startOptions, &StartOptions::ringsUntilSeenChanged, this, settingsChanged);
+    connect(m_startOptions, &StartOptions::keepsAlarmsChanged, this, settingsChanged);
     // The record of the alarms and the notify choices follows them, for a start after a crash or a
     // power cut.
-    connect(m_countdown, &Countdown::notifyChoicesChanged, this, [this] { saveSoon(true); });
-    connect(m_countdown, &Countdown::customNotifyOnChanged, this, [this] { saveSoon(true); });
+    connect(m_countdown, &Countdown::notifyChoicesChanged, this, settingsChanged);
+    connect(m_countdown, &Countdown::customNotifyOnChanged, this, settingsChanged);
     for (Alarm *alarm : {m_alarmI, m_alarmII}) {
-        connect(alarm, &Alarm::onChanged, this, [this] { saveSoon(true); });
-        connect(alarm, &Alarm::timeChanged, this, [this] { saveSoon(true); });
+        connect(alarm, &Alarm::onChanged, this, settingsChanged);
+        connect(alarm, &Alarm::timeChanged, this, settingsChanged);
     }
     for (AlertOptions *options : {m_alarmIOptions, m_alarmIIOptions}) {
-        connect(options, &AlertOptions::showsMessageChanged, this, [this] { saveSoon(true); });
-        connect(options, &AlertOptions::startsProgramChanged, this, [this] { saveSoon(true); });
+        connect(options, &AlertOptions::showsMessageChanged, this, settingsChanged);
+        connect(options, &AlertOptions::startsProgramChanged, this, settingsChanged);
     }
 }
 
