@@ -41,6 +41,15 @@ QString flag(bool on) {
     return on ? u"1"_s : u"0"_s;
 }
 
+bool readFlag(SettingsStore &settings, const QString &section, const QString &key) {
+    return settings.readInteger(section, key, 0, 0, 1) == 1;
+}
+
+// A second of the day, or -1 where there is none.
+qint64 readTime(SettingsStore &settings, const QString &section, const QString &key) {
+    return settings.readInteger(section, key, -1, 0, LastSecondOfDay);
+}
+
 } // namespace
 
 KeptAlarms::KeptAlarms(SettingsStore &settings, Alerts &alerts, const Clock &clock, const QList<Kept> &alarms,
@@ -66,33 +75,33 @@ void KeptAlarms::load(bool keep) {
 
 void KeptAlarms::rememberIfOn(qsizetype index) {
     const QString section = sectionOf(index);
-    const qint64 time = m_settings.readInteger(section, TimeKey, -1, 0, LastSecondOfDay);
-    if (time >= 0 && m_settings.readInteger(section, OnKey, 0, 0, 1) == 1)
+    const qint64 time = readTime(m_settings, section, TimeKey);
+    if (time >= 0 && readFlag(m_settings, section, OnKey))
         m_endedOn.append({m_alarms[index].alarm->name(), int(time)});
 }
 
 void KeptAlarms::loadAlarm(qsizetype index) {
     const QString section = sectionOf(index);
-    const qint64 time = m_settings.readInteger(section, TimeKey, -1, 0, LastSecondOfDay);
-    const bool on = m_settings.readInteger(section, OnKey, 0, 0, 1) == 1;
+    const qint64 time = readTime(m_settings, section, TimeKey);
+    const bool on = readFlag(m_settings, section, OnKey);
     const qint64 onSince =
         m_settings.readInteger(section, OnSinceKey, -1, 0, std::numeric_limits<qint64>::max());
     if (time >= 0)
         m_alarms[index].alarm->restore(int(time), on && onSince >= 0
                                                       ? std::optional(QDateTime::fromSecsSinceEpoch(onSince))
                                                       : std::nullopt);
-    m_alarms[index].options->setShowsMessage(m_settings.readInteger(section, MessageKey, 0, 0, 1) == 1);
-    m_alarms[index].options->setStartsProgram(m_settings.readInteger(section, ProgramKey, 0, 0, 1) == 1);
+    m_alarms[index].options->setShowsMessage(readFlag(m_settings, section, MessageKey));
+    m_alarms[index].options->setStartsProgram(readFlag(m_settings, section, ProgramKey));
 }
 
 void KeptAlarms::loadNotifyChoices() {
     Countdown::NotifyChoices choices;
     for (std::size_t i = 0; i < Countdown::NotifyMinutes.size(); ++i)
-        choices.before[i] = m_settings.readInteger(TimerSection, notifyKey(i), 0, 0, 1) == 1;
-    const qint64 custom = m_settings.readInteger(TimerSection, CustomTimeKey, -1, 0, LastSecondOfDay);
+        choices.before[i] = readFlag(m_settings, TimerSection, notifyKey(i));
+    const qint64 custom = readTime(m_settings, TimerSection, CustomTimeKey);
     if (custom >= 0)
         choices.customTime = int(custom);
-    choices.customOn = m_settings.readInteger(TimerSection, CustomOnKey, 0, 0, 1) == 1;
+    choices.customOn = readFlag(m_settings, TimerSection, CustomOnKey);
     m_countdown.restoreNotifyChoices(choices);
 }
 
